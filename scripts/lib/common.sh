@@ -1,0 +1,31 @@
+# Shared by scripts/run and scripts/test: the Debian packages Tagomat needs and
+# an idempotent check that installs what is missing (as root) or says how.
+
+BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liberation2)
+# poppler-utils reads back the PDFs the printing tests write; Google Benchmark
+# builds the benchmarks so they keep compiling.
+TEST_PACKAGES=(poppler-utils libbenchmark-dev)
+
+ensure_packages() {
+    local missing=()
+    local pkg
+    for pkg in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$pkg")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    if [ "$(id -u)" -eq 0 ]; then
+        echo "Installing: ${missing[*]}"
+        DEBIAN_FRONTEND=noninteractive apt-get update -qq
+        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
+    else
+        echo "Tagomat needs these packages. Run, then start again:" >&2
+        echo "  sudo apt-get install -y ${missing[*]}" >&2
+        exit 1
+    fi
+}
+
+build_jobs() {
+    nproc 2>/dev/null || echo 2
+}

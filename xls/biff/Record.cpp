@@ -1,0 +1,1 @@
+// BIFF8 record framing.

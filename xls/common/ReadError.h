@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace xls {
+
+// Why the reader gave up. The codes are stable: the program maps them to the
+// messages it shows, the texts are short English details for logs and tools.
+enum class ReadErrorCode {
+    None = 0,
+    // The file itself.
+    FileNotOpened,        // missing, a directory, no permission to read
+    FileReadFailed,       // the operating system reported a read error
+    FileTooLarge,         // beyond what a compound file can address
+    // Not a compound file at all; the text names what the bytes look like.
+    NotCompoundFile,      // text, HTML, XML, CSV, an image, PDF, unknown bytes
+    OfficeOpenXml,        // a zip container: .xlsx, .ods and relatives
+    LegacyWorksheet,      // a BIFF2-4 worksheet stored without container
+    // A damaged or unsupported compound file.
+    UnsupportedSectorSize,
+    CorruptHeader,
+    CorruptAllocationTable,
+    CorruptChain,         // FREESECT, a number outside the table, a cycle
+    CorruptDirectory,
+    StreamExceedsChain,   // the stated size is larger than the chain holds
+    TruncatedFile,        // a sector lies past the end of the file
+    NoSuchEntry,
+    // A compound file that holds no BIFF8 workbook we can read.
+    NoWorkbookStream,
+    Excel95Workbook,      // a "Book" stream: Excel 5.0/95 (BIFF5/7)
+    EncryptedWorkbook,    // FILEPASS in the globals
+    CorruptWorkbookStream,
+    TruncatedWorkbookStream,
+    NoWorksheet,
+};
+
+struct ReadError {
+    ReadErrorCode code = ReadErrorCode::None;
+    std::string text;                    // what was found against which limit
+    std::optional<std::uint64_t> offset; // byte offset where it was found
+
+    explicit operator bool() const { return code != ReadErrorCode::None; }
+
+    // "text (at byte N)", or the text alone when no offset helps.
+    std::string describe() const;
+};
+
+} // namespace xls

@@ -1,0 +1,1 @@
+// The compound file reader.
