@@ -1,1 +1,29 @@
-// placeholder
+#include "import/QBaseImporter.h"
+
+#include <algorithm>
+
+QBaseImporter::QBaseImporter(QObject *parent) : QObject(parent) {}
+
+void QBaseImporter::importFile(const QString &) {}
+
+bool QBaseImporter::canImport(const QString &) const {
+    return true;
+}
+
+QString QBaseImporter::fileInfo(const QString &key) const {
+    return info.value(key);
+}
+
+ImportedColumn QBaseImporter::columnData(int column) const {
+    return table.value(column);
+}
+
+QStringList QBaseImporter::headerRow() const {
+    QList<int> columns = table.keys();
+    std::sort(columns.begin(), columns.end());
+    QStringList captions;
+    captions.reserve(columns.size());
+    for (int column : columns)
+        captions << table.value(column).value(0);
+    return captions;
+}

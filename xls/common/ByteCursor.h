@@ -18,7 +18,8 @@ inline std::uint32_t loadU32(const std::uint8_t *p) {
            (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
 }
 inline std::uint64_t loadU64(const std::uint8_t *p) {
-    return static_cast<std::uint64_t>(loadU32(p)) | (static_cast<std::uint64_t>(loadU32(p + 4)) << 32);
+    return static_cast<std::uint64_t>(loadU32(p)) |
+           (static_cast<std::uint64_t>(loadU32(p + 4)) << 32);
 }
 inline double loadF64(const std::uint8_t *p) {
     const std::uint64_t bits = loadU64(p);

@@ -11,26 +11,26 @@ namespace xls {
 enum class ReadErrorCode {
     None = 0,
     // The file itself.
-    FileNotOpened,        // missing, a directory, no permission to read
-    FileReadFailed,       // the operating system reported a read error
-    FileTooLarge,         // beyond what a compound file can address
+    FileNotOpened,  // missing, a directory, no permission to read
+    FileReadFailed, // the operating system reported a read error
+    FileTooLarge,   // beyond what a compound file can address
     // Not a compound file at all; the text names what the bytes look like.
-    NotCompoundFile,      // text, HTML, XML, CSV, an image, PDF, unknown bytes
-    OfficeOpenXml,        // a zip container: .xlsx, .ods and relatives
-    LegacyWorksheet,      // a BIFF2-4 worksheet stored without container
+    NotCompoundFile, // text, HTML, XML, CSV, an image, PDF, unknown bytes
+    OfficeOpenXml,   // a zip container: .xlsx, .ods and relatives
+    LegacyWorksheet, // a BIFF2-4 worksheet stored without container
     // A damaged or unsupported compound file.
     UnsupportedSectorSize,
     CorruptHeader,
     CorruptAllocationTable,
-    CorruptChain,         // FREESECT, a number outside the table, a cycle
+    CorruptChain, // FREESECT, a number outside the table, a cycle
     CorruptDirectory,
-    StreamExceedsChain,   // the stated size is larger than the chain holds
-    TruncatedFile,        // a sector lies past the end of the file
+    StreamExceedsChain, // the stated size is larger than the chain holds
+    TruncatedFile,      // a sector lies past the end of the file
     NoSuchEntry,
     // A compound file that holds no BIFF8 workbook we can read.
     NoWorkbookStream,
-    Excel95Workbook,      // a "Book" stream: Excel 5.0/95 (BIFF5/7)
-    EncryptedWorkbook,    // FILEPASS in the globals
+    Excel95Workbook,   // a "Book" stream: Excel 5.0/95 (BIFF5/7)
+    EncryptedWorkbook, // FILEPASS in the globals
     CorruptWorkbookStream,
     TruncatedWorkbookStream,
     NoWorksheet,

@@ -1,0 +1,3 @@
+#include "app/AboutDialog.h"
+
+AboutDialog::AboutDialog(QWidget *parent, Qt::WindowFlags flags) : QDialog(parent, flags) {}

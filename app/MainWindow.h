@@ -1,0 +1,56 @@
+#pragma once
+
+#include "ui_MainWindow.h"
+
+#include <QMainWindow>
+#include <QString>
+
+class QComboBox;
+class QSpinBox;
+class QTreeWidgetItem;
+class QXLSImporter;
+
+// The program's one window: the settings tree on the left, the filter and
+// search lines, the page preview and the page buttons on the right. It wires
+// the form to the preview and the importer; they own the behaviour.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget *parent = nullptr, Qt::WindowFlags flags = {});
+    ~MainWindow() override;
+
+public slots:
+    void slotImportXLS();
+    void slotImportXML();
+    void slotImportCVS();
+    void slotUpdateFileInfo();
+    void setLabelSize();
+    void printPages();
+    void selectFont();
+    void nextPage();
+    void previousPage();
+    void reloadPage(QString filter);
+    void about();
+    void scrollToName(QString name);
+
+public:
+    Ui_MainWindowClass ui;
+
+private:
+    QXLSImporter *importer = nullptr;
+    QSpinBox *heightSpin = nullptr;
+    QSpinBox *widthSpin = nullptr;
+    QComboBox *countCombo = nullptr;
+    QComboBox *nameCombo = nullptr;
+    QString filterText;
+    QTreeWidgetItem *fileItem = nullptr;
+    QTreeWidgetItem *rowsItem = nullptr;
+    QTreeWidgetItem *columnsItem = nullptr;
+    QTreeWidgetItem *labelColumnsItem = nullptr;
+    QTreeWidgetItem *labelRowsItem = nullptr;
+    QTreeWidgetItem *labelWidthItem = nullptr;
+    QTreeWidgetItem *labelHeightItem = nullptr;
+    QTreeWidgetItem *nameColumnItem = nullptr;
+    QTreeWidgetItem *countColumnItem = nullptr;
+};
