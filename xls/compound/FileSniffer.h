@@ -1,0 +1,33 @@
+#pragma once
+
+#include "xls/common/ByteCursor.h"
+#include "xls/common/ReadError.h"
+
+namespace xls {
+
+// What the first bytes of a file look like, so that a file that is not a
+// compound file can be refused with a useful reason.
+enum class FileKind {
+    CompoundFile,
+    Empty,
+    Zip,             // .xlsx, .ods and other zip containers
+    LegacyWorksheet, // BIFF2, BIFF3 or BIFF4 records without container
+    BareBiffStream,  // BIFF5/8 records without container
+    Gzip,
+    Html,
+    Xml,
+    Rtf,
+    Pdf,
+    Image,
+    Text, // plain text or CSV
+    Unknown,
+};
+
+// Looks at the first bytes of a file (a few hundred are plenty).
+FileKind sniffFileKind(ByteSpan head);
+
+// The error that refuses a file of that kind: NotCompoundFile, OfficeOpenXml
+// or LegacyWorksheet, with a text naming what the bytes look like.
+ReadError notCompoundFileError(ByteSpan head);
+
+} // namespace xls
