@@ -1,1 +1,0 @@
-// The loaded workbook.

@@ -1,0 +1,35 @@
+#include "xls/model/ExcelWorksheet.h"
+
+#include <algorithm>
+
+ExcelCell *ExcelWorksheet::cell(std::uint32_t row, std::uint32_t column) {
+    if (row >= maxRows || column >= maxColumns)
+        return nullptr;
+    columns = std::max(columns, column + 1);
+    rows = std::max(rows, row + 1);
+    if (cells.size() <= row)
+        cells.resize(row + 1);
+    std::vector<ExcelCell> &cellsOfRow = cells[row];
+    if (cellsOfRow.size() <= column)
+        cellsOfRow.resize(column + 1);
+    return &cellsOfRow[column];
+}
+
+const ExcelCell *ExcelWorksheet::findCell(std::uint32_t row, std::uint32_t column) const {
+    if (row >= cells.size() || column >= cells[row].size())
+        return nullptr;
+    return &cells[row][column];
+}
+
+bool ExcelWorksheet::clearCell(std::uint32_t row, std::uint32_t column) {
+    if (row >= rows || column >= columns)
+        return false;
+    if (row < cells.size() && column < cells[row].size())
+        cells[row][column].clear();
+    return true;
+}
+
+void ExcelWorksheet::resize(std::uint32_t rowCount, std::uint32_t columnCount) {
+    rows = std::min(rowCount, maxRows);
+    columns = std::min(columnCount, maxColumns);
+}
