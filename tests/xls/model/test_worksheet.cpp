@@ -1,0 +1,182 @@
+#include "xls/model/ExcelWorksheet.h"
+
+#include <QTest>
+
+#include <array>
+
+class TestWorksheet : public QObject {
+    Q_OBJECT
+
+private slots:
+    void integerAndDoubleConversions_data();
+    void integerAndDoubleConversions();
+    void textsBelongToTheirType();
+    void emptyTextsLeaveTheCellUndefined();
+    void cellEnlargesTheGrid_data();
+    void cellEnlargesTheGrid();
+    void clearCellNeverEnlarges();
+    void hugeAnnouncedGridCostsOnlyItsCells();
+};
+
+void TestWorksheet::integerAndDoubleConversions_data() {
+    QTest::addColumn<bool>("isDouble");
+    QTest::addColumn<double>("stored");
+    QTest::addColumn<int>("asInteger");
+    QTest::addColumn<double>("asDouble");
+
+    QTest::newRow("double 7.99 truncates") << true << 7.99 << 7 << 7.99;
+    QTest::newRow("double 2.9") << true << 2.9 << 2 << 2.9;
+    QTest::newRow("double -2.9 toward zero") << true << -2.9 << -2 << -2.9;
+    QTest::newRow("double beyond int saturates") << true << 1e12 << 2147483647 << 1e12;
+    QTest::newRow("double below int saturates") << true << -1e12 << (-2147483647 - 1) << -1e12;
+    QTest::newRow("integer 5 exact") << false << 5.0 << 5 << 5.0;
+    QTest::newRow("integer min exact")
+        << false << -2147483648.0 << (-2147483647 - 1) << -2147483648.0;
+}
+
+void TestWorksheet::integerAndDoubleConversions() {
+    QFETCH(bool, isDouble);
+    QFETCH(double, stored);
+    QFETCH(int, asInteger);
+    QFETCH(double, asDouble);
+
+    ExcelCell cell;
+    if (isDouble)
+        cell.setDouble(stored);
+    else
+        cell.setInteger(int(stored));
+    QCOMPARE(cell.type(), isDouble ? Double : Integer);
+    int i = 12345;
+    double d = 0;
+    QVERIFY(cell.getInteger(i));
+    QVERIFY(cell.getDouble(d));
+    QCOMPARE(i, asInteger);
+    QCOMPARE(d, asDouble);
+    QCOMPARE(cell.integerValue(), asInteger);
+    QCOMPARE(cell.doubleValue(), asDouble);
+    QVERIFY(!cell.string());
+    QVERIFY(!cell.wstring());
+}
+
+void TestWorksheet::textsBelongToTheirType() {
+    ExcelCell narrow;
+    narrow.setString("M\xfcller");
+    QCOMPARE(narrow.type(), String);
+    QCOMPARE(narrow.stringLength(), 6);
+    QCOMPARE(QByteArray(narrow.string()), QByteArray("M\xfcller"));
+    QVERIFY(!narrow.wstring());
+    int untouched = 99;
+    QVERIFY(!narrow.getInteger(untouched));
+    QCOMPARE(untouched, 99);
+    QCOMPARE(narrow.integerValue(), 0);
+    QCOMPARE(narrow.doubleValue(), 0.0);
+    std::array<std::uint16_t, 8> wideOut{};
+    QVERIFY(!narrow.getWString(wideOut.data()));
+
+    const std::uint16_t euro[] = {0x20AC, 'x', 0};
+    ExcelCell wide;
+    wide.setWString(euro);
+    QCOMPARE(wide.type(), WString);
+    QCOMPARE(wide.stringLength(), 2);
+    QVERIFY(!wide.string());
+    QVERIFY(wide.getWString(wideOut.data()));
+    QCOMPARE(wideOut[0], std::uint16_t(0x20AC));
+    QCOMPARE(wideOut[2], std::uint16_t(0));
+    std::array<char, 8> narrowOut{};
+    QVERIFY(!wide.getString(narrowOut.data()));
+
+    // A numeric value replaces the text for every getter.
+    wide.setInteger(3);
+    QVERIFY(!wide.wstring());
+    QCOMPARE(wide.stringLength(), 0);
+}
+
+void TestWorksheet::emptyTextsLeaveTheCellUndefined() {
+    ExcelCell cell;
+    cell.setString("Anna");
+    cell.setString("");
+    QCOMPARE(cell.type(), Undefined);
+    std::array<char, 4> out{};
+    QVERIFY(!cell.getString(out.data()));
+    const std::uint16_t empty[] = {0};
+    cell.setWString(empty);
+    QCOMPARE(cell.type(), Undefined);
+    cell.setDouble(1.5);
+    cell.clear();
+    QCOMPARE(cell.type(), Undefined);
+    QCOMPARE(cell.doubleValue(), 0.0);
+}
+
+void TestWorksheet::cellEnlargesTheGrid_data() {
+    QTest::addColumn<quint32>("row");
+    QTest::addColumn<quint32>("column");
+    QTest::addColumn<bool>("found");
+    QTest::addColumn<quint32>("rowsAfter");
+    QTest::addColumn<quint32>("columnsAfter");
+
+    QTest::newRow("inside") << 3u << 1u << true << 10u << 3u;
+    QTest::newRow("beyond both") << 20u << 4u << true << 21u << 5u;
+    QTest::newRow("wider only") << 2u << 5u << true << 10u << 6u;
+    QTest::newRow("last BIFF8 row") << 65535u << 0u << true << 65536u << 3u;
+    QTest::newRow("last BIFF8 column") << 0u << 255u << true << 10u << 256u;
+    QTest::newRow("row beyond BIFF8") << 65536u << 0u << false << 10u << 3u;
+    QTest::newRow("column beyond BIFF8") << 0u << 256u << false << 10u << 3u;
+}
+
+void TestWorksheet::cellEnlargesTheGrid() {
+    QFETCH(quint32, row);
+    QFETCH(quint32, column);
+    QFETCH(bool, found);
+    QFETCH(quint32, rowsAfter);
+    QFETCH(quint32, columnsAfter);
+
+    ExcelWorksheet sheet;
+    sheet.resize(10, 3);
+    ExcelCell *cell = sheet.cell(row, column);
+    QCOMPARE(cell != nullptr, found);
+    QCOMPARE(sheet.rowCount(), rowsAfter);
+    QCOMPARE(sheet.columnCount(), columnsAfter);
+    if (!found)
+        return;
+    QCOMPARE(cell->type(), Undefined);
+    cell->setInteger(42);
+    QCOMPARE(sheet.findCell(row, column)->integerValue(), 42);
+    // Its neighbours inside the grid read as never written.
+    QVERIFY(!sheet.findCell(row + 1, column));
+    int seen = 0;
+    sheet.forEachValue([&](std::uint32_t r, std::uint32_t c, const ExcelCell &value) {
+        QCOMPARE(r, row);
+        QCOMPARE(c, column);
+        QCOMPARE(value.integerValue(), 42);
+        ++seen;
+    });
+    QCOMPARE(seen, 1);
+}
+
+void TestWorksheet::clearCellNeverEnlarges() {
+    ExcelWorksheet sheet;
+    sheet.resize(10, 3);
+    sheet.cell(2, 2)->setDouble(2.5);
+    QVERIFY(!sheet.clearCell(10, 0));
+    QVERIFY(!sheet.clearCell(0, 3));
+    QCOMPARE(sheet.rowCount(), 10u);
+    QCOMPARE(sheet.columnCount(), 3u);
+    QVERIFY(sheet.clearCell(9, 2)); // inside the grid, never written
+    QVERIFY(sheet.clearCell(2, 2));
+    QCOMPARE(sheet.findCell(2, 2)->type(), Undefined);
+}
+
+void TestWorksheet::hugeAnnouncedGridCostsOnlyItsCells() {
+    ExcelWorksheet sheet;
+    sheet.resize(1u << 20, 1000); // beyond BIFF8: clamped
+    QCOMPARE(sheet.rowCount(), 65536u);
+    QCOMPARE(sheet.columnCount(), 256u);
+    sheet.cell(7, 200)->setString("x");
+    int values = 0;
+    sheet.forEachValue([&](std::uint32_t, std::uint32_t, const ExcelCell &) { ++values; });
+    QCOMPARE(values, 1);
+    QVERIFY(!sheet.findCell(65535, 255));
+}
+
+QTEST_APPLESS_MAIN(TestWorksheet)
+#include "test_worksheet.moc"
