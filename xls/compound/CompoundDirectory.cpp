@@ -42,7 +42,10 @@ bool CompoundFile::loadDirectory() {
     }
     const bool wideSizes = header_.sectorShift == cfb::kSectorShiftV4;
     entries_ = decodeDirectory(stream, wideSizes);
-    if (entries_.empty() || entries_.front().isFree())
+    // Some writers leave the root's name empty, so a root entry is missing
+    // only when its slot is wholly unused.
+    if (entries_.empty() ||
+        (entries_.front().isFree() && entries_.front().objectType == cfb::kTypeUnused))
         return fail(ReadErrorCode::CorruptDirectory,
                     "the first directory slot is free: there is no root entry",
                     sectorOffset(header_.firstDirectorySector));
