@@ -1,0 +1,55 @@
+// The cell table of a worksheet ([MS-XLS] 2.1.7.20.5): row blocks of up to 32
+// ROW records, their cell records and a closing DBCELL.
+#pragma once
+
+#include "xls/biff/CellBlock.h"
+#include "xls/biff/SheetRecords.h"
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace ZAreda::records {
+
+class RowBlock {
+public:
+    using Row = records::Row;
+    using DBCell = records::DBCell;
+    using CellBlock = records::CellBlock;
+
+    // `from` starts at the block's first record (a ROW) and runs to the end of
+    // the stream. Reads up to and including the DBCELL and returns the bytes
+    // consumed. Records of other kinds are stepped over. A block that a writer
+    // left without DBCELL ends before the EOF or BOF that follows it, which is
+    // not consumed. When the stream ends first, `truncated` is set and the
+    // rest of the stream is consumed.
+    std::uint32_t Read(xls::ByteSpan from);
+
+    // The entries of a MULRK, and the XF indexes of a MULBLANK, of this block.
+    std::span<const MulRK::Entry> entries(const MulRK &record) const;
+    std::span<const std::uint16_t> xfIndexes(const MulBlank &record) const;
+
+    std::vector<Row> rows;
+    std::vector<CellBlock> cellBlocks; // one per cell record, in stream order
+    DBCell dbCell;
+    std::vector<MulRK::Entry> mulRKEntries;
+    std::vector<std::uint16_t> mulBlankXFIndexes;
+    bool truncated = false;
+
+private:
+    void reserveFor(xls::ByteSpan from);
+};
+
+// The row blocks of a worksheet, in stream order.
+class CellTable {
+public:
+    using RowBlock = records::RowBlock;
+
+    // `from` starts at a ROW record. Reads row blocks while the next record is
+    // a ROW and returns the bytes consumed; appends to rowBlocks.
+    std::uint32_t Read(xls::ByteSpan from);
+
+    std::vector<RowBlock> rowBlocks;
+};
+
+} // namespace ZAreda::records
