@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <functional>
+#include <numeric>
 
 namespace testwriters {
 
@@ -184,7 +185,6 @@ CompoundImage CompoundWriter::build() const {
     counts.push_back(ceilDiv(miniStream.size(), sectorSize));
     counts.push_back(ceilDiv(miniSectorTotal, perTableSector));
     counts.push_back(ceilDiv(entries_.size(), perDirectorySector));
-    auto chains = allocate(counts, fragmented_);
     std::uint32_t base = 0;
     for (std::uint32_t count : counts)
         base += count;
@@ -200,7 +200,23 @@ CompoundImage CompoundWriter::build() const {
         fatCount = needFat;
         difatCount = needDifat;
     }
-    const auto tables = allocate({fatCount, difatCount}, false, base);
+    std::vector<std::vector<std::uint32_t>> chains, tables;
+    if (streamsLast_) {
+        tables = allocate({fatCount, difatCount}, false);
+        // Everything but the regular streams first, then the streams.
+        const std::vector<std::uint32_t> streamCounts(counts.begin(),
+                                                      counts.begin() + regularCounts.size());
+        const std::vector<std::uint32_t> otherCounts(counts.begin() + regularCounts.size(),
+                                                     counts.end());
+        const std::uint32_t otherTotal =
+            base - std::accumulate(streamCounts.begin(), streamCounts.end(), 0u);
+        chains = allocate(streamCounts, fragmented_, fatCount + difatCount + otherTotal);
+        for (auto &chain : allocate(otherCounts, fragmented_, fatCount + difatCount))
+            chains.push_back(std::move(chain));
+    } else {
+        chains = allocate(counts, fragmented_);
+        tables = allocate({fatCount, difatCount}, false, base);
+    }
     image.fatSectors = tables[0];
     image.difatSectors = tables[1];
     image.miniStreamSectors = chains[regularStreams.size()];

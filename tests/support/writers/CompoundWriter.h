@@ -52,6 +52,9 @@ public:
     // Allocates the sectors and mini sectors of all streams round-robin, so
     // that no chain is contiguous.
     void setFragmented(bool fragmented) { fragmented_ = fragmented; }
+    // Puts the tables and the directory first and the regular streams last,
+    // so that the file ends inside the last stream's last sector.
+    void setStreamsLast(bool streamsLast) { streamsLast_ = streamsLast; }
 
     CompoundImage build() const;
 
@@ -65,6 +68,7 @@ private:
 
     unsigned sectorShift_;
     bool fragmented_ = false;
+    bool streamsLast_ = false;
     std::vector<Entry> entries_;
 };
 
