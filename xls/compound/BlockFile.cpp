@@ -37,6 +37,10 @@ bool BlockFile::open(const char *path, int mode, ReadError &error) {
         error = openError("the size of the file cannot be read: " + path_);
         return false;
     }
+    // Unbuffered: blocks are read straight into the caller's buffer, one
+    // system call each, instead of through the stream's own buffer.
+    readOnly_.rdbuf()->pubsetbuf(nullptr, 0);
+    readWrite_.rdbuf()->pubsetbuf(nullptr, 0);
     std::istream *stream = nullptr;
     if (mode & OpenWrite) {
         // Opens an existing file for update without creating or truncating it.
