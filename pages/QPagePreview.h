@@ -1,18 +1,22 @@
 #pragma once
 
+#include "pages/LabelMap.h"
+#include "pages/PageLayout.h"
+
 #include <QFont>
-#include <QHash>
 #include <QRect>
 #include <QString>
 #include <QWidget>
 
 #include <cstdint>
 
-// Name text -> quantity.
-using LabelMap = QHash<QString, int>;
+class QPainter;
+class QPrintDialog;
+class QPrinter;
 
 // Shows one A4 sheet of name labels at one pixel per millimetre and owns the
-// label settings and the label list that the main window fills.
+// label settings, the label list, the search text and the page shown; prints
+// pages of labels at the same millimetre positions.
 class QPagePreview : public QWidget {
     Q_OBJECT
 
@@ -21,12 +25,39 @@ public:
 
     // Sets the label size in millimetres and derives the grid from it.
     void setLabelDimensions(int width, int height);
-    // Zero-based index of the last page.
+    // Zero-based index of the last page; there is always at least one page.
     int lastPageIndex() const;
+    // Highlights the names containing the text from now on and turns to the
+    // page of the first such name's first copy; no match keeps the page.
+    void findName(const QString &text);
+
+    // Shows a rebuilt label list from its first page.
+    void setLabels(LabelMap newLabels);
+    // Turn one page on or back; false, and no change, at the last or first page.
+    bool showNextPage();
+    bool showPreviousPage();
+
+    // The grid the layout members describe.
+    PageLayout pageLayout() const;
+    // labelFont at labelHeight - 2 points, and never below 1 point.
+    QFont previewFont() const;
+
+    // Draws the labels of one page with the painter at the sheet's top-left
+    // corner, at scale device units per millimetre, and answers how many it
+    // drew. Used for the screen and the printer alike.
+    std::int64_t drawLabelPage(QPainter &painter, int page, qreal scale, const QFont &font,
+                               bool highlightSearch) const;
+
+    // Offers the page shown up to the last page in the print dialog.
+    void preparePrintDialog(QPrintDialog &dialog) const;
+    // Prints the zero-based pages firstPage to lastPage on the printer, from
+    // the paper's corner, with labelFont unchanged and without highlighting;
+    // stops early where the labels run out. Answers the labels printed.
+    std::int64_t printPageRange(QPrinter &printer, int firstPage, int lastPage) const;
 
     int labelWidth = -1;
     int labelHeight = -1;
-    std::int64_t labelsPerPage = 0;
+    std::int64_t labelsPerPage = 0; // labelColumns * labelRows
     std::int64_t labelRows = 0;
     std::int64_t labelColumns = 0;
     LabelMap labels;
@@ -36,8 +67,12 @@ public:
     int currentPage = 0;
 
 public slots:
+    // Asks for a printer and a page range, then prints.
     void printPage();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    void tellNoLabelFits();
 };

@@ -1,0 +1,36 @@
+#include "pages/LabelListBuilder.h"
+
+#include "pages/LabelQuantity.h"
+
+#include <QList>
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+// The rows of a column in ascending order; the hash has no order of its own.
+QList<std::pair<int, const QString *>> rowsInOrder(const ImportedColumn &column) {
+    QList<std::pair<int, const QString *>> rows;
+    rows.reserve(column.size());
+    for (auto cell = column.cbegin(); cell != column.cend(); ++cell)
+        if (cell.key() >= 0 && !cell.value().isEmpty())
+            rows.append({cell.key(), &cell.value()});
+    std::sort(rows.begin(), rows.end(),
+              [](const auto &a, const auto &b) { return a.first < b.first; });
+    return rows;
+}
+
+} // namespace
+
+LabelMap buildLabelMap(const ImportedColumn &names, const ImportedColumn &quantities,
+                       const QString &filter) {
+    const QString lowerFilter = filter.toLower();
+    LabelMap labels;
+    for (const auto &[row, name] : rowsInOrder(names)) {
+        if (!lowerFilter.isEmpty() && !name->toLower().startsWith(lowerFilter))
+            continue;
+        labels.insert(*name, labelQuantity(quantities.value(row)));
+    }
+    return labels;
+}

@@ -1,0 +1,26 @@
+#include "pages/LabelMap.h"
+
+void LabelMap::insert(const QString &name, int quantity) {
+    const auto known = positions.constFind(name);
+    if (known == positions.cend()) {
+        positions.insert(name, entries.size());
+        entries.append({name, quantity});
+        copies += copiesOf(entries.last());
+        return;
+    }
+    LabelEntry &entry = entries[*known];
+    copies -= copiesOf(entry);
+    entry.quantity = quantity;
+    copies += copiesOf(entry);
+}
+
+void LabelMap::clear() {
+    entries.clear();
+    positions.clear();
+    copies = 0;
+}
+
+int LabelMap::value(const QString &name) const {
+    const auto known = positions.constFind(name);
+    return known == positions.cend() ? 0 : entries.at(*known).quantity;
+}

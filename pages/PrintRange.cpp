@@ -1,0 +1,15 @@
+#include "pages/PrintRange.h"
+
+#include <algorithm>
+
+PageSpan presetPrintRange(int currentPage, int lastPageIndex) {
+    return {currentPage + 1, std::max(currentPage, lastPageIndex) + 1};
+}
+
+PageSpan chosenPrintPages(int fromPage, int toPage, int lastPageIndex) {
+    if (fromPage <= 0 && toPage <= 0)
+        return {0, lastPageIndex};
+    const int first = std::max(fromPage, 1) - 1;
+    const int last = toPage > 0 ? toPage - 1 : lastPageIndex;
+    return {first, std::max(first, last)};
+}

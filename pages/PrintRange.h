@@ -1,0 +1,15 @@
+#pragma once
+
+// A run of pages, both ends included.
+struct PageSpan {
+    int first = 0;
+    int last = 0;
+    friend bool operator==(const PageSpan &, const PageSpan &) = default;
+};
+
+// What the print dialog offers, one-based: the page shown up to the last page.
+PageSpan presetPrintRange(int currentPage, int lastPageIndex);
+
+// The zero-based pages to print for the dialog's one-based from and to page.
+// The dialog reports 0 and 0 when the whole document is chosen.
+PageSpan chosenPrintPages(int fromPage, int toPage, int lastPageIndex);

@@ -1,0 +1,75 @@
+#include "PdfLabels.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTextDocumentFragment>
+
+#include <algorithm>
+#include <cmath>
+
+namespace pdflabels {
+
+namespace {
+
+constexpr double millimetresPerPoint = 25.4 / 72.0;
+
+QString unescape(const QString &html) {
+    return QTextDocumentFragment::fromHtml(html).toPlainText();
+}
+
+} // namespace
+
+QList<Page> readPages(const QString &pdfPath, QString *error) {
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"),
+                  {QStringLiteral("-bbox"), pdfPath, QStringLiteral("-")});
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0) {
+        *error = QStringLiteral("pdftotext -bbox failed (is poppler-utils installed?): ") +
+                 process.errorString() + QString::fromUtf8(process.readAllStandardError());
+        return {};
+    }
+    const QString html = QString::fromUtf8(process.readAllStandardOutput());
+    static const QRegularExpression pageTag(
+        QStringLiteral(R"re(<page width="([\d.]+)" height="([\d.]+)">)re"));
+    static const QRegularExpression wordTag(QStringLiteral(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">(.*?)</word>)re"));
+    QList<Page> pages;
+    for (const QString &chunk : html.split(QStringLiteral("</page>"))) {
+        const QRegularExpressionMatch header = pageTag.match(chunk);
+        if (!header.hasMatch())
+            continue;
+        Page page;
+        page.sizeMm = QSizeF(header.captured(1).toDouble(), header.captured(2).toDouble()) *
+                      millimetresPerPoint;
+        for (const QRegularExpressionMatch &word : wordTag.globalMatch(chunk)) {
+            const QPointF topLeft(word.captured(1).toDouble(), word.captured(2).toDouble());
+            const QPointF bottomRight(word.captured(3).toDouble(), word.captured(4).toDouble());
+            page.words.append(
+                {unescape(word.captured(5)),
+                 QRectF(topLeft * millimetresPerPoint, bottomRight * millimetresPerPoint)});
+        }
+        pages.append(page);
+    }
+    return pages;
+}
+
+QMap<std::int64_t, QString> labelTexts(const Page &page, const PageLayout &layout) {
+    QList<Word> words = page.words;
+    std::sort(words.begin(), words.end(),
+              [](const Word &a, const Word &b) { return a.boxMm.left() < b.boxMm.left(); });
+    QMap<std::int64_t, QString> texts;
+    for (const Word &word : words) {
+        const QPointF centre = word.boxMm.center();
+        const double column = std::floor((centre.x() - layout.grid.left()) / layout.labelWidth);
+        const double row = std::floor((centre.y() - layout.grid.top()) / layout.labelHeight);
+        std::int64_t slot = -1;
+        if (column >= 0 && column < layout.columns && row >= 0 && row < layout.rows)
+            slot = std::int64_t(row) * layout.columns + std::int64_t(column);
+        QString &text = texts[slot];
+        text += (text.isEmpty() ? QString() : QStringLiteral(" ")) + word.text;
+    }
+    return texts;
+}
+
+} // namespace pdflabels

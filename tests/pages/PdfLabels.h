@@ -1,0 +1,34 @@
+#pragma once
+
+#include "pages/PageLayout.h"
+
+#include <QList>
+#include <QMap>
+#include <QRectF>
+#include <QString>
+
+#include <cstdint>
+
+// Reads a printed PDF back with poppler's pdftotext -bbox (Debian's
+// poppler-utils), so the tests see where each word landed on the paper.
+namespace pdflabels {
+
+struct Word {
+    QString text;
+    QRectF boxMm; // in millimetres from the paper's top-left corner
+};
+
+struct Page {
+    QSizeF sizeMm;
+    QList<Word> words;
+};
+
+// The pages of a PDF file with their words; sets error on failure.
+QList<Page> readPages(const QString &pdfPath, QString *error);
+
+// The text of each label slot of a page: the words whose centre lies in the
+// slot's rectangle, joined by spaces from left to right. Words outside every
+// label rectangle go under slot -1.
+QMap<std::int64_t, QString> labelTexts(const Page &page, const PageLayout &layout);
+
+} // namespace pdflabels

@@ -1,0 +1,193 @@
+#include "pages/LabelListBuilder.h"
+#include "pages/LabelMap.h"
+#include "pages/LabelQuantity.h"
+
+#include <QTest>
+
+#include <climits>
+
+namespace {
+
+struct Row {
+    int row;
+    QString name;
+    QString quantity; // empty: the quantity cell has no value
+};
+
+// A name column and a quantity column as the importer hands them over.
+std::pair<ImportedColumn, ImportedColumn> columns(const QList<Row> &rows) {
+    ImportedColumn names;
+    ImportedColumn quantities;
+    for (const Row &row : rows) {
+        if (!row.name.isNull())
+            names.insert(row.row, row.name);
+        if (!row.quantity.isEmpty())
+            quantities.insert(row.row, row.quantity);
+    }
+    return {names, quantities};
+}
+
+using Labels = QList<std::pair<QString, int>>;
+
+Labels inOrder(const LabelMap &labels) {
+    Labels entries;
+    for (const LabelEntry &entry : labels)
+        entries.append({entry.name, entry.quantity});
+    return entries;
+}
+
+// Anna (3), Bert (no quantity), anna (2), Anna (5), Johanna (1).
+QList<Row> annaBertAnna() {
+    return {
+        {0, "Anna", "3"}, {1, "Bert", ""}, {2, "anna", "2"}, {3, "Anna", "5"}, {4, "Johanna", "1"}};
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Labels)
+
+class TestLabelList : public QObject {
+    Q_OBJECT
+
+private slots:
+    void quantityOfText_data();
+    void quantityOfText();
+
+    void laterRowReplacesQuantityKeepsPlace();
+    void totalCountsOnlyPositiveQuantities_data();
+    void totalCountsOnlyPositiveQuantities();
+    void clearEmpties();
+
+    void buildsInSheetOrder_data();
+    void buildsInSheetOrder();
+    void orderDoesNotDependOnHashOrder();
+};
+
+void TestLabelList::quantityOfText_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("quantity");
+    QTest::newRow("integer") << "3" << 3;
+    QTest::newRow("empty") << "" << 1;
+    QTest::newRow("null") << QString() << 1;
+    QTest::newRow("zero") << "0" << 1;
+    QTest::newRow("decimal") << "2.5" << 1;
+    QTest::newRow("word") << "abc" << 1;
+    QTest::newRow("negative") << "-2" << -2;
+    QTest::newRow("large") << "1000000" << 1000000;
+    QTest::newRow("beyond int") << "99999999999" << 1;
+    QTest::newRow("int max") << QString::number(INT_MAX) << INT_MAX;
+    QTest::newRow("number with unit") << "3 Stk" << 1;
+    QTest::newRow("exponent as the importer writes it") << "1.23457e+06" << 1;
+}
+
+void TestLabelList::quantityOfText() {
+    QFETCH(QString, text);
+    QFETCH(int, quantity);
+    QCOMPARE(labelQuantity(text), quantity);
+}
+
+void TestLabelList::laterRowReplacesQuantityKeepsPlace() {
+    LabelMap labels;
+    labels.insert("Anna", 3);
+    labels.insert("Bert", 1);
+    labels.insert("anna", 2);
+    labels.insert("Anna", 5);
+    QCOMPARE(inOrder(labels), (Labels{{"Anna", 5}, {"Bert", 1}, {"anna", 2}}));
+    QCOMPARE(labels.size(), 3);
+    QCOMPARE(labels.value("Anna"), 5);
+    QCOMPARE(labels.value("Carla"), 0);
+    QVERIFY(labels.contains("anna"));
+    QVERIFY(!labels.contains("ANNA"));
+    QCOMPARE(labels.totalCopies(), 8);
+}
+
+void TestLabelList::totalCountsOnlyPositiveQuantities_data() {
+    QTest::addColumn<Labels>("entries");
+    QTest::addColumn<qint64>("total");
+    QTest::newRow("empty") << Labels{} << qint64(0);
+    QTest::newRow("negative adds nothing") << Labels{{"A", 3}, {"B", -2}} << qint64(3);
+    QTest::newRow("negative replaced by positive")
+        << Labels{{"A", -2}, {"B", 4}, {"A", 6}} << qint64(10);
+    QTest::newRow("positive replaced by negative") << Labels{{"A", 6}, {"A", -1}} << qint64(0);
+    QTest::newRow("sum beyond 32 bits")
+        << Labels{{"A", INT_MAX}, {"B", INT_MAX}, {"C", 2}} << qint64(2) * INT_MAX + 2;
+}
+
+void TestLabelList::totalCountsOnlyPositiveQuantities() {
+    QFETCH(Labels, entries);
+    QFETCH(qint64, total);
+    LabelMap labels;
+    for (const auto &[name, quantity] : entries)
+        labels.insert(name, quantity);
+    QCOMPARE(labels.totalCopies(), total);
+}
+
+void TestLabelList::clearEmpties() {
+    LabelMap labels;
+    labels.insert("Anna", 3);
+    labels.clear();
+    QVERIFY(labels.isEmpty());
+    QCOMPARE(labels.totalCopies(), 0);
+    labels.insert("Bert", 2);
+    QCOMPARE(inOrder(labels), (Labels{{"Bert", 2}}));
+}
+
+void TestLabelList::buildsInSheetOrder_data() {
+    QTest::addColumn<QList<Row>>("rows");
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<Labels>("labels");
+
+    QTest::newRow("Anna Bert anna")
+        << annaBertAnna() << QString()
+        << Labels{{"Anna", 5}, {"Bert", 1}, {"anna", 2}, {"Johanna", 1}};
+    QTest::newRow("filter an: prefix, any case")
+        << annaBertAnna() << "an" << Labels{{"Anna", 5}, {"anna", 2}};
+    QTest::newRow("filter in capitals")
+        << annaBertAnna() << "AN" << Labels{{"Anna", 5}, {"anna", 2}};
+    QTest::newRow("filter matching nothing") << annaBertAnna() << "x" << Labels{};
+    QTest::newRow("filter with umlaut")
+        << QList<Row>{{0, "Ömer", "1"}, {1, "Otto", "1"}} << QString::fromUtf8("ö")
+        << Labels{{QString::fromUtf8("Ömer"), 1}};
+    QTest::newRow("quantities 2.5, abc, -2, 0")
+        << QList<Row>{{0, "A", "2.5"}, {1, "B", "abc"}, {2, "C", "-2"}, {3, "D", "0"}} << QString()
+        << Labels{{"A", 1}, {"B", 1}, {"C", -2}, {"D", 1}};
+    QTest::newRow("caption row is a label") << QList<Row>{{0, "Name", "Anzahl"}, {1, "Anna", "2"}}
+                                            << QString() << Labels{{"Name", 1}, {"Anna", 2}};
+    QTest::newRow("empty cells between names: scanned to the highest row")
+        << QList<Row>{{0, "Name", ""}, {1, "Anna", "2"}, {5, "Bert", "3"}, {9, "Carla", "4"}}
+        << QString() << Labels{{"Name", 1}, {"Anna", 2}, {"Bert", 3}, {"Carla", 4}};
+    QTest::newRow("quantity without a name is ignored")
+        << QList<Row>{{0, QString(), "7"}, {1, "Anna", ""}} << QString() << Labels{{"Anna", 1}};
+    QTest::newRow("empty name text is skipped")
+        << QList<Row>{{0, "", "7"}, {1, "Anna", ""}} << QString() << Labels{{"Anna", 1}};
+    QTest::newRow("spaces and punctuation kept")
+        << QList<Row>{{0, " Anna ", "1"}, {1, "Anna", "1"}, {2, "Dr. Bert-Otto", "1"}} << QString()
+        << Labels{{" Anna ", 1}, {"Anna", 1}, {"Dr. Bert-Otto", 1}};
+    QTest::newRow("negative row index is not a sheet row")
+        << QList<Row>{{-1, "Ghost", "1"}, {0, "Anna", "1"}} << QString() << Labels{{"Anna", 1}};
+    QTest::newRow("no name column") << QList<Row>{} << QString() << Labels{};
+}
+
+void TestLabelList::buildsInSheetOrder() {
+    QFETCH(QList<Row>, rows);
+    QFETCH(QString, filter);
+    QFETCH(Labels, labels);
+    const auto [names, quantities] = columns(rows);
+    QCOMPARE(inOrder(buildLabelMap(names, quantities, filter)), labels);
+}
+
+void TestLabelList::orderDoesNotDependOnHashOrder() {
+    // Many rows, so a hash's iteration order would show; the list follows the rows.
+    QList<Row> rows;
+    Labels expected;
+    for (int row = 0; row < 500; ++row) {
+        const QString name = QStringLiteral("Name %1").arg(499 - row);
+        rows.append({row, name, QString::number(row + 1)});
+        expected.append({name, row + 1});
+    }
+    const auto [names, quantities] = columns(rows);
+    QCOMPARE(inOrder(buildLabelMap(names, quantities, QString())), expected);
+}
+
+QTEST_APPLESS_MAIN(TestLabelList)
+#include "test_labellist.moc"
