@@ -61,6 +61,11 @@ std::vector<std::uint32_t> chainOf(const std::vector<std::uint32_t> &table, std:
     return chain;
 }
 
+void cutTail(CompoundImage &image, std::size_t bytes) {
+    image.bytes.erase(image.bytes.end() - std::ptrdiff_t(std::min(bytes, image.bytes.size())),
+                      image.bytes.end());
+}
+
 using Damage = std::function<void(CompoundImage &)>;
 
 void addRow(const char *name, const CompoundImage &base, const Damage &damage, ReadErrorCode code,
@@ -152,8 +157,8 @@ void TestCompoundDamage::refusesDamage_data() {
         },
         E::CorruptChain);
     addRow(
-        "last FAT sector missing", base,
-        [](CompoundImage &f) { f.bytes.resize(f.bytes.size() - f.sectorSize); }, E::TruncatedFile);
+        "last FAT sector missing", base, [](CompoundImage &f) { cutTail(f, f.sectorSize); },
+        E::TruncatedFile);
 
     // The directory tree.
     addRow(
@@ -212,8 +217,7 @@ void TestCompoundDamage::refusesDamage_data() {
         E::StreamExceedsChain, workbook);
     addRow(
         "last stream sector missing", baseFile(true),
-        [](CompoundImage &f) { f.bytes.resize(f.bytes.size() - f.sectorSize); }, E::TruncatedFile,
-        workbook);
+        [](CompoundImage &f) { cutTail(f, f.sectorSize); }, E::TruncatedFile, workbook);
 
     // Mini stream chains.
     const QString smallName = QStringLiteral("Small");
