@@ -1,14 +1,54 @@
 #include "app/MainWindow.h"
 
 #include "app/AboutDialog.h"
+#include "app/ColumnChoice.h"
+#include "app/ImportFailureText.h"
 #include "app/StyleSheet.h"
+#include "import/QXLSImporter.h"
+#include "pages/LabelListBuilder.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDialog>
+#include <QMessageBox>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QTreeWidget>
+
+#include <memory>
+#include <utility>
 
 namespace {
 constexpr int defaultLabelWidthMm = 100;
 constexpr int defaultLabelHeightMm = 10;
 constexpr int defaultLabelPointSize = 10;
+constexpr int minimumLabelSizeMm = 1;
+constexpr int maximumLabelHeightMm = 290;
+constexpr int maximumLabelWidthMm = 200;
+
+// The window's texts share the form's translation context.
+QString text(const char *source) {
+    return QCoreApplication::translate("MainWindowClass", source);
+}
+
+QSpinBox *newSizeSpin(const char *name, int maximum) {
+    auto *spin = new QSpinBox;
+    spin->setObjectName(QLatin1String(name));
+    spin->setRange(minimumLabelSizeMm, maximum);
+    spin->setSingleStep(1);
+    spin->setSuffix(text("mm"));
+    return spin;
+}
+
+QComboBox *newColumnCombo(const char *name) {
+    auto *combo = new QComboBox;
+    combo->setObjectName(QLatin1String(name));
+    return combo;
+}
+
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent, Qt::WindowFlags flags) : QMainWindow(parent, flags) {
@@ -32,33 +72,188 @@ MainWindow::MainWindow(QWidget *parent, Qt::WindowFlags flags) : QMainWindow(par
     ui.pagePreview->labelFont = QFont(QStringLiteral("Arial"), defaultLabelPointSize);
     ui.pagePreview->update();
 
+    buildSettingsTree();
     applyStyleSheet();
 }
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::slotImportXLS() {}
+void MainWindow::buildSettingsTree() {
+    fileItem = new QTreeWidgetItem(ui.fileInfoTree, {text("Datei"), QString()});
+    auto child = [this](const char *caption) {
+        return new QTreeWidgetItem(fileItem, {text(caption), QString()});
+    };
+    rowsItem = child("Reihen");
+    columnsItem = child("Spalten");
+    labelColumnsItem = child("Labelspalten");
+    labelRowsItem = child("Labelreihen");
+    labelWidthItem = child("Labelbreite");
+    labelHeightItem = child("Labelhöhe");
+    nameColumnItem = child("Spalte Namen");
+    countColumnItem = child("Spalte Anzahl");
 
-void MainWindow::slotImportXML() {}
+    countCombo = newColumnCombo("countCombo");
+    nameCombo = newColumnCombo("nameCombo");
+    heightSpin = newSizeSpin("heightSpin", maximumLabelHeightMm);
+    widthSpin = newSizeSpin("widthSpin", maximumLabelWidthMm);
+    // Set before connecting, so that showing the size does not apply it again.
+    widthSpin->setValue(ui.pagePreview->labelWidth);
+    heightSpin->setValue(ui.pagePreview->labelHeight);
+    connectSizeSpins();
 
-void MainWindow::slotImportCVS() {}
+    ui.fileInfoTree->setItemWidget(nameColumnItem, 1, nameCombo);
+    ui.fileInfoTree->setItemWidget(countColumnItem, 1, countCombo);
+    ui.fileInfoTree->setItemWidget(labelWidthItem, 1, widthSpin);
+    ui.fileInfoTree->setItemWidget(labelHeightItem, 1, heightSpin);
 
-void MainWindow::slotUpdateFileInfo() {}
+    connect(countCombo, &QComboBox::currentIndexChanged, this, [this] { rebuildLabels(); });
+    connect(nameCombo, &QComboBox::currentIndexChanged, this, [this] { rebuildLabels(); });
+}
 
-void MainWindow::setLabelSize() {}
+void MainWindow::connectSizeSpins() {
+    connect(heightSpin, SIGNAL(valueChanged(int)), this, SLOT(setLabelSize()));
+    connect(widthSpin, SIGNAL(valueChanged(int)), this, SLOT(setLabelSize()));
+}
+
+void MainWindow::rebuildLabels() {
+    filterText = ui.filterEdit->text();
+    reloadPage(filterText);
+}
+
+void MainWindow::updatePageLabel() {
+    ui.pageLabel->setText(text("Seite %1/%2")
+                              .arg(ui.pagePreview->currentPage + 1)
+                              .arg(qint64(ui.pagePreview->lastPageIndex()) + 1));
+}
+
+void MainWindow::slotImportXLS() {
+    const QString path = QFileDialog::getOpenFileName(
+        this, text("Exceldatei öffnen"), QDir::homePath() + QStringLiteral("/Eigene Dateien/"),
+        text("Excel Dateien (*.xls)"));
+    if (path.isEmpty())
+        return;
+    importXLSFile(path);
+}
+
+bool MainWindow::importXLSFile(const QString &path) {
+    // Built apart and swapped in only on success, so a failure leaves the
+    // previous import, its labels and the settings as they were.
+    auto imported = std::make_unique<QXLSImporter>(nullptr);
+    imported->importFile(path);
+    if (imported->errorCode() != xls::ReadErrorCode::None) {
+        tellImportFailed(path, *imported);
+        return false;
+    }
+    adoptImporter(imported.release());
+    return true;
+}
+
+void MainWindow::adoptImporter(QXLSImporter *imported) {
+    imported->setParent(this);
+    // One current importer: the previous one and its workbook go now.
+    delete std::exchange(importer, imported);
+
+    ui.pagePreview->setLabelDimensions(defaultLabelWidthMm, defaultLabelHeightMm);
+    fillColumnCombos();
+    {
+        // Showing the reset size must not apply it a second time.
+        const QSignalBlocker blockHeight(heightSpin);
+        const QSignalBlocker blockWidth(widthSpin);
+        widthSpin->setValue(ui.pagePreview->labelWidth);
+        heightSpin->setValue(ui.pagePreview->labelHeight);
+    }
+    slotUpdateFileInfo();
+    rebuildLabels();
+}
+
+void MainWindow::fillColumnCombos() {
+    // The labels are rebuilt once, after the choice is complete.
+    const QSignalBlocker blockCount(countCombo);
+    const QSignalBlocker blockName(nameCombo);
+    const QStringList captions = importer->headerRow();
+    countCombo->clear();
+    nameCombo->clear();
+    countCombo->addItems(captions);
+    nameCombo->addItems(captions);
+    const ColumnChoice choice = chooseColumns(captions);
+    countCombo->setCurrentIndex(choice.quantityColumn);
+    nameCombo->setCurrentIndex(choice.nameColumn);
+}
+
+void MainWindow::tellImportFailed(const QString &path, const QXLSImporter &failed) {
+    // Window-modal and opened without waiting for it.
+    auto *message = new QMessageBox(
+        QMessageBox::Warning, text("Import fehlgeschlagen"),
+        text("Die Datei „%1“ konnte nicht importiert werden.").arg(QFileInfo(path).fileName()),
+        QMessageBox::Ok, this);
+    message->setObjectName(QStringLiteral("importFailedMessage"));
+    message->setInformativeText(importFailureReason(failed.errorCode()));
+    message->setDetailedText(failed.errorString());
+    message->setAttribute(Qt::WA_DeleteOnClose);
+    message->setWindowModality(Qt::WindowModal);
+    message->open();
+}
+
+void MainWindow::slotImportXML() {
+    tellNotAvailable();
+}
+
+void MainWindow::slotImportCVS() {
+    tellNotAvailable();
+}
+
+void MainWindow::tellNotAvailable() {
+    QMessageBox::information(this, text("TODO"), text("Diese Funktion ist noch nicht verfügbar."));
+}
+
+void MainWindow::slotUpdateFileInfo() {
+    if (!importer)
+        return;
+    fileItem->setText(1, importer->fileInfo(QStringLiteral("NAME")));
+    rowsItem->setText(1, importer->fileInfo(QStringLiteral("ROWS")));
+    columnsItem->setText(1, importer->fileInfo(QStringLiteral("COLUMNS")));
+    labelColumnsItem->setText(1, QString::number(ui.pagePreview->labelColumns));
+    labelRowsItem->setText(1, QString::number(ui.pagePreview->labelRows));
+}
+
+void MainWindow::setLabelSize() {
+    ui.pagePreview->setLabelDimensions(widthSpin->value(), heightSpin->value());
+    slotUpdateFileInfo();
+    rebuildLabels();
+}
 
 void MainWindow::printPages() {
     ui.pagePreview->printPage();
 }
 
-void MainWindow::selectFont() {}
+void MainWindow::selectFont() {
+    bool chosen = false;
+    const QFont font = QFontDialog::getFont(&chosen, ui.pagePreview->labelFont, this);
+    if (!chosen)
+        return;
+    ui.pagePreview->labelFont = font;
+    ui.pagePreview->update();
+    rebuildLabels();
+}
 
-void MainWindow::nextPage() {}
+void MainWindow::nextPage() {
+    ui.pagePreview->showNextPage();
+    updatePageLabel();
+}
 
-void MainWindow::previousPage() {}
+void MainWindow::previousPage() {
+    ui.pagePreview->showPreviousPage();
+    updatePageLabel();
+}
 
 void MainWindow::reloadPage(QString filter) {
+    if (!importer)
+        return;
     filterText = filter;
+    ui.pagePreview->setLabels(buildLabelMap(importer->columnData(nameCombo->currentIndex()),
+                                            importer->columnData(countCombo->currentIndex()),
+                                            filterText));
+    updatePageLabel();
 }
 
 void MainWindow::about() {
@@ -71,4 +266,7 @@ void MainWindow::about() {
     dialog->show();
 }
 
-void MainWindow::scrollToName(QString) {}
+void MainWindow::scrollToName(QString name) {
+    ui.pagePreview->findName(name);
+    updatePageLabel();
+}

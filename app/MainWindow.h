@@ -20,6 +20,13 @@ public:
     explicit MainWindow(QWidget *parent = nullptr, Qt::WindowFlags flags = {});
     ~MainWindow() override;
 
+    // Imports a workbook as the open-file dialog's choice does. A file that
+    // cannot be imported is explained in a message box and changes nothing.
+    bool importXLSFile(const QString &path);
+    // Makes a successfully imported importer the current one (the window takes
+    // it over and releases the previous one) and shows its labels.
+    void adoptImporter(QXLSImporter *imported);
+
 public slots:
     void slotImportXLS();
     void slotImportXML();
@@ -38,6 +45,14 @@ public:
     Ui_MainWindowClass ui;
 
 private:
+    void buildSettingsTree();
+    void connectSizeSpins();
+    void fillColumnCombos();
+    void rebuildLabels();
+    void updatePageLabel();
+    void tellImportFailed(const QString &path, const QXLSImporter &failed);
+    void tellNotAvailable();
+
     QXLSImporter *importer = nullptr;
     QSpinBox *heightSpin = nullptr;
     QSpinBox *widthSpin = nullptr;

@@ -1,0 +1,67 @@
+#include "app/ImportFailureText.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+QString text(const char *source) {
+    return QCoreApplication::translate("ImportFailure", source);
+}
+
+QString saveAsXlsHint() {
+    return text("Bitte die Datei in Excel mit „Speichern unter“ als "
+                "„Excel 97-2003-Arbeitsmappe (*.xls)“ speichern und erneut importieren.");
+}
+
+} // namespace
+
+QString importFailureReason(xls::ReadErrorCode code) {
+    using xls::ReadErrorCode;
+    switch (code) {
+    case ReadErrorCode::None:
+        return {};
+    case ReadErrorCode::FileNotOpened:
+    case ReadErrorCode::FileReadFailed:
+        return text("Die Datei kann nicht gelesen werden. Bitte prüfen, ob sie vorhanden ist "
+                    "und ob Sie sie öffnen dürfen.");
+    case ReadErrorCode::FileTooLarge:
+        return text("Die Datei ist zu groß für eine Excel-Arbeitsmappe (.xls).");
+    case ReadErrorCode::NotCompoundFile:
+        return text("Die Datei ist keine Excel-Arbeitsmappe (.xls).");
+    case ReadErrorCode::OfficeOpenXml:
+        return text("Die Datei ist eine Arbeitsmappe im neueren Format .xlsx oder ein anderes "
+                    "Office-Dokument, keine Excel-Arbeitsmappe (.xls). ") +
+               saveAsXlsHint();
+    case ReadErrorCode::LegacyWorksheet:
+        return text("Die Datei ist im Format einer alten Excel-Version (2.1 bis 4.0) "
+                    "gespeichert. ") +
+               saveAsXlsHint();
+    case ReadErrorCode::Excel95Workbook:
+        return text("Die Arbeitsmappe ist im Format Excel 5.0/95 gespeichert. ") + saveAsXlsHint();
+    case ReadErrorCode::EncryptedWorkbook:
+        return text("Die Arbeitsmappe ist mit einem Kennwort geschützt. Bitte den "
+                    "Kennwortschutz in Excel entfernen, die Datei speichern und erneut "
+                    "importieren.");
+    case ReadErrorCode::UnsupportedSectorSize:
+        return text("Die Datei ist in einer Variante des Dateiformats gespeichert, die nicht "
+                    "gelesen werden kann. ") +
+               saveAsXlsHint();
+    case ReadErrorCode::CorruptHeader:
+    case ReadErrorCode::CorruptAllocationTable:
+    case ReadErrorCode::CorruptChain:
+    case ReadErrorCode::CorruptDirectory:
+    case ReadErrorCode::StreamExceedsChain:
+    case ReadErrorCode::TruncatedFile:
+    case ReadErrorCode::CorruptWorkbookStream:
+    case ReadErrorCode::TruncatedWorkbookStream:
+        return text("Die Datei ist beschädigt oder unvollständig.");
+    case ReadErrorCode::NoSuchEntry:
+    case ReadErrorCode::NoWorkbookStream:
+        return text("Die Datei enthält keine Excel-Arbeitsmappe, vielleicht ist sie ein anderes "
+                    "Office-Dokument.");
+    case ReadErrorCode::NoWorksheet:
+        return text("Die Arbeitsmappe enthält kein Tabellenblatt.");
+    }
+    // A code added to the reader later and not yet named here.
+    return text("Die Datei kann nicht importiert werden.");
+}

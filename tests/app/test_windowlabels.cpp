@@ -1,0 +1,481 @@
+#include "WindowTestSupport.h"
+#include "app/ImportFailureText.h"
+#include "app/MainWindow.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace windowtest;
+
+namespace {
+
+// Captions Vorname, Nachname, Anzahl, Menge and four people.
+QList<QStringList> people() {
+    return {{"Vorname", "Nachname", "Anzahl", "Menge"},
+            {"Anna", QString::fromUtf8("Müller"), "3", "1"},
+            {"Bert", "Schmidt", "", "4"},
+            {"Carla", "Anders", "2", "5"},
+            {"Dora", QString::fromUtf8("Müller"), "5", "2"}};
+}
+
+QStringList labelNames(MainWindow *window) {
+    QStringList names;
+    for (const LabelEntry &entry : window->ui.pagePreview->labels)
+        names << QStringLiteral("%1=%2").arg(entry.name).arg(entry.quantity);
+    return names;
+}
+
+} // namespace
+
+class TestWindowLabels : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void settingsTreeRowsInOrder();
+    void spinBoxLimits_data();
+    void spinBoxLimits();
+    void sizeBeforeImportChangesOnlyTheLayout();
+    void importFillsTreeCombosAndLabels();
+    void heightTwentyShowsTwoColumnsAndThirteenRows();
+    void noLabelRowShowsZeroAndOnePage();
+    void columnChangeRebuildsTheLabels();
+    void filterNarrowsAndReturnsToPageOne();
+    void searchTurnsPageAndLabelFollows();
+    void pageButtonsStopAtTheEnds();
+    void importResetsSizeAndKeepsFilterAndSearch();
+    void importAgainReleasesThePrevious();
+    void failedImportKeepsEverything_data();
+    void failedImportKeepsEverything();
+    void emptySheetShowsOnePage();
+    void csvAndXmlSayTodo_data();
+    void csvAndXmlSayTodo();
+    void fontDialogChoiceIsApplied_data();
+    void fontDialogChoiceIsApplied();
+    void importDialogAsksForExcelFiles();
+
+private:
+    QSpinBox *spin(const char *name);
+    QComboBox *combo(const char *name);
+
+    MainWindow *window = nullptr;
+};
+
+void TestWindowLabels::init() {
+    window = new MainWindow;
+}
+
+void TestWindowLabels::cleanup() {
+    delete window;
+    window = nullptr;
+}
+
+QSpinBox *TestWindowLabels::spin(const char *name) {
+    return window->findChild<QSpinBox *>(QLatin1String(name));
+}
+
+QComboBox *TestWindowLabels::combo(const char *name) {
+    return window->findChild<QComboBox *>(QLatin1String(name));
+}
+
+void TestWindowLabels::settingsTreeRowsInOrder() {
+    auto *tree = window->findChild<QTreeWidget *>("fileInfoTree");
+    QVERIFY2(tree, "no fileInfoTree");
+    QCOMPARE(tree->topLevelItemCount(), 1);
+    QTreeWidgetItem *file = tree->topLevelItem(0);
+    QCOMPARE(file->text(0), QStringLiteral("Datei"));
+    QVERIFY2(!file->isExpanded(), "the Datei row starts expanded");
+    QStringList captions;
+    for (int i = 0; i < file->childCount(); ++i) {
+        captions << file->child(i)->text(0);
+        QVERIFY2(file->child(i)->text(1).isEmpty(),
+                 qPrintable(file->child(i)->text(0) + " has a value before any import"));
+    }
+    QCOMPARE(captions,
+             (QStringList{"Reihen", "Spalten", "Labelspalten", "Labelreihen", "Labelbreite",
+                          QString::fromUtf8("Labelhöhe"), "Spalte Namen", "Spalte Anzahl"}));
+
+    const QList<std::pair<QString, const char *>> widgets = {
+        {"Labelbreite", "widthSpin"},
+        {QString::fromUtf8("Labelhöhe"), "heightSpin"},
+        {"Spalte Namen", "nameCombo"},
+        {"Spalte Anzahl", "countCombo"}};
+    for (const auto &[caption, name] : widgets) {
+        QWidget *widget = tree->itemWidget(treeRow(window, caption), 1);
+        QVERIFY2(widget, qPrintable("no widget in the row " + caption));
+        QCOMPARE(widget->objectName(), QLatin1String(name));
+    }
+    QCOMPARE(combo("nameCombo")->count(), 0);
+    QCOMPARE(combo("countCombo")->count(), 0);
+}
+
+void TestWindowLabels::spinBoxLimits_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("maximum");
+    QTest::newRow("height") << "heightSpin" << 10 << 290;
+    QTest::newRow("width") << "widthSpin" << 100 << 200;
+}
+
+void TestWindowLabels::spinBoxLimits() {
+    QFETCH(QString, name);
+    QFETCH(int, start);
+    QFETCH(int, maximum);
+    QSpinBox *box = spin(name.toLatin1());
+    QVERIFY2(box, qPrintable("no spin box " + name));
+    QCOMPARE(box->value(), start);
+    QCOMPARE(box->suffix(), QStringLiteral("mm"));
+    QCOMPARE(box->text(), QString::number(start) + "mm");
+    QCOMPARE(box->minimum(), 1);
+    QCOMPARE(box->maximum(), maximum);
+    QCOMPARE(box->singleStep(), 1);
+    box->setValue(maximum + 1);
+    QCOMPARE(box->value(), maximum);
+    box->setValue(0);
+    QCOMPARE(box->value(), 1);
+    // Typed digits beyond the maximum are not taken either.
+    box->selectAll();
+    QTest::keyClicks(box, QString::number(maximum * 10));
+    QVERIFY2(box->value() <= maximum, qPrintable(box->text()));
+}
+
+void TestWindowLabels::sizeBeforeImportChangesOnlyTheLayout() {
+    spin("heightSpin")->setValue(20);
+    QCOMPARE(window->ui.pagePreview->labelHeight, 20);
+    QCOMPARE(window->ui.pagePreview->labelRows, 13);
+    QVERIFY(treeValue(window, "Labelreihen").isEmpty());
+    QCOMPARE(pageLabel(window), QStringLiteral("Seite 1/1"));
+}
+
+void TestWindowLabels::importFillsTreeCombosAndLabels() {
+    window->adoptImporter(new TableImporter("namen.xls", people()));
+    QCOMPARE(treeValue(window, "Datei"), QStringLiteral("namen.xls"));
+    QCOMPARE(treeValue(window, "Reihen"), QStringLiteral("5"));
+    QCOMPARE(treeValue(window, "Spalten"), QStringLiteral("4"));
+    QCOMPARE(treeValue(window, "Labelspalten"), QStringLiteral("2"));
+    QCOMPARE(treeValue(window, "Labelreihen"), QStringLiteral("28"));
+
+    const QStringList captions{"Vorname", "Nachname", "Anzahl", "Menge"};
+    for (const char *name : {"nameCombo", "countCombo"}) {
+        QStringList items;
+        for (int i = 0; i < combo(name)->count(); ++i)
+            items << combo(name)->itemText(i);
+        QCOMPARE(items, captions);
+    }
+    QCOMPARE(combo("nameCombo")->currentIndex(), 1);  // Nachname, the last "name"
+    QCOMPARE(combo("countCombo")->currentIndex(), 3); // Menge, the last quantity caption
+    // The caption row is a label too; Müller's later row replaces the quantity.
+    QCOMPARE(labelNames(window),
+             (QStringList{"Nachname=1", QString::fromUtf8("Müller=2"), "Schmidt=4", "Anders=5"}));
+    QCOMPARE(pageLabel(window), QStringLiteral("Seite 1/1"));
+}
+
+void TestWindowLabels::heightTwentyShowsTwoColumnsAndThirteenRows() {
+    window->adoptImporter(new TableImporter("namen.xls", people()));
+    spin("heightSpin")->setValue(20);
+    QCOMPARE(treeValue(window, "Labelspalten"), QStringLiteral("2"));
+    QCOMPARE(treeValue(window, "Labelreihen"), QStringLiteral("13"));
+    spin("widthSpin")->setValue(106);
+    QCOMPARE(treeValue(window, "Labelspalten"), QStringLiteral("1"));
+    QCOMPARE(window->ui.pagePreview->labelWidth, 106);
+    QCOMPARE(window->ui.pagePreview->labelHeight, 20);
+}
+
+void TestWindowLabels::noLabelRowShowsZeroAndOnePage() {
+    window->adoptImporter(new TableImporter("liste.xls", thirtyPairs()));
+    QCOMPARE(pageLabel(window), QStringLiteral("Seite 1/2"));
+    spin("heightSpin")->setValue(149);
+    QCOMPARE(treeValue(window, "Labelreihen"), QStringLiteral("0"));
+    QCOMPARE(pageLabel(window), QStringLiteral("Seite 1/1"));
+    window->ui.nextButton->click();
+    QCOMPARE(pageLabel(window), QStringLiteral("Seite 1/1"));
+
+    auto *print = window->findChild<QAction *>("actionD_rucken");
+    QVERIFY2(print, "no actionD_rucken");
+    print->trigger();
+    auto *message = window->findChild<QMessageBox *>("noLabelFitsMessage");
+    QVERIFY2(message && message->isVisible(), "printing did not say that no label fits");
+    message->accept();
+}
+
+void TestWindowLabels::columnChangeRebuildsTheLabels() {
+    window->adoptImporter(new TableImporter("namen.xls", people()));
+    window->ui.filterEdit->setText("M");
+    QCOMPARE(labelNames(window), (QStringList{QString::fromUtf8("Müller=2")}));
+
+    combo("countCombo")->setCurrentIndex(2); // Anzahl
+    QCOMPARE(labelNames(window), (QStringList{QString::fromUtf8("Müller=5")}));
+
+    window->ui.filterEdit->clear();
+    combo("nameCombo")->setCurrentIndex(0); // Vorname
+    QCOMPARE(labelNames(window),
+             (QStringList{"Vorname=1", "Anna=3", "Bert=1", "Carla=2", "Dora=5"}));
+}
+
+void TestWindowLabels::filterNarrowsAndReturnsToPageOne() {
+    window->adoptImporter(new TableImporter("liste.xls", thirtyPairs()));
+    window->ui.nextButton->click();
+    QCOMPARE(pageLabel(window), QStringLiteral("Seite 2/2"));
+
+    QTest::keyClicks(window->ui.filterEdit, "name2");
+    QCOMPARE(window->ui.pagePreview->currentPage, 0);
+    QCOMPARE(pageLabel(window), QStringLiteral("Seite 1/1"));
+    QCOMPARE(window->ui.pagePreview->labels.size(), 10); // Name20 to Name29
+    QVERIFY(window->ui.pagePreview->labels.contains("Name25"));
+    QVERIFY(!window->ui.pagePreview->labels.contains("Name30"));
+
+    window->ui.filterEdit->clear();
+    QCOMPARE(pageLabel(window), QStringLiteral("Seite 1/2"));
+    QCOMPARE(window->ui.pagePreview->labels.totalCopies(), 61);
+}
+
+void TestWindowLabels::searchTurnsPageAndLabelFollows() {
+    window->adoptImporter(new TableImporter("liste.xls", thirtyPairs()));
+    // Name28's first copy is the 56th label (after the caption's), Name29's the 58th.
+    QTest::ignoreMessage(QtDebugMsg, "Found: 0");
+    window->ui.searchEdit->setText("name28");
+    QCOMPARE(pageLabel(window), QStringLiteral("Seite 1/2"));
+    QTest::ignoreMessage(QtDebugMsg, "Found: 1");
+    window->ui.searchEdit->setText("NAME29");
+    QCOMPARE(pageLabel(window), QStringLiteral("Seite 2/2"));
+    QCOMPARE(window->ui.pagePreview->searchText, QStringLiteral("NAME29"));
+
+    // No match: the page stays.
+    window->ui.searchEdit->setText("Zoe");
+    QCOMPARE(pageLabel(window), QStringLiteral("Seite 2/2"));
+
+    // The filter keeps the search text; the list starts again on page 1.
+    window->ui.filterEdit->setText("n");
+    QCOMPARE(window->ui.pagePreview->searchText, QStringLiteral("Zoe"));
+    QCOMPARE(pageLabel(window), QStringLiteral("Seite 1/2"));
+}
+
+void TestWindowLabels::pageButtonsStopAtTheEnds() {
+    QCOMPARE(pageLabel(window), QStringLiteral("Seite 1/1"));
+    window->ui.nextButton->click();
+    QCOMPARE(pageLabel(window), QStringLiteral("Seite 1/1"));
+
+    window->adoptImporter(new TableImporter("liste.xls", thirtyPairs()));
+    window->ui.prevButton->click();
+    QCOMPARE(pageLabel(window), QStringLiteral("Seite 1/2"));
+    window->ui.nextButton->click();
+    QCOMPARE(pageLabel(window), QStringLiteral("Seite 2/2"));
+    window->ui.nextButton->click();
+    QCOMPARE(pageLabel(window), QStringLiteral("Seite 2/2"));
+    window->ui.prevButton->click();
+    QCOMPARE(pageLabel(window), QStringLiteral("Seite 1/2"));
+}
+
+void TestWindowLabels::importResetsSizeAndKeepsFilterAndSearch() {
+    window->adoptImporter(new TableImporter("a.xls", thirtyPairs()));
+    spin("heightSpin")->setValue(30);
+    spin("widthSpin")->setValue(60);
+    window->ui.filterEdit->setText("name1");
+    QTest::ignoreMessage(QtDebugMsg, "Found: 0");
+    window->ui.searchEdit->setText("name15");
+    const QFont font(QStringLiteral("Liberation Serif"), 12);
+    window->ui.pagePreview->labelFont = font;
+
+    window->adoptImporter(new TableImporter("b.xls", thirtyPairs()));
+    QCOMPARE(spin("heightSpin")->value(), 10);
+    QCOMPARE(spin("widthSpin")->value(), 100);
+    QCOMPARE(window->ui.pagePreview->labelHeight, 10);
+    QCOMPARE(window->ui.pagePreview->labelWidth, 100);
+    QCOMPARE(treeValue(window, "Labelreihen"), QStringLiteral("28"));
+    QCOMPARE(window->ui.filterEdit->text(), QStringLiteral("name1"));
+    QCOMPARE(window->ui.pagePreview->labels.size(), 10); // the filter applies to the new file
+    QCOMPARE(window->ui.pagePreview->searchText, QStringLiteral("name15"));
+    QCOMPARE(window->ui.pagePreview->labelFont, font);
+    QCOMPARE(treeValue(window, "Datei"), QStringLiteral("b.xls"));
+}
+
+void TestWindowLabels::importAgainReleasesThePrevious() {
+    QPointer<QXLSImporter> first = new TableImporter("a.xls", people());
+    window->adoptImporter(first);
+    QCOMPARE(first->parent(), window);
+    QPointer<QXLSImporter> second = new TableImporter("b.xls", thirtyPairs());
+    window->adoptImporter(second);
+    QVERIFY2(first.isNull(), "the previous importer is still alive");
+    QVERIFY(!second.isNull());
+    QCOMPARE(window->findChildren<QXLSImporter *>().size(), 1);
+}
+
+void TestWindowLabels::failedImportKeepsEverything_data() {
+    QTest::addColumn<bool>("textFile"); // false: a path that does not exist
+    QTest::newRow("nonexistent path") << false;
+    QTest::newRow("text file named .xls") << true;
+}
+
+void TestWindowLabels::failedImportKeepsEverything() {
+    QFETCH(bool, textFile);
+    QTemporaryDir dir;
+    QString path = dir.filePath("fehlt/namen.xls");
+    if (textFile) {
+        path = dir.filePath("namen.xls");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("Name,Anzahl\nAnna,2\n");
+    }
+
+    QPointer<QXLSImporter> previous = new TableImporter("alt.xls", people());
+    window->adoptImporter(previous);
+    spin("heightSpin")->setValue(20);
+    combo("countCombo")->setCurrentIndex(2);
+    window->ui.nextButton->click();
+    const QStringList labelsBefore = labelNames(window);
+    const QString pageBefore = pageLabel(window);
+
+    QVERIFY(!window->importXLSFile(path));
+
+    auto *message = window->findChild<QMessageBox *>("importFailedMessage");
+    QVERIFY2(message, "no message about the failed import");
+    QVERIFY2(message->isVisible(), "the failure message is not shown");
+    QCOMPARE(message->windowModality(), Qt::WindowModal);
+    QVERIFY2(message->text().contains("namen.xls"), qPrintable(message->text()));
+    QVERIFY2(!message->informativeText().isEmpty(), "the message gives no reason");
+    QVERIFY2(message->informativeText() == importFailureReason(xls::ReadErrorCode::FileNotOpened) ||
+                 message->informativeText() ==
+                     importFailureReason(xls::ReadErrorCode::NotCompoundFile),
+             qPrintable("unexpected reason: " + message->informativeText()));
+    QVERIFY2(!message->detailedText().isEmpty(), "no detail from the reader");
+    message->accept();
+
+    QVERIFY2(!previous.isNull(), "the previous importer was released");
+    QCOMPARE(window->findChildren<QXLSImporter *>().size(), 1);
+    QCOMPARE(treeValue(window, "Datei"), QStringLiteral("alt.xls"));
+    QCOMPARE(treeValue(window, "Labelreihen"), QStringLiteral("13"));
+    QCOMPARE(spin("heightSpin")->value(), 20);
+    QCOMPARE(combo("countCombo")->currentIndex(), 2);
+    QCOMPARE(combo("countCombo")->count(), 4);
+    QCOMPARE(labelNames(window), labelsBefore);
+    QCOMPARE(pageLabel(window), pageBefore);
+}
+
+void TestWindowLabels::emptySheetShowsOnePage() {
+    window->adoptImporter(new TableImporter("liste.xls", thirtyPairs()));
+    window->adoptImporter(new TableImporter("leer.xls", {}));
+    QCOMPARE(combo("nameCombo")->count(), 0);
+    QCOMPARE(combo("countCombo")->count(), 0);
+    QVERIFY(window->ui.pagePreview->labels.isEmpty());
+    QCOMPARE(pageLabel(window), QStringLiteral("Seite 1/1"));
+    QCOMPARE(treeValue(window, "Datei"), QStringLiteral("leer.xls"));
+    QCOMPARE(treeValue(window, "Reihen"), QStringLiteral("0"));
+    QVERIFY2(!window->findChild<QMessageBox *>(), "a message for an empty sheet");
+}
+
+void TestWindowLabels::csvAndXmlSayTodo_data() {
+    QTest::addColumn<QString>("action");
+    QTest::newRow("CSV") << "actionCVS_Importieren";
+    QTest::newRow("XML") << "actionXML_Importieren";
+}
+
+void TestWindowLabels::csvAndXmlSayTodo() {
+    QFETCH(QString, action);
+    auto *command = window->findChild<QAction *>(action);
+    QVERIFY2(command, qPrintable("no action " + action));
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    int buttons = 0;
+    QWidget *parent = nullptr;
+    bool handled = false;
+    whenModal<QMessageBox>(
+        [&](QMessageBox *box) {
+            title = box->windowTitle();
+            text = box->text();
+            icon = box->icon();
+            buttons = box->buttons().size();
+            parent = box->parentWidget();
+            box->accept();
+        },
+        &handled);
+    command->trigger();
+    QVERIFY2(handled, "no message box was shown");
+    QCOMPARE(title, QStringLiteral("TODO"));
+    QCOMPARE(text, QString::fromUtf8("Diese Funktion ist noch nicht verfügbar."));
+    QCOMPARE(icon, QMessageBox::Information);
+    QCOMPARE(buttons, 1);
+    QCOMPARE(parent, window);
+    QVERIFY2(window->findChildren<QXLSImporter *>().isEmpty(), "an importer was created");
+}
+
+void TestWindowLabels::fontDialogChoiceIsApplied_data() {
+    QTest::addColumn<bool>("accept");
+    QTest::newRow("chosen") << true;
+    QTest::newRow("cancelled") << false;
+}
+
+void TestWindowLabels::fontDialogChoiceIsApplied() {
+    QFETCH(bool, accept);
+    window->adoptImporter(new TableImporter("liste.xls", thirtyPairs()));
+    window->ui.nextButton->click();
+    const QFont before = window->ui.pagePreview->labelFont;
+    QFont offered;
+    bool handled = false;
+    whenModal<QFontDialog>(
+        [&](QFontDialog *dialog) {
+            offered = dialog->currentFont();
+            dialog->setCurrentFont(QFont(QStringLiteral("Liberation Serif"), 16, QFont::Bold));
+            accept ? dialog->accept() : dialog->reject();
+        },
+        &handled);
+    window->findChild<QAction *>("actionSchriftart")->trigger();
+    QVERIFY2(handled, "no font dialog was shown");
+    // The dialog starts from the label font (the family as the font list names it).
+    QCOMPARE(offered.pointSize(), before.pointSize());
+    if (accept) {
+        QCOMPARE(window->ui.pagePreview->labelFont.family(), QStringLiteral("Liberation Serif"));
+        QCOMPARE(window->ui.pagePreview->labelFont.pointSize(), 16);
+        QVERIFY(window->ui.pagePreview->labelFont.bold());
+        // The labels are rebuilt, which returns to the first page.
+        QCOMPARE(pageLabel(window), QStringLiteral("Seite 1/2"));
+    } else {
+        QCOMPARE(window->ui.pagePreview->labelFont, before);
+        QCOMPARE(pageLabel(window), QStringLiteral("Seite 2/2"));
+    }
+}
+
+void TestWindowLabels::importDialogAsksForExcelFiles() {
+    QTemporaryDir home;
+    QVERIFY(QDir(home.path()).mkpath("Eigene Dateien"));
+    const QByteArray oldHome = qgetenv("HOME");
+    qputenv("HOME", home.path().toLocal8Bit());
+
+    QString title;
+    QStringList filters;
+    QString directory;
+    bool handled = false;
+    whenModal<QFileDialog>(
+        [&](QFileDialog *dialog) {
+            title = dialog->windowTitle();
+            filters = dialog->nameFilters();
+            directory = dialog->directory().absolutePath();
+            dialog->reject();
+        },
+        &handled);
+    window->findChild<QAction *>("actionXLS_Importieren")->trigger();
+    qputenv("HOME", oldHome);
+
+    QVERIFY2(handled, "no file dialog was shown");
+    QCOMPARE(title, QString::fromUtf8("Exceldatei öffnen"));
+    QCOMPARE(filters, QStringList{"Excel Dateien (*.xls)"});
+    QCOMPARE(directory, QDir(home.filePath("Eigene Dateien")).absolutePath());
+    // Cancelled: nothing imported, nothing said.
+    QVERIFY(window->findChildren<QXLSImporter *>().isEmpty());
+    QVERIFY(!window->findChild<QMessageBox *>());
+    QVERIFY(treeValue(window, "Datei").isEmpty());
+}
+
+QTEST_MAIN(TestWindowLabels)
+#include "test_windowlabels.moc"
