@@ -1,8 +1,10 @@
 #include "import/QXLSImporter.h"
 
+#include "import/CellText.h"
 #include "xls/model/ExcelWorkbook.h"
 
-// Interim: the workbook reader is being connected; every file is refused.
+#include <QFile>
+
 QXLSImporter::QXLSImporter(QObject *parent) : QBaseImporter(parent) {}
 
 QXLSImporter::~QXLSImporter() = default;
@@ -12,10 +14,38 @@ bool QXLSImporter::canImport(const QString &) const {
 }
 
 void QXLSImporter::importFile(const QString &fileName) {
-    error = {xls::ReadErrorCode::FileNotOpened, "the workbook reader is not connected yet", {}};
-    info.insert(QStringLiteral("ROWS"), QStringLiteral("0"));
-    info.insert(QStringLiteral("COLUMNS"), QStringLiteral("0"));
+    importSheet(fileName, 0);
+}
+
+void QXLSImporter::importSheet(const QString &fileName, int sheetIndex) {
+    if (!canImport(fileName))
+        return;
+    workbook = std::make_unique<ExcelWorkbook>();
+    error = {};
+    // The system's file-name encoding, so that any path the dialog returns is found.
+    ExcelWorksheet *sheet = nullptr;
+    if (!workbook->load(QFile::encodeName(fileName).constData()))
+        error = workbook->lastError();
+    else if (!(sheet = workbook->sheet(sheetIndex)))
+        error = {xls::ReadErrorCode::NoWorksheet,
+                 "the workbook has no worksheet " + std::to_string(sheetIndex),
+                 {}};
+
+    const std::uint32_t rows = sheet ? sheet->rowCount() : 0;
+    const std::uint32_t columns = sheet ? sheet->columnCount() : 0;
+    for (std::uint32_t column = 0; column < columns; ++column)
+        table.insert(int(column), ImportedColumn());
+    if (sheet)
+        sheet->forEachValue([this](std::uint32_t row, std::uint32_t column, const ExcelCell &cell) {
+            table[int(column)].insert(int(row), cellText(cell));
+        });
+    info.insert(QStringLiteral("ROWS"), QString::number(rows, 10));
+    info.insert(QStringLiteral("COLUMNS"), QString::number(columns, 10));
     info.insert(QStringLiteral("NAME"), fileName.split(QLatin1Char('/')).last());
+}
+
+const ExcelWorkbook *QXLSImporter::loadedWorkbook() const {
+    return workbook.get();
 }
 
 QString QXLSImporter::errorString() const {

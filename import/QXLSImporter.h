@@ -22,6 +22,11 @@ public slots:
 public:
     bool canImport(const QString &fileName) const override;
 
+    // importFile() for another worksheet of the workbook (importFile reads sheet 0).
+    void importSheet(const QString &fileName, int sheetIndex);
+    // The workbook of the last import; null before the first.
+    const ExcelWorkbook *loadedWorkbook() const;
+
     // Why the last import failed, in English (empty after a successful one),
     // and the reader's code for it, which the window turns into its message.
     QString errorString() const;

@@ -1,0 +1,87 @@
+// xlsdump: prints what Tagomat would import from .xls files (see --help).
+#include "DumpOptions.h"
+
+#include "import/CellText.h"
+#include "import/QXLSImporter.h"
+#include "xls/model/ExcelWorkbook.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+
+namespace {
+
+const char *typeName(ExcelCellType type) {
+    switch (type) {
+    case Integer:
+        return "integer";
+    case Double:
+        return "double";
+    case String:
+        return "string";
+    case WString:
+        return "wstring";
+    case Undefined:
+        break;
+    }
+    return "undefined";
+}
+
+void print(const QString &line) {
+    const QByteArray utf8 = line.toUtf8();
+    std::fwrite(utf8.constData(), 1, std::size_t(utf8.size()), stdout);
+    std::fputc('\n', stdout);
+}
+
+qsizetype importedCells(const QXLSImporter &importer, int columns) {
+    qsizetype cells = 0;
+    for (int column = 0; column < columns; ++column)
+        cells += importer.columnData(column).size();
+    return cells;
+}
+
+// Shows one file; false when it cannot be imported.
+bool dumpFile(const QString &path, const DumpOptions &options) {
+    QXLSImporter importer(nullptr);
+    importer.importSheet(path, options.sheet);
+    if (importer.errorCode() != xls::ReadErrorCode::None) {
+        std::fprintf(stderr, "xlsdump: %s: %s\n", qPrintable(path),
+                     importer.errorString().toUtf8().constData());
+        return false;
+    }
+    if (options.files.size() > 1)
+        print(QStringLiteral("FILE ") + path);
+    print(QStringLiteral("ROWS ") + importer.fileInfo(QStringLiteral("ROWS")));
+    print(QStringLiteral("COLUMNS ") + importer.fileInfo(QStringLiteral("COLUMNS")));
+    if (options.summary) {
+        const int columns = importer.fileInfo(QStringLiteral("COLUMNS")).toInt();
+        print(QStringLiteral("CELLS ") + QString::number(importedCells(importer, columns)));
+        return true;
+    }
+    const ExcelWorksheet *sheet = importer.loadedWorkbook()->sheet(options.sheet);
+    sheet->forEachValue([](std::uint32_t row, std::uint32_t column, const ExcelCell &cell) {
+        print(QString::number(row) + QLatin1Char('\t') + QString::number(column) +
+              QLatin1Char('\t') + QLatin1String(typeName(cell.type())) + QLatin1Char('\t') +
+              escapeCellText(cellText(cell)));
+    });
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    QCoreApplication application(argc, argv);
+    const DumpOptions options = parseDumpOptions(application.arguments().mid(1));
+    if (options.help) {
+        std::fputs(dumpUsage, stdout);
+        return 0;
+    }
+    if (!options.problem.isEmpty()) {
+        std::fprintf(stderr, "xlsdump: %s\n%s", qPrintable(options.problem), dumpUsage);
+        return 2;
+    }
+    bool allShown = true;
+    for (const QString &path : options.files)
+        allShown = dumpFile(path, options) && allShown;
+    return allShown ? 0 : 1;
+}
