@@ -39,6 +39,9 @@ inline constexpr std::uint16_t ShrFmla1 = 0x04BC;
 inline constexpr std::uint16_t BOF = 0x0809;
 } // namespace RecordCode
 
+// "No record": a CellBlock that holds none, a FORMULA that no companion follows.
+inline constexpr std::uint16_t kNoRecordCode = 0xFFFF;
+
 // Record header: u16 type, u16 payload length.
 inline constexpr std::size_t kRecordHeaderSize = 4;
 inline constexpr std::size_t kRecordLengthOffset = 2;

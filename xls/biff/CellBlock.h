@@ -51,7 +51,7 @@ public:
     const Formula *formula() const { return std::get_if<Formula>(&held_); }
     const Held &held() const { return held_; }
 
-    std::uint16_t type = 0xFFFF; // the record code of the held record
+    std::uint16_t type = kNoRecordCode; // the record code of the held record
 
 private:
     template <typename T> std::uint32_t readAs(xls::ByteSpan from);

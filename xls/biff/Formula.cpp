@@ -55,7 +55,7 @@ Formula::~Formula() = default;
 
 std::uint32_t Formula::Read(xls::ByteSpan from) {
     companions_.reset();
-    followingCode = 0xFFFF;
+    followingCode = kNoRecordCode;
     const RecordPayload payload(from);
     takeFrame(payload.frame());
     FieldReader fields(payload.data());

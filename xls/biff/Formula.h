@@ -63,8 +63,8 @@ public:
     std::array<std::uint8_t, kFormulaResultSize> result{}; // raw cached result
     std::uint16_t optionFlags = 0;
     std::uint16_t reserved = 0;
-    std::uint32_t formulaBlockSize = 0;   // bytes after offset 18; not kept
-    std::uint16_t followingCode = 0xFFFF; // SHRFMLA, SHRFMLA1, ARRAY or TABLE; 0xFFFF none
+    std::uint32_t formulaBlockSize = 0;          // bytes after offset 18; not kept
+    std::uint16_t followingCode = kNoRecordCode; // SHRFMLA, SHRFMLA1, ARRAY or TABLE
 
 private:
     struct Companions;

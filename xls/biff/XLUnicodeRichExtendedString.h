@@ -3,6 +3,7 @@
 // phonetic block. Shared strings and style names use it.
 #pragma once
 
+#include "xls/biff/BiffConstants.h"
 #include "xls/common/ByteCursor.h"
 
 #include <cstdint>
@@ -34,9 +35,9 @@ public:
     bool isWide() const;
     std::size_t length() const;
 
-    std::u16string wideText;         // 16-bit code units, no terminating NUL of its own
-    std::string narrowText;          // 8-bit characters, each the low byte of its code unit
-    std::uint8_t optionFlags = 0xFF; // the first piece's option byte; 0xFF before any
+    std::u16string wideText; // 16-bit code units, no terminating NUL of its own
+    std::string narrowText;  // 8-bit characters, each the low byte of its code unit
+    std::uint8_t optionFlags = kStringFlagsUnread; // the first piece's option byte; 0xFF before any
     std::uint16_t runCount = 0;
     std::uint32_t phoneticSize = 0;
 
