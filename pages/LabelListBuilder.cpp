@@ -25,10 +25,12 @@ QList<std::pair<int, const QString *>> rowsInOrder(const ImportedColumn &column)
 
 LabelMap buildLabelMap(const ImportedColumn &names, const ImportedColumn &quantities,
                        const QString &filter) {
-    const QString lowerFilter = filter.toLower();
     LabelMap labels;
+    if (filter.isEmpty())
+        labels.reserve(names.size());
     for (const auto &[row, name] : rowsInOrder(names)) {
-        if (!lowerFilter.isEmpty() && !name->toLower().startsWith(lowerFilter))
+        // Compared letter by letter in one case, without a lower-case copy per name.
+        if (!name->startsWith(filter, Qt::CaseInsensitive))
             continue;
         labels.insert(*name, labelQuantity(quantities.value(row)));
     }

@@ -7,7 +7,7 @@
 
 // The labels of a name column and a quantity column: every row present in the
 // name column, in ascending row order up to its highest row, with a non-empty
-// name whose lower-case form starts with the lower-case filter text (an empty
-// filter passes every name). Row 0, the caption row, counts like any other.
+// name that starts with the filter text in any letter case (an empty filter
+// passes every name). Row 0, the caption row, counts like any other.
 LabelMap buildLabelMap(const ImportedColumn &names, const ImportedColumn &quantities,
                        const QString &filter);

@@ -20,6 +20,11 @@ void LabelMap::clear() {
     copies = 0;
 }
 
+void LabelMap::reserve(qsizetype names) {
+    entries.reserve(names);
+    positions.reserve(names);
+}
+
 int LabelMap::value(const QString &name) const {
     const auto known = positions.constFind(name);
     return known == positions.cend() ? 0 : entries.at(*known).quantity;

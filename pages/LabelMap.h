@@ -22,6 +22,7 @@ public:
     // Enters a name at the end, or replaces the quantity of a name entered before.
     void insert(const QString &name, int quantity);
     void clear();
+    void reserve(qsizetype names);
 
     bool isEmpty() const { return entries.isEmpty(); }
     qsizetype size() const { return entries.size(); }
