@@ -1,6 +1,6 @@
 #include "import/QXLSImporter.h"
 
-#include "import/CellText.h"
+#include "import/CellTextCache.h"
 #include "xls/model/ExcelWorkbook.h"
 
 #include <QFile>
@@ -33,15 +33,27 @@ void QXLSImporter::importSheet(const QString &fileName, int sheetIndex) {
 
     const std::uint32_t rows = sheet ? sheet->rowCount() : 0;
     const std::uint32_t columns = sheet ? sheet->columnCount() : 0;
-    for (std::uint32_t column = 0; column < columns; ++column)
-        table.insert(int(column), ImportedColumn());
     if (sheet)
-        sheet->forEachValue([this](std::uint32_t row, std::uint32_t column, const ExcelCell &cell) {
-            table[int(column)].insert(int(row), cellText(cell));
-        });
+        copyCells(*sheet); // every column from 0 to columns - 1, empty ones too
     info.insert(QStringLiteral("ROWS"), QString::number(rows, 10));
     info.insert(QStringLiteral("COLUMNS"), QString::number(columns, 10));
     info.insert(QStringLiteral("NAME"), fileName.split(QLatin1Char('/')).last());
+}
+
+void QXLSImporter::copyCells(const ExcelWorksheet &sheet) {
+    // Each column is sized once, then filled, then handed to the table.
+    std::vector<qsizetype> cellsOfColumn(sheet.columnCount());
+    sheet.forEachValue(
+        [&](std::uint32_t, std::uint32_t column, const ExcelCell &) { ++cellsOfColumn[column]; });
+    std::vector<ImportedColumn> columns(sheet.columnCount());
+    for (std::size_t column = 0; column < columns.size(); ++column)
+        columns[column].reserve(cellsOfColumn[column]);
+    CellTextCache texts;
+    sheet.forEachValue([&](std::uint32_t row, std::uint32_t column, const ExcelCell &cell) {
+        columns[column].insert(int(row), texts.text(cell));
+    });
+    for (std::size_t column = 0; column < columns.size(); ++column)
+        table.insert(int(column), std::move(columns[column]));
 }
 
 const ExcelWorkbook *QXLSImporter::loadedWorkbook() const {

@@ -6,6 +6,7 @@
 #include <memory>
 
 class ExcelWorkbook;
+class ExcelWorksheet;
 
 // Imports the first worksheet of an Excel 97-2003 workbook (.xls): every
 // cell with a value becomes its text in the imported table.
@@ -33,6 +34,8 @@ public:
     xls::ReadErrorCode errorCode() const;
 
 private:
+    void copyCells(const ExcelWorksheet &sheet);
+
     std::unique_ptr<ExcelWorkbook> workbook;
     xls::ReadError error;
 };

@@ -2,6 +2,10 @@
 
 #include <algorithm>
 
+namespace {
+constexpr std::uint32_t rowReserveLimit = 16;
+} // namespace
+
 ExcelCell *ExcelWorksheet::cell(std::uint32_t row, std::uint32_t column) {
     if (row >= maxRows || column >= maxColumns)
         return nullptr;
@@ -10,8 +14,13 @@ ExcelCell *ExcelWorksheet::cell(std::uint32_t row, std::uint32_t column) {
     if (cells.size() <= row)
         cells.resize(row + 1);
     std::vector<ExcelCell> &cellsOfRow = cells[row];
-    if (cellsOfRow.size() <= column)
+    if (cellsOfRow.size() <= column) {
+        // A row usually fills up to the announced width: one allocation for
+        // it, but not for a width of 256 when a row holds a single cell.
+        if (cellsOfRow.capacity() == 0)
+            cellsOfRow.reserve(std::max(column + 1, std::min(columns, rowReserveLimit)));
         cellsOfRow.resize(column + 1);
+    }
     return &cellsOfRow[column];
 }
 
