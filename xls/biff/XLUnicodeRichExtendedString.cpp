@@ -20,7 +20,8 @@ bool fitsInByte(xls::ByteSpan units) {
 
 std::uint32_t XLUnicodeRichExtendedString::parse(xls::ByteSpan from) {
     ContinuedStringReader reader(from, {}, 0);
-    reader.read(*this, StringForm::Rich);
+    if (!reader.read(*this, StringForm::Rich))
+        reset(kStringFlagsUnread);
     return static_cast<std::uint32_t>(reader.position());
 }
 

@@ -15,7 +15,8 @@ class XLUnicodeRichExtendedString {
 public:
     // Reads one complete string that lies in one piece at the start of `from`
     // (no CONTINUE boundary inside it); returns the bytes consumed, runs and
-    // phonetic block included, no more than `from` holds.
+    // phonetic block included, no more than `from` holds. Without a whole
+    // header the string is left empty and unread (optionFlags 0xFF).
     std::uint32_t parse(xls::ByteSpan from);
 
     // Appends one piece of characters: `from` starts at the piece's option

@@ -102,6 +102,8 @@ void TestStrings::richString_data() {
     QTest::newRow("runs cut off by the end")
         << Bytes().u16(1).u8(0x08).u16(100).narrow(u"a").u32(0).data() << false
         << QStringLiteral("a") << 10 << 100 << 0;
+    QTest::newRow("header cut short: an empty, unread string")
+        << ByteVector{5, 0} << true << QString() << 2 << 0 << 0;
     QTest::newRow("phonetic size beyond every bound")
         << Bytes().u16(1).u8(0x04).u32(0xFFFFFFFF).narrow(u"a").u8(0).data() << false
         << QStringLiteral("a") << 9 << 0 << int(0xFFFFFFFF);
