@@ -33,6 +33,21 @@ std::uint64_t numberBits(const ExcelCell &cell) {
 
 } // namespace
 
+bool CellTextCache::isCached(const Slot &slot, const ExcelCell &cell, std::uint64_t number) {
+    const int length = cell.stringLength();
+    switch (cell.type()) {
+    case Integer:
+    case Double:
+        return slot.number == number;
+    case String:
+        return slot.text == QLatin1StringView(cell.string(), length);
+    case WString:
+        return slot.text == QStringView(reinterpret_cast<const char16_t *>(cell.wstring()), length);
+    default:
+        return false;
+    }
+}
+
 QString CellTextCache::text(const ExcelCell &cell) {
     const int type = cell.type();
     const int length = cell.stringLength();
@@ -54,15 +69,8 @@ QString CellTextCache::text(const ExcelCell &cell) {
         return {};
     }
     Slot &slot = recent[hash % slotCount];
-    if (slot.type == type && slot.text.size() == length) {
-        if ((type == Integer || type == Double) && slot.number == number)
-            return slot.text;
-        if (type == String && slot.text == QLatin1StringView(cell.string(), length))
-            return slot.text;
-        if (type == WString &&
-            slot.text == QStringView(reinterpret_cast<const char16_t *>(cell.wstring()), length))
-            return slot.text;
-    }
+    if (slot.type == type && isCached(slot, cell, number))
+        return slot.text;
     slot.type = type;
     slot.number = number;
     slot.text = cellText(cell);

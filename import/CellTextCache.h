@@ -25,5 +25,7 @@ private:
     };
     static constexpr std::size_t slotCount = 4096;
 
+    static bool isCached(const Slot &slot, const ExcelCell &cell, std::uint64_t number);
+
     std::array<Slot, slotCount> recent;
 };
