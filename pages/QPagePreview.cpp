@@ -136,10 +136,10 @@ std::int64_t QPagePreview::printPageRange(QPrinter &printer, int firstPage, int 
         return 0;
     std::int64_t printed = drawLabelPage(painter, firstPage, scale, labelFont, false);
     // A new sheet only for a page that has labels, so no empty sheet at the end.
-    for (int page = firstPage + 1; page <= lastPage && page * perPage < labels.totalCopies();
-         ++page) {
+    for (std::int64_t page = std::int64_t(firstPage) + 1;
+         page <= lastPage && page * perPage < labels.totalCopies(); ++page) {
         printer.newPage();
-        printed += drawLabelPage(painter, page, scale, labelFont, false);
+        printed += drawLabelPage(painter, int(page), scale, labelFont, false);
     }
     painter.end();
     return printed;
