@@ -5,7 +5,6 @@
 #include "app/ImportFailureText.h"
 #include "app/StyleSheet.h"
 #include "import/QXLSImporter.h"
-#include "pages/LabelListBuilder.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -152,6 +151,7 @@ void MainWindow::adoptImporter(QXLSImporter *imported) {
     imported->setParent(this);
     // One current importer: the previous one and its workbook go now.
     delete std::exchange(importer, imported);
+    labelSource.reset();
 
     ui.pagePreview->setLabelDimensions(defaultLabelWidthMm, defaultLabelHeightMm);
     fillColumnCombos();
@@ -250,9 +250,13 @@ void MainWindow::reloadPage(QString filter) {
     if (!importer)
         return;
     filterText = filter;
-    ui.pagePreview->setLabels(buildLabelMap(importer->columnData(nameCombo->currentIndex()),
-                                            importer->columnData(countCombo->currentIndex()),
-                                            filterText));
+    const ColumnChoice columns{nameCombo->currentIndex(), countCombo->currentIndex()};
+    if (!labelSource || labelSourceColumns != columns) {
+        labelSource.emplace(importer->columnData(columns.nameColumn),
+                            importer->columnData(columns.quantityColumn));
+        labelSourceColumns = columns;
+    }
+    ui.pagePreview->setLabels(labelSource->filtered(filterText));
     updatePageLabel();
 }
 

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "app/ColumnChoice.h"
+#include "pages/LabelSource.h"
 #include "ui_MainWindow.h"
 
 #include <QMainWindow>
 #include <QString>
+
+#include <optional>
 
 class QComboBox;
 class QSpinBox;
@@ -68,4 +72,7 @@ private:
     QTreeWidgetItem *labelHeightItem = nullptr;
     QTreeWidgetItem *nameColumnItem = nullptr;
     QTreeWidgetItem *countColumnItem = nullptr;
+    // The labels of the chosen columns, kept between filter keystrokes.
+    std::optional<LabelSource> labelSource;
+    ColumnChoice labelSourceColumns;
 };

@@ -30,7 +30,7 @@ LabelMap buildLabelMap(const ImportedColumn &names, const ImportedColumn &quanti
         labels.reserve(names.size());
     for (const auto &[row, name] : rowsInOrder(names)) {
         // Compared letter by letter in one case, without a lower-case copy per name.
-        if (!name->startsWith(filter, Qt::CaseInsensitive))
+        if (!filter.isEmpty() && !name->startsWith(filter, Qt::CaseInsensitive))
             continue;
         labels.insert(*name, labelQuantity(quantities.value(row)));
     }

@@ -1,14 +1,16 @@
 #include "pages/LabelMap.h"
 
 void LabelMap::insert(const QString &name, int quantity) {
-    const auto known = positions.constFind(name);
-    if (known == positions.cend()) {
-        positions.insert(name, entries.size());
+    // One hash lookup: operator[] adds the name when it is new.
+    const qsizetype namesBefore = positions.size();
+    qsizetype &position = positions[name];
+    if (positions.size() != namesBefore) {
+        position = entries.size();
         entries.append({name, quantity});
         copies += copiesOf(entries.last());
         return;
     }
-    LabelEntry &entry = entries[*known];
+    LabelEntry &entry = entries[position];
     copies -= copiesOf(entry);
     entry.quantity = quantity;
     copies += copiesOf(entry);

@@ -7,12 +7,12 @@
 #include <cstdint>
 #include <optional>
 
-// Whether a label is highlighted for a search text: its lower-case name
-// contains the lower-case text anywhere. An empty text highlights nothing.
+// Whether a label is highlighted for a search text: its name contains the
+// text anywhere, in any letter case. An empty text highlights nothing.
 bool highlightsName(const QString &name, const QString &searchText);
 
-// The number of the first copy of the first name, in label order, whose
-// lower-case form contains the lower-case text anywhere (an empty text is
-// contained in every name). Names that print no copy are not found: they
+// The number of the first copy of the first name, in label order, that
+// contains the text anywhere in any letter case (an empty text is contained
+// in every name). Names that print no copy are not found: they
 // appear on no page. Counts by arithmetic, one step per distinct name.
 std::optional<std::int64_t> firstCopyMatching(const LabelMap &labels, const QString &text);

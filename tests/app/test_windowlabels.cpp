@@ -309,6 +309,10 @@ void TestWindowLabels::importAgainReleasesThePrevious() {
     QVERIFY2(first.isNull(), "the previous importer is still alive");
     QVERIFY(!second.isNull());
     QCOMPARE(window->findChildren<QXLSImporter *>().size(), 1);
+
+    // Same captions, other people: the labels are the new file's.
+    window->adoptImporter(new TableImporter("c.xls", {{"Name", "Anzahl"}, {"Zoe", "3"}}));
+    QCOMPARE(labelNames(window), (QStringList{"Name=1", "Zoe=3"}));
 }
 
 void TestWindowLabels::failedImportKeepsEverything_data() {

@@ -1,6 +1,7 @@
 #include "pages/LabelListBuilder.h"
 #include "pages/LabelMap.h"
 #include "pages/LabelQuantity.h"
+#include "pages/LabelSource.h"
 
 #include <QTest>
 
@@ -61,6 +62,9 @@ private slots:
     void buildsInSheetOrder_data();
     void buildsInSheetOrder();
     void orderDoesNotDependOnHashOrder();
+    void sourceFilteredAsRowsFiltered_data();
+    void sourceFilteredAsRowsFiltered();
+    void sourceServesOneFilterAfterAnother();
 };
 
 void TestLabelList::quantityOfText_data() {
@@ -187,6 +191,33 @@ void TestLabelList::orderDoesNotDependOnHashOrder() {
     }
     const auto [names, quantities] = columns(rows);
     QCOMPARE(inOrder(buildLabelMap(names, quantities, QString())), expected);
+}
+
+void TestLabelList::sourceFilteredAsRowsFiltered_data() {
+    buildsInSheetOrder_data();
+}
+
+void TestLabelList::sourceFilteredAsRowsFiltered() {
+    QFETCH(QList<Row>, rows);
+    QFETCH(QString, filter);
+    QFETCH(Labels, labels);
+    const auto [names, quantities] = columns(rows);
+    const LabelSource source(names, quantities);
+    QCOMPARE(inOrder(source.filtered(filter)), labels);
+    QCOMPARE(source.filtered(filter).totalCopies(),
+             buildLabelMap(names, quantities, filter).totalCopies());
+}
+
+void TestLabelList::sourceServesOneFilterAfterAnother() {
+    const auto [names, quantities] = columns(annaBertAnna());
+    const LabelSource source(names, quantities);
+    QCOMPARE(inOrder(source.filtered("b")), (Labels{{"Bert", 1}}));
+    QCOMPARE(inOrder(source.filtered("an")), (Labels{{"Anna", 5}, {"anna", 2}}));
+    LabelMap all = source.filtered(QString());
+    QCOMPARE(all.size(), 4);
+    // A list handed out is the caller's own.
+    all.insert("Zoe", 9);
+    QCOMPARE(source.filtered(QString()).size(), 4);
 }
 
 QTEST_APPLESS_MAIN(TestLabelList)
