@@ -19,6 +19,7 @@ inline constexpr std::uint16_t BoundSheet = 0x0085;
 inline constexpr std::uint16_t ShrFmla = 0x00BC;
 inline constexpr std::uint16_t MulRK = 0x00BD;
 inline constexpr std::uint16_t MulBlank = 0x00BE;
+inline constexpr std::uint16_t RString = 0x00D6;
 inline constexpr std::uint16_t DBCell = 0x00D7;
 inline constexpr std::uint16_t XF = 0x00E0;
 inline constexpr std::uint16_t SST = 0x00FC;
@@ -26,6 +27,7 @@ inline constexpr std::uint16_t LabelSST = 0x00FD;
 inline constexpr std::uint16_t ExtSST = 0x00FF;
 inline constexpr std::uint16_t Dimensions = 0x0200;
 inline constexpr std::uint16_t Blank = 0x0201;
+inline constexpr std::uint16_t Label = 0x0204;
 inline constexpr std::uint16_t Number = 0x0203;
 inline constexpr std::uint16_t BoolErr = 0x0205;
 inline constexpr std::uint16_t String = 0x0207;
@@ -86,6 +88,9 @@ inline constexpr std::size_t kFormulaResultKindByte = 0;
 inline constexpr std::size_t kFormulaResultValueByte = 2;
 inline constexpr std::size_t kFormulaResultMarkerByte = 6;
 inline constexpr std::uint16_t kFormulaResultNotNumber = 0xFFFF;
+
+// Every single-cell record starts with u16 row, u16 column, u16 XF index.
+inline constexpr std::size_t kCellFieldsSize = 6;
 
 // MULRK and MULBLANK: u16 row, u16 first column, the entries, u16 last column.
 inline constexpr std::size_t kMulEntriesOffset = 4;

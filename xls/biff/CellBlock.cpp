@@ -14,6 +14,8 @@ bool CellBlock::isCellCode(std::uint16_t code) {
     case RecordCode::Number:
     case RecordCode::BoolErr:
     case RecordCode::RK:
+    case RecordCode::Label:
+    case RecordCode::RString:
         return true;
     default:
         return false;
@@ -45,6 +47,9 @@ std::uint32_t CellBlock::Read(xls::ByteSpan from, RowBlock &block) {
         return readAs<RK>(from);
     case RecordCode::Formula:
         return readAs<Formula>(from);
+    case RecordCode::Label:
+    case RecordCode::RString:
+        return readAs<Label>(from);
     default:
         held_.emplace<std::monostate>();
         return 0;

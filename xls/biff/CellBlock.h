@@ -17,6 +17,7 @@ class CellBlock {
 public:
     using Blank = records::Blank;
     using BoolErr = records::BoolErr;
+    using Label = records::Label;
     using LabelSST = records::LabelSST;
     using MulBlank = records::MulBlank;
     using MulRK = records::MulRK;
@@ -24,9 +25,10 @@ public:
     using RK = records::RK;
     using Formula = records::Formula;
     using Held = std::variant<std::monostate, Blank, BoolErr, LabelSST, MulBlank, MulRK, Number, RK,
-                              Formula>;
+                              Formula, Label>;
 
-    // True for the eight codes a CellBlock holds.
+    // True for the codes a CellBlock holds: the eight of Excel's own cell
+    // records and LABEL and RSTRING, which other writers use.
     static bool isCellCode(std::uint16_t code);
 
     // Reads the cell record at the start of `from` and returns the bytes
@@ -43,6 +45,7 @@ public:
     // The held record when it is of that kind, else null.
     const Blank *blank() const { return std::get_if<Blank>(&held_); }
     const BoolErr *boolErr() const { return std::get_if<BoolErr>(&held_); }
+    const Label *label() const { return std::get_if<Label>(&held_); }
     const LabelSST *labelSST() const { return std::get_if<LabelSST>(&held_); }
     const MulBlank *mulBlank() const { return std::get_if<MulBlank>(&held_); }
     const MulRK *mulRK() const { return std::get_if<MulRK>(&held_); }

@@ -1,5 +1,7 @@
 #include "xls/biff/CellRecords.h"
 
+#include "xls/biff/ContinuedStringReader.h"
+
 #include "xls/biff/FieldReader.h"
 
 #include <algorithm>
@@ -50,6 +52,20 @@ std::uint32_t BoolErr::Read(xls::ByteSpan from) {
 
 std::uint32_t LabelSST::Read(xls::ByteSpan from) {
     return readCell(from, [this](FieldReader &fields) { fields.read(stringIndex); });
+}
+
+std::uint32_t Label::Read(xls::ByteSpan from) {
+    const RecordPayload payload(from);
+    takeFrame(payload.frame());
+    FieldReader fields(payload.data());
+    fields.read(row);
+    fields.read(column);
+    fields.read(xfIndex);
+    auto string = std::make_shared<XLUnicodeRichExtendedString>();
+    ContinuedStringReader reader(payload.data(), payload.continueOffsets(), kCellFieldsSize);
+    reader.read(*string, StringForm::Plain);
+    text = std::move(string);
+    return recordSize;
 }
 
 std::uint32_t Number::Read(xls::ByteSpan from) {

@@ -6,8 +6,10 @@
 #pragma once
 
 #include "xls/biff/Record.h"
+#include "xls/biff/XLUnicodeRichExtendedString.h"
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace ZAreda::records {
@@ -49,6 +51,18 @@ public:
     std::uint32_t Read(xls::ByteSpan from) override;
 
     std::uint32_t stringIndex = 0; // into the shared string table's strings
+};
+
+// LABEL and RSTRING: a text cell that carries its text itself instead of
+// pointing into the shared string table. Excel writes LABELSST, but other
+// writers still write these in BIFF8 files. RSTRING adds formatting runs
+// after the text, which are not kept. The text is shared between copies.
+class Label : public CellRecord {
+public:
+    Label() : CellRecord(RecordCode::Label, kCellFieldsSize + kMinStringSize) {}
+    std::uint32_t Read(xls::ByteSpan from) override;
+
+    std::shared_ptr<const XLUnicodeRichExtendedString> text;
 };
 
 class Number : public CellRecord {

@@ -116,4 +116,19 @@ void RecordPayload::join(xls::ByteSpan from) {
     data_ = joined_;
 }
 
+std::uint32_t skipSubstream(xls::ByteSpan from) {
+    from = addressable(from);
+    std::size_t pos = 0;
+    std::size_t depth = 0;
+    while (hasRecordHeader(from, pos)) {
+        const std::uint16_t code = recordCodeAt(from, pos);
+        pos += frameRecord(from.subspan(pos)).recordSize;
+        if (code == RecordCode::BOF)
+            ++depth;
+        else if (code == RecordCode::Eof && depth > 0 && --depth == 0)
+            return static_cast<std::uint32_t>(pos);
+    }
+    return static_cast<std::uint32_t>(from.size());
+}
+
 } // namespace ZAreda

@@ -35,6 +35,11 @@ struct RecordFrame {
 // stream. A record that is present consumes at least one byte.
 RecordFrame frameRecord(xls::ByteSpan from);
 
+// Steps over a substream from its BOF (at the start of `from`) to the EOF
+// that closes it, counting the substreams nested in it; returns the bytes
+// stepped over, the whole of `from` when no EOF closes it.
+std::uint32_t skipSubstream(xls::ByteSpan from);
+
 // The joined payload of one framed record. A record that is not continued is
 // a view into the stream and copies nothing; a continued one is joined into a
 // buffer of its own. A payload is read at once and not kept (it may point into

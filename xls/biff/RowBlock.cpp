@@ -73,6 +73,10 @@ std::span<const std::uint16_t> RowBlock::xfIndexes(const MulBlank &record) const
     return slice(mulBlankXFIndexes, record.firstEntry, record.entryCount);
 }
 
+std::uint32_t CellTable::ReadBlock(xls::ByteSpan from) {
+    return rowBlocks.emplace_back().Read(from);
+}
+
 std::uint32_t CellTable::Read(xls::ByteSpan from) {
     from = addressable(from);
     std::size_t pos = 0;

@@ -48,6 +48,9 @@ public:
     // `from` starts at a ROW record. Reads row blocks while the next record is
     // a ROW and returns the bytes consumed; appends to rowBlocks.
     std::uint32_t Read(xls::ByteSpan from);
+    // Reads one row block from whatever record `from` starts at (a cell
+    // record outside any block) and returns the bytes consumed.
+    std::uint32_t ReadBlock(xls::ByteSpan from);
 
     std::vector<RowBlock> rowBlocks;
 };

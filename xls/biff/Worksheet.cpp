@@ -2,26 +2,6 @@
 
 namespace ZAreda {
 
-namespace {
-
-// Steps over a substream from its BOF to the EOF that closes it, counting the
-// substreams nested in it; at the end of the stream when there is none.
-std::uint32_t skipSubstream(xls::ByteSpan from) {
-    std::size_t pos = 0;
-    std::size_t depth = 0;
-    while (hasRecordHeader(from, pos)) {
-        const std::uint16_t code = recordCodeAt(from, pos);
-        pos += frameRecord(from.subspan(pos)).recordSize;
-        if (code == RecordCode::BOF)
-            ++depth;
-        else if (code == RecordCode::Eof && depth > 0 && --depth == 0)
-            return static_cast<std::uint32_t>(pos);
-    }
-    return static_cast<std::uint32_t>(from.size());
-}
-
-} // namespace
-
 std::uint32_t Worksheet::Read(xls::ByteSpan from) {
     from = addressable(from);
     std::size_t pos = 0;
@@ -47,6 +27,10 @@ std::uint32_t Worksheet::readRecord(xls::ByteSpan from, bool first) {
     case RecordCode::Window2:
         return window2.Read(from);
     default:
+        // Cell records outside a row block: some writers leave out ROW and
+        // DBCELL altogether. They form a row block of their own.
+        if (CellTable::RowBlock::CellBlock::isCellCode(recordCodeAt(from, 0)))
+            return cellTable.ReadBlock(from);
         return Record().Read(from);
     }
 }

@@ -16,22 +16,6 @@ std::string hex16(std::uint16_t value) {
     return text;
 }
 
-// Steps over a substream from its BOF to the EOF that closes it, counting the
-// substreams nested in it; to the end of the stream when there is none.
-std::uint32_t skipSubstream(xls::ByteSpan from) {
-    std::size_t pos = 0;
-    std::size_t depth = 0;
-    while (ZAreda::hasRecordHeader(from, pos)) {
-        const std::uint16_t code = ZAreda::recordCodeAt(from, pos);
-        pos += ZAreda::frameRecord(from.subspan(pos)).recordSize;
-        if (code == ZAreda::RecordCode::BOF)
-            ++depth;
-        else if (code == ZAreda::RecordCode::Eof && depth > 0 && --depth == 0)
-            break;
-    }
-    return std::uint32_t(pos);
-}
-
 } // namespace
 
 ExcelWorkbook::ExcelWorkbook() = default;
@@ -175,7 +159,7 @@ bool ExcelWorkbook::parseStream(xls::ByteSpan stream, ZAreda::Workbook &newGloba
         } else {
             // A chart, macro or module sheet: stepped over, so the worksheets
             // after it are read as well.
-            consumed = skipSubstream(from);
+            consumed = ZAreda::skipSubstream(from);
         }
         if (consumed == 0)
             break;

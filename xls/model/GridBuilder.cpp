@@ -73,6 +73,9 @@ public:
             for (std::uint32_t k = 0; k < entries.size(); ++k)
                 if (ExcelCell *cell = sheet.cell(row, column + k))
                     setRk(*cell, entries[k].rk);
+        } else if (const auto *label = cellBlock.label()) {
+            if (ExcelCell *cell = sheet.cell(row, column); cell && label->text)
+                setText(*cell, *label->text);
         } else if (const auto *label = cellBlock.labelSST()) {
             // An index past the strings leaves the cell as it is.
             if (label->stringIndex < sst.strings.size())

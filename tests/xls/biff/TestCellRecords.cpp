@@ -45,6 +45,8 @@ private slots:
     void rk();
     void singleCells_data();
     void singleCells();
+    void labels_data();
+    void labels();
     void mulRecords_data();
     void mulRecords();
     void mulRkReadAloneCountsItsEntries();
@@ -148,6 +150,58 @@ void TestCellRecords::singleCells() {
                      bool(cell.number()) + bool(cell.rk()) + bool(cell.formula()) +
                      bool(cell.mulBlank()) + bool(cell.mulRK());
     QCOMPARE(held, 1);
+}
+
+void TestCellRecords::labels_data() {
+    QTest::addColumn<ByteVector>("stream");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("wide");
+    QTest::addColumn<int>("consumed");
+
+    auto cell = [](std::uint16_t count, std::uint8_t flags) {
+        return Bytes().u16(2).u16(3).u16(15).u16(count).u8(flags); // row, column, XF, cch, options
+    };
+    QTest::newRow("LABEL 8-bit") << BiffWriter().record(0x0204, cell(4, 0).narrow(u"Anna")).bytes()
+                                 << "Anna" << false << 4 + 9 + 4;
+    QTest::newRow("LABEL 16-bit")
+        << BiffWriter().record(0x0204, cell(6, 1).wide(u"\u0141ukasz")).bytes()
+        << QString::fromUtf8("Łukasz") << true << 4 + 9 + 12;
+    // The characters go on in a CONTINUE record that starts with its own option byte.
+    QTest::newRow("LABEL continued as 16-bit") << BiffWriter()
+                                                      .record(0x0204, cell(4, 0).narrow(u"An"))
+                                                      .continued(Bytes().u8(1).wide(u"na"))
+                                                      .bytes()
+                                               << "Anna" << false << 4 + 11 + 4 + 5;
+    QTest::newRow("RSTRING keeps the text, not the runs")
+        << BiffWriter().record(0x00D6, cell(4, 0).narrow(u"Bert").u16(1).u32(0x00050000)).bytes()
+        << "Bert" << false << 4 + 9 + 4 + 6;
+    QTest::newRow("LABEL cut short keeps what is there")
+        << BiffWriter().record(0x0204, cell(10, 0).narrow(u"Car")).bytes() << "Car" << false
+        << 4 + 9 + 3;
+    QTest::newRow("LABEL without its string")
+        << BiffWriter().record(0x0204, Bytes().u16(2).u16(3)).bytes() << "" << false << 4 + 4;
+}
+
+void TestCellRecords::labels() {
+    QFETCH(ByteVector, stream);
+    QFETCH(QString, text);
+    QFETCH(bool, wide);
+    QFETCH(int, consumed);
+
+    RowBlock block;
+    std::uint32_t read = 0;
+    const CellBlock &cell = readCell(block, stream, read);
+    QCOMPARE(read, consumed);
+    const auto *label = cell.label();
+    QVERIFY2(label && label->text, "no LABEL read");
+    QCOMPARE(cell.row(), 2);
+    QCOMPARE(cell.column(), 3);
+    const bool isWide = label->text->isWide();
+    const QString actual = isWide ? QString::fromStdU16String(label->text->wideText)
+                                  : QString::fromLatin1(label->text->narrowText);
+    QCOMPARE(actual, text);
+    if (!text.isEmpty())
+        QCOMPARE(isWide, wide);
 }
 
 void TestCellRecords::mulRecords_data() {

@@ -89,7 +89,7 @@ void TestWorksheet::loop_data() {
         .record(0x0055, Bytes().u16(8))                                        // DEFCOLWIDTH
         .record(0x007D, Bytes().u16(0).u16(3).u16(2000).u16(15).u16(0).u16(0)) // COLINFO
         .row(0, 0, 2)
-        .record(0x0204, Bytes().u16(0).u16(1).u16(15).u16(1).narrow(u"x")) // LABEL: not taken
+        .record(0x00E1, Bytes().u16(0x04B0)) // INTERFACEHDR
         .rk(0, 0, rkFromInteger(1))
         .dbCell(0)
         .record(0x001D, ByteVector(15, 0))                          // SELECTION
@@ -102,8 +102,14 @@ void TestWorksheet::loop_data() {
     BiffWriter before;
     before.bof(kSheet).rk(0, 0, rkFromInteger(1)).number(0, 1, 2.5).row(1, 0, 1);
     before.rk(1, 0, rkFromInteger(2)).dbCell(0).eof();
-    QTest::newRow("cells before the first ROW are stepped over")
-        << before.bytes() << int(before.size()) << QList<int>{1} << QList<int>{1} << false << false;
+    QTest::newRow("cells before the first ROW form a row block of their own")
+        << before.bytes() << int(before.size()) << QList<int>{1} << QList<int>{3} << false << false;
+
+    BiffWriter noRows;
+    noRows.bof(kSheet).dimensions(0, 2, 0, 2).rk(0, 0, rkFromInteger(1)).number(1, 1, 2.5);
+    noRows.record(kWindow2, window2(0x06B6)).eof();
+    QTest::newRow("a sheet without ROW and DBCELL records")
+        << noRows.bytes() << int(noRows.size()) << QList<int>{0} << QList<int>{2} << false << false;
 
     BiffWriter twoRuns;
     twoRuns.bof(kSheet);

@@ -57,6 +57,7 @@ private slots:
     void cellValues_data();
     void cellValues();
     void mulRkFillsItsColumns();
+    void cellsOutsideRowBlocks();
     void laterRecordsReplaceEarlierOnes();
     void refusals_data();
     void refusals();
@@ -112,6 +113,15 @@ void TestWorkbook::cellValues_data() {
     row("FORMULA empty string", BiffWriter().formula(0, 0, formulaSpecial(3)), Undefined);
     row("FORMULA Boolean true", BiffWriter().formula(0, 0, formulaSpecial(1, 1)), Integer, 1);
     row("FORMULA error", BiffWriter().formula(0, 0, formulaSpecial(2, 0x07)), Undefined);
+    row("LABEL",
+        BiffWriter().record(
+            0x0204, testwriters::Bytes().u16(0).u16(0).u16(15).u16(5).u8(0).narrow(u"Clara")),
+        String, 0, "Clara");
+    row("RSTRING 16-bit",
+        BiffWriter().record(
+            0x00D6,
+            testwriters::Bytes().u16(0).u16(0).u16(15).u16(3).u8(1).wide(u"\u00d8ya").u16(0)),
+        WString, 0, QString::fromUtf8("Øya"));
     row("BLANK", BiffWriter().blank(0, 0), Undefined);
     row("MULBLANK", BiffWriter().mulBlank(0, 0, 3), Undefined);
 }
@@ -149,6 +159,21 @@ void TestWorkbook::mulRkFillsItsColumns() {
     QCOMPARE(sheet->findCell(3, 3)->integerValue(), 9);
     QCOMPARE(typeAt(*sheet, 3, 4), Undefined);
     QCOMPARE(typeAt(*sheet, 3, 0), Undefined);
+}
+
+void TestWorkbook::cellsOutsideRowBlocks() {
+    // Some writers leave out ROW and DBCELL records altogether.
+    WorkbookBuilder builder = builderWithStrings();
+    builder.addSheet(3, 2, false)
+        .labelSst(0, 0, Anna)
+        .rk(1, 1, rkFromInteger(2))
+        .number(2, 0, 0.75);
+    ExcelWorkbook workbook;
+    QVERIFY(workbook.loadMemory(builder.file()));
+    const ExcelWorksheet *sheet = workbook.sheet(0);
+    QCOMPARE(textOf(*sheet->findCell(0, 0)), QStringLiteral("Anna"));
+    QCOMPARE(sheet->findCell(1, 1)->integerValue(), 2);
+    QCOMPARE(sheet->findCell(2, 0)->doubleValue(), 0.75);
 }
 
 void TestWorkbook::laterRecordsReplaceEarlierOnes() {
