@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -12,6 +13,17 @@
 #include <functional>
 
 namespace windowtest {
+
+// Keeps what the file dialog remembers (its recent folders) out of the user's
+// configuration: a test program holds one of these as a static object, so it
+// is in place before anything reads the settings.
+class PrivateConfigHome {
+public:
+    PrivateConfigHome() { qputenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit()); }
+
+private:
+    QTemporaryDir dir;
+};
 
 // An importer holding a sheet given cell by cell, as a successful import of
 // a workbook leaves it, so the window can be driven without a file.

@@ -16,6 +16,8 @@
 
 using namespace windowtest;
 
+static PrivateConfigHome privateConfigHome;
+
 namespace {
 
 // The CSV source of a fixture: rows of cell texts (no quoting is used there).

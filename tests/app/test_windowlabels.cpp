@@ -16,6 +16,8 @@
 
 using namespace windowtest;
 
+static PrivateConfigHome privateConfigHome;
+
 namespace {
 
 // Captions Vorname, Nachname, Anzahl, Menge and four people.
