@@ -12,7 +12,9 @@ inline constexpr std::uint16_t Formula = 0x0006;
 inline constexpr std::uint16_t Eof = 0x000A;
 inline constexpr std::uint16_t FilePass = 0x002F;
 inline constexpr std::uint16_t Font = 0x0031;
+// TABLE is 0x0236 in [MS-XLS]; 0x0036 is its older number, read as well.
 inline constexpr std::uint16_t Table = 0x0036;
+inline constexpr std::uint16_t Table8 = 0x0236;
 inline constexpr std::uint16_t Continue = 0x003C;
 inline constexpr std::uint16_t Window1 = 0x003D;
 inline constexpr std::uint16_t BoundSheet = 0x0085;

@@ -73,6 +73,7 @@ std::uint32_t Formula::Read(xls::ByteSpan from) {
         Record *companion = nullptr;
         switch (next) {
         case RecordCode::Table:
+        case RecordCode::Table8:
             companion = &companions().table;
             break;
         case RecordCode::ShrFmla:
@@ -152,7 +153,8 @@ const Formula::Array *Formula::array() const {
 }
 
 const Formula::Table *Formula::table() const {
-    return companions_ && followingCode == RecordCode::Table ? &companions_->table : nullptr;
+    const bool isTable = followingCode == RecordCode::Table || followingCode == RecordCode::Table8;
+    return companions_ && isTable ? &companions_->table : nullptr;
 }
 
 const Formula::ShrFmla *Formula::shrFmla() const {

@@ -385,6 +385,13 @@ void TestCellRecords::formulaCompanions_data() {
                .string(u"", false)
                .bytes()
         << int(kTable) << true << 29 + 20 + 7;
+    QTest::newRow("TABLE as [MS-XLS] numbers it (0x0236), then STRING")
+        << BiffWriter()
+               .raw(formula)
+               .record(0x0236, Bytes().u16(1).u16(2).u8(1).u8(2).u16(0).u16(5).u16(6).u16(7).u16(8))
+               .string(u"103a", false)
+               .bytes()
+        << 0x0236 << true << 29 + 20 + 11;
     QTest::newRow("STRING before SHRFMLA: the SHRFMLA is not taken")
         << BiffWriter().raw(formula).string(u"ab", false).record(kShrFmla, shared).bytes() << 0xFFFF
         << true << 29 + 9;
@@ -404,7 +411,7 @@ void TestCellRecords::formulaCompanions() {
     QCOMPARE(bool(formula.shrFmla1()), followingCode == kShrFmla1);
     QCOMPARE(bool(formula.shrFmla()), followingCode == kShrFmla);
     QCOMPARE(bool(formula.array()), followingCode == kArray);
-    QCOMPARE(bool(formula.table()), followingCode == kTable);
+    QCOMPARE(bool(formula.table()), followingCode == kTable || followingCode == 0x0236);
     if (const auto *shared = formula.shrFmla1()) {
         QCOMPARE(shared->lastRow, 9);
         QCOMPARE(shared->reservedAndCellCount, 9);
