@@ -53,21 +53,23 @@ const ExcelWorksheet *ExcelWorkbook::sheet(int index) const {
 }
 
 bool ExcelWorkbook::loadOpenedFile() {
-    std::vector<std::uint8_t> stream;
-    const bool haveStream = readWorkbookStream(stream);
-    file.close(); // nothing reads the file once the stream is in memory
-    if (!haveStream)
-        return false;
-
     // Parsed aside and taken over only when the whole load succeeds.
     ZAreda::Workbook newGlobals;
     std::vector<ZAreda::Worksheet> newWorksheets;
-    if (!parseStream(stream, newGlobals, newWorksheets))
+    if (!readAndParseStream(newGlobals, newWorksheets))
         return false;
     globals = std::move(newGlobals);
     worksheets = std::move(newWorksheets);
     buildSheets();
     return true;
+}
+
+bool ExcelWorkbook::readAndParseStream(ZAreda::Workbook &newGlobals,
+                                       std::vector<ZAreda::Worksheet> &newWorksheets) {
+    std::vector<std::uint8_t> stream;
+    const bool haveStream = readWorkbookStream(stream);
+    file.close(); // nothing reads the file once the stream is in memory
+    return haveStream && parseStream(stream, newGlobals, newWorksheets);
 }
 
 bool ExcelWorkbook::readWorkbookStream(std::vector<std::uint8_t> &stream) {
@@ -173,8 +175,13 @@ bool ExcelWorkbook::parseStream(xls::ByteSpan stream, ZAreda::Workbook &newGloba
 void ExcelWorkbook::buildSheets() {
     sheets.clear();
     sheets.reserve(worksheets.size());
-    for (std::size_t i = 0; i < worksheets.size(); ++i)
+    for (std::size_t i = 0; i < worksheets.size(); ++i) {
         sheets.emplace_back(this, int(i));
+        // The grid holds every value now and nothing reads the sheet's cell
+        // records again: a large sheet would otherwise be held twice.
+        std::vector<ZAreda::Worksheet::CellTable::RowBlock>().swap(
+            worksheets[i].cellTable.rowBlocks);
+    }
 }
 
 bool ExcelWorkbook::fail(ReadErrorCode code, std::string text,

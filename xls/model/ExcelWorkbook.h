@@ -35,11 +35,15 @@ public:
     // The container; closed again as soon as the workbook stream is in memory.
     xls::CompoundFile file;
     ZAreda::Workbook globals;
+    // The sheets' records; their cell records are released once the grids
+    // are built from them.
     std::vector<ZAreda::Worksheet> worksheets;
     std::vector<ExcelWorksheet> sheets;
 
 private:
     bool loadOpenedFile();
+    bool readAndParseStream(ZAreda::Workbook &newGlobals,
+                            std::vector<ZAreda::Worksheet> &newWorksheets);
     bool readWorkbookStream(std::vector<std::uint8_t> &stream);
     bool parseStream(xls::ByteSpan stream, ZAreda::Workbook &newGlobals,
                      std::vector<ZAreda::Worksheet> &newWorksheets);
