@@ -41,19 +41,22 @@ void QXLSImporter::importSheet(const QString &fileName, int sheetIndex) {
 }
 
 void QXLSImporter::copyCells(const ExcelWorksheet &sheet) {
-    // Each column is sized once, then filled, then handed to the table.
     std::vector<qsizetype> cellsOfColumn(sheet.columnCount());
     sheet.forEachValue(
         [&](std::uint32_t, std::uint32_t column, const ExcelCell &) { ++cellsOfColumn[column]; });
-    std::vector<ImportedColumn> columns(sheet.columnCount());
-    for (std::size_t column = 0; column < columns.size(); ++column)
-        columns[column].reserve(cellsOfColumn[column]);
+    // Column by column, so that only one column's hash is being filled at a
+    // time: on a large sheet that keeps it in the cache.
     CellTextCache texts;
-    sheet.forEachValue([&](std::uint32_t row, std::uint32_t column, const ExcelCell &cell) {
-        columns[column].insert(int(row), texts.text(cell));
-    });
-    for (std::size_t column = 0; column < columns.size(); ++column)
-        table.insert(int(column), std::move(columns[column]));
+    for (std::uint32_t column = 0; column < sheet.columnCount(); ++column) {
+        ImportedColumn cells;
+        if (cellsOfColumn[column] > 0) {
+            cells.reserve(cellsOfColumn[column]);
+            sheet.forEachValueInColumn(column, [&](std::uint32_t row, const ExcelCell &cell) {
+                cells.insert(int(row), texts.text(cell));
+            });
+        }
+        table.insert(int(column), std::move(cells));
+    }
 }
 
 const ExcelWorkbook *QXLSImporter::loadedWorkbook() const {

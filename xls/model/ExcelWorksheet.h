@@ -43,6 +43,14 @@ public:
                     f(r, c, cells[r][c]);
     }
 
+    // Calls f(row, cell) for every cell of one column that holds a value, in
+    // row order. Its cost follows the rows present.
+    template <typename F> void forEachValueInColumn(std::uint32_t column, F &&f) const {
+        for (std::uint32_t r = 0; r < cells.size(); ++r)
+            if (column < cells[r].size() && cells[r][column].type() != Undefined)
+                f(r, cells[r][column]);
+    }
+
     // Sets the announced size, clamped to the BIFF8 limits.
     void resize(std::uint32_t rowCount, std::uint32_t columnCount);
 
