@@ -175,7 +175,8 @@ Formula::Companions &Formula::companions() {
     return *companions_;
 }
 
-std::uint32_t Formula::Array::Read(xls::ByteSpan from) {
+template <typename Decode>
+std::uint32_t Formula::RangeRecord::readRange(xls::ByteSpan from, Decode &&decode) {
     const RecordPayload payload(from);
     takeFrame(payload.frame());
     FieldReader fields(payload.data());
@@ -183,37 +184,31 @@ std::uint32_t Formula::Array::Read(xls::ByteSpan from) {
     fields.read(lastRow);
     fields.read(firstColumn);
     fields.read(lastColumn);
-    fields.read(optionFlags);
-    fields.read(reserved);
-    formulaBlockSize = bytesAfter(payload, kArrayFixedSize);
+    decode(fields, payload);
     return recordSize;
+}
+
+std::uint32_t Formula::Array::Read(xls::ByteSpan from) {
+    return readRange(from, [this](FieldReader &fields, const RecordPayload &payload) {
+        fields.read(optionFlags);
+        fields.read(reserved);
+        formulaBlockSize = bytesAfter(payload, kArrayFixedSize);
+    });
 }
 
 std::uint32_t Formula::Table::Read(xls::ByteSpan from) {
-    const RecordPayload payload(from);
-    takeFrame(payload.frame());
-    FieldReader fields(payload.data());
-    fields.read(firstRow);
-    fields.read(lastRow);
-    fields.read(firstColumn);
-    fields.read(lastColumn);
-    for (std::uint16_t *field :
-         {&optionFlags, &inputRow1, &inputColumn1, &inputRow2, &inputColumn2})
-        fields.read(*field);
-    return recordSize;
+    return readRange(from, [this](FieldReader &fields, const RecordPayload &) {
+        for (std::uint16_t *field :
+             {&optionFlags, &inputRow1, &inputColumn1, &inputRow2, &inputColumn2})
+            fields.read(*field);
+    });
 }
 
 std::uint32_t Formula::ShrFmla::Read(xls::ByteSpan from) {
-    const RecordPayload payload(from);
-    takeFrame(payload.frame());
-    FieldReader fields(payload.data());
-    fields.read(firstRow);
-    fields.read(lastRow);
-    fields.read(firstColumn);
-    fields.read(lastColumn);
-    fields.read(reservedAndCellCount);
-    formulaBlockSize = bytesAfter(payload, kShrFmlaFixedSize);
-    return recordSize;
+    return readRange(from, [this](FieldReader &fields, const RecordPayload &payload) {
+        fields.read(reservedAndCellCount);
+        formulaBlockSize = bytesAfter(payload, kShrFmlaFixedSize);
+    });
 }
 
 std::uint32_t Formula::String::Read(xls::ByteSpan from) {

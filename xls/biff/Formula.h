@@ -18,6 +18,7 @@ namespace ZAreda::records {
 // has any, so a plain formula costs no allocation.
 class Formula : public CellRecord {
 public:
+    class RangeRecord;
     class Array;
     class Table;
     class ShrFmla;
@@ -74,31 +75,39 @@ private:
     std::unique_ptr<Companions> companions_;
 };
 
-// The formula of a range of cells entered as an array.
-class Formula::Array : public Record {
+// The companions that begin with the cell range they apply to ([MS-XLS] Ref8U
+// in ARRAY, SHRFMLA and TABLE): first and last row, first and last column.
+class Formula::RangeRecord : public Record {
 public:
-    Array() : Record(RecordCode::Array, 12) {}
-    std::uint32_t Read(xls::ByteSpan from) override;
-
     std::uint16_t firstRow = 0;
     std::uint16_t lastRow = 0;
     std::uint8_t firstColumn = 0;
     std::uint8_t lastColumn = 0;
+
+protected:
+    RangeRecord(std::uint16_t recordCode, std::uint32_t defaultDataSize)
+        : Record(recordCode, defaultDataSize) {}
+    // Frames the record, reads the range and hands the reader on for the rest.
+    template <typename Decode> std::uint32_t readRange(xls::ByteSpan from, Decode &&decode);
+};
+
+// The formula of a range of cells entered as an array.
+class Formula::Array : public Formula::RangeRecord {
+public:
+    Array() : RangeRecord(RecordCode::Array, 12) {}
+    std::uint32_t Read(xls::ByteSpan from) override;
+
     std::uint16_t optionFlags = 0;
     std::uint32_t reserved = 0;
     std::uint32_t formulaBlockSize = 0; // bytes after offset 12; not kept
 };
 
 // A data table's inputs.
-class Formula::Table : public Record {
+class Formula::Table : public Formula::RangeRecord {
 public:
-    Table() : Record(RecordCode::Table, 16) {}
+    Table() : RangeRecord(RecordCode::Table, 16) {}
     std::uint32_t Read(xls::ByteSpan from) override;
 
-    std::uint16_t firstRow = 0;
-    std::uint16_t lastRow = 0;
-    std::uint8_t firstColumn = 0;
-    std::uint8_t lastColumn = 0;
     std::uint16_t optionFlags = 0;
     std::uint16_t inputRow1 = 0;
     std::uint16_t inputColumn1 = 0;
@@ -107,20 +116,16 @@ public:
 };
 
 // A formula shared by a range of cells.
-class Formula::ShrFmla : public Record {
+class Formula::ShrFmla : public Formula::RangeRecord {
 public:
-    ShrFmla() : Record(RecordCode::ShrFmla, 8) {}
+    ShrFmla() : RangeRecord(RecordCode::ShrFmla, 8) {}
     std::uint32_t Read(xls::ByteSpan from) override;
 
-    std::uint16_t firstRow = 0;
-    std::uint16_t lastRow = 0;
-    std::uint8_t firstColumn = 0;
-    std::uint8_t lastColumn = 0;
     std::uint16_t reservedAndCellCount = 0; // reserved byte and the number of cells using it
     std::uint32_t formulaBlockSize = 0;     // bytes after offset 8; not kept
 
 protected:
-    explicit ShrFmla(std::uint16_t recordCode) : Record(recordCode, 8) {}
+    explicit ShrFmla(std::uint16_t recordCode) : RangeRecord(recordCode, 8) {}
 };
 
 // The same layout under the code 0x04BC.
