@@ -16,10 +16,6 @@ using xls::ReadErrorCode;
 
 namespace {
 
-constexpr std::uint32_t kFreeSector = 0xFFFFFFFF;
-constexpr std::uint32_t kEndOfChain = 0xFFFFFFFE;
-constexpr std::uint32_t kFatSector = 0xFFFFFFFD;
-
 // Header fields.
 constexpr std::size_t kSectorShift = 30;
 constexpr std::size_t kMiniSectorShift = 32;
@@ -28,12 +24,6 @@ constexpr std::size_t kFirstDirectorySector = 48;
 constexpr std::size_t kFirstMiniFatSector = 60;
 constexpr std::size_t kFirstDifatSector = 68;
 constexpr std::size_t kDifat = 76;
-// Directory entry fields.
-constexpr std::size_t kLeft = 68;
-constexpr std::size_t kRight = 72;
-constexpr std::size_t kChild = 76;
-constexpr std::size_t kStart = 116;
-constexpr std::size_t kSize = 120;
 
 // Entries of the base file.
 constexpr std::uint32_t kWorkbook = 1, kSmall = 2, kSub = 3, kInner = 4;
@@ -169,20 +159,23 @@ void TestCompoundDamage::refusesDamage_data() {
         E::CorruptDirectory);
     addRow(
         "root child outside the entries", base,
-        [](CompoundImage &f) { f.putU32(f.entryOffset(0) + kChild, 1000); }, E::CorruptDirectory);
+        [](CompoundImage &f) { f.putU32(f.entryOffset(0) + kChildField, 1000); },
+        E::CorruptDirectory);
     addRow(
         "link just past the entries", base,
-        [](CompoundImage &f) { f.putU32(f.entryOffset(kInner) + kLeft, 8); }, E::CorruptDirectory);
+        [](CompoundImage &f) { f.putU32(f.entryOffset(kInner) + kLeftField, 8); },
+        E::CorruptDirectory);
     addRow(
         "sibling links to itself", base,
-        [](CompoundImage &f) { f.putU32(f.entryOffset(kWorkbook) + kLeft, kWorkbook); },
+        [](CompoundImage &f) { f.putU32(f.entryOffset(kWorkbook) + kLeftField, kWorkbook); },
         E::CorruptDirectory);
     addRow(
         "child links back to the root", base,
-        [](CompoundImage &f) { f.putU32(f.entryOffset(kSub) + kChild, 0); }, E::CorruptDirectory);
+        [](CompoundImage &f) { f.putU32(f.entryOffset(kSub) + kChildField, 0); },
+        E::CorruptDirectory);
     addRow(
         "two links to one entry", base,
-        [](CompoundImage &f) { f.putU32(f.entryOffset(kInner) + kRight, kWorkbook); },
+        [](CompoundImage &f) { f.putU32(f.entryOffset(kInner) + kRightField, kWorkbook); },
         E::CorruptDirectory);
 
     // Regular stream chains.
@@ -209,11 +202,11 @@ void TestCompoundDamage::refusesDamage_data() {
         workbook);
     addRow(
         "size beyond the chain", base,
-        [](CompoundImage &f) { f.putU32(f.entryOffset(kWorkbook) + kSize, 20000); },
+        [](CompoundImage &f) { f.putU32(f.entryOffset(kWorkbook) + kSizeField, 20000); },
         E::StreamExceedsChain, workbook);
     addRow(
         "size 4 GB", base,
-        [](CompoundImage &f) { f.putU32(f.entryOffset(kWorkbook) + kSize, 0xFFFFFFFF); },
+        [](CompoundImage &f) { f.putU32(f.entryOffset(kWorkbook) + kSizeField, 0xFFFFFFFF); },
         E::StreamExceedsChain, workbook);
     addRow(
         "last stream sector missing", baseFile(true),
@@ -231,16 +224,16 @@ void TestCompoundDamage::refusesDamage_data() {
         E::CorruptChain, smallName);
     addRow(
         "mini sector beyond the mini stream", base,
-        [](CompoundImage &f) { f.putU32(f.entryOffset(kSmall) + kStart, 100); }, E::CorruptChain,
-        smallName);
+        [](CompoundImage &f) { f.putU32(f.entryOffset(kSmall) + kStartField, 100); },
+        E::CorruptChain, smallName);
     addRow(
         "mini size beyond the chain", base,
-        [](CompoundImage &f) { f.putU32(f.entryOffset(kSmall) + kSize, 2000); },
+        [](CompoundImage &f) { f.putU32(f.entryOffset(kSmall) + kSizeField, 2000); },
         E::StreamExceedsChain, smallName);
     addRow(
         "mini stream chain broken", base,
-        [](CompoundImage &f) { f.putU32(f.entryOffset(0) + kStart, kFreeSector); }, E::CorruptChain,
-        smallName);
+        [](CompoundImage &f) { f.putU32(f.entryOffset(0) + kStartField, kFreeSector); },
+        E::CorruptChain, smallName);
 
     // The DIFAT of a file with more than 109 FAT sectors.
     const CompoundImage large = difatFile();

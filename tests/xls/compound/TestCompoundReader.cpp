@@ -16,12 +16,6 @@ using xls::ReadErrorCode;
 
 namespace {
 
-constexpr std::uint32_t kNoStream = 0xFFFFFFFF;
-constexpr std::uint32_t kEndOfChain = 0xFFFFFFFE;
-constexpr std::size_t kChildField = 76;
-constexpr std::size_t kStartField = 116;
-constexpr std::size_t kSizeField = 120;
-
 // Root: Workbook, Book, storage Sub { Inner, storage Sub2 { Deep } }.
 CompoundImage treeFile() {
     CompoundWriter writer;
