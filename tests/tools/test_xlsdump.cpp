@@ -1,0 +1,134 @@
+// xlsdump as its users run it: the program itself, its output, its exit status.
+#include "support/WorkbookBuilder.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using testwriters::rkFromInteger;
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+Run xlsdump(const QStringList &arguments) {
+    QProcess process;
+    process.start(QStringLiteral(XLSDUMP_PATH), arguments);
+    process.waitForFinished(60000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+} // namespace
+
+class TestXlsdump : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cellsRowByRowWithEscapedTexts();
+    void summaryAndOtherSheets_data();
+    void summaryAndOtherSheets();
+    void refusedFileDoesNotStopTheOthers();
+    void commandLines_data();
+    void commandLines();
+
+private:
+    QTemporaryDir dir;
+    QString names; // two sheets
+    QString broken;
+};
+
+void TestXlsdump::initTestCase() {
+    QVERIFY(dir.isValid());
+    WorkbookBuilder builder;
+    const std::uint32_t caption = builder.addString(u"Name");
+    const std::uint32_t awkward = builder.addString(u"a\tb\nc\rd\\e");
+    const std::uint32_t euro = builder.addString(u"J\u00fcrgen \u20ac", true);
+    builder.addSheet(3, 3)
+        .labelSst(0, 0, caption)
+        .rk(0, 2, rkFromInteger(3))
+        .labelSst(1, 0, awkward)
+        .number(1, 1, 1234567.0)
+        .labelSst(2, 2, euro);
+    builder.addSheet(1, 1).rk(0, 0, rkFromInteger(42));
+    names = dir.filePath(QStringLiteral("namen.xls"));
+    QVERIFY(builder.writeTo(names));
+
+    broken = dir.filePath(QStringLiteral("liste.xls"));
+    QFile text(broken);
+    QVERIFY(text.open(QIODevice::WriteOnly));
+    text.write("Name;Anzahl\nAnna;2\n");
+}
+
+void TestXlsdump::cellsRowByRowWithEscapedTexts() {
+    const Run run = xlsdump({names});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.err, QString());
+    QCOMPARE(run.out, QString::fromUtf8("ROWS 3\n"
+                                        "COLUMNS 3\n"
+                                        "0\t0\tstring\tName\n"
+                                        "0\t2\tinteger\t3\n"
+                                        "1\t0\tstring\ta\\tb\\nc\\rd\\\\e\n"
+                                        "1\t1\tdouble\t1.23457e+06\n"
+                                        "2\t2\twstring\tJürgen €\n"));
+}
+
+void TestXlsdump::summaryAndOtherSheets_data() {
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("output");
+    QTest::newRow("summary") << QStringList{"--summary"} << "ROWS 3\nCOLUMNS 3\nCELLS 5\n";
+    QTest::newRow("second sheet") << QStringList{"--sheet", "1"}
+                                  << "ROWS 1\nCOLUMNS 1\n0\t0\tinteger\t42\n";
+    QTest::newRow("summary of the second sheet")
+        << QStringList{"--sheet", "1", "--summary"} << "ROWS 1\nCOLUMNS 1\nCELLS 1\n";
+}
+
+void TestXlsdump::summaryAndOtherSheets() {
+    QFETCH(QStringList, options);
+    QFETCH(QString, output);
+    const Run run = xlsdump(options << names);
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, output);
+}
+
+void TestXlsdump::refusedFileDoesNotStopTheOthers() {
+    const Run run = xlsdump({"--summary", broken, names, "--sheet", "1"});
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(run.out, "FILE " + names + "\nROWS 1\nCOLUMNS 1\nCELLS 1\n");
+    QVERIFY2(run.err.startsWith("xlsdump: " + broken + ": not a compound file"),
+             qPrintable(run.err));
+
+    const Run noSuchSheet = xlsdump({"--sheet", "2", names});
+    QCOMPARE(noSuchSheet.exitCode, 1);
+    QVERIFY2(noSuchSheet.err.startsWith("xlsdump: " + names + ": "), qPrintable(noSuchSheet.err));
+}
+
+void TestXlsdump::commandLines_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("usageOn"); // "out", "err"
+    QTest::newRow("help") << QStringList{"--help"} << 0 << "out";
+    QTest::newRow("no file") << QStringList{} << 2 << "err";
+    QTest::newRow("unknown option") << QStringList{"--csv", "a.xls"} << 2 << "err";
+    QTest::newRow("sheet without a number") << QStringList{"--sheet", "x", "a.xls"} << 2 << "err";
+    QTest::newRow("negative sheet") << QStringList{"--sheet", "-1", "a.xls"} << 2 << "err";
+}
+
+void TestXlsdump::commandLines() {
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, usageOn);
+    const Run run = xlsdump(arguments);
+    QCOMPARE(run.exitCode, exitCode);
+    const QString &usage = usageOn == "out" ? run.out : run.err;
+    QVERIFY2(usage.contains("Usage: xlsdump [--summary] [--sheet N] FILE..."), qPrintable(usage));
+}
+
+QTEST_GUILESS_MAIN(TestXlsdump)
+#include "test_xlsdump.moc"
