@@ -7,7 +7,7 @@ constexpr std::uint32_t rowReserveLimit = 16;
 } // namespace
 
 ExcelCell *ExcelWorksheet::cell(std::uint32_t row, std::uint32_t column) {
-    if (row >= maxRows || column >= maxColumns)
+    if (row >= rowsAllowed || column >= columnsAllowed)
         return nullptr;
     columns = std::max(columns, column + 1);
     rows = std::max(rows, row + 1);
@@ -39,6 +39,6 @@ bool ExcelWorksheet::clearCell(std::uint32_t row, std::uint32_t column) {
 }
 
 void ExcelWorksheet::resize(std::uint32_t rowCount, std::uint32_t columnCount) {
-    rows = std::min(rowCount, maxRows);
-    columns = std::min(columnCount, maxColumns);
+    rows = std::min(rowCount, rowsAllowed);
+    columns = std::min(columnCount, columnsAllowed);
 }

@@ -15,7 +15,8 @@ class ExcelWorkbook;
 // written read as Undefined.
 class ExcelWorksheet {
 public:
-    // The BIFF8 grid limits: rows 0 to 65535, columns 0 to 255.
+    // The BIFF8 grid limits: rows 0 to 65535, columns 0 to 255. They are the
+    // default; other formats set their own with setLimits().
     static constexpr std::uint32_t maxRows = 65536;
     static constexpr std::uint32_t maxColumns = 256;
 
@@ -23,11 +24,19 @@ public:
     // Builds the grid of the workbook's record-level worksheet `index`.
     ExcelWorksheet(ExcelWorkbook *workbook, int index);
 
+    // The largest grid this sheet accepts; cells beyond it are refused.
+    void setLimits(std::uint32_t rowLimit, std::uint32_t columnLimit) {
+        rowsAllowed = rowLimit;
+        columnsAllowed = columnLimit;
+    }
+    std::uint32_t rowLimit() const { return rowsAllowed; }
+    std::uint32_t columnLimit() const { return columnsAllowed; }
+
     std::uint32_t rowCount() const { return rows; }
     std::uint32_t columnCount() const { return columns; }
 
     // The cell at (row, column), enlarging the grid when needed; null beyond
-    // the BIFF8 limits. A later enlarging call invalidates earlier pointers.
+    // the limits. A later enlarging call invalidates earlier pointers.
     ExcelCell *cell(std::uint32_t row, std::uint32_t column);
     // The cell if it was ever written, without enlarging or materialising.
     const ExcelCell *findCell(std::uint32_t row, std::uint32_t column) const;
@@ -51,12 +60,14 @@ public:
                 f(r, cells[r][column]);
     }
 
-    // Sets the announced size, clamped to the BIFF8 limits.
+    // Sets the announced size, clamped to the limits.
     void resize(std::uint32_t rowCount, std::uint32_t columnCount);
 
 private:
     ExcelWorkbook *workbook = nullptr;
     int sheetIndex = -1;
+    std::uint32_t rowsAllowed = maxRows;
+    std::uint32_t columnsAllowed = maxColumns;
     std::uint32_t rows = 0;
     std::uint32_t columns = 0;
     std::vector<std::vector<ExcelCell>> cells; // only rows with a written cell are non-empty

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "xls/common/ByteCursor.h"
+
+#include <cstdint>
+#include <string>
+
+namespace xls {
+
+// Windows code page numbers as the CODEPAGE record ([MS-XLS] 2.4.52) and
+// text files name them.
+inline constexpr std::uint16_t codePageUtf16 = 1200;
+inline constexpr std::uint16_t codePageWindows1252 = 1252;
+
+// The converter name the system's iconv knows a code page by; null when the
+// number names no code page this reader can decode.
+const char *iconvNameOfCodePage(std::uint16_t codePage);
+
+// Decodes bytes in a code page to UTF-16 with the system's converter. False,
+// and `out` left empty, for a code page without a converter or bytes that are
+// not valid in it.
+bool decodeCodePage(std::uint16_t codePage, ByteSpan bytes, std::u16string &out);
+
+} // namespace xls
