@@ -88,7 +88,10 @@ bool decodeCodePage(std::uint16_t codePage, ByteSpan bytes, std::u16string &out)
     std::size_t inLeft = bytes.size();
     char *to = reinterpret_cast<char *>(text.data());
     std::size_t toLeft = text.size() * sizeof(char16_t);
-    if (iconv(converter.get(), &in, &inLeft, &to, &toLeft) == static_cast<std::size_t>(-1))
+    // The second call flushes what a converter holds back: CP1258 keeps the
+    // last letter in case a combining accent follows it.
+    if (iconv(converter.get(), &in, &inLeft, &to, &toLeft) == static_cast<std::size_t>(-1) ||
+        iconv(converter.get(), nullptr, nullptr, &to, &toLeft) == static_cast<std::size_t>(-1))
         return false;
     text.resize(text.size() - toLeft / sizeof(char16_t));
     out = std::move(text);
