@@ -201,7 +201,7 @@ private:
         const std::uint16_t key = fields.u16();
         const std::uint16_t verifier = fields.u16();
         if (!fields.ok())
-            return unsupportedType("a FILEPASS record cut short");
+            return damaged();
         for (const std::string &bytes : xorPasswordForms(password, codePage)) {
             if (bytes.empty() || xorKey(bytes) != key || xorPasswordVerifier(bytes) != verifier)
                 continue;
@@ -216,7 +216,7 @@ private:
         const ByteSpan verifier = fields.bytes(kVerifierSize);
         const ByteSpan hash = fields.bytes(kVerifierSize);
         if (!fields.ok())
-            return unsupportedType("a FILEPASS record cut short");
+            return damaged();
         const Md5Rc4Keys keys(password, salt);
         if (!verifierMatches(keys.blockKey(0), verifier, hash))
             return false;
@@ -248,6 +248,13 @@ private:
             return false;
         decryptRc4(stream, offset, [keys](std::uint32_t block) { return keys.blockKey(block); });
         return true;
+    }
+
+    bool damaged() {
+        unsupported = true;
+        error = {ReadErrorCode::CorruptWorkbookStream,
+                 "the FILEPASS record is shorter than its encryption type needs", offset};
+        return false;
     }
 
     bool unsupportedType(const std::string &what) {

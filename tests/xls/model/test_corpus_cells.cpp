@@ -51,9 +51,9 @@ Cell cellOf(const ExcelCell &cell) {
     case String:
         return {"text", escaped(QString::fromLatin1(cell.string()))};
     case WString:
-        return {"text", escaped(QString::fromUtf16(
-                            reinterpret_cast<const char16_t *>(cell.wstring()),
-                            cell.stringLength()))};
+        return {"text",
+                escaped(QString::fromUtf16(reinterpret_cast<const char16_t *>(cell.wstring()),
+                                           cell.stringLength()))};
     case Undefined:
         break;
     }
@@ -61,8 +61,10 @@ Cell cellOf(const ExcelCell &cell) {
 }
 
 QString show(const QPair<quint32, quint32> &at, const Cell &cell) {
-    return QStringLiteral("(%1,%2) %3 \"%4\"").arg(at.first).arg(at.second).arg(cell.kind,
-                                                                              cell.value);
+    return QStringLiteral("(%1,%2) %3 \"%4\"")
+        .arg(at.first)
+        .arg(at.second)
+        .arg(cell.kind, cell.value);
 }
 
 } // namespace
@@ -128,10 +130,10 @@ void TestCorpusCells::sameCellsAsXlrd() {
     QVERIFY2(workbook.load(QFile::encodeName(path).constData(), options),
              workbook.lastError().describe().c_str());
     Cells actual;
-    workbook.sheet(0)->forEachValue([&](std::uint32_t row, std::uint32_t column,
-                                        const ExcelCell &cell) {
-        actual[{row, column}] = cellOf(cell);
-    });
+    workbook.sheet(0)->forEachValue(
+        [&](std::uint32_t row, std::uint32_t column, const ExcelCell &cell) {
+            actual[{row, column}] = cellOf(cell);
+        });
 
     QStringList differences;
     for (auto it = expected.cells.cbegin(); it != expected.cells.cend(); ++it)
