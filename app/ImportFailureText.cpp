@@ -33,15 +33,30 @@ QString importFailureReason(xls::ReadErrorCode code) {
                     "Office-Dokument, keine Excel-Arbeitsmappe (.xls). ") +
                saveAsXlsHint();
     case ReadErrorCode::LegacyWorksheet:
-        return text("Die Datei ist im Format einer alten Excel-Version (2.1 bis 4.0) "
-                    "gespeichert. ") +
-               saveAsXlsHint();
     case ReadErrorCode::Excel95Workbook:
-        return text("Die Arbeitsmappe ist im Format Excel 5.0/95 gespeichert. ") + saveAsXlsHint();
+        // Both are read now; a reader that still refuses them says so here.
+        return text("Die Datei ist im Format einer alten Excel-Version gespeichert, das nicht "
+                    "gelesen werden kann. ") +
+               saveAsXlsHint();
     case ReadErrorCode::EncryptedWorkbook:
-        return text("Die Arbeitsmappe ist mit einem Kennwort geschützt. Bitte den "
-                    "Kennwortschutz in Excel entfernen, die Datei speichern und erneut "
-                    "importieren.");
+        return text("Die Arbeitsmappe ist mit einem Passwort geschützt. Ohne das Passwort kann "
+                    "sie nicht importiert werden.");
+    case ReadErrorCode::WrongPassword:
+        return text("Falsches Passwort: Mit diesem Passwort lässt sich die Arbeitsmappe nicht "
+                    "öffnen. Bitte auf Groß- und Kleinschreibung achten.");
+    case ReadErrorCode::UnsupportedEncryption:
+        return text("Die Arbeitsmappe ist mit einem Verfahren verschlüsselt, das nicht gelesen "
+                    "werden kann. Bitte den Passwortschutz in Excel entfernen, die Datei "
+                    "speichern und erneut importieren.");
+    case ReadErrorCode::EncryptedOfficeOpenXml:
+        return text("Die Datei ist eine verschlüsselte Arbeitsmappe im neueren Format .xlsx, "
+                    "keine Excel-Arbeitsmappe (.xls). Bitte in Excel den Passwortschutz "
+                    "entfernen und die Datei als „Excel 97-2003-Arbeitsmappe (*.xls)“ "
+                    "speichern.");
+    case ReadErrorCode::UnknownCodePage:
+        return text("Die Arbeitsmappe verwendet eine Zeichenkodierung (Codepage), die auf diesem "
+                    "System nicht gelesen werden kann. ") +
+               saveAsXlsHint();
     case ReadErrorCode::UnsupportedSectorSize:
         return text("Die Datei ist in einer Variante des Dateiformats gespeichert, die nicht "
                     "gelesen werden kann. ") +

@@ -3,6 +3,7 @@
 #include "app/AboutDialog.h"
 #include "app/ColumnChoice.h"
 #include "app/ImportFailureText.h"
+#include "app/PasswordDialog.h"
 #include "app/StyleSheet.h"
 #include "import/QXLSImporter.h"
 
@@ -139,11 +140,31 @@ bool MainWindow::importXLSFile(const QString &path) {
     // previous import, its labels and the settings as they were.
     auto imported = std::make_unique<QXLSImporter>(nullptr);
     imported->importFile(path);
+    if (!askPasswordUntilImported(path, *imported))
+        return false; // cancelled: nothing changes
     if (imported->errorCode() != xls::ReadErrorCode::None) {
         tellImportFailed(path, *imported);
         return false;
     }
     adoptImporter(imported.release());
+    return true;
+}
+
+bool MainWindow::askPasswordUntilImported(const QString &path, QXLSImporter &imported) {
+    using xls::ReadErrorCode;
+    while (imported.errorCode() == ReadErrorCode::EncryptedWorkbook ||
+           imported.errorCode() == ReadErrorCode::WrongPassword) {
+        std::optional<QString> password = PasswordDialog::ask(
+            this, QFileInfo(path).fileName(), imported.errorCode() == ReadErrorCode::WrongPassword);
+        if (!password)
+            return false;
+        LoadOptions options;
+        options.password = password->toStdString();
+        password->fill(QLatin1Char('\0'));
+        imported.setLoadOptions(options);
+        std::fill(options.password.begin(), options.password.end(), '\0');
+        imported.importFile(path);
+    }
     return true;
 }
 

@@ -25,7 +25,9 @@ public:
     ~MainWindow() override;
 
     // Imports a workbook as the open-file dialog's choice does. A file that
-    // cannot be imported is explained in a message box and changes nothing.
+    // cannot be imported is explained in a message box and changes nothing;
+    // an encrypted one asks for its password (PasswordDialog) as often as the
+    // user wants, and Cancel changes nothing either.
     bool importXLSFile(const QString &path);
     // Makes a successfully imported importer the current one (the window takes
     // it over and releases the previous one) and shows its labels.
@@ -55,6 +57,9 @@ private:
     void rebuildLabels();
     void updatePageLabel();
     void tellImportFailed(const QString &path, const QXLSImporter &failed);
+    // Asks for the password of an encrypted workbook and imports again until
+    // it opens or fails for another reason; false when the user cancels.
+    bool askPasswordUntilImported(const QString &path, QXLSImporter &imported);
     void tellNotAvailable();
 
     QXLSImporter *importer = nullptr;

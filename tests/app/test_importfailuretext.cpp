@@ -26,9 +26,18 @@ void TestImportFailureText::reasonForCode_data() {
         << ReadErrorCode::NotCompoundFile << QString::fromUtf8("keine Excel-Arbeitsmappe (.xls)");
     QTest::newRow("xlsx") << ReadErrorCode::OfficeOpenXml << QString::fromUtf8(".xlsx");
     QTest::newRow("Excel 5.0/95") << ReadErrorCode::Excel95Workbook
-                                  << QString::fromUtf8("Excel 5.0/95");
+                                  << QString::fromUtf8("alten Excel-Version");
     QTest::newRow("password") << ReadErrorCode::EncryptedWorkbook
-                              << QString::fromUtf8("Kennwort geschützt");
+                              << QString::fromUtf8("Passwort geschützt");
+    QTest::newRow("wrong password")
+        << ReadErrorCode::WrongPassword << QString::fromUtf8("Falsches Passwort");
+    QTest::newRow("unknown encryption")
+        << ReadErrorCode::UnsupportedEncryption << QString::fromUtf8("verschlüsselt");
+    QTest::newRow("encrypted xlsx")
+        << ReadErrorCode::EncryptedOfficeOpenXml
+        << QString::fromUtf8("verschlüsselte Arbeitsmappe im neueren Format .xlsx");
+    QTest::newRow("code page") << ReadErrorCode::UnknownCodePage
+                               << QString::fromUtf8("Zeichenkodierung");
     QTest::newRow("BIFF2-4 worksheet")
         << ReadErrorCode::LegacyWorksheet << QString::fromUtf8("alten Excel-Version");
     for (ReadErrorCode code :
@@ -53,7 +62,7 @@ void TestImportFailureText::reasonForCode() {
 
 void TestImportFailureText::everyFailureHasAReason() {
     QVERIFY(importFailureReason(xls::ReadErrorCode::None).isEmpty());
-    const auto last = int(xls::ReadErrorCode::NoWorksheet);
+    const auto last = int(xls::ReadErrorCode::UnknownCodePage);
     for (int code = 1; code <= last + 1; ++code) {
         const QString reason = importFailureReason(xls::ReadErrorCode(code));
         QVERIFY2(!reason.isEmpty(), qPrintable(QStringLiteral("no reason for code %1").arg(code)));
