@@ -5,6 +5,8 @@
 
 #include <QFile>
 
+#include <algorithm>
+
 QXLSImporter::QXLSImporter(QObject *parent) : QBaseImporter(parent) {}
 
 QXLSImporter::~QXLSImporter() = default;
@@ -24,7 +26,9 @@ void QXLSImporter::importSheet(const QString &fileName, int sheetIndex) {
     error = {};
     // The system's file-name encoding, so that any path the dialog returns is found.
     ExcelWorksheet *sheet = nullptr;
-    if (!workbook->load(QFile::encodeName(fileName).constData()))
+    const bool loaded = workbook->load(QFile::encodeName(fileName).constData(), loadOptions);
+    forgetPassword();
+    if (!loaded)
         error = workbook->lastError();
     else if (!(sheet = workbook->sheet(sheetIndex)))
         error = {xls::ReadErrorCode::NoWorksheet,
@@ -57,6 +61,16 @@ void QXLSImporter::copyCells(const ExcelWorksheet &sheet) {
         }
         table.insert(int(column), std::move(cells));
     }
+}
+
+void QXLSImporter::setLoadOptions(const LoadOptions &options) {
+    forgetPassword();
+    loadOptions = options;
+}
+
+void QXLSImporter::forgetPassword() {
+    std::fill(loadOptions.password.begin(), loadOptions.password.end(), '\0');
+    loadOptions.password.clear();
 }
 
 const ExcelWorkbook *QXLSImporter::loadedWorkbook() const {
