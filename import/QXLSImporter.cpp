@@ -12,8 +12,6 @@
 #include <memory>
 #include <vector>
 
-#include <algorithm>
-
 QXLSImporter::QXLSImporter(QObject *parent) : QBaseImporter(parent) {}
 
 QXLSImporter::~QXLSImporter() = default;

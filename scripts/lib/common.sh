@@ -5,6 +5,11 @@ BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-l
 # poppler-utils reads back the PDFs the printing tests write; Google Benchmark
 # builds the benchmarks so they keep compiling.
 TEST_PACKAGES=(poppler-utils libbenchmark-dev)
+# nettle: MD5, SHA-1 and RC4 for password-protected workbooks.
+BUILD_PACKAGES+=(nettle-dev pkg-config)
+# The corpus cells are compared with python3-xlrd; encrypted ones are first
+# decrypted by python3-msoffcrypto-tool (both run by /usr/bin/python3).
+TEST_PACKAGES+=(python3-xlrd python3-msoffcrypto-tool)
 
 ensure_packages() {
     local missing=()
