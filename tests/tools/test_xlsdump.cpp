@@ -1,6 +1,7 @@
 // xlsdump as its users run it: the program itself, its output, its exit status.
 #include "support/WorkbookBuilder.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -35,6 +36,8 @@ private slots:
     void summaryAndOtherSheets_data();
     void summaryAndOtherSheets();
     void refusedFileDoesNotStopTheOthers();
+    void olderAndEncryptedWorkbooks_data();
+    void olderAndEncryptedWorkbooks();
     void commandLines_data();
     void commandLines();
 
@@ -109,6 +112,48 @@ void TestXlsdump::refusedFileDoesNotStopTheOthers() {
     QVERIFY2(noSuchSheet.err.startsWith("xlsdump: " + names + ": "), qPrintable(noSuchSheet.err));
 }
 
+void TestXlsdump::olderAndEncryptedWorkbooks_data() {
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("file"); // in the corpus
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("shows"); // the start of standard output, or of standard error
+
+    QTest::newRow("Excel 5.0/95")
+        << QStringList{} << "poi/testEXCEL_5.xls" << 0
+        << "ROWS 22\nCOLUMNS 5\n0\t0\tstring\tSample Excel Worksheet - Numbers and their "
+           "Squares\n3\t1\tstring\tNumber\n";
+    QTest::newRow("Excel 4.0") << QStringList{} << "poi/testEXCEL_4.xls" << 0
+                               << "ROWS 163\nCOLUMNS 14\n0\t0\tstring\tTable 10 -- "
+                                  "Examination Coverage:";
+    QTest::newRow("Excel 2.1") << QStringList{} << "exceldatareader/as3xls_BIFF2.xls" << 0
+                               << "ROWS 10\nCOLUMNS 5\n0\t0\tinteger\t1\n0\t1\tstring\tHi\n";
+    QTest::newRow("default password") << QStringList{} << "phpspreadsheet/pwtest3.xls" << 0
+                                      << "ROWS 1\nCOLUMNS 1\n0\t0\tstring\tx\n";
+    QTest::newRow("--password") << QStringList{"--password", "password"} << "poi/password.xls" << 0
+                                << "ROWS 5\nCOLUMNS 4\n4\t3\tstring\tA ZIP bomb";
+    QTest::newRow("wrong --password") << QStringList{"--password", "Passwort"} << "poi/password.xls"
+                                      << 1 << "the password does not open the workbook";
+    QTest::newRow("no password") << QStringList{} << "poi/password.xls" << 1
+                                 << "the workbook is password-protected";
+}
+
+void TestXlsdump::olderAndEncryptedWorkbooks() {
+    QFETCH(QStringList, options);
+    QFETCH(QString, file);
+    QFETCH(int, exitCode);
+    QFETCH(QString, shows);
+    const QString corpus = qEnvironmentVariable("TAGOMAT_XLS_CORPUS");
+    if (corpus.isEmpty() || !QFile::exists(corpus + "/" + file))
+        QSKIP("the real-world corpus folder is absent (TAGOMAT_XLS_CORPUS)");
+    const QString path = corpus + "/" + file;
+    const Run run = xlsdump(options << path);
+    QCOMPARE(run.exitCode, exitCode);
+    if (exitCode == 0)
+        QVERIFY2(run.out.startsWith(shows), qPrintable(run.out.left(300)));
+    else
+        QVERIFY2(run.err.startsWith("xlsdump: " + path + ": " + shows), qPrintable(run.err));
+}
+
 void TestXlsdump::commandLines_data() {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("exitCode");
@@ -118,6 +163,7 @@ void TestXlsdump::commandLines_data() {
     QTest::newRow("unknown option") << QStringList{"--csv", "a.xls"} << 2 << "err";
     QTest::newRow("sheet without a number") << QStringList{"--sheet", "x", "a.xls"} << 2 << "err";
     QTest::newRow("negative sheet") << QStringList{"--sheet", "-1", "a.xls"} << 2 << "err";
+    QTest::newRow("password without a value") << QStringList{"a.xls", "--password"} << 2 << "err";
 }
 
 void TestXlsdump::commandLines() {
@@ -127,7 +173,8 @@ void TestXlsdump::commandLines() {
     const Run run = xlsdump(arguments);
     QCOMPARE(run.exitCode, exitCode);
     const QString &usage = usageOn == "out" ? run.out : run.err;
-    QVERIFY2(usage.contains("Usage: xlsdump [--summary] [--sheet N] FILE..."), qPrintable(usage));
+    QVERIFY2(usage.contains("Usage: xlsdump [--summary] [--sheet N] [--password P] FILE..."),
+             qPrintable(usage));
 }
 
 QTEST_GUILESS_MAIN(TestXlsdump)
