@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cerrno>
+#include <cstring>
 #include <utility>
 
 namespace xls {
@@ -121,6 +122,60 @@ bool encodeCodePage(std::uint16_t codePage, std::u16string_view text, std::strin
     bytes.resize(bytes.size() - toLeft);
     out = std::move(bytes);
     return true;
+}
+
+namespace {
+constexpr char16_t replacementCharacter = u'\xFFFD';
+const iconv_t noConverter = reinterpret_cast<iconv_t>(-1);
+} // namespace
+
+CodePageDecoder::CodePageDecoder(std::uint16_t codePage) : handle(noConverter) {
+    if (const char *name = iconvNameOfCodePage(codePage))
+        handle = iconv_open("UTF-16LE", name);
+}
+
+CodePageDecoder::~CodePageDecoder() {
+    if (valid())
+        iconv_close(static_cast<iconv_t>(handle));
+}
+
+bool CodePageDecoder::valid() const {
+    return handle != noConverter;
+}
+
+std::u16string CodePageDecoder::decode(ByteSpan bytes) {
+    if (!valid() || bytes.empty())
+        return {};
+    const auto converter = static_cast<iconv_t>(handle);
+    // At most two UTF-16 units per byte, and one U+FFFD per byte skipped.
+    std::u16string text(bytes.size() * 2 + 2, u'\0');
+    char *in = const_cast<char *>(reinterpret_cast<const char *>(bytes.data()));
+    std::size_t inLeft = bytes.size();
+    char *to = reinterpret_cast<char *>(text.data());
+    std::size_t toLeft = text.size() * sizeof(char16_t);
+    auto put = [&](char16_t unit) {
+        if (toLeft < sizeof unit)
+            return;
+        std::memcpy(to, &unit, sizeof unit);
+        to += sizeof unit;
+        toLeft -= sizeof unit;
+    };
+    iconv(converter, nullptr, nullptr, nullptr, nullptr); // a fresh shift state
+    // Every failed round skips one input byte, so the loop ends.
+    while (inLeft > 0) {
+        if (iconv(converter, &in, &inLeft, &to, &toLeft) != static_cast<std::size_t>(-1))
+            break;
+        if (errno == E2BIG)
+            break;
+        put(replacementCharacter); // EILSEQ: an invalid byte; EINVAL: cut short at the end
+        ++in;
+        --inLeft;
+        iconv(converter, nullptr, nullptr, nullptr, nullptr);
+    }
+    // Flushes what a converter holds back (CP1258 keeps the last letter).
+    iconv(converter, nullptr, nullptr, &to, &toLeft);
+    text.resize(text.size() - toLeft / sizeof(char16_t));
+    return text;
 }
 
 } // namespace xls

@@ -27,4 +27,22 @@ bool decodeCodePage(std::uint16_t codePage, ByteSpan bytes, std::u16string &out)
 // represent.
 bool encodeCodePage(std::uint16_t codePage, std::u16string_view text, std::string &out);
 
+// A converter kept open for many byte strings of one code page, which saves
+// opening one per string. Bytes the code page cannot decode become U+FFFD
+// one by one, so a damaged string still costs no more than its length.
+class CodePageDecoder {
+public:
+    explicit CodePageDecoder(std::uint16_t codePage);
+    ~CodePageDecoder();
+    CodePageDecoder(const CodePageDecoder &) = delete;
+    CodePageDecoder &operator=(const CodePageDecoder &) = delete;
+
+    // False for a code page without a converter on this system.
+    bool valid() const;
+    std::u16string decode(ByteSpan bytes);
+
+private:
+    void *handle; // iconv_t
+};
+
 } // namespace xls

@@ -7,6 +7,7 @@
 
 #include <nettle/arcfour.h>
 
+#include <algorithm>
 #include <functional>
 
 namespace xls::crypto {
@@ -300,7 +301,10 @@ bool decryptStream(std::vector<std::uint8_t> &stream, std::size_t filePassOffset
                  filePassOffset};
         return false;
     }
-    if (decryptor.tryPassword(utf16(password)))
+    std::u16string given = utf16(password);
+    const bool opened = decryptor.tryPassword(given);
+    std::fill(given.begin(), given.end(), u'\0'); // no copy of the password outlives the call
+    if (opened)
         return true;
     if (!decryptor.unsupported)
         error = {ReadErrorCode::WrongPassword,

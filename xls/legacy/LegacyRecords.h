@@ -74,6 +74,10 @@ inline constexpr std::size_t kMulRKEntrySize = 6;
 inline constexpr std::uint32_t kMaxRows = 16384;
 inline constexpr std::uint32_t kMaxColumns = 256;
 
+// Worksheets kept of one stream; later ones are stepped over, so a stream of
+// empty substreams cannot make a grid for each.
+inline constexpr std::size_t kMaxWorksheets = 65536;
+
 // The code page of a stream without CODEPAGE record.
 inline constexpr std::uint16_t kDefaultCodePage = 1252;
 

@@ -8,6 +8,7 @@
 #include "xls/model/CellValues.h"
 
 #include <algorithm>
+#include <memory>
 #include <optional>
 
 namespace xls::legacy {
@@ -18,27 +19,12 @@ using ZAreda::hasRecordHeader;
 using ZAreda::recordCodeAt;
 using ZAreda::RecordPayload;
 
-constexpr char16_t kReplacementCharacter = u'\xFFFD';
 // Substreams nest one level in practice (a chart on a sheet); deeper is damage.
 constexpr int kMaxSubstreamDepth = 8;
 
 bool isBofCode(std::uint16_t code) {
     return code == Code::BofBiff2 || code == Code::BofBiff3 || code == Code::BofBiff4 ||
            code == Code::BofBiff5;
-}
-
-// Text in the stream's code page. Bytes the code page cannot decode become
-// U+FFFD one by one, so that one damaged string costs no more than itself.
-std::u16string decodeText(std::uint16_t codePage, ByteSpan bytes) {
-    std::u16string text;
-    if (decodeCodePage(codePage, bytes, text))
-        return text;
-    std::u16string unit;
-    for (std::size_t i = 0; i < bytes.size(); ++i)
-        text += decodeCodePage(codePage, bytes.subspan(i, 1), unit) && unit.size() == 1
-                    ? unit
-                    : std::u16string(1, kReplacementCharacter);
-    return text;
 }
 
 // A formula's STRING record may follow after the shared, array or table
@@ -65,8 +51,8 @@ bool keepsPendingString(std::uint16_t code) {
 // Reads one worksheet substream's cells into a grid.
 class SheetReader {
 public:
-    SheetReader(Version version, std::uint16_t &codePage, ExcelWorksheet &sheet)
-        : version(version), codePage(codePage), sheet(sheet) {}
+    SheetReader(Version version, std::unique_ptr<CodePageDecoder> &decoder, ExcelWorksheet &sheet)
+        : version(version), decoder(decoder), sheet(sheet) {}
 
     // One record of the sheet; the payload is joined with its CONTINUE records.
     void read(std::uint16_t code, ByteSpan data) {
@@ -171,7 +157,7 @@ private:
     std::optional<std::u16string> byteString(ByteCursor &cursor, std::size_t length) {
         if (!cursor.ok())
             return std::nullopt;
-        return decodeText(codePage, cursor.bytes(std::min(length, cursor.remaining())));
+        return decoder->decode(cursor.bytes(std::min(length, cursor.remaining())));
     }
 
     static void setText(ExcelCell &cell, const std::optional<std::u16string> &text) {
@@ -230,7 +216,7 @@ private:
     };
 
     Version version;
-    std::uint16_t &codePage;
+    std::unique_ptr<CodePageDecoder> &decoder; // the stream's; a CODEPAGE record replaces it
     ExcelWorksheet &sheet;
     Position lastCell;
     std::optional<Position> pendingString;
@@ -265,11 +251,11 @@ private:
         const std::size_t begin = pos + bof.recordSize();
         if (type == kGlobals || type == kBiff4WorkbookGlobals)
             return walk(begin, nullptr);
-        if (type != kWorksheet)
+        if (type != kWorksheet || sheets.size() >= kMaxWorksheets)
             return skipSubstream(pos);
         ExcelWorksheet &sheet = sheets.emplace_back();
         sheet.setLimits(kMaxRows, kMaxColumns);
-        SheetReader reader(version, codePage, sheet);
+        SheetReader reader(version, decoder, sheet);
         return walk(begin, &reader);
     }
 
@@ -305,15 +291,13 @@ private:
         const std::uint16_t number = cursor.u16();
         if (!cursor.ok())
             return true;
-        std::u16string probe;
-        if (!iconvNameOfCodePage(number) ||
-            !decodeCodePage(number, ByteSpan(reinterpret_cast<const std::uint8_t *>("A"), 1),
-                            probe))
+        auto replacement = std::make_unique<CodePageDecoder>(number);
+        if (!replacement->valid())
             return fail(ReadErrorCode::UnknownCodePage,
                         "code page " + std::to_string(number) +
                             " in the CODEPAGE record has no converter on this system",
                         pos);
-        codePage = number;
+        decoder = std::move(replacement);
         return true;
     }
 
@@ -340,7 +324,7 @@ private:
     Version version;
     bool decrypted;
     ReadError &error;
-    std::uint16_t codePage = kDefaultCodePage;
+    std::unique_ptr<CodePageDecoder> decoder = std::make_unique<CodePageDecoder>(kDefaultCodePage);
 };
 
 } // namespace

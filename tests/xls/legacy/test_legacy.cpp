@@ -195,6 +195,9 @@ void TestLegacy::cellRecords_data() {
     row("BIFF5 LABEL in Shift-JIS", 5,
         BiffWriter().record(0x0204, long8(cell(1, 2), "\x8A\xBF\x8E\x9A")), WString, 0,
         QString::fromUtf8("漢字"), BiffWriter().record(0x0042, codePage(932)));
+    row("BIFF5 LABEL cut inside a Shift-JIS character", 5,
+        BiffWriter().record(0x0204, long8(cell(1, 2), "\x8A\xBF\x8A")), WString, 0,
+        QString::fromUtf8("漢\uFFFD"), BiffWriter().record(0x0042, codePage(932)));
     row("BIFF5 LABEL with a byte Shift-JIS lacks", 5,
         BiffWriter().record(0x0204, long8(cell(1, 2), "A\x80")), WString, 0,
         QString::fromUtf8("A\uFFFD"), BiffWriter().record(0x0042, codePage(932)));
