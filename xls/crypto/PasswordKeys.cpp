@@ -11,12 +11,14 @@
 namespace xls::crypto {
 namespace {
 
+// Each password byte selects matrix rows with its low seven bits.
+constexpr std::size_t kBitsPerCharacter = 7;
 // [MS-OFFCRYPTO] 2.3.7.2: the key's starting value per password length, the
 // matrix its bits select, and the bytes that pad a short password.
 constexpr std::array<std::uint16_t, kMaxXorPasswordLength> kInitialCode{
     0xE1F0, 0x1D0F, 0xCC9C, 0x84C0, 0x110C, 0x0E10, 0xF1CE, 0x313E,
     0x1872, 0xE139, 0xD40F, 0x84F9, 0x280C, 0xA96A, 0x4EC3};
-constexpr std::array<std::uint16_t, 7 * kMaxXorPasswordLength> kEncryptionMatrix{
+constexpr std::array<std::uint16_t, kBitsPerCharacter * kMaxXorPasswordLength> kEncryptionMatrix{
     0xAEFC, 0x4DD9, 0x9BB2, 0x2745, 0x4E8A, 0x9D14, 0x2A09, 0x7B61, 0xF6C2, 0xFDA5, 0xEB6B, 0xC6F7,
     0x9DCF, 0x2BBF, 0x4563, 0x8AC6, 0x05AD, 0x0B5A, 0x16B4, 0x2D68, 0x5AD0, 0x0375, 0x06EA, 0x0DD4,
     0x1BA8, 0x3750, 0x6EA0, 0xDD40, 0xD849, 0xA0B3, 0x5147, 0xA28E, 0x553D, 0xAA7A, 0x44D5, 0x6F45,
@@ -29,6 +31,10 @@ constexpr std::array<std::uint16_t, 7 * kMaxXorPasswordLength> kEncryptionMatrix
 constexpr std::array<std::uint8_t, kMaxXorPasswordLength> kPadArray{
     0xBB, 0xFF, 0xFF, 0xBA, 0xFF, 0xFF, 0xB9, 0x80, 0x00, 0xBE, 0x0F, 0x00, 0xBF, 0x0F, 0x00};
 constexpr std::uint16_t kVerifierMask = 0xCE4B;
+// CreatePasswordVerifier_Method1 shifts the verifier left within 15 bits and
+// brings bit 14 round to bit 0.
+constexpr std::uint16_t kVerifierTopBit = 0x4000;
+constexpr std::uint16_t kVerifierBits = 0x7FFF;
 constexpr std::uint8_t kKeyBitMask = 0x40;
 constexpr std::size_t kMd5TruncatedSize = 5;
 constexpr int kMd5SaltRepeats = 16;
@@ -88,8 +94,8 @@ std::uint16_t xorPasswordVerifier(const std::string &passwordBytes) {
     array += password;
     std::uint16_t verifier = 0;
     for (auto byte = array.rbegin(); byte != array.rend(); ++byte) {
-        const std::uint16_t high = (verifier & 0x4000) ? 1 : 0;
-        const std::uint16_t shifted = std::uint16_t((verifier * 2) & 0x7FFF);
+        const std::uint16_t high = (verifier & kVerifierTopBit) ? 1 : 0;
+        const std::uint16_t shifted = std::uint16_t((verifier * 2) & kVerifierBits);
         verifier = std::uint16_t((high | shifted) ^ std::uint8_t(*byte));
     }
     return verifier ^ kVerifierMask;
@@ -103,7 +109,7 @@ std::uint16_t xorKey(const std::string &passwordBytes) {
     std::size_t element = kEncryptionMatrix.size() - 1;
     for (auto c = password.rbegin(); c != password.rend(); ++c) {
         std::uint8_t bits = std::uint8_t(*c);
-        for (int i = 0; i < 7; ++i, --element) {
+        for (std::size_t i = 0; i < kBitsPerCharacter; ++i, --element) {
             if (bits & kKeyBitMask)
                 key ^= kEncryptionMatrix[element];
             bits = std::uint8_t(bits << 1);

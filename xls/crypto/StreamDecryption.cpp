@@ -50,6 +50,8 @@ constexpr std::size_t kSha1HashSize = 20;
 constexpr std::size_t kKeySizeOffset = 16;
 constexpr std::uint32_t kMaxHeaderSize = 8224;
 constexpr int kXorRotation = 5;
+// LoadOptions carries the password in UTF-8.
+constexpr std::uint16_t kCodePageUtf8 = 65001;
 
 bool isBof(std::uint16_t code) {
     return code == Code::Bof2 || code == Code::Bof3 || code == Code::Bof4 || code == Code::Bof;
@@ -82,7 +84,7 @@ void forEachEncryptedPayload(ByteSpan stream, std::size_t filePassOffset, Decryp
     bool first = true;
     while (hasRecordHeader(stream, pos)) {
         const std::uint16_t code = recordCodeAt(stream, pos);
-        const std::size_t length = loadU16(stream.data() + pos + 2);
+        const std::size_t length = loadU16(stream.data() + pos + ZAreda::kRecordLengthOffset);
         const std::size_t data = pos + kRecordHeaderSize;
         const std::size_t end = std::min(stream.size(), data + length);
         if (!first && !staysPlain(code)) {
@@ -176,7 +178,7 @@ public:
     // when the FILEPASS record cannot be used at all.
     bool tryPassword(const std::u16string &password) {
         ByteCursor record(ByteSpan(stream).subspan(offset));
-        record.skip(2);
+        record.skip(sizeof(std::uint16_t)); // the record type
         const std::uint16_t length = record.u16();
         ByteCursor fields(record.bytes(std::min<std::size_t>(length, record.remaining())));
         if (length == kBiff5FilePassSize)
@@ -283,7 +285,7 @@ std::optional<std::size_t> findFilePass(ByteSpan stream) {
             return pos;
         if (code == Code::Eof || (pos > 0 && isBof(code)))
             return std::nullopt;
-        pos += kRecordHeaderSize + loadU16(stream.data() + pos + 2);
+        pos += kRecordHeaderSize + loadU16(stream.data() + pos + ZAreda::kRecordLengthOffset);
     }
     return std::nullopt;
 }

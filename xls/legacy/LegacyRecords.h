@@ -59,12 +59,17 @@ inline constexpr std::uint16_t kGlobals = 0x0005;
 inline constexpr std::uint16_t kWorksheet = 0x0010;
 inline constexpr std::uint16_t kBiff4WorkbookGlobals = 0x0100; // an Excel 4.0 "W" workbook
 
-// Cell headers.
+// Cell headers: u16 row and u16 column, then three attribute bytes (BIFF2) or
+// a u16 XF index.
+inline constexpr std::size_t kRowColumnSize = 4;
 inline constexpr std::size_t kBiff2CellHeaderSize = 7;
 inline constexpr std::size_t kCellHeaderSize = 6;
 // A FORMULA's cached result: eight bytes after the cell header, read like
 // BIFF8's FormulaValue (bytes 6-7 0xFFFF mark a non-number, byte 0 its kind).
 inline constexpr std::size_t kFormulaResultSize = 8;
+inline constexpr std::size_t kResultValueByte = 2;
+inline constexpr std::size_t kResultMarkerOffset = 6;
+inline constexpr std::uint16_t kResultNotNumber = 0xFFFF;
 inline constexpr std::uint8_t kResultString = 0;
 inline constexpr std::uint8_t kResultBoolean = 1;
 // MULRK: u16 row, u16 first column, 6-byte entries (u16 XF, u32 RK), u16 last column.

@@ -142,14 +142,14 @@ private:
     ExcelCell *biff2Cell(ByteCursor &cursor) {
         const std::uint16_t row = cursor.u16();
         const std::uint16_t column = cursor.u16();
-        cursor.skip(kBiff2CellHeaderSize - 4);
+        cursor.skip(kBiff2CellHeaderSize - kRowColumnSize);
         return at(row, column, cursor.ok());
     }
     // The cell a BIFF3-5 cell record names (u16 row, u16 column, u16 XF index).
     ExcelCell *cellAt(ByteCursor &cursor) {
         const std::uint16_t row = cursor.u16();
         const std::uint16_t column = cursor.u16();
-        cursor.skip(kCellHeaderSize - 4);
+        cursor.skip(kCellHeaderSize - kRowColumnSize);
         return at(row, column, cursor.ok());
     }
 
@@ -178,12 +178,12 @@ private:
         if (!cell || !cursor.has(kFormulaResultSize))
             return;
         const ByteSpan result = cursor.bytes(kFormulaResultSize);
-        if (loadU16(result.data() + 6) != 0xFFFF) {
+        if (loadU16(result.data() + kResultMarkerOffset) != kResultNotNumber) {
             cell->setDouble(loadF64(result.data()));
             return;
         }
         if (result[0] == kResultBoolean)
-            cell->setInteger(result[2] != 0 ? 1 : 0);
+            cell->setInteger(result[kResultValueByte] != 0 ? 1 : 0);
         else if (result[0] == kResultString)
             pendingString = lastCell;
         // Errors and empty strings are no cell.
