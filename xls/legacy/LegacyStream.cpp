@@ -63,11 +63,11 @@ public:
             readDimensions(cursor);
             break;
         case Code::Integer2:
-            if (ExcelCell *cell = biff2Cell(cursor); cell && cursor.has(2))
+            if (ExcelCell *cell = biff2Cell(cursor); cell && cursor.has(sizeof(std::uint16_t)))
                 cell->setInteger(cursor.u16());
             break;
         case Code::Number2:
-            if (ExcelCell *cell = biff2Cell(cursor); cell && cursor.has(8))
+            if (ExcelCell *cell = biff2Cell(cursor); cell && cursor.has(sizeof(double)))
                 cell->setDouble(cursor.f64());
             break;
         case Code::Label2:
@@ -95,7 +95,7 @@ public:
             takeString(byteString(cursor, cursor.u16()));
             break;
         case Code::Number:
-            if (ExcelCell *cell = cellAt(cursor); cell && cursor.has(8))
+            if (ExcelCell *cell = cellAt(cursor); cell && cursor.has(sizeof(double)))
                 cell->setDouble(cursor.f64());
             break;
         case Code::Label:
@@ -108,7 +108,7 @@ public:
                 setBoolErr(*cell, cursor);
             break;
         case Code::RK:
-            if (ExcelCell *cell = cellAt(cursor); cell && cursor.has(4))
+            if (ExcelCell *cell = cellAt(cursor); cell && cursor.has(sizeof(std::uint32_t)))
                 setRkValue(*cell, cursor.u32());
             break;
         case Code::MulRK:
