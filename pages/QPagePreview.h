@@ -109,4 +109,6 @@ private:
     qreal screenPixelsPerMm() const;
 
     PreviewZoom zoom;
+    // searchText case-folded once, for highlighting while painting.
+    QString foldedSearch;
 };
