@@ -149,9 +149,8 @@ void MainWindow::buildPageRow() {
     connect(ui.pageEdit, &QLineEdit::returnPressed, preview,
             [this] { ui.pagePreview->showTypedPage(ui.pageEdit->text()); });
     connect(preview, &QPagePreview::pageChanged, this, &MainWindow::updatePageLabel);
-    connect(ui.zoomCombo, &QComboBox::currentIndexChanged, preview, [this](int index) {
-        ui.pagePreview->setZoom(ui.zoomCombo->itemData(index).toInt());
-    });
+    connect(ui.zoomCombo, &QComboBox::currentIndexChanged, preview,
+            [this](int index) { ui.pagePreview->setZoom(ui.zoomCombo->itemData(index).toInt()); });
     connect(preview, &QPagePreview::zoomChanged, this, [this](int percent) {
         const QSignalBlocker blockZoom(ui.zoomCombo);
         ui.zoomCombo->setCurrentIndex(std::max(0, ui.zoomCombo->findData(percent)));
@@ -359,8 +358,7 @@ void MainWindow::reloadPage(QString filter) {
         const bool withQuantities = columns.quantityColumn != ColumnChoice::noColumn;
         const ImportedColumn quantities =
             withQuantities ? importer->columnData(columns.quantityColumn) : ImportedColumn();
-        labelSource.emplace(names, withQuantities ? &quantities : nullptr,
-                            LabelRows{skipCaptions});
+        labelSource.emplace(names, withQuantities ? &quantities : nullptr, LabelRows{skipCaptions});
         labelSourceColumns = columns;
         labelSourceSkipsCaptions = skipCaptions;
     }

@@ -99,6 +99,20 @@ void QPagePreview::showPage(std::int64_t page) {
     emit pageChanged();
 }
 
+void QPagePreview::showTypedPage(const QString &typed) {
+    const QString digits = typed.trimmed();
+    const bool isNumber = !digits.isEmpty() && std::all_of(digits.cbegin(), digits.cend(),
+                                                           [](QChar c) { return c >= u'0' && c <= u'9'; });
+    if (!isNumber) {
+        emit pageChanged();
+        return;
+    }
+    bool fits = false;
+    const qlonglong number = digits.toLongLong(&fits);
+    // Only digits: a number too long for 64 bits is past the last page.
+    showPage(fits ? number - 1 : std::int64_t(lastPageIndex()));
+}
+
 void QPagePreview::setZoom(int percent) {
     const int wanted = std::max(0, percent);
     if (wanted == zoom.percent)
