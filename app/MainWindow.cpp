@@ -160,6 +160,9 @@ void MainWindow::buildPageRow() {
 void MainWindow::applySettings() {
     if (!settings.windowGeometry.isEmpty())
         restoreGeometry(settings.windowGeometry);
+    // A larger window widens the preview, not the settings tree.
+    ui.splitter->setStretchFactor(0, 0);
+    ui.splitter->setStretchFactor(1, 1);
     if (settings.splitterState.isEmpty() || !ui.splitter->restoreState(settings.splitterState))
         ui.splitter->setSizes({treeWidthPx, previewWidthPx});
     ui.zoomCombo->setCurrentIndex(std::max(0, ui.zoomCombo->findData(settings.zoomPercent)));
