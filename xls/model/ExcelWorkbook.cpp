@@ -1,5 +1,7 @@
 #include "xls/model/ExcelWorkbook.h"
 
+#include "xls/model/SpreadsheetFormats.h"
+
 #include <cstdio>
 
 using xls::ReadErrorCode;
@@ -25,6 +27,9 @@ ExcelWorkbook::~ExcelWorkbook() = default;
 bool ExcelWorkbook::load(const char *path) {
     error = {};
     file.close();
+    std::vector<std::uint8_t> bytes;
+    if (xls::readZipOrXmlFile(path, bytes, error))
+        return !error && loadZipOrXml(bytes);
     if (!file.open(path, xls::CompoundFile::OpenRead)) {
         error = file.lastError();
         return false;
@@ -35,6 +40,8 @@ bool ExcelWorkbook::load(const char *path) {
 bool ExcelWorkbook::loadMemory(std::vector<std::uint8_t> bytes) {
     error = {};
     file.close();
+    if (xls::isZipOrXml(bytes))
+        return loadZipOrXml(bytes);
     if (!file.openMemory(std::move(bytes))) {
         error = file.lastError();
         return false;
@@ -50,6 +57,17 @@ ExcelWorksheet *ExcelWorkbook::sheet(int index) {
 
 const ExcelWorksheet *ExcelWorkbook::sheet(int index) const {
     return const_cast<ExcelWorkbook *>(this)->sheet(index);
+}
+
+bool ExcelWorkbook::loadZipOrXml(xls::ByteSpan bytes) {
+    ExcelWorksheet newSheet;
+    if (!xls::readZipOrXmlWorkbook(bytes, newSheet, error))
+        return false;
+    globals = {};
+    worksheets.clear();
+    sheets.clear();
+    sheets.push_back(std::move(newSheet));
+    return true;
 }
 
 bool ExcelWorkbook::loadOpenedFile() {

@@ -42,6 +42,8 @@ public:
 
 private:
     bool loadOpenedFile();
+    // .xlsx, .xlsm, .ods, .fods and XML Spreadsheet 2003: their first worksheet.
+    bool loadZipOrXml(xls::ByteSpan bytes);
     bool readAndParseStream(ZAreda::Workbook &newGlobals,
                             std::vector<ZAreda::Worksheet> &newWorksheets);
     bool readWorkbookStream(std::vector<std::uint8_t> &stream);
