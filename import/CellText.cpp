@@ -24,9 +24,8 @@ constexpr int significantDigits = 6;
 // show a binary fraction's expansion far enough to tell.
 bool isDecimalTie(double value) {
     char digits[64];
-    const auto end = std::to_chars(digits, digits + sizeof digits, value,
-                                   std::chars_format::scientific, 40)
-                         .ptr;
+    const auto end =
+        std::to_chars(digits, digits + sizeof digits, value, std::chars_format::scientific, 40).ptr;
     const char *mantissa = digits + (value < 0 ? 1 : 0);
     // "d.ddddd5000...e+xx": the digit after the sixth significant one, at
     // index 7 past the point, is 5 and only zeros follow it.
@@ -45,7 +44,8 @@ QString doubleText(double value) {
     if (std::isnan(value))
         return QStringLiteral("nan"); // whatever its sign bit, as QString::number
     if (std::isfinite(value) && isDecimalTie(value))
-        value = std::nextafter(value, std::copysign(std::numeric_limits<double>::infinity(), value));
+        value =
+            std::nextafter(value, std::copysign(std::numeric_limits<double>::infinity(), value));
     char text[32];
     const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::general,
                                    significantDigits)

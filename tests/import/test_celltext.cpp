@@ -78,7 +78,8 @@ void TestCellText::randomNumbersAsQtWritesThem() {
         cell.setDouble(value);
         QCOMPARE(cellText(cell), asQtWritesIt(value));
         // Binary fractions with few digits hit decimal ties.
-        const double dyadic = std::ldexp(double(random.bounded(1, 1 << 24)), -random.bounded(1, 12));
+        const double dyadic =
+            std::ldexp(double(random.bounded(1, 1 << 24)), -random.bounded(1, 12));
         cell.setDouble(dyadic);
         QCOMPARE(cellText(cell), asQtWritesIt(dyadic));
         const int integer = int(random.generate());
