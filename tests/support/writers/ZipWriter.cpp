@@ -29,7 +29,7 @@ std::string deflateChunks(std::size_t count, const std::string *data) {
     deflateInit2(&z, 9, Z_DEFLATED, -15, 9, Z_DEFAULT_STRATEGY);
     std::string out;
     std::array<unsigned char, 65536> buffer{};
-    std::vector<unsigned char> zeros(data ? 0 : std::min<std::size_t>(count, 1 << 20));
+    std::vector<unsigned char> zeros(data ? 0 : std::min<std::size_t>(count, 1 << 20), ' ');
     std::size_t given = 0;
     int flush = Z_NO_FLUSH;
     do {
@@ -66,7 +66,7 @@ std::string deflateRaw(const std::string &data) {
     return deflateChunks(data.size(), &data);
 }
 
-std::string deflateZeros(std::size_t count) {
+std::string deflateSpaces(std::size_t count) {
     return deflateChunks(count, nullptr);
 }
 

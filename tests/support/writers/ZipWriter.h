@@ -32,8 +32,8 @@ ZipImage writeZip(const std::vector<ZipPart> &parts, bool zip64 = false);
 
 // Raw deflate of `data` (as zip entries hold it).
 std::string deflateRaw(const std::string &data);
-// Raw deflate of `count` zero bytes, built without holding them.
-std::string deflateZeros(std::size_t count);
+// Raw deflate of `count` spaces (whitespace an XML parser reads on), built without holding them.
+std::string deflateSpaces(std::size_t count);
 
 // A minimal .xlsx: package and workbook relationships, a workbook listing the
 // sheets, one part per sheet body (the XML inside <worksheet>), and shared
