@@ -220,6 +220,19 @@ void OdsTableHandler::endRow() {
     inRow = false;
     const std::uint64_t first = row;
     row += rowRepeat;
+    // Counted before any is made: repeats may stand for billions of cells.
+    std::uint64_t perRow = 0;
+    for (const RowCell &cell : rowCells)
+        perRow += cell.repeat;
+    if (!rowCells.empty() &&
+        (perRow > kXmlMaxCells || rowRepeat > (kXmlMaxCells - builder.cellCount()) / perRow)) {
+        parser->stop({ReadErrorCode::XmlLimit,
+                      "a row repeated " + std::to_string(rowRepeat) + " times with " +
+                          std::to_string(perRow) + " cells makes more than the " +
+                          std::to_string(kXmlMaxCells) + " cells with a value allowed",
+                      parser->offset()});
+        return;
+    }
     for (std::uint64_t r = first; r < row && !rowCells.empty(); ++r) {
         for (const RowCell &cell : rowCells) {
             for (std::uint64_t c = cell.column; c < cell.column + cell.repeat; ++c) {

@@ -20,10 +20,12 @@ ReadError corrupt(std::string text, std::uint64_t offset) {
     return {ReadErrorCode::CorruptZip, std::move(text), offset};
 }
 
+// Names compare ignoring ASCII case, with '\\' read as '/': some writers
+// use it as the folder separator.
 std::string lowerAscii(std::string_view text) {
     std::string out(text);
     for (char &c : out)
-        c = char(std::tolower(static_cast<unsigned char>(c)));
+        c = c == '\\' ? '/' : char(std::tolower(static_cast<unsigned char>(c)));
     return out;
 }
 

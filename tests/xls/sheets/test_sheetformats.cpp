@@ -99,6 +99,8 @@ void TestSheetFormats::xlsxFirstWorksheetInWorkbookOrder_data() {
         << 2 << QStringList{"0,0,double,2"};
     QTest::newRow("strict namespaces") << 3 << QStringList{"0,0,double,1"};
     QTest::newRow("absolute relationship targets") << 4 << QStringList{"0,0,double,1"};
+    QTest::newRow("part names in other case, with backslashes") << 5
+                                                               << QStringList{"0,0,double,1"};
 }
 
 void TestSheetFormats::xlsxFirstWorksheetInWorkbookOrder() {
@@ -122,6 +124,8 @@ void TestSheetFormats::xlsxFirstWorksheetInWorkbookOrder() {
                 part.data, "http://schemas.openxmlformats.org/officeDocument/2006/relationships",
                 "http://purl.oclc.org/ooxml/officeDocument/relationships");
         }
+        if (variant == 5 && part.name == "xl/worksheets/sheet1.xml")
+            part.name = "XL\\Worksheets\\Sheet1.XML";
         if (variant == 4 && part.name == "xl/_rels/workbook.xml.rels")
             part.data = replaceAll(part.data, "Target=\"worksheets/", "Target=\"/xl/worksheets/");
     }

@@ -159,6 +159,12 @@ void TestSheetLimits::refused_data() {
                              "office:value=\"1\"/></table:table-row>"))
                .bytes
         << ReadErrorCode::XmlLimit << "outside the grid";
+    QTest::newRow(".ods repeats standing for 17 billion cells, refused before making them")
+        << writeZip(odsParts("<table:table-row table:number-rows-repeated=\"1048576\">"
+                             "<table:table-cell table:number-columns-repeated=\"16384\" "
+                             "office:value-type=\"float\" office:value=\"1\"/></table:table-row>"))
+               .bytes
+        << ReadErrorCode::XmlLimit << "more than the 16777216 cells";
     QTest::newRow("overlapping entries") << overlapping() << ReadErrorCode::CorruptZip << "overlap";
     QTest::newRow("names equal ignoring case") << writeZip({{"a.xml", "1"}, {"A.XML", "2"}}).bytes
                                                << ReadErrorCode::CorruptZip << "appears twice";
