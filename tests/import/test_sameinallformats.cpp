@@ -1,7 +1,7 @@
 // The same name list, saved by LibreOffice in every format it is given in
 // (tests/data/namelist/make-fixtures), imports to the same texts.
-#include "TestPaths.h"
 #include "import/QXLSImporter.h"
+#include "support/TestPaths.h"
 
 #include <QTest>
 

@@ -36,14 +36,34 @@ QString corpusDir() {
 
 // The code's name as ReadError.h spells it, for a readable table.
 QString codeName(ReadErrorCode code) {
-    static const char *const names[] = {
-        "None", "FileNotOpened", "FileReadFailed", "FileTooLarge", "NotCompoundFile",
-        "OfficeOpenXml", "LegacyWorksheet", "UnsupportedSectorSize", "CorruptHeader",
-        "CorruptAllocationTable", "CorruptChain", "CorruptDirectory", "StreamExceedsChain",
-        "TruncatedFile", "NoSuchEntry", "NoWorkbookStream", "Excel95Workbook",
-        "EncryptedWorkbook", "CorruptWorkbookStream", "TruncatedWorkbookStream", "NoWorksheet",
-        "CorruptZip", "UnsupportedZip", "InflateLimit", "CorruptXml", "XmlLimit",
-        "NoSpreadsheetPart", "BinaryWorkbook"};
+    static const char *const names[] = {"None",
+                                        "FileNotOpened",
+                                        "FileReadFailed",
+                                        "FileTooLarge",
+                                        "NotCompoundFile",
+                                        "OfficeOpenXml",
+                                        "LegacyWorksheet",
+                                        "UnsupportedSectorSize",
+                                        "CorruptHeader",
+                                        "CorruptAllocationTable",
+                                        "CorruptChain",
+                                        "CorruptDirectory",
+                                        "StreamExceedsChain",
+                                        "TruncatedFile",
+                                        "NoSuchEntry",
+                                        "NoWorkbookStream",
+                                        "Excel95Workbook",
+                                        "EncryptedWorkbook",
+                                        "CorruptWorkbookStream",
+                                        "TruncatedWorkbookStream",
+                                        "NoWorksheet",
+                                        "CorruptZip",
+                                        "UnsupportedZip",
+                                        "InflateLimit",
+                                        "CorruptXml",
+                                        "XmlLimit",
+                                        "NoSpreadsheetPart",
+                                        "BinaryWorkbook"};
     const auto index = std::size_t(code);
     return index < std::size(names) ? names[index] : QString::number(int(code));
 }

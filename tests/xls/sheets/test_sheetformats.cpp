@@ -99,8 +99,7 @@ void TestSheetFormats::xlsxFirstWorksheetInWorkbookOrder_data() {
         << 2 << QStringList{"0,0,double,2"};
     QTest::newRow("strict namespaces") << 3 << QStringList{"0,0,double,1"};
     QTest::newRow("absolute relationship targets") << 4 << QStringList{"0,0,double,1"};
-    QTest::newRow("part names in other case, with backslashes") << 5
-                                                               << QStringList{"0,0,double,1"};
+    QTest::newRow("part names in other case, with backslashes") << 5 << QStringList{"0,0,double,1"};
 }
 
 void TestSheetFormats::xlsxFirstWorksheetInWorkbookOrder() {
