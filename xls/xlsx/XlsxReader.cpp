@@ -6,6 +6,7 @@
 #include "xls/xml/SheetBuilder.h"
 #include "xls/xml/XmlDocument.h"
 
+#include <cctype>
 #include <charconv>
 
 namespace xls {
@@ -146,8 +147,10 @@ private:
 bool parseReference(std::string_view ref, std::uint64_t &row, std::uint64_t &column) {
     std::size_t i = 0;
     std::uint64_t letters = 0;
-    while (i < ref.size() && ref[i] >= 'A' && ref[i] <= 'Z' && i < 4)
-        letters = letters * 26 + std::uint64_t(ref[i++] - 'A' + 1);
+    // Some writers use lower-case column letters.
+    while (i < ref.size() && std::isalpha(static_cast<unsigned char>(ref[i])) && i < 4)
+        letters = letters * 26 +
+                  std::uint64_t(std::toupper(static_cast<unsigned char>(ref[i++])) - 'A' + 1);
     std::uint64_t number = 0;
     const auto result = std::from_chars(ref.data() + i, ref.data() + ref.size(), number);
     if (letters == 0 || result.ec != std::errc() || result.ptr != ref.data() + ref.size() ||

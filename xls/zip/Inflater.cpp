@@ -50,8 +50,12 @@ bool budgetAllows(const ZipEntry &entry, std::uint64_t produced, std::uint64_t c
         return false;
     }
     if (produced > kRatioCheckedFrom && produced / kMaxRatio > consumed) {
-        error = limit(entry, "bytes from " + std::to_string(consumed) + " compressed, more than",
-                      produced, consumed * kMaxRatio);
+        error = {ReadErrorCode::InflateLimit,
+                 "\"" + entry.name + "\" inflates to " + std::to_string(produced) + " bytes from " +
+                     std::to_string(consumed) + " compressed ones, more than the " +
+                     std::to_string(kMaxRatio) + " times allowed past " +
+                     std::to_string(kRatioCheckedFrom) + " bytes",
+                 entry.dataOffset};
         return false;
     }
     return true;

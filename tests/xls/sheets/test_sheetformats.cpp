@@ -55,6 +55,10 @@ void TestSheetFormats::xlsxCells_data() {
         << QString()
         << QStringList{"0,0,double,1", "0,1,double,2", "1,2,double,3", "1,3,double,4",
                        "2,0,double,5"};
+    QTest::newRow("lower-case references")
+        << "<sheetData><row r=\"1\"><c r=\"b1\"><v>1</v></c><c r=\"aa1\"><v>2</v></c></row>"
+           "</sheetData>"
+        << QString() << QStringList{"0,1,double,1", "0,26,double,2"};
     QTest::newRow("row gaps and far columns")
         << "<sheetData><row r=\"5\"><c r=\"AA5\"><v>1.5</v></c></row>"
            "<row r=\"1048576\"><c r=\"XFD1048576\"><v>-2E3</v></c></row></sheetData>"
