@@ -34,6 +34,10 @@ enum class ReadErrorCode {
     CorruptWorkbookStream,
     TruncatedWorkbookStream,
     NoWorksheet,
+    // Delimited text (.csv, .txt, .tsv).
+    TextNotDecodable, // bytes that are not valid in the text's encoding
+    UnclosedQuote,    // a quoted field runs to the end of the text
+    TextBeyondLimits, // too many bytes, records, fields or characters in a field
 };
 
 struct ReadError {

@@ -1,5 +1,9 @@
 #include "xls/model/ExcelWorkbook.h"
 
+#include "xls/compound/FileSniffer.h"
+
+#include <algorithm>
+#include <array>
 #include <cstdio>
 
 using xls::ReadErrorCode;
@@ -9,6 +13,19 @@ namespace {
 constexpr std::u16string_view workbookStreamName = u"Workbook";
 // Excel 5.0/95 (BIFF5/7) kept its records in a stream of this name.
 constexpr std::u16string_view biff5StreamName = u"Book";
+
+// Enough of a file's beginning to tell what kind of file it is.
+constexpr std::size_t sniffedBytes = 512;
+
+bool isTextFile(const char *path) {
+    std::FILE *stream = std::fopen(path, "rb");
+    if (!stream)
+        return false; // the compound file reader explains why
+    std::array<std::uint8_t, sniffedBytes> head{};
+    const std::size_t read = std::fread(head.data(), 1, head.size(), stream);
+    std::fclose(stream);
+    return xls::sniffFileKind(xls::ByteSpan(head).first(read)) == xls::FileKind::Text;
+}
 
 std::string hex16(std::uint16_t value) {
     char text[8];
@@ -22,9 +39,12 @@ ExcelWorkbook::ExcelWorkbook() = default;
 
 ExcelWorkbook::~ExcelWorkbook() = default;
 
-bool ExcelWorkbook::load(const char *path) {
+bool ExcelWorkbook::load(const char *path, const LoadOptions &options) {
     error = {};
+    textFormat.reset();
     file.close();
+    if (isTextFile(path))
+        return loadDelimitedTextFile(path, options);
     if (!file.open(path, xls::CompoundFile::OpenRead)) {
         error = file.lastError();
         return false;
@@ -32,9 +52,13 @@ bool ExcelWorkbook::load(const char *path) {
     return loadOpenedFile();
 }
 
-bool ExcelWorkbook::loadMemory(std::vector<std::uint8_t> bytes) {
+bool ExcelWorkbook::loadMemory(std::vector<std::uint8_t> bytes, const LoadOptions &options) {
     error = {};
+    textFormat.reset();
     file.close();
+    if (xls::sniffFileKind(xls::ByteSpan(bytes).first(std::min(bytes.size(), sniffedBytes))) ==
+        xls::FileKind::Text)
+        return loadDelimitedText(bytes, options);
     if (!file.openMemory(std::move(bytes))) {
         error = file.lastError();
         return false;

@@ -3,9 +3,12 @@
 #include "xls/biff/Biff.h"
 #include "xls/common/ReadError.h"
 #include "xls/compound/CompoundFile.h"
+#include "xls/csv/DelimitedText.h"
 #include "xls/model/ExcelWorksheet.h"
+#include "xls/model/LoadOptions.h"
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 // A loaded .xls workbook: the records of its "Workbook" stream and each
@@ -21,9 +24,11 @@ public:
     // Loads the workbook at `path` (in the system's file-name encoding), read
     // only. False with lastError() when the file is not a BIFF8 workbook this
     // reader can use; the workbook then keeps what it held before.
-    bool load(const char *path);
+    // A file of plain text is read as delimited text (CSV) instead, with the
+    // options' delimiter and code page when they are set.
+    bool load(const char *path, const LoadOptions &options = {});
     // The same for a file already in memory.
-    bool loadMemory(std::vector<std::uint8_t> bytes);
+    bool loadMemory(std::vector<std::uint8_t> bytes, const LoadOptions &options = {});
 
     // Null for an index that is not a sheet.
     ExcelWorksheet *sheet(int index);
@@ -39,8 +44,13 @@ public:
     // are built from them.
     std::vector<ZAreda::Worksheet> worksheets;
     std::vector<ExcelWorksheet> sheets;
+    // How the last loaded file was read when it was delimited text (also
+    // after a refusal of one); empty for a workbook.
+    std::optional<xls::csv::DelimitedTextFormat> textFormat;
 
 private:
+    bool loadDelimitedTextFile(const char *path, const LoadOptions &options);
+    bool loadDelimitedText(xls::ByteSpan bytes, const LoadOptions &options);
     bool loadOpenedFile();
     bool readAndParseStream(ZAreda::Workbook &newGlobals,
                             std::vector<ZAreda::Worksheet> &newWorksheets);
