@@ -24,7 +24,7 @@ void QXLSImporter::importSheet(const QString &fileName, int sheetIndex) {
     error = {};
     // The system's file-name encoding, so that any path the dialog returns is found.
     ExcelWorksheet *sheet = nullptr;
-    if (!workbook->load(QFile::encodeName(fileName).constData()))
+    if (!workbook->load(QFile::encodeName(fileName).constData(), loadOptions))
         error = workbook->lastError();
     else if (!(sheet = workbook->sheet(sheetIndex)))
         error = {xls::ReadErrorCode::NoWorksheet,
@@ -57,6 +57,10 @@ void QXLSImporter::copyCells(const ExcelWorksheet &sheet) {
         }
         table.insert(int(column), std::move(cells));
     }
+}
+
+void QXLSImporter::setLoadOptions(const LoadOptions &options) {
+    loadOptions = options;
 }
 
 const ExcelWorkbook *QXLSImporter::loadedWorkbook() const {

@@ -2,14 +2,16 @@
 
 #include "import/QBaseImporter.h"
 #include "xls/common/ReadError.h"
+#include "xls/model/LoadOptions.h"
 
 #include <memory>
 
 class ExcelWorkbook;
 class ExcelWorksheet;
 
-// Imports the first worksheet of an Excel 97-2003 workbook (.xls): every
-// cell with a value becomes its text in the imported table.
+// Imports the first worksheet of an Excel 97-2003 workbook (.xls), or the
+// records of a delimited text file (CSV): every cell with a value becomes its
+// text in the imported table.
 class QXLSImporter : public QBaseImporter {
     Q_OBJECT
 
@@ -22,6 +24,10 @@ public slots:
 
 public:
     bool canImport(const QString &fileName) const override;
+
+    // What the following imports tell the reader beyond the file (a CSV's
+    // delimiter and encoding); the defaults read every file as found.
+    void setLoadOptions(const LoadOptions &options);
 
     // importFile() for another worksheet of the workbook (importFile reads sheet 0).
     void importSheet(const QString &fileName, int sheetIndex);
@@ -37,5 +43,6 @@ private:
     void copyCells(const ExcelWorksheet &sheet);
 
     std::unique_ptr<ExcelWorkbook> workbook;
+    LoadOptions loadOptions;
     xls::ReadError error;
 };
