@@ -38,6 +38,8 @@ public:
     // and the reader's code for it, which the window turns into its message.
     QString errorString() const;
     xls::ReadErrorCode errorCode() const;
+    // The line of a text file where the last import failed, when it names one.
+    std::optional<std::uint64_t> errorLine() const { return error.line; }
 
 private:
     void copyCells(const ExcelWorksheet &sheet);

@@ -55,6 +55,7 @@ void TestMainWindow::formObjectsExist_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("className");
     const QList<std::pair<const char *, const char *>> objects = {
+        {"actionOeffnen", "QAction"},
         {"actionD_rucken", "QAction"},
         {"actionXLS_Importieren", "QAction"},
         {"actionCVS_Importieren", "QAction"},
@@ -105,13 +106,15 @@ void TestMainWindow::menusInOrder_data() {
     QTest::addColumn<QStringList>("entries"); // "-" stands for a separator
 
     QTest::newRow("Datei") << "menu_Datei"
-                           << "&Datei" << QStringList{"D&rucken",
-                                                      "-",
-                                                      "&XLS Importieren...",
-                                                      "&CVS Importieren...",
-                                                      "X&ML Importieren...",
-                                                      "-",
-                                                      "&Beenden"};
+                           << "&Datei"
+                           << QStringList{QString::fromUtf8("Ö&ffnen..."),
+                                          "D&rucken",
+                                          "-",
+                                          "&XLS Importieren...",
+                                          "&CVS Importieren...",
+                                          "X&ML Importieren...",
+                                          "-",
+                                          "&Beenden"};
     QTest::newRow("Format") << "menuFormat"
                             << "Format" << QStringList{"Schriftart"};
     QTest::newRow("Hilfe") << "menuHilfe"
@@ -142,11 +145,16 @@ void TestMainWindow::menusInOrder() {
 void TestMainWindow::everyActionHasAnIcon() {
     const QList<QAction *> actions =
         window->findChildren<QAction *>(QRegularExpression("^action"), Qt::FindDirectChildrenOnly);
-    QCOMPARE(actions.size(), 8);
+    QCOMPARE(actions.size(), 9);
     for (QAction *action : actions) {
         QVERIFY2(!action->icon().isNull(), qPrintable(action->objectName() + " has no icon"));
-        QVERIFY2(action->shortcut().isEmpty(),
-                 qPrintable(action->objectName() + " has a shortcut"));
+        // Only "Öffnen..." has a shortcut, the standard one.
+        const QKeySequence shortcut = action->objectName() == QLatin1String("actionOeffnen")
+                                          ? QKeySequence(QKeySequence::Open)
+                                          : QKeySequence();
+        QVERIFY2(
+            action->shortcut() == shortcut,
+            qPrintable(action->objectName() + " has shortcut " + action->shortcut().toString()));
     }
     for (const char *button : {"prevButton", "nextButton"}) {
         auto *push = window->findChild<QPushButton *>(button);
@@ -250,10 +258,11 @@ void TestMainWindow::slotsInOrder() {
         QCOMPARE(meta.method(i).methodType(), QMetaMethod::Slot);
         signatures << QString::fromLatin1(meta.method(i).methodSignature());
     }
-    QCOMPARE(signatures, (QStringList{"slotImportXLS()", "slotImportXML()", "slotImportCVS()",
-                                      "slotUpdateFileInfo()", "setLabelSize()", "printPages()",
-                                      "selectFont()", "nextPage()", "previousPage()",
-                                      "reloadPage(QString)", "about()", "scrollToName(QString)"}));
+    QCOMPARE(signatures,
+             (QStringList{"slotOpen()", "slotImportXLS()", "slotImportXML()", "slotImportCVS()",
+                          "slotUpdateFileInfo()", "setLabelSize()", "printPages()", "selectFont()",
+                          "nextPage()", "previousPage()", "reloadPage(QString)", "about()",
+                          "scrollToName(QString)"}));
 }
 
 void TestMainWindow::signalsAreConnected_data() {
@@ -268,6 +277,7 @@ void TestMainWindow::signalsAreConnected_data() {
     row("action_Beenden", SIGNAL(triggered()), SLOT(close()));
     row("action_ber_Qt", SIGNAL(triggered()), SLOT(aboutQt()), true);
     row("action_ber_Tagomat", SIGNAL(triggered()), SLOT(about()));
+    row("actionOeffnen", SIGNAL(triggered()), SLOT(slotOpen()));
     row("actionXLS_Importieren", SIGNAL(triggered()), SLOT(slotImportXLS()));
     row("actionXML_Importieren", SIGNAL(triggered()), SLOT(slotImportXML()));
     row("actionCVS_Importieren", SIGNAL(triggered()), SLOT(slotImportCVS()));

@@ -40,7 +40,8 @@ public:
             if (column == maxFieldsPerRecord)
                 return fail(ReadErrorCode::TextBeyondLimits,
                             "the record on " + lineText(recordLine) + " has more than " +
-                                std::to_string(maxFieldsPerRecord) + " fields");
+                                std::to_string(maxFieldsPerRecord) + " fields",
+                            recordLine);
             std::u16string_view value;
             if (!readField(value))
                 return false;
@@ -48,7 +49,8 @@ public:
                 return fail(ReadErrorCode::TextBeyondLimits,
                             "field " + std::to_string(column + 1) + " of the record on " +
                                 lineText(recordLine) + " has " + std::to_string(value.size()) +
-                                " characters, more than " + std::to_string(maxFieldLength));
+                                " characters, more than " + std::to_string(maxFieldLength),
+                            recordLine);
             onField(column, value);
             if (pos < text.size() && text[pos] == delimiter) {
                 ++pos;
@@ -76,9 +78,10 @@ private:
         scratch.clear();
         for (;;) {
             if (pos == text.size())
-                return fail(ReadErrorCode::UnclosedQuote, "the quoted field that begins on " +
-                                                              lineText(openingLine) +
-                                                              " has no closing quote");
+                return fail(ReadErrorCode::UnclosedQuote,
+                            "the quoted field that begins on " + lineText(openingLine) +
+                                " has no closing quote",
+                            openingLine);
             const char16_t c = text[pos++];
             if (c == quote) {
                 if (pos < text.size() && text[pos] == quote) {
@@ -111,8 +114,8 @@ private:
         ++line;
     }
 
-    bool fail(ReadErrorCode code, std::string what) {
-        failure = {code, std::move(what), std::nullopt};
+    bool fail(ReadErrorCode code, std::string what, std::uint64_t where) {
+        failure = {code, std::move(what), std::nullopt, where};
         return false;
     }
 
@@ -262,14 +265,14 @@ ReadError readDelimitedText(ByteSpan bytes, const DelimitedTextOptions &options,
             return {ReadErrorCode::TextBeyondLimits,
                     "more than " + std::to_string(maxRecords) + " records, the next one on " +
                         lineText(recordLine),
-                    std::nullopt};
+                    std::nullopt, recordLine};
         if (!scanner.readRecord(onField))
             break;
         if (tooManyFields)
             return {ReadErrorCode::TextBeyondLimits,
                     "more than " + std::to_string(maxFieldsWithText) +
                         " fields with text, the next one in the record on " + lineText(recordLine),
-                    std::nullopt};
+                    std::nullopt, recordLine};
     }
     return scanner.error();
 }

@@ -188,45 +188,48 @@ void TestDelimitedText::refusals_data() {
     QTest::addColumn<int>("codePage");
     QTest::addColumn<ReadErrorCode>("code");
     QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("line"); // 0: no line to name
 
     const QByteArray widest = QByteArray("x;").repeated(16383) + "x\n";
     QTest::newRow("unclosed quote names its line")
         << QByteArray("a;b\nc;\"d\ne\nf\n") << 0 << ReadErrorCode::UnclosedQuote
-        << "the quoted field that begins on line 2 has no closing quote";
+        << "the quoted field that begins on line 2 has no closing quote" << 2;
     QTest::newRow("unclosed quote after a sep line counts that line")
-        << QByteArray("sep=;\na\n\"b") << 0 << ReadErrorCode::UnclosedQuote << "begins on line 3";
+        << QByteArray("sep=;\na\n\"b") << 0 << ReadErrorCode::UnclosedQuote << "begins on line 3"
+        << 3;
     QTest::newRow("unclosed quote after quoted line breaks")
         << QByteArray("\"a\r\nb\";c\r\n\"d") << 0 << ReadErrorCode::UnclosedQuote
-        << "begins on line 3";
-    QTest::newRow("16,384 fields are read") << widest << 0 << ReadErrorCode::None << "";
+        << "begins on line 3" << 3;
+    QTest::newRow("16,384 fields are read") << widest << 0 << ReadErrorCode::None << "" << 0;
     QTest::newRow("16,385 fields are refused")
         << QByteArray("a\n") + QByteArray("x;").repeated(16384) + "x\n"
-        << 0 << ReadErrorCode::TextBeyondLimits
-        << "the record on line 2 has more than 16384 fields";
+        << 0 << ReadErrorCode::TextBeyondLimits << "the record on line 2 has more than 16384 fields"
+        << 2;
     QTest::newRow("32,767 characters are read")
-        << QByteArray("a;") + QByteArray(32767, 'x') << 0 << ReadErrorCode::None << "";
+        << QByteArray("a;") + QByteArray(32767, 'x') << 0 << ReadErrorCode::None << "" << 0;
     QTest::newRow("32,768 characters are refused")
         << QByteArray("a;\"") + QByteArray(32768, 'x') + "\"" << 0
         << ReadErrorCode::TextBeyondLimits
-        << "field 2 of the record on line 1 has 32768 characters, more than 32767";
+        << "field 2 of the record on line 1 has 32768 characters, more than 32767" << 1;
     QTest::newRow("1,048,576 records are read")
-        << QByteArray("a\n").repeated(1048576) << 0 << ReadErrorCode::None << "";
+        << QByteArray("a\n").repeated(1048576) << 0 << ReadErrorCode::None << "" << 0;
     QTest::newRow("1,048,577 records are refused")
         << QByteArray("a\n").repeated(1048577) << 0 << ReadErrorCode::TextBeyondLimits
-        << "more than 1048576 records, the next one on line 1048577";
+        << "more than 1048576 records, the next one on line 1048577" << 1048577;
     QTest::newRow("odd utf-16") << QByteArray("\xFF\xFE"
                                               "a\0b",
                                               5)
-                                << 0 << ReadErrorCode::TextNotDecodable << "an odd number";
+                                << 0 << ReadErrorCode::TextNotDecodable << "an odd number" << 0;
     QTest::newRow("unpaired surrogate")
         << QByteArray("\xFF\xFE"
                       "a\0\x00\xD8",
                       6)
-        << 0 << ReadErrorCode::TextNotDecodable << "not valid UTF-16";
+        << 0 << ReadErrorCode::TextNotDecodable << "not valid UTF-16" << 0;
     QTest::newRow("forced utf-8 on windows-1252")
-        << QByteArray("ab\xFC") << 65001 << ReadErrorCode::TextNotDecodable << "not valid UTF-8";
+        << QByteArray("ab\xFC") << 65001 << ReadErrorCode::TextNotDecodable << "not valid UTF-8"
+        << 0;
     QTest::newRow("unknown code page")
-        << QByteArray("ab") << 4242 << ReadErrorCode::TextNotDecodable << "code page 4242";
+        << QByteArray("ab") << 4242 << ReadErrorCode::TextNotDecodable << "code page 4242" << 0;
 }
 
 void TestDelimitedText::refusals() {
@@ -234,6 +237,7 @@ void TestDelimitedText::refusals() {
     QFETCH(int, codePage);
     QFETCH(ReadErrorCode, code);
     QFETCH(QString, text);
+    QFETCH(int, line);
     const Outcome outcome = read(bytes, {std::uint16_t(codePage), 0});
     QCOMPARE(outcome.error.code, code);
     QVERIFY2(QString::fromStdString(outcome.error.text).contains(text), outcome.error.text.c_str());
