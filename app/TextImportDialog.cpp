@@ -91,6 +91,7 @@ TextImportDialog::TextImportDialog(const QString &path, QWidget *parent)
     previewTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     previewTable->setFocusPolicy(Qt::NoFocus);
     buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    buttons->setObjectName(QStringLiteral("buttonBox"));
     buttons->button(QDialogButtonBox::Ok)->setText(text("Importieren"));
     buttons->button(QDialogButtonBox::Ok)->setDefault(true);
     buttons->button(QDialogButtonBox::Cancel)->setText(text("Abbrechen"));

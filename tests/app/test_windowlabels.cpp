@@ -318,7 +318,7 @@ void TestWindowLabels::importAgainReleasesThePrevious() {
 void TestWindowLabels::failedImportKeepsEverything_data() {
     QTest::addColumn<bool>("textFile"); // false: a path that does not exist
     QTest::newRow("nonexistent path") << false;
-    QTest::newRow("text file named .xls") << true;
+    QTest::newRow("PDF named .xls") << true;
 }
 
 void TestWindowLabels::failedImportKeepsEverything() {
@@ -329,7 +329,7 @@ void TestWindowLabels::failedImportKeepsEverything() {
         path = dir.filePath("namen.xls");
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("Name,Anzahl\nAnna,2\n");
+        file.write("%PDF-1.4\n");
     }
 
     QPointer<QXLSImporter> previous = new TableImporter("alt.xls", people());

@@ -157,8 +157,15 @@ Split measureSplit(std::u16string_view text, char16_t delimiter) {
     for (std::uint32_t read = 0; read < recordsForDetection; ++read) {
         fields = 0;
         blank = true;
-        if (!scanner.readRecord(onField))
+        if (!scanner.readRecord(onField)) {
+            // A record cut short by an unclosed quote still shows the split
+            // up to the field that holds the quote.
+            if (scanner.error()) {
+                ++split.records;
+                ++recordsWithFieldCount[fields + 1];
+            }
             break;
+        }
         header = false;
         if (blank && fields == 1)
             continue;

@@ -200,6 +200,9 @@ void TestDelimitedText::refusals_data() {
     QTest::newRow("unclosed quote after quoted line breaks")
         << QByteArray("\"a\r\nb\";c\r\n\"d") << 0 << ReadErrorCode::UnclosedQuote
         << "begins on line 3" << 3;
+    QTest::newRow("unclosed quote in the only record still tells the delimiter")
+        << QByteArray("Name,\"Anzahl\n") << 0 << ReadErrorCode::UnclosedQuote << "begins on line 1"
+        << 1;
     QTest::newRow("16,384 fields are read") << widest << 0 << ReadErrorCode::None << "" << 0;
     QTest::newRow("16,385 fields are refused")
         << QByteArray("a\n") + QByteArray("x;").repeated(16384) + "x\n"
