@@ -143,12 +143,12 @@ ReadError decodeText(ByteSpan bytes, TextEncoding encoding, std::u16string &out)
         return decodeUtf16(text, encoding.codePage == codePageUtf16Be, bomLength, out);
     case codePageWindows1252:
         return decodeWindows1252(text, out);
-    case codePageUtf8: {
-        const std::size_t invalid = firstInvalidUtf8(text);
-        if (invalid != text.size())
-            return notDecodable("the text is not valid UTF-8", bomLength + invalid);
-        break;
-    }
+    case codePageUtf8:
+        // The converter refuses what RFC 3629 refuses; only then is the
+        // text walked again to say where.
+        if (!decodeCodePage(codePageUtf8, text, out))
+            return notDecodable("the text is not valid UTF-8", bomLength + firstInvalidUtf8(text));
+        return {};
     default:
         if (!iconvNameOfCodePage(encoding.codePage))
             return notDecodable("code page " + std::to_string(encoding.codePage) +

@@ -231,6 +231,10 @@ void TestDelimitedText::refusals_data() {
     QTest::newRow("forced utf-8 on windows-1252")
         << QByteArray("ab\xFC") << 65001 << ReadErrorCode::TextNotDecodable << "not valid UTF-8"
         << 0;
+    for (const char *bad : {"\xED\xA0\x80", "\xC0\xAF", "\xF4\x90\x80\x80", "\xE2\x82"})
+        QTest::addRow("forced utf-8 on %s", QByteArray(bad).toHex(' ').constData())
+            << QByteArray("a;") + bad << 65001 << ReadErrorCode::TextNotDecodable
+            << "not valid UTF-8" << 0;
     QTest::newRow("unknown code page")
         << QByteArray("ab") << 4242 << ReadErrorCode::TextNotDecodable << "code page 4242" << 0;
 }
