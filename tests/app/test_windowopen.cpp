@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QMimeDatabase>
 #include <QStringEncoder>
 
 using namespace windowtest;
@@ -60,6 +61,8 @@ private slots:
     void commandLineFileIsOpened();
     void entriesAskForTheirFiles_data();
     void entriesAskForTheirFiles();
+    void desktopEntryDeclaresEveryFormat_data();
+    void desktopEntryDeclaresEveryFormat();
 
 private:
     QString copyAs(const QString &fixture, const QString &name);
@@ -248,6 +251,38 @@ void TestWindowOpen::entriesAskForTheirFiles() {
     QVERIFY2(handled, "no file dialog was shown");
     QCOMPARE(filters.value(0), firstFilter);
     QVERIFY(window->findChildren<QXLSImporter *>().isEmpty());
+}
+
+// "Open with Tagomat" is offered for a file when the desktop entry declares
+// the MIME type the system gives its name, and the file reaches the program.
+void TestWindowOpen::desktopEntryDeclaresEveryFormat_data() {
+    QTest::addColumn<QString>("extension");
+    for (const char *extension : {"xls", "xlsx", "xlsm", "ods", "fods", "xml", "csv", "txt", "tsv"})
+        QTest::newRow(extension) << QString::fromLatin1(extension);
+}
+
+void TestWindowOpen::desktopEntryDeclaresEveryFormat() {
+    QFETCH(QString, extension);
+    QFile file(testpaths::dataFile(QStringLiteral("../../resources/tagomat.desktop")));
+    QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    QStringList declared;
+    QString exec;
+    for (const QByteArray &line : file.readAll().split('\n')) {
+        if (line.startsWith("MimeType="))
+            declared = QString::fromUtf8(line.mid(9)).split(';', Qt::SkipEmptyParts);
+        if (line.startsWith("Exec="))
+            exec = QString::fromUtf8(line.mid(5));
+    }
+    QCOMPARE(exec, QStringLiteral("tagomat %f"));
+    const QMimeType type =
+        QMimeDatabase().mimeTypeForFile("liste." + extension, QMimeDatabase::MatchExtension);
+    QVERIFY2(declared.contains(type.name()) || std::any_of(declared.begin(), declared.end(),
+                                                           [&](const QString &name) {
+                                                               return type.inherits(name) &&
+                                                                      name != "text/plain" &&
+                                                                      name != "application/xml";
+                                                           }),
+             qPrintable(type.name() + " is not declared"));
 }
 
 QTEST_MAIN(TestWindowOpen)
