@@ -25,12 +25,13 @@ public slots:
 public:
     bool canImport(const QString &fileName) const override;
 
-    // What the following imports tell the reader beyond the file (a CSV's
-    // delimiter and encoding); the defaults read every file as found.
-    void setLoadOptions(const LoadOptions &options);
-
     // importFile() for another worksheet of the workbook (importFile reads sheet 0).
     void importSheet(const QString &fileName, int sheetIndex);
+    // Options for the next import (a password, a CSV's delimiter and
+    // encoding): the password is wiped once that import has used it, so that
+    // no password outlives the import it was given for.
+    void setLoadOptions(const LoadOptions &options);
+
     // The workbook of the last import; null before the first.
     const ExcelWorkbook *loadedWorkbook() const;
 
@@ -43,8 +44,9 @@ public:
 
 private:
     void copyCells(const ExcelWorksheet &sheet);
+    void forgetPassword();
 
     std::unique_ptr<ExcelWorkbook> workbook;
-    LoadOptions loadOptions;
     xls::ReadError error;
+    LoadOptions loadOptions;
 };

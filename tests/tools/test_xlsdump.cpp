@@ -177,8 +177,8 @@ void TestXlsdump::commandLines() {
     const Run run = xlsdump(arguments);
     QCOMPARE(run.exitCode, exitCode);
     const QString &usage = usageOn == "out" ? run.out : run.err;
-    QVERIFY2(usage.contains("Usage: xlsdump [--summary] [--sheet N] [--delimiter C] "
-                            "[--encoding E] FILE..."),
+    QVERIFY2(usage.contains("Usage: xlsdump [--summary] [--sheet N] [--password P] "
+                            "[--delimiter C]\n               [--encoding E] FILE..."),
              qPrintable(usage));
 }
 

@@ -9,9 +9,10 @@
 #include <array>
 
 const char *const dumpUsage =
-    "Usage: xlsdump [--summary] [--sheet N] [--delimiter C] [--encoding E] FILE...\n"
-    "Shows what Tagomat imports from Excel 97-2003 workbooks (.xls) and from\n"
-    "delimited text (CSV), whatever the file's name says.\n"
+    "Usage: xlsdump [--summary] [--sheet N] [--password P] [--delimiter C]\n"
+    "               [--encoding E] FILE...\n"
+    "Shows what Tagomat imports from Excel workbooks (.xls, Excel 2.x to 2003)\n"
+    "and from delimited text (CSV), whatever the file's name says.\n"
     "\n"
     "For each FILE: the lines \"ROWS r\" and \"COLUMNS m\", then one line per cell\n"
     "that has a value, row by row: row, column, type (integer, double, string or\n"
@@ -23,6 +24,8 @@ const char *const dumpUsage =
     "\n"
     "  --summary   print only ROWS, COLUMNS and \"CELLS n\" (the imported cells)\n"
     "  --sheet N   show worksheet N (counted from 0) instead of the first\n"
+    "  --password P  the password of encrypted workbooks (Excel's default\n"
+    "              password for write-protected ones is always tried first)\n"
     "  --delimiter C  read delimited text with the delimiter C (one character, or\n"
     "                 \"tab\") instead of the detected one\n"
     "  --encoding E   read delimited text in E (utf-8, utf-16le, utf-16be,\n"
@@ -46,6 +49,11 @@ DumpOptions parseDumpOptions(const QStringList &arguments) {
             options.sheet = i + 1 < arguments.size() ? arguments.at(++i).toInt(&ok) : 0;
             if (!ok || options.sheet < 0)
                 options.problem = QStringLiteral("--sheet needs a sheet number from 0 up");
+        } else if (argument == QLatin1String("--password")) {
+            if (i + 1 < arguments.size())
+                options.password = arguments.at(++i);
+            else
+                options.problem = QStringLiteral("--password needs a password");
         } else if (argument == QLatin1String("--delimiter")) {
             const QString value = i + 1 < arguments.size() ? arguments.at(++i) : QString();
             const QChar c = value == QLatin1String("tab")

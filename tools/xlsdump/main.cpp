@@ -53,7 +53,9 @@ void printTextFormat(const xls::csv::DelimitedTextFormat &format) {
 }
 
 bool dumpFile(QXLSImporter &importer, const QString &path, const DumpOptions &options) {
-    importer.setLoadOptions(options.load);
+    LoadOptions loadOptions = options.load;
+    loadOptions.password = options.password.toStdString();
+    importer.setLoadOptions(loadOptions);
     importer.importSheet(path, options.sheet);
     if (importer.errorCode() != xls::ReadErrorCode::None) {
         std::fprintf(stderr, "xlsdump: %s: %s\n", qPrintable(path),
@@ -82,12 +84,14 @@ bool dumpFile(QXLSImporter &importer, const QString &path, const DumpOptions &op
 
 // A workbook is read in phases (stream, records, grid, imported table), each
 // freeing what the one before needed. Keeping freed memory in the heap lets
-// the next phase reuse it instead of faulting in fresh pages.
+// the next phase reuse it instead of faulting in fresh pages; the importer's
+// workers allocate from the same heap for the same reason.
 void keepFreedMemoryForReuse() {
     constexpr int largestHeapBlock = 32 << 20; // the most glibc allows
     constexpr int keptAtTheTop = 1 << 30;
     mallopt(M_MMAP_THRESHOLD, largestHeapBlock);
     mallopt(M_TRIM_THRESHOLD, keptAtTheTop);
+    mallopt(M_ARENA_MAX, 1);
 }
 
 } // namespace
