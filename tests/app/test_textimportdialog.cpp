@@ -1,6 +1,8 @@
 // The Textimport dialog as a person sees it: the detected choices, the first
 // rows as they will be read, a reason instead of rows, Return to accept.
+#include "app/ColumnChoice.h"
 #include "app/TextImportDialog.h"
+#include "xls/csv/DelimitedText.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -42,6 +44,7 @@ private slots:
     void returnAcceptsTheChoicesShown();
     void onlyTextIsText_data();
     void onlyTextIsText();
+    void detectionLooksForTheWindowsCaptions();
 
 private:
     QString write(const QByteArray &bytes);
@@ -167,6 +170,16 @@ void TestTextImportDialog::onlyTextIsText() {
     QFETCH(QByteArray, bytes);
     QFETCH(bool, text);
     QCOMPARE(TextImportDialog::isTextFile(write(bytes)), text);
+}
+
+// The reader breaks delimiter ties by the caption words the window chooses
+// its columns by; a word the window no longer matches would mislead it.
+void TestTextImportDialog::detectionLooksForTheWindowsCaptions() {
+    for (std::u16string_view word : xls::csv::captionWords) {
+        const QString caption = "Spalte " + QString::fromUtf16(word.data(), qsizetype(word.size()));
+        const ColumnChoice choice = chooseColumns({QStringLiteral("x"), caption});
+        QVERIFY2(choice.nameColumn == 1 || choice.quantityColumn == 1, qPrintable(caption));
+    }
 }
 
 QTEST_MAIN(TestTextImportDialog)

@@ -1,6 +1,10 @@
 #include "xls/csv/DelimitedText.h"
 #include "xls/model/ExcelWorkbook.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QProcess>
+#include <QRandomGenerator>
 #include <QTest>
 
 using xls::ReadErrorCode;
@@ -63,6 +67,7 @@ private slots:
     void refusals();
     void optionsOverrideDetection_data();
     void optionsOverrideDetection();
+    void agreesWithPythonsCsvModule();
     void workbookLoadsTextAsTextCells();
     void refusedTextKeepsThePreviousSheet();
 };
@@ -278,6 +283,59 @@ void TestDelimitedText::optionsOverrideDetection() {
     QCOMPARE(outcome.error.code, ReadErrorCode::None);
     QCOMPARE(outcome.fields, fields);
     QCOMPARE(outcome.format.delimiter, delimiter.at(0).unicode());
+}
+
+// Python's csv module as an independent reader of the same quoting rules:
+// fixed awkward texts and seeded random ones over an alphabet of delimiters,
+// quotes and line breaks must split into the same fields. Texts with an
+// unclosed quote are left out: Python reads them leniently, this reader
+// refuses them (tested above).
+void TestDelimitedText::agreesWithPythonsCsvModule() {
+    QStringList texts{"a;b\r\nc;d", "\"a;\"\"b\"\"\";c\n", "a\rb\r\n\r\nc", "\"x\ny\";z",
+                      "\"ab\"cd;e", " \"a\" ;b",           ";;\n;",         "a;\"\"\n"};
+    QRandomGenerator random(20261209);
+    const QString alphabet = QStringLiteral("ab ;,\"\"\n\r");
+    for (int i = 0; i < 400; ++i) {
+        QString text;
+        for (int n = int(random.bounded(1, 24)); n > 0; --n)
+            text += alphabet.at(int(random.bounded(alphabet.size())));
+        texts << text;
+    }
+    QStringList compared;
+    QJsonArray expected;
+    for (const QString &text : texts) {
+        const Outcome outcome = read(text.toUtf8(), {65001, u';'});
+        if (outcome.error.code == ReadErrorCode::UnclosedQuote)
+            continue;
+        QCOMPARE(outcome.error.code, ReadErrorCode::None);
+        compared << text;
+        expected.append(QJsonArray::fromStringList(outcome.fields));
+    }
+    QVERIFY(compared.size() > 100);
+
+    const char *script = R"(
+import csv, io, json, sys
+out = []
+for text in json.load(sys.stdin):
+    fields = []
+    for r, row in enumerate(csv.reader(io.StringIO(text, newline=""), delimiter=";")):
+        fields += ["%d:%d=%s" % (r, c, f) for c, f in enumerate(row) if f]
+    out.append(fields)
+json.dump(out, sys.stdout)
+)";
+    QProcess python;
+    python.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral("-c"), QLatin1String(script)});
+    if (!python.waitForStarted())
+        QSKIP("no /usr/bin/python3");
+    python.write(QJsonDocument(QJsonArray::fromStringList(compared)).toJson());
+    python.closeWriteChannel();
+    QVERIFY(python.waitForFinished(60000));
+    const QJsonArray actual = QJsonDocument::fromJson(python.readAllStandardOutput()).array();
+    QCOMPARE(actual.size(), expected.size());
+    for (qsizetype i = 0; i < actual.size(); ++i)
+        QVERIFY2(actual.at(i) == expected.at(i),
+                 qPrintable("the text " + compared.at(i).toUtf8().toPercentEncoding() +
+                            " reads differently"));
 }
 
 void TestDelimitedText::workbookLoadsTextAsTextCells() {
