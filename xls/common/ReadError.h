@@ -47,8 +47,8 @@ enum class ReadErrorCode {
 
 struct ReadError {
     ReadErrorCode code = ReadErrorCode::None;
-    std::string text;                    // what was found against which limit
-    std::optional<std::uint64_t> offset; // byte offset where it was found
+    std::string text;                                 // what was found against which limit
+    std::optional<std::uint64_t> offset;              // byte offset where it was found
     std::optional<std::uint64_t> line = std::nullopt; // the line of a text where it was found
 
     explicit operator bool() const { return code != ReadErrorCode::None; }
