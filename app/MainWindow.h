@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ColumnChoice.h"
+#include "app/WindowSettings.h"
 #include "pages/LabelSource.h"
 #include "ui_MainWindow.h"
 #include "xls/model/LoadOptions.h"
@@ -10,14 +11,17 @@
 
 #include <optional>
 
+class QCheckBox;
 class QComboBox;
 class QSpinBox;
 class QTreeWidgetItem;
 class QXLSImporter;
 
 // The program's one window: the settings tree on the left, the filter and
-// search lines, the page preview and the page buttons on the right. It wires
-// the form to the preview and the importer; they own the behaviour.
+// search lines, the page preview, the page row and the status line on the
+// right. It wires the form to the preview and the importer; they own the
+// behaviour. The label settings, the last folder and the window's geometry
+// last from one run to the next.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -58,6 +62,7 @@ public:
     Ui_MainWindowClass ui;
 
 protected:
+    void closeEvent(QCloseEvent *event) override;
     // A file dropped on the window is opened as "Öffnen..." opens it.
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
@@ -67,18 +72,26 @@ private:
     bool importTextFile(const QString &path);
     QString chooseFile(const char *caption, const char *filter);
     void buildSettingsTree();
+    void buildPageRow();
+    void applySettings();
     void connectSizeSpins();
     void fillColumnCombos();
     void rebuildLabels();
     void updatePageLabel();
+    void updateStatus();
+    void showFontName();
+    ColumnChoice chosenColumns() const;
     void tellImportFailed(const QString &path, const QXLSImporter &failed);
 
     QXLSImporter *importer = nullptr;
+    WindowSettings settings;
     QSpinBox *heightSpin = nullptr;
     QSpinBox *widthSpin = nullptr;
     QComboBox *countCombo = nullptr;
     QComboBox *nameCombo = nullptr;
+    QCheckBox *headerCheck = nullptr;
     QString filterText;
+    bool searchFound = true;
     QTreeWidgetItem *fileItem = nullptr;
     QTreeWidgetItem *rowsItem = nullptr;
     QTreeWidgetItem *columnsItem = nullptr;
@@ -86,9 +99,12 @@ private:
     QTreeWidgetItem *labelRowsItem = nullptr;
     QTreeWidgetItem *labelWidthItem = nullptr;
     QTreeWidgetItem *labelHeightItem = nullptr;
+    QTreeWidgetItem *fontItem = nullptr;
+    QTreeWidgetItem *headerItem = nullptr;
     QTreeWidgetItem *nameColumnItem = nullptr;
     QTreeWidgetItem *countColumnItem = nullptr;
     // The labels of the chosen columns, kept between filter keystrokes.
     std::optional<LabelSource> labelSource;
     ColumnChoice labelSourceColumns;
+    bool labelSourceSkipsCaptions = false;
 };

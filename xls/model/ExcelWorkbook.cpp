@@ -4,6 +4,7 @@
 #include "xls/compound/FileSniffer.h"
 #include "xls/crypto/StreamDecryption.h"
 #include "xls/legacy/LegacyStream.h"
+#include "xls/model/SpreadsheetFormats.h"
 
 #include <algorithm>
 #include <array>
@@ -54,6 +55,9 @@ bool ExcelWorkbook::load(const char *path, const LoadOptions &options) {
     file.close();
     if (isTextFile(path))
         return loadDelimitedTextFile(path, options);
+    std::vector<std::uint8_t> bytes;
+    if (xls::readZipOrXmlFile(path, bytes, error))
+        return !error && loadZipOrXml(bytes);
     if (!file.open(path, xls::CompoundFile::OpenRead)) {
         error = file.lastError();
         if (error.code == ReadErrorCode::LegacyWorksheet)
@@ -67,6 +71,8 @@ bool ExcelWorkbook::loadMemory(std::vector<std::uint8_t> bytes, const LoadOption
     error = {};
     textFormat.reset();
     file.close();
+    if (xls::isZipOrXml(bytes))
+        return loadZipOrXml(bytes);
     const xls::ByteSpan head(bytes.data(), std::min(bytes.size(), sniffHeadSize));
     if (xls::sniffFileKind(head) == xls::FileKind::Text)
         return loadDelimitedText(bytes, options);
@@ -109,6 +115,17 @@ ExcelWorksheet *ExcelWorkbook::sheet(int index) {
 
 const ExcelWorksheet *ExcelWorkbook::sheet(int index) const {
     return const_cast<ExcelWorkbook *>(this)->sheet(index);
+}
+
+bool ExcelWorkbook::loadZipOrXml(xls::ByteSpan bytes) {
+    ExcelWorksheet newSheet;
+    if (!xls::readZipOrXmlWorkbook(bytes, newSheet, error))
+        return false;
+    globals = {};
+    worksheets.clear();
+    sheets.clear();
+    sheets.push_back(std::move(newSheet));
+    return true;
 }
 
 bool ExcelWorkbook::loadOpenedFile(const LoadOptions &options) {
