@@ -1,6 +1,7 @@
 #include "pages/LabelListBuilder.h"
 
 #include "pages/LabelQuantity.h"
+#include "pages/LabelTemplate.h"
 
 #include <QList>
 
@@ -21,6 +22,21 @@ QList<std::pair<int, const QString *>> rowsInOrder(const ImportedColumn &column)
     return rows;
 }
 
+// The rows that have a value in any of the columns, ascending, each once.
+QList<int> rowsWithValues(const ImportedTable &table, const QList<int> &columns) {
+    QList<int> rows;
+    for (int column : columns) {
+        const ImportedColumn cells = table.value(column);
+        rows.reserve(rows.size() + cells.size());
+        for (auto cell = cells.cbegin(); cell != cells.cend(); ++cell)
+            if (cell.key() >= 0 && !cell.value().isEmpty())
+                rows.append(cell.key());
+    }
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
+}
+
 } // namespace
 
 LabelMap buildLabelMap(const ImportedColumn &names, const ImportedColumn &quantities,
@@ -33,6 +49,21 @@ LabelMap buildLabelMap(const ImportedColumn &names, const ImportedColumn &quanti
         if (!filter.isEmpty() && !name->startsWith(filter, Qt::CaseInsensitive))
             continue;
         labels.insert(*name, labelQuantity(quantities.value(row)));
+    }
+    return labels;
+}
+
+LabelMap buildLabelMap(const ImportedTable &table, const LabelTemplate &labelText,
+                       const ImportedColumn &quantities) {
+    LabelMap labels;
+    const QList<int> rows = rowsWithValues(table, labelText.columns());
+    labels.reserve(rows.size());
+    for (int row : rows) {
+        QStringList lines = labelText.labelLines(table, row);
+        if (lines.isEmpty())
+            continue;
+        const QString name = lines.takeFirst();
+        labels.insert(name, labelQuantity(quantities.value(row)), lines);
     }
     return labels;
 }

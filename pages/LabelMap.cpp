@@ -1,12 +1,12 @@
 #include "pages/LabelMap.h"
 
-void LabelMap::insert(const QString &name, int quantity) {
-    // One hash lookup: operator[] adds the name when it is new.
-    const qsizetype namesBefore = positions.size();
-    qsizetype &position = positions[name];
-    if (positions.size() != namesBefore) {
+void LabelMap::insert(const QString &name, int quantity, const QStringList &moreLines) {
+    // One hash lookup: operator[] adds the label when it is new.
+    const qsizetype labelsBefore = positions.size();
+    qsizetype &position = positions[{name, moreLines}];
+    if (positions.size() != labelsBefore) {
         position = entries.size();
-        entries.append({name, quantity});
+        entries.append({name, quantity, moreLines});
         copies += copiesOf(entries.last());
         return;
     }
@@ -27,7 +27,7 @@ void LabelMap::reserve(qsizetype names) {
     positions.reserve(names);
 }
 
-int LabelMap::value(const QString &name) const {
-    const auto known = positions.constFind(name);
+int LabelMap::value(const QString &name, const QStringList &moreLines) const {
+    const auto known = positions.constFind({name, moreLines});
     return known == positions.cend() ? 0 : entries.at(*known).quantity;
 }
