@@ -215,6 +215,23 @@ QStringList LabelTemplate::labelLines(const ImportedTable &table, int row) const
     return labelLines;
 }
 
+QStringList LabelTemplate::exampleLines(const ImportedTable &table) const {
+    constexpr int firstRowUnderCaptions = 1;
+    QList<int> rows;
+    for (int column : columns()) {
+        const ImportedColumn cells = table.value(column);
+        for (auto cell = cells.cbegin(); cell != cells.cend(); ++cell)
+            if (cell.key() >= firstRowUnderCaptions)
+                rows.append(cell.key());
+    }
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    for (int row : rows)
+        if (QStringList lines = labelLines(table, row); !lines.isEmpty())
+            return lines;
+    return {};
+}
+
 QString columnName(const QStringList &captions, int column) {
     return ColumnNames(captions).name(column);
 }

@@ -51,6 +51,9 @@ public:
     // text before the first or after the last field stays when any field of
     // the line has a value. Lines that come out empty are dropped.
     QStringList labelLines(const ImportedTable &table, int row) const;
+    // The label of the first row under the captions that gives one, as an
+    // example of what the template prints; empty when no row does.
+    QStringList exampleLines(const ImportedTable &table) const;
 
     friend bool operator==(const LabelTemplate &, const LabelTemplate &) = default;
 

@@ -61,6 +61,8 @@ private slots:
     void labelsOfATable_data();
     void labelsOfATable();
     void oneColumnGivesTheNameLabels();
+    void exampleIsTheFirstRowWithALabel_data();
+    void exampleIsTheFirstRowWithALabel();
     void firstAndLastNameColumns_data();
     void firstAndLastNameColumns();
     void settingsKeyFollowsTheCaptions_data();
@@ -301,6 +303,35 @@ void TestLabelTemplate::oneColumnGivesTheNameLabels() {
                  table, LabelTemplate::parse(QString::fromUtf8("«Name»"), captionsOf(table)),
                  table.value(1))),
              inOrder(byName));
+}
+
+void TestLabelTemplate::exampleIsTheFirstRowWithALabel_data() {
+    QTest::addColumn<QList<QStringList>>("rows");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("example");
+
+    const QString nameAndCompany = QString::fromUtf8("«Vorname» «Nachname»|«Firma»");
+    QTest::newRow("first row under the captions")
+        << QList<QStringList>{registration, {"Anna", "Schmidt", "Nord"}, {"Bert"}} << nameAndCompany
+        << QStringList{"Anna Schmidt", "Nord"};
+    QTest::newRow("rows without a label are passed over")
+        << QList<QStringList>{registration, {}, {"", "", QString(), "3"}, {"Bert"}}
+        << nameAndCompany << QStringList{"Bert"};
+    QTest::newRow("only the captions")
+        << QList<QStringList>{registration} << nameAndCompany << QStringList{};
+    QTest::newRow("row order, not the order of the columns")
+        << QList<QStringList>{registration, {QString(), QString(), "Nord"}, {"Anna"}}
+        << QString::fromUtf8("«Vorname»|«Firma»") << QStringList{"Nord"};
+    QTest::newRow("a caption that is not there") << QList<QStringList>{registration, {"Anna"}}
+                                                 << QString::fromUtf8("«Titel»") << QStringList{};
+}
+
+void TestLabelTemplate::exampleIsTheFirstRowWithALabel() {
+    QFETCH(QList<QStringList>, rows);
+    QFETCH(QString, text);
+    QFETCH(QStringList, example);
+    const ImportedTable table = tableOf(rows);
+    QCOMPARE(LabelTemplate::parse(text, captionsOf(table)).exampleLines(table), example);
 }
 
 void TestLabelTemplate::firstAndLastNameColumns_data() {
