@@ -19,9 +19,10 @@ public:
         names.reserve(captions.size());
         for (int column = 0; column < captions.size(); ++column) {
             const QString caption = captions.at(column).trimmed();
-            names << (caption.isEmpty() || uses.value(caption) > 1
-                          ? unnamedColumnPrefix + QString::number(column + 1)
-                          : caption);
+            // A caption "Spalte 2" on another column would take that column's name.
+            const bool ownName = !caption.isEmpty() && uses.value(caption) == 1 &&
+                                 numberedColumn(caption, captions.size()) == noMatch;
+            names << (ownName ? caption : numberedName(column));
         }
     }
 
@@ -35,11 +36,24 @@ public:
             return int(exact);
         if (const int folded = onlyMatch(wanted, Qt::CaseInsensitive); folded != noMatch)
             return folded;
-        return numberedColumn(wanted);
+        return numberedColumn(wanted, names.size());
     }
 
 private:
     static constexpr int noMatch = LabelTemplate::noColumn;
+
+    static QString numberedName(int column) {
+        return unnamedColumnPrefix + QString::number(column + 1);
+    }
+
+    // "Spalte 3" for the third column, whatever its caption.
+    static int numberedColumn(const QString &wanted, qsizetype columnCount) {
+        if (!wanted.startsWith(unnamedColumnPrefix, Qt::CaseInsensitive))
+            return noMatch;
+        bool isNumber = false;
+        const int number = wanted.mid(unnamedColumnPrefix.size()).toInt(&isNumber, 10);
+        return isNumber && number >= 1 && number <= columnCount ? number - 1 : noMatch;
+    }
 
     int onlyMatch(const QString &wanted, Qt::CaseSensitivity sensitivity) const {
         int found = noMatch;
@@ -51,15 +65,6 @@ private:
             found = column;
         }
         return found;
-    }
-
-    // "Spalte 3" for the third column, whatever its caption.
-    int numberedColumn(const QString &wanted) const {
-        if (!wanted.startsWith(unnamedColumnPrefix, Qt::CaseInsensitive))
-            return noMatch;
-        bool isNumber = false;
-        const int number = wanted.mid(unnamedColumnPrefix.size()).toInt(&isNumber, 10);
-        return isNumber && number >= 1 && number <= names.size() ? number - 1 : noMatch;
     }
 
     QStringList names;

@@ -201,8 +201,10 @@ void TestLabelTemplate::columnOfAName_data() {
     QTest::newRow("number zero") << registration << "Spalte 0" << -1;
     QTest::newRow("number past the last") << registration << "Spalte 5" << -1;
     QTest::newRow("number with letters") << registration << "Spalte 2a" << -1;
-    QTest::newRow("caption looking like a number wins")
-        << QStringList{"A", "B", "Spalte 1"} << "Spalte 1" << 2;
+    QTest::newRow("a number means its column, whatever caption looks like it")
+        << QStringList{"A", "B", "Spalte 1"} << "Spalte 1" << 0;
+    QTest::newRow("a caption like a number is named by its own number")
+        << QStringList{"A", "B", "Spalte 1"} << "Spalte 3" << 2;
     QTest::newRow("exact case before other case") << QStringList{"name", "Name"} << "Name" << 1;
     QTest::newRow("other case matching two: none") << QStringList{"name", "Name"} << "NAME" << -1;
     QTest::newRow("empty caption by number") << QStringList{"A", "", "C"} << "Spalte 2" << 1;
