@@ -3,6 +3,7 @@
 #include "app/AboutDialog.h"
 #include "app/ColumnChoice.h"
 #include "app/ImportFailureText.h"
+#include "app/LabelTextEditor.h"
 #include "app/StyleSheet.h"
 #include "import/QXLSImporter.h"
 
@@ -105,8 +106,16 @@ void MainWindow::buildSettingsTree() {
     ui.fileInfoTree->setItemWidget(labelWidthItem, 1, widthSpin);
     ui.fileInfoTree->setItemWidget(labelHeightItem, 1, heightSpin);
 
+    labelTextEditor = new LabelTextEditor(fileItem, this);
+
     connect(countCombo, &QComboBox::currentIndexChanged, this, [this] { rebuildLabels(); });
-    connect(nameCombo, &QComboBox::currentIndexChanged, this, [this] { rebuildLabels(); });
+    connect(nameCombo, &QComboBox::currentIndexChanged, this, [this] {
+        // Line 1 follows the name column while it reads that column alone.
+        const QSignalBlocker blockText(labelTextEditor);
+        labelTextEditor->setNameColumn(nameCombo->currentIndex());
+        rebuildLabels();
+    });
+    connect(labelTextEditor, &LabelTextEditor::changed, this, [this] { rebuildLabels(); });
 }
 
 void MainWindow::connectSizeSpins() {
@@ -178,6 +187,8 @@ void MainWindow::fillColumnCombos() {
     const ColumnChoice choice = chooseColumns(captions);
     countCombo->setCurrentIndex(choice.quantityColumn);
     nameCombo->setCurrentIndex(choice.nameColumn);
+    const QSignalBlocker blockText(labelTextEditor);
+    labelTextEditor->setTable(&importer->importedTable(), captions, choice.nameColumn);
 }
 
 void MainWindow::tellImportFailed(const QString &path, const QXLSImporter &failed) {
@@ -250,11 +261,14 @@ void MainWindow::reloadPage(QString filter) {
     if (!importer)
         return;
     filterText = filter;
-    const ColumnChoice columns{nameCombo->currentIndex(), countCombo->currentIndex()};
-    if (!labelSource || labelSourceColumns != columns) {
-        labelSource.emplace(importer->columnData(columns.nameColumn),
-                            importer->columnData(columns.quantityColumn));
-        labelSourceColumns = columns;
+    const LabelTemplate labelText = labelTextEditor->labelTemplate();
+    const int quantityColumn = countCombo->currentIndex();
+    if (!labelSource || labelSourceText != labelText ||
+        labelSourceQuantityColumn != quantityColumn) {
+        labelSource.emplace(importer->importedTable(), labelText,
+                            importer->columnData(quantityColumn));
+        labelSourceText = labelText;
+        labelSourceQuantityColumn = quantityColumn;
     }
     ui.pagePreview->setLabels(labelSource->filtered(filterText));
     updatePageLabel();

@@ -9,6 +9,7 @@
 
 #include <optional>
 
+class LabelTextEditor;
 class QComboBox;
 class QSpinBox;
 class QTreeWidgetItem;
@@ -72,7 +73,9 @@ private:
     QTreeWidgetItem *labelHeightItem = nullptr;
     QTreeWidgetItem *nameColumnItem = nullptr;
     QTreeWidgetItem *countColumnItem = nullptr;
-    // The labels of the chosen columns, kept between filter keystrokes.
+    LabelTextEditor *labelTextEditor = nullptr;
+    // The labels of the label text and quantity column, kept between filter keystrokes.
     std::optional<LabelSource> labelSource;
-    ColumnChoice labelSourceColumns;
+    LabelTemplate labelSourceText;
+    int labelSourceQuantityColumn = 0;
 };

@@ -106,7 +106,8 @@ void TestWindowLabels::settingsTreeRowsInOrder() {
     }
     QCOMPARE(captions,
              (QStringList{"Reihen", "Spalten", "Labelspalten", "Labelreihen", "Labelbreite",
-                          QString::fromUtf8("Labelhöhe"), "Spalte Namen", "Spalte Anzahl"}));
+                          QString::fromUtf8("Labelhöhe"), "Spalte Namen", "Spalte Anzahl",
+                          "Beschriftung"}));
 
     const QList<std::pair<QString, const char *>> widgets = {
         {"Labelbreite", "widthSpin"},
