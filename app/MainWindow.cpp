@@ -2,6 +2,7 @@
 
 #include "app/AboutDialog.h"
 #include "app/ColumnChoice.h"
+#include "app/FullNameOffer.h"
 #include "app/ImportFailureText.h"
 #include "app/LabelTextEditor.h"
 #include "app/StyleSheet.h"
@@ -16,6 +17,7 @@
 #include <QMessageBox>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QTreeWidget>
 
 #include <memory>
@@ -116,6 +118,11 @@ void MainWindow::buildSettingsTree() {
         rebuildLabels();
     });
     connect(labelTextEditor, &LabelTextEditor::changed, this, [this] { rebuildLabels(); });
+
+    fullNameOffer = new FullNameOffer;
+    statusBar()->addWidget(fullNameOffer);
+    connect(fullNameOffer, &FullNameOffer::accepted, labelTextEditor,
+            [this](const QString &line) { labelTextEditor->setLine(0, line); });
 }
 
 void MainWindow::connectSizeSpins() {
@@ -189,6 +196,7 @@ void MainWindow::fillColumnCombos() {
     nameCombo->setCurrentIndex(choice.nameColumn);
     const QSignalBlocker blockText(labelTextEditor);
     labelTextEditor->setTable(&importer->importedTable(), captions, choice.nameColumn);
+    fullNameOffer->offerFor(captions, labelTextEditor->line(0));
 }
 
 void MainWindow::tellImportFailed(const QString &path, const QXLSImporter &failed) {

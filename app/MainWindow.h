@@ -9,6 +9,7 @@
 
 #include <optional>
 
+class FullNameOffer;
 class LabelTextEditor;
 class QComboBox;
 class QSpinBox;
@@ -74,6 +75,7 @@ private:
     QTreeWidgetItem *nameColumnItem = nullptr;
     QTreeWidgetItem *countColumnItem = nullptr;
     LabelTextEditor *labelTextEditor = nullptr;
+    FullNameOffer *fullNameOffer = nullptr;
     // The labels of the label text and quantity column, kept between filter keystrokes.
     std::optional<LabelSource> labelSource;
     LabelTemplate labelSourceText;
