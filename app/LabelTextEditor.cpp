@@ -34,7 +34,7 @@ LabelTextEditor::LabelTextEditor(QTreeWidgetItem *parent, QObject *owner) : QObj
     auto *heading = new QTreeWidgetItem(parent, {uiText("Beschriftung"), QString()});
     for (int line = 0; line < LabelTemplate::maximumLines; ++line)
         addLineRow(heading, line);
-    auto *exampleRow = new QTreeWidgetItem(heading, {uiText("Beispiel"), QString()});
+    exampleRow = new QTreeWidgetItem(heading, {uiText("Beispiel"), QString()});
     example = new QLabel;
     example->setObjectName(QStringLiteral("labelTextExample"));
     example->setTextFormat(Qt::PlainText);
@@ -158,15 +158,18 @@ void LabelTextEditor::userChanged() {
 }
 
 void LabelTextEditor::updateExample() {
-    if (!table) {
-        example->setText(uiText("(noch keine Liste)"));
-        return;
+    QStringList shown;
+    if (table) {
+        const LabelTemplate labelText = labelTemplate();
+        shown = labelText.exampleLines(*table);
+        if (shown.isEmpty())
+            shown << uiText("(leer)");
+        for (const QString &missing : labelText.missingCaptions())
+            shown << uiText("Keine Spalte „%1“").arg(missing);
+    } else {
+        shown << uiText("(noch keine Liste)");
     }
-    const LabelTemplate labelText = labelTemplate();
-    QStringList shown = labelText.exampleLines(*table);
-    if (shown.isEmpty())
-        shown << uiText("(leer)");
-    for (const QString &missing : labelText.missingCaptions())
-        shown << uiText("Keine Spalte „%1“").arg(missing);
     example->setText(shown.join(u'\n'));
+    // The row grows with the example's lines.
+    exampleRow->setSizeHint(1, example->sizeHint());
 }

@@ -59,6 +59,7 @@ private:
     std::array<QLineEdit *, LabelTemplate::maximumLines> lineEdits{};
     std::array<QToolButton *, LabelTemplate::maximumLines> columnPickers{};
     QLabel *example = nullptr;
+    QTreeWidgetItem *exampleRow = nullptr;
     const ImportedTable *table = nullptr;
     QStringList captions;
     int nameColumn = 0;
