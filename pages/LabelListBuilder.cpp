@@ -55,6 +55,9 @@ LabelMap buildLabelMap(const ImportedColumn &names, const ImportedColumn &quanti
 
 LabelMap buildLabelMap(const ImportedTable &table, const LabelTemplate &labelText,
                        const ImportedColumn &quantities) {
+    // One column alone reads it as the name column, at the name column's cost.
+    if (const std::optional<int> column = labelText.soleColumn())
+        return buildLabelMap(table.value(*column), quantities, QString());
     LabelMap labels;
     const QList<int> rows = rowsWithValues(table, labelText.columns());
     labels.reserve(rows.size());

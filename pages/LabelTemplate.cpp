@@ -192,6 +192,15 @@ bool LabelTemplate::isEmpty() const {
                        [](const Line &line) { return line.isEmpty(); });
 }
 
+std::optional<int> LabelTemplate::soleColumn() const {
+    if (lineList.size() != 1 || lineList.first().size() != 1)
+        return std::nullopt;
+    const Piece &piece = lineList.first().first();
+    if (!piece.isField || piece.column == noColumn)
+        return std::nullopt;
+    return piece.column;
+}
+
 QList<int> LabelTemplate::columns() const {
     QSet<int> seen;
     for (const Line &line : lineList)

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // What a label says: up to three lines, each built from literal text and
 // fields, a field being a column of the imported table. As text, lines are
 // separated by "|" and a field is written «Caption», or «Spalte 3» for a column
@@ -38,6 +40,8 @@ public:
     QString text(const QStringList &captions) const;
     const QList<Line> &lines() const { return lineList; }
     bool isEmpty() const;
+    // The column of a template that is one line of one column and nothing else.
+    std::optional<int> soleColumn() const;
     // The columns the lines read, each once, ascending.
     QList<int> columns() const;
     // The captions of fields the table does not have, each once, in order.
