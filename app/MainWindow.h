@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ColumnChoice.h"
+#include "app/WindowSettings.h"
 #include "pages/LabelSource.h"
 #include "ui_MainWindow.h"
 
@@ -11,14 +12,17 @@
 
 class FullNameOffer;
 class LabelTextEditor;
+class QCheckBox;
 class QComboBox;
 class QSpinBox;
 class QTreeWidgetItem;
 class QXLSImporter;
 
 // The program's one window: the settings tree on the left, the filter and
-// search lines, the page preview and the page buttons on the right. It wires
-// the form to the preview and the importer; they own the behaviour.
+// search lines, the page preview, the page row and the status line on the
+// right. It wires the form to the preview and the importer; they own the
+// behaviour. The label settings, the last folder and the window's geometry
+// last from one run to the next.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -50,21 +54,33 @@ public slots:
 public:
     Ui_MainWindowClass ui;
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     void buildSettingsTree();
+    void buildFullNameOffer();
+    void buildPageRow();
+    void applySettings();
     void connectSizeSpins();
     void fillColumnCombos();
     void rebuildLabels();
     void updatePageLabel();
+    void updateStatus();
+    void showFontName();
+    ColumnChoice chosenColumns() const;
     void tellImportFailed(const QString &path, const QXLSImporter &failed);
     void tellNotAvailable();
 
     QXLSImporter *importer = nullptr;
+    WindowSettings settings;
     QSpinBox *heightSpin = nullptr;
     QSpinBox *widthSpin = nullptr;
     QComboBox *countCombo = nullptr;
     QComboBox *nameCombo = nullptr;
+    QCheckBox *headerCheck = nullptr;
     QString filterText;
+    bool searchFound = true;
     QTreeWidgetItem *fileItem = nullptr;
     QTreeWidgetItem *rowsItem = nullptr;
     QTreeWidgetItem *columnsItem = nullptr;
@@ -72,6 +88,8 @@ private:
     QTreeWidgetItem *labelRowsItem = nullptr;
     QTreeWidgetItem *labelWidthItem = nullptr;
     QTreeWidgetItem *labelHeightItem = nullptr;
+    QTreeWidgetItem *fontItem = nullptr;
+    QTreeWidgetItem *headerItem = nullptr;
     QTreeWidgetItem *nameColumnItem = nullptr;
     QTreeWidgetItem *countColumnItem = nullptr;
     LabelTextEditor *labelTextEditor = nullptr;
@@ -80,4 +98,5 @@ private:
     std::optional<LabelSource> labelSource;
     LabelTemplate labelSourceText;
     int labelSourceQuantityColumn = 0;
+    bool labelSourceSkipsCaptions = false;
 };

@@ -20,6 +20,7 @@ public:
     const QString &name() const { return labels.at(entry).name; }
     // The lines under the name, usually none; only when not at the end.
     const QStringList &moreLines() const { return labels.at(entry).moreLines; }
+    const LabelEntry &current() const { return labels.at(entry); }
     std::int64_t copyNumber() const { return copy; }
     void next();
 

@@ -12,6 +12,8 @@
 struct LabelEntry {
     QString name;
     int quantity = 0;
+    // The name case-folded once, for the filter and the search.
+    QString foldedName;
     QStringList moreLines; // the lines under the name, usually none
 };
 
@@ -25,6 +27,8 @@ public:
 
     // Enters a label at the end, or replaces the quantity of one entered before.
     void insert(const QString &name, int quantity, const QStringList &moreLines = {});
+    // Enters an entry of another map at the end; its label must not be entered yet.
+    void append(const LabelEntry &entry);
     void clear();
     void reserve(qsizetype names);
 
@@ -44,6 +48,8 @@ public:
     // Copies of all labels: the sum of the quantities of 1 or more. A quantity
     // below 1 prints nothing and so counts nothing.
     std::int64_t totalCopies() const { return copies; }
+    // Names whose quantity is below 1: they print no label.
+    qsizetype namesWithoutCopies() const { return withoutCopies; }
 
 private:
     struct Key {
@@ -58,6 +64,7 @@ private:
     QList<LabelEntry> entries;
     QHash<Key, qsizetype> positions;
     std::int64_t copies = 0;
+    qsizetype withoutCopies = 0;
 };
 
 // The number of labels an entry prints.

@@ -1,5 +1,6 @@
 #include "pages/QPagePreview.h"
 
+#include "pages/CaseFolding.h"
 #include "pages/LabelCursor.h"
 #include "pages/LabelSearch.h"
 #include "pages/LabelTextBlock.h"
@@ -66,6 +67,7 @@ int QPagePreview::lastPageIndex() const {
 
 bool QPagePreview::findName(const QString &text) {
     searchText = text;
+    foldedSearch = foldCase(text);
     const std::int64_t perPage = pageLayout().labelsPerPage();
     const auto copy = firstCopyMatching(labels, text);
     if (copy)
@@ -100,6 +102,20 @@ void QPagePreview::showPage(std::int64_t page) {
     currentPage = int(std::clamp<std::int64_t>(page, 0, lastPageIndex()));
     viewport()->update();
     emit pageChanged();
+}
+
+void QPagePreview::showTypedPage(const QString &typed) {
+    const QString digits = typed.trimmed();
+    const bool isNumber = !digits.isEmpty() && std::all_of(digits.cbegin(), digits.cend(),
+                                                           [](QChar c) { return c >= u'0' && c <= u'9'; });
+    if (!isNumber) {
+        emit pageChanged();
+        return;
+    }
+    bool fits = false;
+    const qlonglong number = digits.toLongLong(&fits);
+    // Only digits: a number too long for 64 bits is past the last page.
+    showPage(fits ? number - 1 : std::int64_t(lastPageIndex()));
 }
 
 void QPagePreview::setZoom(int percent) {
@@ -196,7 +212,8 @@ std::int64_t QPagePreview::drawLabelPage(QPainter &painter, int page, qreal scal
          !cursor.atEnd() && slot < perPage; cursor.next(), ++slot) {
         const QRectF mm = layout.labelRectMm(slot);
         const QRectF label(mm.topLeft() * scale, mm.size() * scale);
-        const bool highlighted = highlightSearch && highlightsName(cursor.name(), searchText);
+        const bool highlighted =
+            highlightSearch && highlightsFolded(cursor.current().foldedName, foldedSearch);
         painter.setBrush(highlighted ? Qt::yellow : Qt::white);
         painter.drawRect(label);
         if (cursor.moreLines().isEmpty()) {

@@ -5,6 +5,10 @@ BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-l
 # poppler-utils reads back the PDFs the printing tests write; Google Benchmark
 # builds the benchmarks so they keep compiling.
 TEST_PACKAGES=(poppler-utils libbenchmark-dev)
+# ICU folds letter case fully for the filter and the search (ß ~ ss).
+BUILD_PACKAGES+=(libicu-dev)
+# Qt's own German texts for the file, font, print and message dialogs.
+BUILD_PACKAGES+=(qt6-translations-l10n)
 
 ensure_packages() {
     local missing=()

@@ -225,6 +225,7 @@ void TestLabelTemplate::labelsOfATable_data() {
     QTest::addColumn<QList<QStringList>>("rows");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("filter");
+    QTest::addColumn<bool>("skipCaptions");
     QTest::addColumn<Labels>("labels");
 
     const QString nameAndCompany = QString::fromUtf8("«Vorname» «Nachname»|«Firma»");
@@ -236,41 +237,56 @@ void TestLabelTemplate::labelsOfATable_data() {
                                     {QString(), QString(), "Nordbahn", "4"}};
     const QStringList captionLines{"Vorname Nachname", "Firma"};
     QTest::newRow("equal in all lines merge, the last quantity counts")
-        << badges << nameAndCompany << QString()
+        << badges << nameAndCompany << QString() << false
         << Labels{{captionLines, 1},
                   {{"Anna Schmidt", "Stadtwerke Nord"}, 3},
                   {{"Anna Schmidt", "Kreissparkasse"}, 1},
                   {{"Bert Meier"}, 1},
                   {{"Nordbahn"}, 4}};
     QTest::newRow("the filter looks at the first line only")
-        << badges << nameAndCompany << "anna"
+        << badges << nameAndCompany << "anna" << false
         << Labels{{{"Anna Schmidt", "Stadtwerke Nord"}, 3},
                   {{"Anna Schmidt", "Kreissparkasse"}, 1}};
     QTest::newRow("a second line does not pass the filter")
-        << badges << nameAndCompany << "Stadt" << Labels{};
+        << badges << nameAndCompany << "Stadt" << false << Labels{};
     QTest::newRow("a company moved up to the first line passes")
-        << badges << nameAndCompany << "Nord" << Labels{{{"Nordbahn"}, 4}};
+        << badges << nameAndCompany << "Nord" << false << Labels{{{"Nordbahn"}, 4}};
     QTest::newRow("one line of two columns merges equal names")
-        << badges << QString::fromUtf8("«Vorname» «Nachname»") << QString()
+        << badges << QString::fromUtf8("«Vorname» «Nachname»") << QString() << false
         << Labels{{{"Vorname Nachname"}, 1}, {{"Anna Schmidt"}, 3}, {{"Bert Meier"}, 1}};
-    QTest::newRow("literal text only gives no label") << badges << "Hallo" << QString() << Labels{};
+    QTest::newRow("literal text only gives no label")
+        << badges << "Hallo" << QString() << false << Labels{};
     QTest::newRow("rows found in any column, in row order")
         << QList<QStringList>{{"A", "B"}, {QString(), "b1"}, {"a2"}, {QString(), "b3"}}
-        << QString::fromUtf8("«A»|«B»") << QString()
+        << QString::fromUtf8("«A»|«B»") << QString() << false
         << Labels{{{"A", "B"}, 1}, {{"b1"}, 1}, {{"a2"}, 1}, {{"b3"}, 1}};
+    QTest::newRow("caption row left off") << badges << nameAndCompany << QString() << true
+                                          << Labels{{{"Anna Schmidt", "Stadtwerke Nord"}, 3},
+                                                    {{"Anna Schmidt", "Kreissparkasse"}, 1},
+                                                    {{"Bert Meier"}, 1},
+                                                    {{"Nordbahn"}, 4}};
+    QTest::newRow("no quantity column: every label once")
+        << QList<QStringList>{{"Vorname", "Nachname"}, {"Anna", "Schmidt"}, {"Anna", "Schmidt"}}
+        << QString::fromUtf8("«Vorname» «Nachname»") << QString() << true
+        << Labels{{{"Anna Schmidt"}, 1}};
+    QTest::newRow("the filter folds letter case fully")
+        << QList<QStringList>{{"Strasse", "Ort"}, {QString::fromUtf8("Hauptstraße 1"), "Kiel"}}
+        << QString::fromUtf8("«Strasse»|«Ort»") << "HAUPTSTRASSE" << true
+        << Labels{{{QString::fromUtf8("Hauptstraße 1"), "Kiel"}, 1}};
 }
 
 void TestLabelTemplate::labelsOfATable() {
     QFETCH(QList<QStringList>, rows);
     QFETCH(QString, text);
     QFETCH(QString, filter);
+    QFETCH(bool, skipCaptions);
     QFETCH(Labels, labels);
     const ImportedTable table = tableOf(rows);
     const QStringList captions = captionsOf(table);
     const int quantityColumn = int(captions.indexOf("Anzahl"));
-    const ImportedColumn quantities =
-        quantityColumn >= 0 ? table.value(quantityColumn) : ImportedColumn();
-    const LabelSource source(table, LabelTemplate::parse(text, captions), quantities);
+    const ImportedColumn quantities = table.value(quantityColumn);
+    const LabelSource source(table, LabelTemplate::parse(text, captions),
+                             quantityColumn >= 0 ? &quantities : nullptr, LabelRows{skipCaptions});
     const LabelMap filtered = source.filtered(filter);
     QCOMPARE(inOrder(filtered), labels);
     qint64 copies = 0;
@@ -300,12 +316,13 @@ void TestLabelTemplate::oneColumnGivesTheNameLabels() {
                                          {"Anna", "-1"},
                                          {"Dr. Bert  Otto", "x"},
                                          {"Carla\nZweite Zeile", "1"}});
-    const LabelMap byName = buildLabelMap(table.value(0), table.value(1), QString());
+    const ImportedColumn quantities = table.value(1);
+    const LabelMap byName = buildLabelMap(table.value(0), quantities, QString());
     const LabelMap byTemplate =
-        buildLabelMap(table, LabelTemplate::parse(text, captionsOf(table)), table.value(1));
+        buildLabelMap(table, LabelTemplate::parse(text, captionsOf(table)), &quantities);
     QCOMPARE(inOrder(byTemplate), inOrder(byName));
     QCOMPARE(byTemplate.totalCopies(), byName.totalCopies());
-    QCOMPARE(inOrder(buildLabelMap(table, LabelTemplate::ofColumn(0), table.value(1))),
+    QCOMPARE(inOrder(buildLabelMap(table, LabelTemplate::ofColumn(0), &quantities)),
              inOrder(byName));
 }
 
