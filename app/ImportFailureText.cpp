@@ -61,6 +61,24 @@ QString importFailureReason(xls::ReadErrorCode code) {
                     "Office-Dokument.");
     case ReadErrorCode::NoWorksheet:
         return text("Die Arbeitsmappe enthält kein Tabellenblatt.");
+    case ReadErrorCode::CorruptZip:
+    case ReadErrorCode::CorruptXml:
+        return text("Die Datei ist beschädigt oder unvollständig.");
+    case ReadErrorCode::UnsupportedZip:
+        return text("Die Datei ist verschlüsselt oder auf eine Weise gepackt, die nicht gelesen "
+                    "werden kann. Bitte die Datei in Excel oder LibreOffice ohne Kennwort neu "
+                    "speichern und erneut importieren.");
+    case ReadErrorCode::InflateLimit:
+    case ReadErrorCode::XmlLimit:
+        return text("Die Datei überschreitet die Grenzen, die beim Import gelten (Größe, "
+                    "Zeilen, Spalten oder Textlänge einer Zelle), und wird nicht gelesen.");
+    case ReadErrorCode::NoSpreadsheetPart:
+        return text("Die Datei enthält keine Tabelle, die gelesen werden kann, vielleicht ist "
+                    "sie ein anderes Dokument.");
+    case ReadErrorCode::BinaryWorkbook:
+        return text("Die Arbeitsmappe ist als Excel-Binärarbeitsmappe (.xlsb) gespeichert. "
+                    "Bitte in Excel als „Excel-Arbeitsmappe (*.xlsx)“ speichern und erneut "
+                    "importieren.");
     }
     // A code added to the reader later and not yet named here.
     return text("Die Datei kann nicht importiert werden.");

@@ -33,3 +33,7 @@ ensure_packages() {
 build_jobs() {
     nproc 2>/dev/null || echo 2
 }
+# The readers of .xlsx/.ods/XML sheets: zlib inflates zip entries, expat parses XML.
+BUILD_PACKAGES+=(zlib1g-dev libexpat1-dev)
+# Only to remake tests/data/namelist fixtures (make-fixtures) and the .xlsx/.ods benchmark peers.
+BENCH_PACKAGES+=(libreoffice-calc-nogui liborcus-bin gnumeric hyperfine python3-openpyxl python3-odf)

@@ -75,7 +75,7 @@ void TestXlsdump::cellsRowByRowWithEscapedTexts() {
                                         "0\t0\tstring\tName\n"
                                         "0\t2\tinteger\t3\n"
                                         "1\t0\tstring\ta\\tb\\nc\\rd\\\\e\n"
-                                        "1\t1\tdouble\t1.23457e+06\n"
+                                        "1\t1\tdouble\t1234567\n"
                                         "2\t2\twstring\tJürgen €\n"));
 }
 

@@ -39,6 +39,14 @@ enum class ReadErrorCode {
     UnsupportedEncryption,  // a FILEPASS record of a kind this reader cannot decrypt
     EncryptedOfficeOpenXml, // an "EncryptedPackage" stream: an encrypted .xlsx
     UnknownCodePage,        // a CODEPAGE record names a code page without converter
+    // Zip packages (.xlsx, .ods) and XML spreadsheets.
+    CorruptZip,        // a damaged or inconsistent zip directory or entry
+    UnsupportedZip,    // a compression method other than stored/deflated, encryption
+    InflateLimit,      // a part inflates past the size or ratio caps
+    CorruptXml,        // not well-formed XML, or a DOCTYPE
+    XmlLimit,          // nesting, text length, grid or cell count past the caps
+    NoSpreadsheetPart, // a zip or XML file that holds no workbook this reader knows
+    BinaryWorkbook,    // .xlsb: Excel's binary package format
 };
 
 struct ReadError {

@@ -4,6 +4,7 @@
 #include "xls/compound/FileSniffer.h"
 #include "xls/crypto/StreamDecryption.h"
 #include "xls/legacy/LegacyStream.h"
+#include "xls/model/SpreadsheetFormats.h"
 
 #include <cstdio>
 #include <fstream>
@@ -39,6 +40,9 @@ ExcelWorkbook::~ExcelWorkbook() = default;
 bool ExcelWorkbook::load(const char *path, const LoadOptions &options) {
     error = {};
     file.close();
+    std::vector<std::uint8_t> bytes;
+    if (xls::readZipOrXmlFile(path, bytes, error))
+        return !error && loadZipOrXml(bytes);
     if (!file.open(path, xls::CompoundFile::OpenRead)) {
         error = file.lastError();
         if (error.code == ReadErrorCode::LegacyWorksheet)
@@ -51,6 +55,8 @@ bool ExcelWorkbook::load(const char *path, const LoadOptions &options) {
 bool ExcelWorkbook::loadMemory(std::vector<std::uint8_t> bytes, const LoadOptions &options) {
     error = {};
     file.close();
+    if (xls::isZipOrXml(bytes))
+        return loadZipOrXml(bytes);
     const xls::ByteSpan head(bytes.data(), std::min(bytes.size(), sniffHeadSize));
     if (xls::sniffFileKind(head) == xls::FileKind::LegacyWorksheet) {
         bool decrypted = false;
@@ -91,6 +97,17 @@ ExcelWorksheet *ExcelWorkbook::sheet(int index) {
 
 const ExcelWorksheet *ExcelWorkbook::sheet(int index) const {
     return const_cast<ExcelWorkbook *>(this)->sheet(index);
+}
+
+bool ExcelWorkbook::loadZipOrXml(xls::ByteSpan bytes) {
+    ExcelWorksheet newSheet;
+    if (!xls::readZipOrXmlWorkbook(bytes, newSheet, error))
+        return false;
+    globals = {};
+    worksheets.clear();
+    sheets.clear();
+    sheets.push_back(std::move(newSheet));
+    return true;
 }
 
 bool ExcelWorkbook::loadOpenedFile(const LoadOptions &options) {

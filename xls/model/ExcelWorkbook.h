@@ -50,6 +50,8 @@ private:
     bool loadOpenedFile(const LoadOptions &options);
     bool loadLegacyFile(const char *path, const LoadOptions &options);
     bool loadLegacyStream(xls::ByteSpan stream, bool decrypted);
+    // .xlsx, .xlsm, .ods, .fods and XML Spreadsheet 2003: their first worksheet.
+    bool loadZipOrXml(xls::ByteSpan bytes);
     bool readWorkbookStream(std::vector<std::uint8_t> &stream);
     bool decryptIfEncrypted(std::vector<std::uint8_t> &stream, const LoadOptions &options,
                             bool &decrypted);
