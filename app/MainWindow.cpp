@@ -2,7 +2,9 @@
 
 #include "app/AboutDialog.h"
 #include "app/ColumnChoice.h"
+#include "app/FullNameOffer.h"
 #include "app/ImportFailureText.h"
+#include "app/LabelTextEditor.h"
 #include "app/StatusText.h"
 #include "app/StyleSheet.h"
 #include "app/TextImportDialog.h"
@@ -11,6 +13,7 @@
 #include "pages/PreviewZoom.h"
 
 #include <QApplication>
+#include <QBoxLayout>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -89,6 +92,7 @@ MainWindow::MainWindow(QWidget *parent, Qt::WindowFlags flags)
     ui.pagePreview->labelFont = settings.labelFont;
 
     buildSettingsTree();
+    buildFullNameOffer();
     buildPageRow();
     applySettings();
     applyStyleSheet();
@@ -134,12 +138,28 @@ void MainWindow::buildSettingsTree() {
     ui.fileInfoTree->setItemWidget(labelWidthItem, 1, widthSpin);
     ui.fileInfoTree->setItemWidget(labelHeightItem, 1, heightSpin);
     ui.fileInfoTree->setItemWidget(headerItem, 1, headerCheck);
+    labelTextEditor = new LabelTextEditor(fileItem, this);
     fileItem->setExpanded(true);
     ui.fileInfoTree->resizeColumnToContents(0);
 
     connect(countCombo, &QComboBox::currentIndexChanged, this, [this] { rebuildLabels(); });
-    connect(nameCombo, &QComboBox::currentIndexChanged, this, [this] { rebuildLabels(); });
+    connect(nameCombo, &QComboBox::currentIndexChanged, this, [this] {
+        // Line 1 follows the name column while it reads that column alone.
+        const QSignalBlocker blockText(labelTextEditor);
+        labelTextEditor->setNameColumn(nameCombo->currentIndex());
+        rebuildLabels();
+    });
     connect(headerCheck, &QCheckBox::toggled, this, [this] { rebuildLabels(); });
+    connect(labelTextEditor, &LabelTextEditor::changed, this, [this] { rebuildLabels(); });
+}
+
+void MainWindow::buildFullNameOffer() {
+    // Under the status line, which tells about the list it is about.
+    fullNameOffer = new FullNameOffer;
+    auto *column = qobject_cast<QBoxLayout *>(ui.statusLabel->parentWidget()->layout());
+    column->insertWidget(column->indexOf(ui.statusLabel) + 1, fullNameOffer);
+    connect(fullNameOffer, &FullNameOffer::accepted, labelTextEditor,
+            [this](const QString &line) { labelTextEditor->setLine(0, line); });
 }
 
 void MainWindow::buildPageRow() {
@@ -337,6 +357,9 @@ void MainWindow::fillColumnCombos() {
                                     ? countCombo->count() - 1
                                     : choice.quantityColumn);
     nameCombo->setCurrentIndex(choice.nameColumn);
+    const QSignalBlocker blockText(labelTextEditor);
+    labelTextEditor->setTable(&importer->importedTable(), captions, choice.nameColumn);
+    fullNameOffer->offerFor(captions, labelTextEditor->line(0));
 }
 
 ColumnChoice MainWindow::chosenColumns() const {
@@ -419,15 +442,18 @@ void MainWindow::reloadPage(QString filter) {
     if (!importer)
         return;
     filterText = filter;
-    const ColumnChoice columns = chosenColumns();
+    const LabelTemplate labelText = labelTextEditor->labelTemplate();
+    const int quantityColumn = chosenColumns().quantityColumn;
     const bool skipCaptions = headerCheck->isChecked();
-    if (!labelSource || labelSourceColumns != columns || labelSourceSkipsCaptions != skipCaptions) {
-        const ImportedColumn names = importer->columnData(columns.nameColumn);
-        const bool withQuantities = columns.quantityColumn != ColumnChoice::noColumn;
+    if (!labelSource || labelSourceText != labelText ||
+        labelSourceQuantityColumn != quantityColumn || labelSourceSkipsCaptions != skipCaptions) {
+        const bool withQuantities = quantityColumn != ColumnChoice::noColumn;
         const ImportedColumn quantities =
-            withQuantities ? importer->columnData(columns.quantityColumn) : ImportedColumn();
-        labelSource.emplace(names, withQuantities ? &quantities : nullptr, LabelRows{skipCaptions});
-        labelSourceColumns = columns;
+            withQuantities ? importer->columnData(quantityColumn) : ImportedColumn();
+        labelSource.emplace(importer->importedTable(), labelText,
+                            withQuantities ? &quantities : nullptr, LabelRows{skipCaptions});
+        labelSourceText = labelText;
+        labelSourceQuantityColumn = quantityColumn;
         labelSourceSkipsCaptions = skipCaptions;
     }
     ui.pagePreview->setLabels(labelSource->filtered(filterText));

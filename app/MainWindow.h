@@ -11,6 +11,8 @@
 
 #include <optional>
 
+class FullNameOffer;
+class LabelTextEditor;
 class QCheckBox;
 class QComboBox;
 class QSpinBox;
@@ -72,6 +74,7 @@ private:
     bool importTextFile(const QString &path);
     QString chooseFile(const char *caption, const char *filter);
     void buildSettingsTree();
+    void buildFullNameOffer();
     void buildPageRow();
     void applySettings();
     void connectSizeSpins();
@@ -103,8 +106,11 @@ private:
     QTreeWidgetItem *headerItem = nullptr;
     QTreeWidgetItem *nameColumnItem = nullptr;
     QTreeWidgetItem *countColumnItem = nullptr;
-    // The labels of the chosen columns, kept between filter keystrokes.
+    LabelTextEditor *labelTextEditor = nullptr;
+    FullNameOffer *fullNameOffer = nullptr;
+    // The labels of the label text and quantity column, kept between filter keystrokes.
     std::optional<LabelSource> labelSource;
-    ColumnChoice labelSourceColumns;
+    LabelTemplate labelSourceText;
+    int labelSourceQuantityColumn = 0;
     bool labelSourceSkipsCaptions = false;
 };
