@@ -2,26 +2,34 @@
 
 #include "app/AboutDialog.h"
 #include "app/ColumnChoice.h"
+#include "app/FullNameOffer.h"
 #include "app/ImportFailureText.h"
+#include "app/LabelTextEditor.h"
 #include "app/StatusText.h"
 #include "app/StyleSheet.h"
+#include "app/TextImportDialog.h"
 #include "import/QXLSImporter.h"
 #include "pages/LabelSearch.h"
 #include "pages/PreviewZoom.h"
 
 #include <QApplication>
+#include <QBoxLayout>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QRegularExpressionValidator>
 #include <QSettings>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QStyle>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <memory>
@@ -68,6 +76,8 @@ MainWindow::MainWindow(QWidget *parent, Qt::WindowFlags flags)
     connect(ui.action_Beenden, SIGNAL(triggered()), this, SLOT(close()));
     connect(ui.action_ber_Qt, SIGNAL(triggered()), qApp, SLOT(aboutQt()));
     connect(ui.action_ber_Tagomat, SIGNAL(triggered()), this, SLOT(about()));
+    ui.actionOeffnen->setShortcut(QKeySequence::Open);
+    connect(ui.actionOeffnen, SIGNAL(triggered()), this, SLOT(slotOpen()));
     connect(ui.actionXLS_Importieren, SIGNAL(triggered()), this, SLOT(slotImportXLS()));
     connect(ui.actionXML_Importieren, SIGNAL(triggered()), this, SLOT(slotImportXML()));
     connect(ui.actionCVS_Importieren, SIGNAL(triggered()), this, SLOT(slotImportCVS()));
@@ -82,11 +92,13 @@ MainWindow::MainWindow(QWidget *parent, Qt::WindowFlags flags)
     ui.pagePreview->labelFont = settings.labelFont;
 
     buildSettingsTree();
+    buildFullNameOffer();
     buildPageRow();
     applySettings();
     applyStyleSheet();
     updatePageLabel();
     updateStatus();
+    setAcceptDrops(true);
 }
 
 MainWindow::~MainWindow() = default;
@@ -126,12 +138,28 @@ void MainWindow::buildSettingsTree() {
     ui.fileInfoTree->setItemWidget(labelWidthItem, 1, widthSpin);
     ui.fileInfoTree->setItemWidget(labelHeightItem, 1, heightSpin);
     ui.fileInfoTree->setItemWidget(headerItem, 1, headerCheck);
+    labelTextEditor = new LabelTextEditor(fileItem, this);
     fileItem->setExpanded(true);
     ui.fileInfoTree->resizeColumnToContents(0);
 
     connect(countCombo, &QComboBox::currentIndexChanged, this, [this] { rebuildLabels(); });
-    connect(nameCombo, &QComboBox::currentIndexChanged, this, [this] { rebuildLabels(); });
+    connect(nameCombo, &QComboBox::currentIndexChanged, this, [this] {
+        // Line 1 follows the name column while it reads that column alone.
+        const QSignalBlocker blockText(labelTextEditor);
+        labelTextEditor->setNameColumn(nameCombo->currentIndex());
+        rebuildLabels();
+    });
     connect(headerCheck, &QCheckBox::toggled, this, [this] { rebuildLabels(); });
+    connect(labelTextEditor, &LabelTextEditor::changed, this, [this] { rebuildLabels(); });
+}
+
+void MainWindow::buildFullNameOffer() {
+    // Under the status line, which tells about the list it is about.
+    fullNameOffer = new FullNameOffer;
+    auto *column = qobject_cast<QBoxLayout *>(ui.statusLabel->parentWidget()->layout());
+    column->insertWidget(column->indexOf(ui.statusLabel) + 1, fullNameOffer);
+    connect(fullNameOffer, &FullNameOffer::accepted, labelTextEditor,
+            [this](const QString &line) { labelTextEditor->setLine(0, line); });
 }
 
 void MainWindow::buildPageRow() {
@@ -223,19 +251,73 @@ void MainWindow::showFontName() {
     fontItem->setText(1, fontDescription(ui.pagePreview->labelFont));
 }
 
+QString MainWindow::chooseFile(const char *caption, const char *filter) {
+    return QFileDialog::getOpenFileName(this, text(caption), importStartFolder(settings.lastFolder),
+                                        text(filter));
+}
+
+void MainWindow::slotOpen() {
+    const QString path = chooseFile(
+        "Datei öffnen", "Alle unterstützten Dateien (*.xls *.xlsx *.xlsm *.ods *.fods *.xml *.csv "
+                        "*.txt *.tsv);;Alle Dateien (*)");
+    if (!path.isEmpty())
+        openFile(path);
+}
+
 void MainWindow::slotImportXLS() {
-    const QString path = QFileDialog::getOpenFileName(this, text("Exceldatei öffnen"),
-                                                      importStartFolder(settings.lastFolder),
-                                                      text("Excel Dateien (*.xls)"));
+    const QString path = chooseFile("Exceldatei öffnen", "Excel Dateien (*.xls)");
     if (path.isEmpty())
         return;
     importXLSFile(path);
 }
 
 bool MainWindow::importXLSFile(const QString &path) {
+    return importFile(path, {});
+}
+
+bool MainWindow::openFile(const QString &path) {
+    if (TextImportDialog::isTextFile(path))
+        return importTextFile(path);
+    return importFile(path, {});
+}
+
+void MainWindow::openFileFromArguments(const QStringList &arguments) {
+    if (arguments.size() < 2)
+        return;
+    const QString path = arguments.at(1);
+    // Once the window is shown, so the dialogs have a parent on screen.
+    QTimer::singleShot(0, this, [this, path] { openFile(path); });
+}
+
+bool MainWindow::importTextFile(const QString &path) {
+    TextImportDialog dialog(path, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    return importFile(path, dialog.loadOptions());
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent *event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() == 1 && urls.first().isLocalFile())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent *event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() != 1 || !urls.first().isLocalFile())
+        return;
+    event->acceptProposedAction();
+    const QString path = urls.first().toLocalFile();
+    // After the drop has finished: the source application is not kept
+    // waiting while a dialog is open.
+    QTimer::singleShot(0, this, [this, path] { openFile(path); });
+}
+
+bool MainWindow::importFile(const QString &path, const LoadOptions &options) {
     // Built apart and swapped in only on success, so a failure leaves the
     // previous import, its labels and the settings as they were.
     auto imported = std::make_unique<QXLSImporter>(nullptr);
+    imported->setLoadOptions(options);
     imported->importFile(path);
     if (imported->errorCode() != xls::ReadErrorCode::None) {
         tellImportFailed(path, *imported);
@@ -275,6 +357,9 @@ void MainWindow::fillColumnCombos() {
                                     ? countCombo->count() - 1
                                     : choice.quantityColumn);
     nameCombo->setCurrentIndex(choice.nameColumn);
+    const QSignalBlocker blockText(labelTextEditor);
+    labelTextEditor->setTable(&importer->importedTable(), captions, choice.nameColumn);
+    fullNameOffer->offerFor(captions, labelTextEditor->line(0));
 }
 
 ColumnChoice MainWindow::chosenColumns() const {
@@ -290,7 +375,7 @@ void MainWindow::tellImportFailed(const QString &path, const QXLSImporter &faile
         text("Die Datei „%1“ konnte nicht importiert werden.").arg(QFileInfo(path).fileName()),
         QMessageBox::Ok, this);
     message->setObjectName(QStringLiteral("importFailedMessage"));
-    message->setInformativeText(importFailureReason(failed.errorCode()));
+    message->setInformativeText(importFailureReason(failed.errorCode(), failed.errorLine()));
     message->setDetailedText(failed.errorString());
     message->setAttribute(Qt::WA_DeleteOnClose);
     message->setWindowModality(Qt::WindowModal);
@@ -298,15 +383,18 @@ void MainWindow::tellImportFailed(const QString &path, const QXLSImporter &faile
 }
 
 void MainWindow::slotImportXML() {
-    tellNotAvailable();
+    const QString path =
+        chooseFile("Arbeitsmappe öffnen",
+                   "Arbeitsmappen (*.xlsx *.xlsm *.ods *.fods *.xml);;Alle Dateien (*)");
+    if (!path.isEmpty())
+        openFile(path);
 }
 
 void MainWindow::slotImportCVS() {
-    tellNotAvailable();
-}
-
-void MainWindow::tellNotAvailable() {
-    QMessageBox::information(this, text("TODO"), text("Diese Funktion ist noch nicht verfügbar."));
+    const QString path =
+        chooseFile("Textdatei öffnen", "Textdateien (*.csv *.txt *.tsv);;Alle Dateien (*)");
+    if (!path.isEmpty())
+        openFile(path);
 }
 
 void MainWindow::slotUpdateFileInfo() {
@@ -354,15 +442,18 @@ void MainWindow::reloadPage(QString filter) {
     if (!importer)
         return;
     filterText = filter;
-    const ColumnChoice columns = chosenColumns();
+    const LabelTemplate labelText = labelTextEditor->labelTemplate();
+    const int quantityColumn = chosenColumns().quantityColumn;
     const bool skipCaptions = headerCheck->isChecked();
-    if (!labelSource || labelSourceColumns != columns || labelSourceSkipsCaptions != skipCaptions) {
-        const ImportedColumn names = importer->columnData(columns.nameColumn);
-        const bool withQuantities = columns.quantityColumn != ColumnChoice::noColumn;
+    if (!labelSource || labelSourceText != labelText ||
+        labelSourceQuantityColumn != quantityColumn || labelSourceSkipsCaptions != skipCaptions) {
+        const bool withQuantities = quantityColumn != ColumnChoice::noColumn;
         const ImportedColumn quantities =
-            withQuantities ? importer->columnData(columns.quantityColumn) : ImportedColumn();
-        labelSource.emplace(names, withQuantities ? &quantities : nullptr, LabelRows{skipCaptions});
-        labelSourceColumns = columns;
+            withQuantities ? importer->columnData(quantityColumn) : ImportedColumn();
+        labelSource.emplace(importer->importedTable(), labelText,
+                            withQuantities ? &quantities : nullptr, LabelRows{skipCaptions});
+        labelSourceText = labelText;
+        labelSourceQuantityColumn = quantityColumn;
         labelSourceSkipsCaptions = skipCaptions;
     }
     ui.pagePreview->setLabels(labelSource->filtered(filterText));

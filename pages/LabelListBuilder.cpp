@@ -2,6 +2,7 @@
 
 #include "pages/CaseFolding.h"
 #include "pages/LabelQuantity.h"
+#include "pages/LabelTemplate.h"
 
 #include <QList>
 
@@ -25,6 +26,21 @@ QList<std::pair<int, const QString *>> rowsInOrder(const ImportedColumn &column,
     return ordered;
 }
 
+// The rows that have a value in any of the columns, ascending, each once.
+QList<int> rowsWithValues(const ImportedTable &table, const QList<int> &columns, int firstRow) {
+    QList<int> rows;
+    for (int column : columns) {
+        const ImportedColumn cells = table.value(column);
+        rows.reserve(rows.size() + cells.size());
+        for (auto cell = cells.cbegin(); cell != cells.cend(); ++cell)
+            if (cell.key() >= firstRow && !cell.value().isEmpty())
+                rows.append(cell.key());
+    }
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
+}
+
 } // namespace
 
 LabelMap buildLabelMap(const ImportedColumn &names, const ImportedColumn *quantities,
@@ -36,7 +52,8 @@ LabelMap buildLabelMap(const ImportedColumn &names, const ImportedColumn *quanti
     LabelNotes noted;
     for (const auto &[row, name] : rowsInOrder(names, rows)) {
         const QString quantity = quantities ? quantities->value(row) : QString();
-        if (!quantity.isEmpty() && !isWholeNumber(quantity))
+        // The caption row's quantity is a caption, not a slip worth a note.
+        if (row != captionRow && !quantity.isEmpty() && !isWholeNumber(quantity))
             ++noted.rowsWithFractionalQuantity;
         labels.insert(*name, labelQuantity(quantity));
     }
@@ -49,4 +66,29 @@ LabelMap buildLabelMap(const ImportedColumn &names, const ImportedColumn *quanti
         if (entry.foldedName.startsWith(foldedFilter))
             passed.append(entry);
     return passed;
+}
+
+LabelMap buildLabelMap(const ImportedTable &table, const LabelTemplate &labelText,
+                       const ImportedColumn *quantities, LabelRows rows, LabelNotes *notes) {
+    // One column alone reads it as the name column, at the name column's cost.
+    if (const std::optional<int> column = labelText.soleColumn())
+        return buildLabelMap(table.value(*column), quantities, QString(), rows, notes);
+    const int firstRow = rows.skipCaptionRow ? captionRow + 1 : captionRow;
+    LabelMap labels;
+    LabelNotes noted;
+    const QList<int> rowsWithLabels = rowsWithValues(table, labelText.columns(), firstRow);
+    labels.reserve(rowsWithLabels.size());
+    for (int row : rowsWithLabels) {
+        QStringList lines = labelText.labelLines(table, row);
+        if (lines.isEmpty())
+            continue;
+        const QString quantity = quantities ? quantities->value(row) : QString();
+        if (!quantity.isEmpty() && !isWholeNumber(quantity))
+            ++noted.rowsWithFractionalQuantity;
+        const QString name = lines.takeFirst();
+        labels.insert(name, labelQuantity(quantity), lines);
+    }
+    if (notes)
+        *notes = noted;
+    return labels;
 }

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+class LabelTemplate;
+
 // Which rows give labels and how.
 struct LabelRows {
     // Row 0 holds the captions and gives no label.
@@ -13,8 +15,8 @@ struct LabelRows {
 
 // What the rows said that the labels do not show.
 struct LabelNotes {
-    // Rows whose quantity cell holds something that is not a whole number
-    // (2.5, abc); each was counted as 1.
+    // Rows below the captions whose quantity cell holds something that is
+    // not a whole number (2.5, abc); each was counted as 1.
     qsizetype rowsWithFractionalQuantity = 0;
 };
 
@@ -31,3 +33,11 @@ inline LabelMap buildLabelMap(const ImportedColumn &names, const ImportedColumn 
                               const QString &filter) {
     return buildLabelMap(names, &quantities, filter);
 }
+
+// The labels a template makes of a table: every row with a value in a column
+// the template reads, in ascending row order, whose label has a line, with
+// the rows, quantities and notes as above. Rows whose labels are equal in all
+// lines are one label, as equal names are.
+LabelMap buildLabelMap(const ImportedTable &table, const LabelTemplate &labelText,
+                       const ImportedColumn *quantities, LabelRows rows = {},
+                       LabelNotes *notes = nullptr);

@@ -6,6 +6,10 @@ LabelSource::LabelSource(const ImportedColumn &names, const ImportedColumn *quan
                          LabelRows rows)
     : all(buildLabelMap(names, quantities, QString(), rows, &noted)) {}
 
+LabelSource::LabelSource(const ImportedTable &table, const LabelTemplate &labelText,
+                         const ImportedColumn *quantities, LabelRows rows)
+    : all(buildLabelMap(table, labelText, quantities, rows, &noted)) {}
+
 LabelMap LabelSource::filtered(const QString &filter) const {
     if (filter.isEmpty())
         return all;

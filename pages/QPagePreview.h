@@ -108,6 +108,12 @@ protected:
 
 private:
     void tellNoLabelFits();
+    // The label font's size in points, also for a font given in pixels.
+    qreal labelPointSize() const;
+    // The lines of a label set together in its rectangle, shrunk to fit and
+    // never drawn beyond it.
+    void drawLabelLines(QPainter &painter, const QRectF &label, const QStringList &lines,
+                        const QFont &font, qreal scale) const;
     // Scroll ranges for the sheet at the current scale.
     void updateScrollBars();
     qreal screenPixelsPerMm() const;
