@@ -13,9 +13,13 @@ QString saveAsXlsHint() {
                 "„Excel 97-2003-Arbeitsmappe (*.xls)“ speichern und erneut importieren.");
 }
 
+QString inLine(std::optional<std::uint64_t> line) {
+    return line ? text(" (Zeile %1)").arg(*line) : QString();
+}
+
 } // namespace
 
-QString importFailureReason(xls::ReadErrorCode code) {
+QString importFailureReason(xls::ReadErrorCode code, std::optional<std::uint64_t> line) {
     using xls::ReadErrorCode;
     switch (code) {
     case ReadErrorCode::None:
@@ -61,6 +65,17 @@ QString importFailureReason(xls::ReadErrorCode code) {
                     "Office-Dokument.");
     case ReadErrorCode::NoWorksheet:
         return text("Die Arbeitsmappe enthält kein Tabellenblatt.");
+    case ReadErrorCode::TextNotDecodable:
+        return text("Der Text der Datei passt nicht zur gewählten Zeichenkodierung. Bitte beim "
+                    "Textimport eine andere Kodierung wählen.");
+    case ReadErrorCode::UnclosedQuote:
+        return text("Ein Feld in Anführungszeichen wird nicht geschlossen%1. Bitte das fehlende "
+                    "Anführungszeichen in der Datei ergänzen.")
+            .arg(inLine(line));
+    case ReadErrorCode::TextBeyondLimits:
+        return text("Die Textdatei ist zu groß%1: erlaubt sind höchstens 256 MiB, 1.048.576 "
+                    "Zeilen, 16.384 Felder je Zeile und 32.767 Zeichen je Feld.")
+            .arg(inLine(line));
     case ReadErrorCode::CorruptZip:
     case ReadErrorCode::CorruptXml:
         return text("Die Datei ist beschädigt oder unvollständig.");

@@ -7,6 +7,7 @@
 #include "app/LabelTextEditor.h"
 #include "app/StatusText.h"
 #include "app/StyleSheet.h"
+#include "app/TextImportDialog.h"
 #include "import/QXLSImporter.h"
 #include "pages/LabelSearch.h"
 #include "pages/PreviewZoom.h"
@@ -16,15 +17,19 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QRegularExpressionValidator>
 #include <QSettings>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QStyle>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <memory>
@@ -71,6 +76,8 @@ MainWindow::MainWindow(QWidget *parent, Qt::WindowFlags flags)
     connect(ui.action_Beenden, SIGNAL(triggered()), this, SLOT(close()));
     connect(ui.action_ber_Qt, SIGNAL(triggered()), qApp, SLOT(aboutQt()));
     connect(ui.action_ber_Tagomat, SIGNAL(triggered()), this, SLOT(about()));
+    ui.actionOeffnen->setShortcut(QKeySequence::Open);
+    connect(ui.actionOeffnen, SIGNAL(triggered()), this, SLOT(slotOpen()));
     connect(ui.actionXLS_Importieren, SIGNAL(triggered()), this, SLOT(slotImportXLS()));
     connect(ui.actionXML_Importieren, SIGNAL(triggered()), this, SLOT(slotImportXML()));
     connect(ui.actionCVS_Importieren, SIGNAL(triggered()), this, SLOT(slotImportCVS()));
@@ -91,6 +98,7 @@ MainWindow::MainWindow(QWidget *parent, Qt::WindowFlags flags)
     applyStyleSheet();
     updatePageLabel();
     updateStatus();
+    setAcceptDrops(true);
 }
 
 MainWindow::~MainWindow() = default;
@@ -243,19 +251,73 @@ void MainWindow::showFontName() {
     fontItem->setText(1, fontDescription(ui.pagePreview->labelFont));
 }
 
+QString MainWindow::chooseFile(const char *caption, const char *filter) {
+    return QFileDialog::getOpenFileName(this, text(caption), importStartFolder(settings.lastFolder),
+                                        text(filter));
+}
+
+void MainWindow::slotOpen() {
+    const QString path = chooseFile(
+        "Datei öffnen", "Alle unterstützten Dateien (*.xls *.xlsx *.xlsm *.ods *.fods *.xml *.csv "
+                        "*.txt *.tsv);;Alle Dateien (*)");
+    if (!path.isEmpty())
+        openFile(path);
+}
+
 void MainWindow::slotImportXLS() {
-    const QString path = QFileDialog::getOpenFileName(this, text("Exceldatei öffnen"),
-                                                      importStartFolder(settings.lastFolder),
-                                                      text("Excel Dateien (*.xls)"));
+    const QString path = chooseFile("Exceldatei öffnen", "Excel Dateien (*.xls)");
     if (path.isEmpty())
         return;
     importXLSFile(path);
 }
 
 bool MainWindow::importXLSFile(const QString &path) {
+    return importFile(path, {});
+}
+
+bool MainWindow::openFile(const QString &path) {
+    if (TextImportDialog::isTextFile(path))
+        return importTextFile(path);
+    return importFile(path, {});
+}
+
+void MainWindow::openFileFromArguments(const QStringList &arguments) {
+    if (arguments.size() < 2)
+        return;
+    const QString path = arguments.at(1);
+    // Once the window is shown, so the dialogs have a parent on screen.
+    QTimer::singleShot(0, this, [this, path] { openFile(path); });
+}
+
+bool MainWindow::importTextFile(const QString &path) {
+    TextImportDialog dialog(path, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    return importFile(path, dialog.loadOptions());
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent *event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() == 1 && urls.first().isLocalFile())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent *event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() != 1 || !urls.first().isLocalFile())
+        return;
+    event->acceptProposedAction();
+    const QString path = urls.first().toLocalFile();
+    // After the drop has finished: the source application is not kept
+    // waiting while a dialog is open.
+    QTimer::singleShot(0, this, [this, path] { openFile(path); });
+}
+
+bool MainWindow::importFile(const QString &path, const LoadOptions &options) {
     // Built apart and swapped in only on success, so a failure leaves the
     // previous import, its labels and the settings as they were.
     auto imported = std::make_unique<QXLSImporter>(nullptr);
+    imported->setLoadOptions(options);
     imported->importFile(path);
     if (imported->errorCode() != xls::ReadErrorCode::None) {
         tellImportFailed(path, *imported);
@@ -313,7 +375,7 @@ void MainWindow::tellImportFailed(const QString &path, const QXLSImporter &faile
         text("Die Datei „%1“ konnte nicht importiert werden.").arg(QFileInfo(path).fileName()),
         QMessageBox::Ok, this);
     message->setObjectName(QStringLiteral("importFailedMessage"));
-    message->setInformativeText(importFailureReason(failed.errorCode()));
+    message->setInformativeText(importFailureReason(failed.errorCode(), failed.errorLine()));
     message->setDetailedText(failed.errorString());
     message->setAttribute(Qt::WA_DeleteOnClose);
     message->setWindowModality(Qt::WindowModal);
@@ -321,15 +383,18 @@ void MainWindow::tellImportFailed(const QString &path, const QXLSImporter &faile
 }
 
 void MainWindow::slotImportXML() {
-    tellNotAvailable();
+    const QString path =
+        chooseFile("Arbeitsmappe öffnen",
+                   "Arbeitsmappen (*.xlsx *.xlsm *.ods *.fods *.xml);;Alle Dateien (*)");
+    if (!path.isEmpty())
+        openFile(path);
 }
 
 void MainWindow::slotImportCVS() {
-    tellNotAvailable();
-}
-
-void MainWindow::tellNotAvailable() {
-    QMessageBox::information(this, text("TODO"), text("Diese Funktion ist noch nicht verfügbar."));
+    const QString path =
+        chooseFile("Textdatei öffnen", "Textdateien (*.csv *.txt *.tsv);;Alle Dateien (*)");
+    if (!path.isEmpty())
+        openFile(path);
 }
 
 void MainWindow::slotUpdateFileInfo() {

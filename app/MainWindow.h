@@ -4,6 +4,7 @@
 #include "app/WindowSettings.h"
 #include "pages/LabelSource.h"
 #include "ui_MainWindow.h"
+#include "xls/model/LoadOptions.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -33,11 +34,19 @@ public:
     // Imports a workbook as the open-file dialog's choice does. A file that
     // cannot be imported is explained in a message box and changes nothing.
     bool importXLSFile(const QString &path);
+    // Imports any supported file, decided by its content: delimited text
+    // through the Textimport dialog, everything else directly. False when
+    // nothing was imported (refused or cancelled).
+    bool openFile(const QString &path);
+    // Opens the file a command line names (the first argument after the
+    // program), once the event loop runs.
+    void openFileFromArguments(const QStringList &arguments);
     // Makes a successfully imported importer the current one (the window takes
     // it over and releases the previous one) and shows its labels.
     void adoptImporter(QXLSImporter *imported);
 
 public slots:
+    void slotOpen();
     void slotImportXLS();
     void slotImportXML();
     void slotImportCVS();
@@ -56,8 +65,14 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // A file dropped on the window is opened as "Öffnen..." opens it.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
+    bool importFile(const QString &path, const LoadOptions &options);
+    bool importTextFile(const QString &path);
+    QString chooseFile(const char *caption, const char *filter);
     void buildSettingsTree();
     void buildFullNameOffer();
     void buildPageRow();
@@ -70,7 +85,6 @@ private:
     void showFontName();
     ColumnChoice chosenColumns() const;
     void tellImportFailed(const QString &path, const QXLSImporter &failed);
-    void tellNotAvailable();
 
     QXLSImporter *importer = nullptr;
     WindowSettings settings;

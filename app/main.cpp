@@ -13,5 +13,6 @@ int main(int argc, char **argv) {
     QApplication::setStyle(QStringLiteral("Fusion"));
     MainWindow window;
     window.show();
+    window.openFileFromArguments(application.arguments());
     return application.exec();
 }

@@ -52,7 +52,8 @@ LabelMap buildLabelMap(const ImportedColumn &names, const ImportedColumn *quanti
     LabelNotes noted;
     for (const auto &[row, name] : rowsInOrder(names, rows)) {
         const QString quantity = quantities ? quantities->value(row) : QString();
-        if (!quantity.isEmpty() && !isWholeNumber(quantity))
+        // The caption row's quantity is a caption, not a slip worth a note.
+        if (row != captionRow && !quantity.isEmpty() && !isWholeNumber(quantity))
             ++noted.rowsWithFractionalQuantity;
         labels.insert(*name, labelQuantity(quantity));
     }

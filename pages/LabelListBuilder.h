@@ -15,8 +15,8 @@ struct LabelRows {
 
 // What the rows said that the labels do not show.
 struct LabelNotes {
-    // Rows whose quantity cell holds something that is not a whole number
-    // (2.5, abc); each was counted as 1.
+    // Rows below the captions whose quantity cell holds something that is
+    // not a whole number (2.5, abc); each was counted as 1.
     qsizetype rowsWithFractionalQuantity = 0;
 };
 

@@ -61,6 +61,7 @@ void TestMainWindow::formObjectsExist_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("className");
     const QList<std::pair<const char *, const char *>> objects = {
+        {"actionOeffnen", "QAction"},
         {"actionD_rucken", "QAction"},
         {"actionXLS_Importieren", "QAction"},
         {"actionCVS_Importieren", "QAction"},
@@ -117,13 +118,15 @@ void TestMainWindow::menusInOrder_data() {
     QTest::addColumn<QStringList>("entries"); // "-" stands for a separator
 
     QTest::newRow("Datei") << "menu_Datei"
-                           << "&Datei" << QStringList{"D&rucken",
-                                                      "-",
-                                                      "&XLS Importieren...",
-                                                      "&CSV Importieren...",
-                                                      "X&ML Importieren...",
-                                                      "-",
-                                                      "&Beenden"};
+                           << "&Datei"
+                           << QStringList{QString::fromUtf8("Ö&ffnen..."),
+                                          "D&rucken",
+                                          "-",
+                                          "&XLS Importieren...",
+                                          "&CSV Importieren...",
+                                          "X&ML Importieren...",
+                                          "-",
+                                          "&Beenden"};
     QTest::newRow("Format") << "menuFormat"
                             << "F&ormat" << QStringList{"&Schriftart..."};
     QTest::newRow("Hilfe") << "menuHilfe"
@@ -166,11 +169,14 @@ void TestMainWindow::menusInOrder() {
 void TestMainWindow::everyActionHasAnIcon() {
     const QList<QAction *> actions =
         window->findChildren<QAction *>(QRegularExpression("^action"), Qt::FindDirectChildrenOnly);
-    QCOMPARE(actions.size(), 8);
+    QCOMPARE(actions.size(), 9);
     for (QAction *action : actions) {
         QVERIFY2(!action->icon().isNull(), qPrintable(action->objectName() + " has no icon"));
+        // Printing and "Öffnen..." have the standard shortcuts.
         const QKeySequence expected = action->objectName() == QStringLiteral("actionD_rucken")
                                           ? QKeySequence(QStringLiteral("Ctrl+P"))
+                                      : action->objectName() == QStringLiteral("actionOeffnen")
+                                          ? QKeySequence(QKeySequence::Open)
                                           : QKeySequence();
         QCOMPARE(action->shortcut(), expected);
     }
@@ -285,10 +291,11 @@ void TestMainWindow::slotsInOrder() {
         QCOMPARE(meta.method(i).methodType(), QMetaMethod::Slot);
         signatures << QString::fromLatin1(meta.method(i).methodSignature());
     }
-    QCOMPARE(signatures, (QStringList{"slotImportXLS()", "slotImportXML()", "slotImportCVS()",
-                                      "slotUpdateFileInfo()", "setLabelSize()", "printPages()",
-                                      "selectFont()", "nextPage()", "previousPage()",
-                                      "reloadPage(QString)", "about()", "scrollToName(QString)"}));
+    QCOMPARE(signatures,
+             (QStringList{"slotOpen()", "slotImportXLS()", "slotImportXML()", "slotImportCVS()",
+                          "slotUpdateFileInfo()", "setLabelSize()", "printPages()", "selectFont()",
+                          "nextPage()", "previousPage()", "reloadPage(QString)", "about()",
+                          "scrollToName(QString)"}));
 }
 
 void TestMainWindow::signalsAreConnected_data() {
@@ -303,6 +310,7 @@ void TestMainWindow::signalsAreConnected_data() {
     row("action_Beenden", SIGNAL(triggered()), SLOT(close()));
     row("action_ber_Qt", SIGNAL(triggered()), SLOT(aboutQt()), true);
     row("action_ber_Tagomat", SIGNAL(triggered()), SLOT(about()));
+    row("actionOeffnen", SIGNAL(triggered()), SLOT(slotOpen()));
     row("actionXLS_Importieren", SIGNAL(triggered()), SLOT(slotImportXLS()));
     row("actionXML_Importieren", SIGNAL(triggered()), SLOT(slotImportXML()));
     row("actionCVS_Importieren", SIGNAL(triggered()), SLOT(slotImportCVS()));

@@ -232,8 +232,9 @@ void TestXlsImporter::refusedFilesLeaveAnEmptyTable_data() {
     QTest::addColumn<ReadErrorCode>("code");
 
     QTest::newRow("missing file") << QByteArray() << ReadErrorCode::FileNotOpened;
-    QTest::newRow("text renamed .xls")
-        << QByteArray("Name;Anzahl\nAnna;2\n") << ReadErrorCode::NotCompoundFile;
+    QTest::newRow("PDF renamed .xls") << QByteArray("%PDF-1.4\n") << ReadErrorCode::NotCompoundFile;
+    QTest::newRow("text with an unclosed quote")
+        << QByteArray("Name;Anzahl\n\"Anna;2\n") << ReadErrorCode::UnclosedQuote;
     QTest::newRow("a cut-off zip renamed .xls")
         << QByteArray("PK\x03\x04\x14\x00\x06\x00", 8) << ReadErrorCode::CorruptZip;
 }

@@ -238,10 +238,10 @@ void TestLabelList::rowsAndNotes_data() {
 
     const QList<Row> list = {{0, "Name", "Anzahl"}, {1, "Anna", "2"},   {2, "Bert", "2.5"},
                              {3, "Carla", "-1"},    {4, "Dora", "abc"}, {5, "Emil", ""}};
-    QTest::newRow("captions give a label; the caption is no whole number")
+    QTest::newRow("captions give a label; their caption is not noted")
         << list << true << false
         << Labels{{"Name", 1}, {"Anna", 2}, {"Bert", 1}, {"Carla", -1}, {"Dora", 1}, {"Emil", 1}}
-        << qint64(3) << qint64(1);
+        << qint64(2) << qint64(1);
     QTest::newRow("caption row left off")
         << list << true << true
         << Labels{{"Anna", 2}, {"Bert", 1}, {"Carla", -1}, {"Dora", 1}, {"Emil", 1}} << qint64(2)

@@ -6,6 +6,8 @@
 #include "xls/legacy/LegacyStream.h"
 #include "xls/model/SpreadsheetFormats.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdio>
 #include <fstream>
 
@@ -25,6 +27,16 @@ constexpr std::uint64_t maxLegacyFileSize = 256ull << 20;
 // How many bytes the file sniffer looks at.
 constexpr std::size_t sniffHeadSize = 512;
 
+bool isTextFile(const char *path) {
+    std::FILE *stream = std::fopen(path, "rb");
+    if (!stream)
+        return false; // the compound file reader explains why
+    std::array<std::uint8_t, sniffHeadSize> head{};
+    const std::size_t read = std::fread(head.data(), 1, head.size(), stream);
+    std::fclose(stream);
+    return xls::sniffFileKind(xls::ByteSpan(head).first(read)) == xls::FileKind::Text;
+}
+
 std::string hex16(std::uint16_t value) {
     char text[8];
     std::snprintf(text, sizeof text, "0x%04X", value);
@@ -39,7 +51,10 @@ ExcelWorkbook::~ExcelWorkbook() = default;
 
 bool ExcelWorkbook::load(const char *path, const LoadOptions &options) {
     error = {};
+    textFormat.reset();
     file.close();
+    if (isTextFile(path))
+        return loadDelimitedTextFile(path, options);
     std::vector<std::uint8_t> bytes;
     if (xls::readZipOrXmlFile(path, bytes, error))
         return !error && loadZipOrXml(bytes);
@@ -54,10 +69,13 @@ bool ExcelWorkbook::load(const char *path, const LoadOptions &options) {
 
 bool ExcelWorkbook::loadMemory(std::vector<std::uint8_t> bytes, const LoadOptions &options) {
     error = {};
+    textFormat.reset();
     file.close();
     if (xls::isZipOrXml(bytes))
         return loadZipOrXml(bytes);
     const xls::ByteSpan head(bytes.data(), std::min(bytes.size(), sniffHeadSize));
+    if (xls::sniffFileKind(head) == xls::FileKind::Text)
+        return loadDelimitedText(bytes, options);
     if (xls::sniffFileKind(head) == xls::FileKind::LegacyWorksheet) {
         bool decrypted = false;
         return decryptIfEncrypted(bytes, options, decrypted) && loadLegacyStream(bytes, decrypted);
