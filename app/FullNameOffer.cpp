@@ -25,6 +25,7 @@ FullNameOffer::FullNameOffer(QWidget *parent) : QWidget(parent) {
     layout->addWidget(question);
     layout->addWidget(accept);
     layout->addWidget(dismiss);
+    layout->addStretch();
     connect(accept, &QPushButton::clicked, this, [this] {
         hide();
         emit accepted(offeredLine);

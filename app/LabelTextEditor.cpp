@@ -30,25 +30,40 @@ void keep(const QStringList &captions, const QString &labelText, bool isDefault)
 
 } // namespace
 
+namespace {
+
+// A row across both columns of the tree, so the text has the tree's width:
+// its caption, then the content.
+QTreeWidgetItem *addWideRow(QTreeWidgetItem *parent, const QString &caption,
+                            const QList<QWidget *> &content) {
+    auto *row = new QTreeWidgetItem(parent);
+    row->setFirstColumnSpanned(true);
+    auto *widget = new QWidget;
+    auto *layout = new QHBoxLayout(widget);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(4);
+    layout->addWidget(new QLabel(caption));
+    for (QWidget *part : content)
+        layout->addWidget(part, part == content.first() ? 1 : 0);
+    parent->treeWidget()->setItemWidget(row, 0, widget);
+    return row;
+}
+
+} // namespace
+
 LabelTextEditor::LabelTextEditor(QTreeWidgetItem *parent, QObject *owner) : QObject(owner) {
     auto *heading = new QTreeWidgetItem(parent, {uiText("Beschriftung"), QString()});
     for (int line = 0; line < LabelTemplate::maximumLines; ++line)
         addLineRow(heading, line);
-    exampleRow = new QTreeWidgetItem(heading, {uiText("Beispiel"), QString()});
     example = new QLabel;
     example->setObjectName(QStringLiteral("labelTextExample"));
     example->setTextFormat(Qt::PlainText);
-    heading->treeWidget()->setItemWidget(exampleRow, 1, example);
+    exampleRow = addWideRow(heading, uiText("Beispiel:"), {example});
     heading->setExpanded(true);
     updateExample();
 }
 
 void LabelTextEditor::addLineRow(QTreeWidgetItem *parent, int line) {
-    auto *row = new QTreeWidgetItem(parent, {uiText("Zeile %1").arg(line + 1), QString()});
-    auto *editor = new QWidget;
-    auto *layout = new QHBoxLayout(editor);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(2);
     auto *edit = new QLineEdit;
     edit->setObjectName(QStringLiteral("labelLine%1Edit").arg(line + 1));
     edit->setPlaceholderText(line == 0 ? uiText("«Spalte»") : uiText("leer"));
@@ -58,9 +73,7 @@ void LabelTextEditor::addLineRow(QTreeWidgetItem *parent, int line) {
     picker->setToolTip(uiText("Fügt den Wert einer Spalte in diese Zeile ein"));
     picker->setPopupMode(QToolButton::InstantPopup);
     picker->setMenu(new QMenu(picker));
-    layout->addWidget(edit, 1);
-    layout->addWidget(picker);
-    parent->treeWidget()->setItemWidget(row, 1, editor);
+    addWideRow(parent, uiText("Zeile %1:").arg(line + 1), {edit, picker});
     lineEdits[line] = edit;
     columnPickers[line] = picker;
     connect(edit, &QLineEdit::textEdited, this, [this] { userChanged(); });
@@ -171,5 +184,5 @@ void LabelTextEditor::updateExample() {
     }
     example->setText(shown.join(u'\n'));
     // The row grows with the example's lines.
-    exampleRow->setSizeHint(1, example->sizeHint());
+    exampleRow->setSizeHint(0, example->parentWidget()->sizeHint());
 }
