@@ -40,9 +40,21 @@ std::uint32_t RowBlock::Read(xls::ByteSpan from) {
     return static_cast<std::uint32_t>(from.size());
 }
 
+void RowBlock::clear() {
+    rows.clear();
+    cellBlocks.clear();
+    dbCell = {};
+    mulRKEntries.clear();
+    mulBlankXFIndexes.clear();
+    truncated = false;
+}
+
 // Counts what the block holds from the record headers, so that each vector is
-// allocated once and at its size: a sheet may have thousands of blocks.
+// allocated once and at its size: a sheet may have thousands of blocks. A
+// block that is reused for the next one already has the room of the last.
 void RowBlock::reserveFor(xls::ByteSpan from) {
+    if (cellBlocks.capacity() > 0)
+        return;
     std::size_t rowCount = 0, cellCount = 0, rkEntries = 0, blankEntries = 0;
     std::size_t pos = 0;
     while (hasRecordHeader(from, pos)) {
@@ -74,14 +86,23 @@ std::span<const std::uint16_t> RowBlock::xfIndexes(const MulBlank &record) const
 }
 
 std::uint32_t CellTable::ReadBlock(xls::ByteSpan from) {
-    return rowBlocks.emplace_back().Read(from);
+    return readOneBlock(from);
+}
+
+std::uint32_t CellTable::readOneBlock(xls::ByteSpan from) {
+    if (!onRowBlock)
+        return rowBlocks.emplace_back().Read(from);
+    current.clear();
+    const std::uint32_t consumed = current.Read(from);
+    onRowBlock(current);
+    return consumed;
 }
 
 std::uint32_t CellTable::Read(xls::ByteSpan from) {
     from = addressable(from);
     std::size_t pos = 0;
     while (hasRecordHeader(from, pos) && recordCodeAt(from, pos) == RecordCode::Row) {
-        const std::uint32_t consumed = rowBlocks.emplace_back().Read(from.subspan(pos));
+        const std::uint32_t consumed = readOneBlock(from.subspan(pos));
         if (consumed == 0)
             break;
         pos += consumed;

@@ -6,6 +6,7 @@
 #include "xls/biff/SheetRecords.h"
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <vector>
 
@@ -24,6 +25,8 @@ public:
     // not consumed. When the stream ends first, `truncated` is set and the
     // rest of the stream is consumed.
     std::uint32_t Read(xls::ByteSpan from);
+    // Empties the block for the next one, keeping the room its vectors have.
+    void clear();
 
     // The entries of a MULRK, and the XF indexes of a MULBLANK, of this block.
     std::span<const MulRK::Entry> entries(const MulRK &record) const;
@@ -44,6 +47,7 @@ private:
 class CellTable {
 public:
     using RowBlock = records::RowBlock;
+    using BlockHandler = std::function<void(const RowBlock &)>;
 
     // `from` starts at a ROW record. Reads row blocks while the next record is
     // a ROW and returns the bytes consumed; appends to rowBlocks.
@@ -52,7 +56,16 @@ public:
     // record outside any block) and returns the bytes consumed.
     std::uint32_t ReadBlock(xls::ByteSpan from);
 
+    // When set, each row block goes to it as soon as it is read and is not
+    // kept in rowBlocks: however large the sheet, only one block's records
+    // are in memory at a time.
+    BlockHandler onRowBlock;
     std::vector<RowBlock> rowBlocks;
+
+private:
+    std::uint32_t readOneBlock(xls::ByteSpan from);
+
+    RowBlock current; // the block being read while onRowBlock is set
 };
 
 } // namespace ZAreda::records
