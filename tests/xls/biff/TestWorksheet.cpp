@@ -83,6 +83,14 @@ void TestWorksheet::loop_data() {
         << twoBlocks.bytes() << int(twoBlocks.size()) << QList<int>{32, 9} << QList<int>{32, 9}
         << false << false;
 
+    BiffWriter growing;
+    growing.bof(kSheet);
+    rowBlock(growing, 0, 1);
+    rowBlock(growing, 2, 33).eof();
+    QTest::newRow("a larger row block after a smaller one")
+        << growing.bytes() << int(growing.size()) << QList<int>{2, 32} << QList<int>{2, 32} << false
+        << false;
+
     BiffWriter skipped;
     skipped.bof(kSheet)
         .record(0x000D, Bytes().u16(1))                                        // CALCMODE
@@ -156,6 +164,27 @@ void TestWorksheet::loop() {
     for (const auto &block : sheet.cellTable.rowBlocks)
         for (const auto &cell : block.cellBlocks)
             QVERIFY(CellBlock::isCellCode(cell.type));
+
+    // Handed over one by one instead, the blocks are the same and none is kept.
+    ZAreda::Worksheet handedOver;
+    QList<int> handedRows, handedCells, handedFirstRows;
+    bool handedLastTruncated = false;
+    handedOver.cellTable.onRowBlock = [&](const ZAreda::Worksheet::CellTable::RowBlock &block) {
+        handedRows << int(block.rows.size());
+        handedCells << int(block.cellBlocks.size());
+        handedFirstRows << (block.cellBlocks.empty() ? -1 : block.cellBlocks.front().row());
+        handedLastTruncated = block.truncated;
+    };
+    QCOMPARE(handedOver.Read(span(stream)), consumed);
+    QVERIFY(handedOver.cellTable.rowBlocks.empty());
+    QCOMPARE(handedRows, rows);
+    QCOMPARE(handedCells, cells);
+    QList<int> firstRows;
+    for (const auto &block : sheet.cellTable.rowBlocks)
+        firstRows << (block.cellBlocks.empty() ? -1 : block.cellBlocks.front().row());
+    QCOMPARE(handedFirstRows, firstRows);
+    QCOMPARE(handedOver.truncated, truncated);
+    QCOMPARE(handedLastTruncated, lastBlockTruncated);
 }
 
 void TestWorksheet::emptySheet() {
