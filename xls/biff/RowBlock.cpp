@@ -19,8 +19,21 @@ std::span<const T> slice(const std::vector<T> &all, std::uint32_t first, std::ui
 } // namespace
 
 std::uint32_t RowBlock::Read(xls::ByteSpan from) {
+    return read(from, nullptr);
+}
+
+std::uint32_t RowBlock::Read(xls::ByteSpan from, const Handler &handOver) {
+    clear();
+    cellBlocks.reserve(kCellsHandedOverAtOnce);
+    const std::uint32_t consumed = read(from, &handOver);
+    handOver(*this);
+    return consumed;
+}
+
+std::uint32_t RowBlock::read(xls::ByteSpan from, const Handler *handOver) {
     from = addressable(from);
-    reserveFor(from);
+    if (!handOver)
+        reserveFor(from);
     std::size_t pos = 0;
     while (hasRecordHeader(from, pos)) {
         const std::uint16_t code = recordCodeAt(from, pos);
@@ -31,9 +44,13 @@ std::uint32_t RowBlock::Read(xls::ByteSpan from) {
             return static_cast<std::uint32_t>(pos);
         if (code == RecordCode::Row)
             pos += rows.emplace_back().Read(rest);
-        else if (CellBlock::isCellCode(code))
+        else if (CellBlock::isCellCode(code)) {
             pos += cellBlocks.emplace_back().Read(rest, *this);
-        else
+            if (handOver && cellBlocks.size() == kCellsHandedOverAtOnce) {
+                (*handOver)(*this);
+                clear();
+            }
+        } else
             pos += Record().Read(rest);
     }
     truncated = true;
@@ -50,11 +67,8 @@ void RowBlock::clear() {
 }
 
 // Counts what the block holds from the record headers, so that each vector is
-// allocated once and at its size: a sheet may have thousands of blocks. A
-// block that is reused for the next one already has the room of the last.
+// allocated once and at its size: a sheet may have thousands of blocks.
 void RowBlock::reserveFor(xls::ByteSpan from) {
-    if (cellBlocks.capacity() > 0)
-        return;
     std::size_t rowCount = 0, cellCount = 0, rkEntries = 0, blankEntries = 0;
     std::size_t pos = 0;
     while (hasRecordHeader(from, pos)) {
@@ -92,10 +106,7 @@ std::uint32_t CellTable::ReadBlock(xls::ByteSpan from) {
 std::uint32_t CellTable::readOneBlock(xls::ByteSpan from) {
     if (!onRowBlock)
         return rowBlocks.emplace_back().Read(from);
-    current.clear();
-    const std::uint32_t consumed = current.Read(from);
-    onRowBlock(current);
-    return consumed;
+    return current.Read(from, onRowBlock);
 }
 
 std::uint32_t CellTable::Read(xls::ByteSpan from) {

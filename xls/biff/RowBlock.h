@@ -17,6 +17,10 @@ public:
     using Row = records::Row;
     using DBCell = records::DBCell;
     using CellBlock = records::CellBlock;
+    using Handler = std::function<void(const RowBlock &)>;
+
+    // The most cells a block read for a handler holds at once.
+    static constexpr std::size_t kCellsHandedOverAtOnce = 4096;
 
     // `from` starts at the block's first record (a ROW) and runs to the end of
     // the stream. Reads up to and including the DBCELL and returns the bytes
@@ -25,8 +29,11 @@ public:
     // not consumed. When the stream ends first, `truncated` is set and the
     // rest of the stream is consumed.
     std::uint32_t Read(xls::ByteSpan from);
-    // Empties the block for the next one, keeping the room its vectors have.
-    void clear();
+    // The same, but the block goes to `handOver` instead of being kept: each
+    // time it holds kCellsHandedOverAtOnce cells (some writers put a whole
+    // sheet into one block), then once more at its end with the DBCELL and
+    // `truncated`. It is emptied before each part, its vectors keeping their room.
+    std::uint32_t Read(xls::ByteSpan from, const Handler &handOver);
 
     // The entries of a MULRK, and the XF indexes of a MULBLANK, of this block.
     std::span<const MulRK::Entry> entries(const MulRK &record) const;
@@ -40,14 +47,15 @@ public:
     bool truncated = false;
 
 private:
+    std::uint32_t read(xls::ByteSpan from, const Handler *handOver);
     void reserveFor(xls::ByteSpan from);
+    void clear();
 };
 
 // The row blocks of a worksheet, in stream order.
 class CellTable {
 public:
     using RowBlock = records::RowBlock;
-    using BlockHandler = std::function<void(const RowBlock &)>;
 
     // `from` starts at a ROW record. Reads row blocks while the next record is
     // a ROW and returns the bytes consumed; appends to rowBlocks.
@@ -56,10 +64,10 @@ public:
     // record outside any block) and returns the bytes consumed.
     std::uint32_t ReadBlock(xls::ByteSpan from);
 
-    // When set, each row block goes to it as soon as it is read and is not
-    // kept in rowBlocks: however large the sheet, only one block's records
-    // are in memory at a time.
-    BlockHandler onRowBlock;
+    // When set, the row blocks go to it as they are read (a large one in
+    // parts, see RowBlock::Read) instead of being kept in rowBlocks: however
+    // large the sheet, only a few thousand cell records are held at a time.
+    RowBlock::Handler onRowBlock;
     std::vector<RowBlock> rowBlocks;
 
 private:

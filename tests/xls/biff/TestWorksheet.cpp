@@ -65,6 +65,7 @@ private slots:
     void fieldsAtTheirOffsets();
     void otherCodeReadsNothing();
     void cellVectorsAreSizedOnce();
+    void largeBlockIsHandedOverInParts();
 };
 
 void TestWorksheet::loop_data() {
@@ -413,6 +414,43 @@ void TestWorksheet::cellVectorsAreSizedOnce() {
     QCOMPARE(block.mulRKEntries.size(), 96u);
     QCOMPARE(block.mulRKEntries.capacity(), 96u);
     QCOMPARE(block.mulBlankXFIndexes.capacity(), 64u);
+}
+
+// A writer that puts the whole sheet into one row block (python-xlwt writes no
+// DBCELL): handed over, it arrives in parts of a bounded size, every cell
+// once, in order, each MULRK with its own entries.
+void TestWorksheet::largeBlockIsHandedOverInParts() {
+    constexpr std::uint16_t rowCount = 5000;
+    BiffWriter w;
+    w.bof(kSheet);
+    for (std::uint16_t r = 0; r < rowCount; ++r)
+        w.row(r, 0, 3);
+    for (std::uint16_t r = 0; r < rowCount; ++r)
+        w.mulRk(r, 1, {rkFromInteger(r), rkFromInteger(-r)});
+    w.eof();
+
+    ZAreda::Worksheet sheet;
+    using RowBlock = ZAreda::Worksheet::CellTable::RowBlock;
+    QList<int> cellsPerPart, rowsPerPart;
+    int nextRow = 0;
+    bool entriesMatch = true;
+    sheet.cellTable.onRowBlock = [&](const RowBlock &part) {
+        cellsPerPart << int(part.cellBlocks.size());
+        rowsPerPart << int(part.rows.size());
+        for (const CellBlock &cell : part.cellBlocks) {
+            const auto entries = part.entries(*cell.mulRK());
+            entriesMatch = entriesMatch && cell.row() == nextRow && entries.size() == 2 &&
+                           entries[0].rk == rkFromInteger(nextRow) &&
+                           entries[1].rk == rkFromInteger(-nextRow);
+            ++nextRow;
+        }
+    };
+    QCOMPARE(sheet.Read(span(w.bytes())), std::uint32_t(w.size()));
+    QCOMPARE(cellsPerPart, (QList<int>{4096, rowCount - 4096}));
+    QCOMPARE(rowsPerPart, (QList<int>{rowCount, 0})); // the ROW records all came first
+    QCOMPARE(nextRow, int(rowCount));
+    QVERIFY(entriesMatch);
+    QVERIFY(sheet.cellTable.rowBlocks.empty());
 }
 
 QTEST_GUILESS_MAIN(TestWorksheet)
