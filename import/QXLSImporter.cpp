@@ -12,6 +12,8 @@
 #include <memory>
 #include <vector>
 
+#include <algorithm>
+
 QXLSImporter::QXLSImporter(QObject *parent) : QBaseImporter(parent) {}
 
 QXLSImporter::~QXLSImporter() = default;
@@ -31,7 +33,9 @@ void QXLSImporter::importSheet(const QString &fileName, int sheetIndex) {
     error = {};
     // The system's file-name encoding, so that any path the dialog returns is found.
     ExcelWorksheet *sheet = nullptr;
-    if (!workbook->load(QFile::encodeName(fileName).constData()))
+    const bool loaded = workbook->load(QFile::encodeName(fileName).constData(), loadOptions);
+    forgetPassword();
+    if (!loaded)
         error = workbook->lastError();
     else if (!(sheet = workbook->sheet(sheetIndex)))
         error = {xls::ReadErrorCode::NoWorksheet,
@@ -86,6 +90,16 @@ void QXLSImporter::copyCells(const ExcelWorksheet &sheet) {
     table.reserve(qsizetype(columnCount));
     for (std::uint32_t column = 0; column < columnCount; ++column)
         table.insert(int(column), std::move(columns[column]));
+}
+
+void QXLSImporter::setLoadOptions(const LoadOptions &options) {
+    forgetPassword();
+    loadOptions = options;
+}
+
+void QXLSImporter::forgetPassword() {
+    std::fill(loadOptions.password.begin(), loadOptions.password.end(), '\0');
+    loadOptions.password.clear();
 }
 
 const ExcelWorkbook *QXLSImporter::loadedWorkbook() const {

@@ -4,21 +4,35 @@
 #include "pages/LabelSearch.h"
 #include "pages/PrintRange.h"
 
-#include <QDebug>
+#include <QKeyEvent>
 #include <QMessageBox>
+#include <QPageSize>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QScreen>
+#include <QScrollBar>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 
 namespace {
 constexpr qreal millimetresPerInch = 25.4;
-constexpr int previewPointsBelowHeight = 2;
+constexpr qreal pointsPerInch = 72.0;
+// Where no screen reports its size, the usual desktop density.
+constexpr qreal fallbackDotsPerInch = 96.0;
+// The ground around the sheet, so the white sheet stands out.
+const QColor previewGround(128, 128, 128);
+constexpr int scrollStepPx = 20;
 } // namespace
 
-QPagePreview::QPagePreview(QWidget *parent) : QWidget(parent) {}
+QPagePreview::QPagePreview(QWidget *parent) : QAbstractScrollArea(parent) {
+    setFrameShape(QFrame::NoFrame);
+    setFocusPolicy(Qt::StrongFocus);
+    viewport()->setAutoFillBackground(false);
+}
 
 void QPagePreview::setLabelDimensions(int width, int height) {
     const PageLayout layout = PageLayout::forLabelSize(width, height);
@@ -28,105 +42,212 @@ void QPagePreview::setLabelDimensions(int width, int height) {
     labelRows = layout.rows;
     labelsPerPage = layout.labelsPerPage();
     gridRect = layout.grid;
-    update();
+    currentPage = std::min(currentPage, lastPageIndex());
+    viewport()->update();
+    emit pageChanged();
 }
 
 PageLayout QPagePreview::pageLayout() const {
     return {labelWidth, labelHeight, labelColumns, labelRows, gridRect};
 }
 
-int QPagePreview::lastPageIndex() const {
-    const std::int64_t pages = pageLayout().pageCount(labels.totalCopies());
-    return int(std::min<std::int64_t>(pages - 1, INT_MAX));
+int QPagePreview::pageCount() const {
+    return int(std::min<std::int64_t>(pageLayout().pageCount(labels.totalCopies()), INT_MAX));
 }
 
-void QPagePreview::findName(const QString &text) {
+int QPagePreview::lastPageIndex() const {
+    return pageCount() - 1;
+}
+
+bool QPagePreview::findName(const QString &text) {
     searchText = text;
     const std::int64_t perPage = pageLayout().labelsPerPage();
-    if (const auto copy = firstCopyMatching(labels, text)) {
+    const auto copy = firstCopyMatching(labels, text);
+    if (copy)
         currentPage = perPage > 0 ? int(std::min<std::int64_t>(*copy / perPage, INT_MAX)) : 0;
-        qDebug().noquote() << "Found:" << currentPage;
-    }
-    update();
+    viewport()->update();
+    emit pageChanged();
+    return copy.has_value();
 }
 
 void QPagePreview::setLabels(LabelMap newLabels) {
     labels = std::move(newLabels);
     currentPage = 0;
-    update();
+    viewport()->update();
+    emit pageChanged();
 }
 
 bool QPagePreview::showNextPage() {
     if (currentPage >= lastPageIndex())
         return false;
-    ++currentPage;
-    update();
+    showPage(std::int64_t(currentPage) + 1);
     return true;
 }
 
 bool QPagePreview::showPreviousPage() {
     if (currentPage <= 0)
         return false;
-    --currentPage;
-    update();
+    showPage(std::int64_t(currentPage) - 1);
     return true;
 }
 
-QFont QPagePreview::previewFont() const {
+void QPagePreview::showPage(std::int64_t page) {
+    currentPage = int(std::clamp<std::int64_t>(page, 0, lastPageIndex()));
+    viewport()->update();
+    emit pageChanged();
+}
+
+void QPagePreview::setZoom(int percent) {
+    const int wanted = std::max(0, percent);
+    if (wanted == zoom.percent)
+        return;
+    zoom.percent = wanted;
+    updateScrollBars();
+    viewport()->update();
+    emit zoomChanged(zoom.percent);
+}
+
+qreal QPagePreview::screenPixelsPerMm() const {
+    const QScreen *shownOn = screen();
+    const qreal dpi = shownOn && shownOn->physicalDotsPerInch() > 0 ? shownOn->physicalDotsPerInch()
+                                                                    : fallbackDotsPerInch;
+    return dpi / millimetresPerInch;
+}
+
+qreal QPagePreview::previewScale() const {
+    return zoom.scale(QSizeF(viewport()->size()), screenPixelsPerMm());
+}
+
+QPoint QPagePreview::sheetOrigin() const {
+    const QSizeF sheet = sheetSizeMm * previewScale();
+    const QSize room = viewport()->size();
+    // Centred while the sheet fits, else scrolled.
+    auto along = [](qreal sheetLength, int roomLength, int scrolled) {
+        if (sheetLength + 2 * previewMarginPx <= roomLength)
+            return int(std::floor((roomLength - sheetLength) / 2));
+        return previewMarginPx - scrolled;
+    };
+    return {along(sheet.width(), room.width(), horizontalScrollBar()->value()),
+            along(sheet.height(), room.height(), verticalScrollBar()->value())};
+}
+
+void QPagePreview::updateScrollBars() {
+    const QSizeF sheet = sheetSizeMm * previewScale();
+    const QSize room = viewport()->size();
+    auto setUp = [](QScrollBar *bar, qreal sheetLength, int roomLength) {
+        const int beyond = int(std::ceil(sheetLength + 2 * previewMarginPx)) - roomLength;
+        bar->setRange(0, std::max(0, beyond));
+        bar->setPageStep(roomLength);
+        bar->setSingleStep(scrollStepPx);
+    };
+    setUp(horizontalScrollBar(), sheet.width(), room.width());
+    setUp(verticalScrollBar(), sheet.height(), room.height());
+}
+
+QFont QPagePreview::labelFontAtScale(qreal scale, const QPaintDevice &device) const {
     QFont font = labelFont;
-    font.setPointSize(std::max(1, labelHeight - previewPointsBelowHeight));
+    // A font given in pixels is taken as pixels of a usual desktop screen.
+    const qreal points = labelFont.pointSizeF() > 0
+                             ? labelFont.pointSizeF()
+                             : labelFont.pixelSize() * pointsPerInch / fallbackDotsPerInch;
+    // The device turns points into its own units at its logical density;
+    // the label wants points / 72 inches at scale units per millimetre.
+    const qreal dpi = device.logicalDpiY() > 0 ? device.logicalDpiY() : fallbackDotsPerInch;
+    font.setPointSizeF(points * scale * millimetresPerInch / dpi);
+    // Unhinted, so letters keep their printed widths at every zoom.
+    font.setHintingPreference(QFont::PreferNoHinting);
     return font;
 }
 
 std::int64_t QPagePreview::drawLabelPage(QPainter &painter, int page, qreal scale,
-                                         const QFont &font, bool highlightSearch) const {
+                                         bool highlightSearch) const {
     const PageLayout layout = pageLayout();
     const std::int64_t perPage = layout.labelsPerPage();
     if (perPage <= 0 || page < 0)
         return 0;
     painter.save();
-    painter.translate(layout.grid.left() * scale, layout.grid.top() * scale);
-    painter.setFont(font);
-    const QRect label(0, 0, int(layout.labelWidth * scale), int(layout.labelHeight * scale));
+    painter.setFont(labelFontAtScale(scale, *painter.device()));
+    painter.setPen(QPen(Qt::black, 0));
     std::int64_t slot = 0;
-    for (LabelCursor cursor(labels, page * perPage); !cursor.atEnd() && slot < perPage;
-         cursor.next(), ++slot) {
-        const GridCell cell = layout.cellOfSlot(slot);
+    for (LabelCursor cursor(labels, std::int64_t(page) * perPage);
+         !cursor.atEnd() && slot < perPage; cursor.next(), ++slot) {
+        const QRectF mm = layout.labelRectMm(slot);
+        const QRectF label(mm.topLeft() * scale, mm.size() * scale);
         const bool highlighted = highlightSearch && highlightsName(cursor.name(), searchText);
-        painter.save();
-        painter.translate(cell.column * layout.labelWidth * scale,
-                          cell.row * layout.labelHeight * scale);
-        painter.setPen(QPen(Qt::black, 0));
         painter.setBrush(highlighted ? Qt::yellow : Qt::white);
         painter.drawRect(label);
-        painter.drawText(label, Qt::AlignHCenter | Qt::AlignVCenter, cursor.name());
-        painter.restore();
+        // Letters that do not fit the label are drawn whole, on screen as on paper.
+        painter.drawText(label, Qt::AlignCenter | Qt::TextDontClip, cursor.name());
     }
     painter.restore();
     return slot;
 }
 
 void QPagePreview::paintEvent(QPaintEvent *) {
-    QPainter painter(this);
-    // Halved in whole pixels first, so the sheet sits as it always has.
-    painter.translate(width() / 2 - sheetWidthMm / 2.0, height() / 2 - sheetHeightMm / 2.0);
-    painter.save();
+    QPainter painter(viewport());
+    painter.fillRect(viewport()->rect(), previewGround);
+    const qreal scale = previewScale();
+    painter.translate(sheetOrigin());
     painter.setBrush(Qt::white);
     painter.setPen(QPen(Qt::black, 0));
-    painter.drawRect(QRect(0, 0, sheetWidthMm, sheetHeightMm));
-    painter.restore();
-    drawLabelPage(painter, currentPage, 1.0, previewFont(), true);
+    painter.drawRect(QRectF(QPointF(0, 0), sheetSizeMm * scale));
+    drawLabelPage(painter, currentPage, scale, true);
+}
+
+void QPagePreview::resizeEvent(QResizeEvent *event) {
+    QAbstractScrollArea::resizeEvent(event);
+    updateScrollBars();
+}
+
+void QPagePreview::scrollContentsBy(int, int) {
+    viewport()->update();
+}
+
+void QPagePreview::keyPressEvent(QKeyEvent *event) {
+    switch (event->key()) {
+    case Qt::Key_PageDown:
+        showNextPage();
+        break;
+    case Qt::Key_PageUp:
+        showPreviousPage();
+        break;
+    // With or without Ctrl, as in documents.
+    case Qt::Key_Home:
+        showFirstPage();
+        break;
+    case Qt::Key_End:
+        showLastPage();
+        break;
+    default:
+        QAbstractScrollArea::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void QPagePreview::wheelEvent(QWheelEvent *event) {
+    if (!(event->modifiers() & Qt::ControlModifier) || event->angleDelta().y() == 0) {
+        QAbstractScrollArea::wheelEvent(event);
+        return;
+    }
+    const qreal shownPercent = previewScale() / screenPixelsPerMm() * 100;
+    setZoom(PreviewZoom::stepFrom(shownPercent, event->angleDelta().y() > 0 ? 1 : -1));
+    event->accept();
 }
 
 void QPagePreview::preparePrintDialog(QPrintDialog &dialog) const {
     const PageSpan preset = presetPrintRange(currentPage, lastPageIndex());
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
-    dialog.setMinMax(1, lastPageIndex() + 1);
+    dialog.setMinMax(1, pageCount());
     dialog.setPrintRange(QAbstractPrintDialog::PageRange);
     dialog.setFromTo(preset.first, preset.last);
+    dialog.setWindowTitle(tr("Labels drucken (A4-Bögen)"));
 }
 
 std::int64_t QPagePreview::printPageRange(QPrinter &printer, int firstPage, int lastPage) const {
+    // The label sheets are A4 whatever the printer's default paper.
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Portrait);
     // Coordinates from the paper's corner, not from the printable area's.
     printer.setFullPage(true);
     const qreal scale = printer.resolution() / millimetresPerInch;
@@ -134,12 +255,12 @@ std::int64_t QPagePreview::printPageRange(QPrinter &printer, int firstPage, int 
     QPainter painter;
     if (perPage <= 0 || firstPage < 0 || !painter.begin(&printer))
         return 0;
-    std::int64_t printed = drawLabelPage(painter, firstPage, scale, labelFont, false);
+    std::int64_t printed = drawLabelPage(painter, firstPage, scale, false);
     // A new sheet only for a page that has labels, so no empty sheet at the end.
     for (std::int64_t page = std::int64_t(firstPage) + 1;
          page <= lastPage && page * perPage < labels.totalCopies(); ++page) {
         printer.newPage();
-        printed += drawLabelPage(painter, int(page), scale, labelFont, false);
+        printed += drawLabelPage(painter, int(page), scale, false);
     }
     painter.end();
     return printed;
@@ -150,7 +271,10 @@ void QPagePreview::printPage() {
         tellNoLabelFits();
         return;
     }
-    QPrinter printer(QPrinter::ScreenResolution);
+    // Fractional millimetres and the requested point sizes need more than the
+    // screen's 96 units per inch.
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
     QPrintDialog dialog(&printer, this);
     preparePrintDialog(dialog);
     if (dialog.exec() != QDialog::Accepted)

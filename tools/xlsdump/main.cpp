@@ -49,6 +49,9 @@ qsizetype importedCells(const QXLSImporter &importer, int columns) {
 
 // Shows one file; false when it cannot be imported.
 bool dumpFile(QXLSImporter &importer, const QString &path, const DumpOptions &options) {
+    LoadOptions loadOptions;
+    loadOptions.password = options.password.toStdString();
+    importer.setLoadOptions(loadOptions);
     importer.importSheet(path, options.sheet);
     if (importer.errorCode() != xls::ReadErrorCode::None) {
         std::fprintf(stderr, "xlsdump: %s: %s\n", qPrintable(path),
