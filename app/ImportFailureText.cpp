@@ -13,9 +13,13 @@ QString saveAsXlsHint() {
                 "„Excel 97-2003-Arbeitsmappe (*.xls)“ speichern und erneut importieren.");
 }
 
+QString inLine(std::optional<std::uint64_t> line) {
+    return line ? text(" (Zeile %1)").arg(*line) : QString();
+}
+
 } // namespace
 
-QString importFailureReason(xls::ReadErrorCode code) {
+QString importFailureReason(xls::ReadErrorCode code, std::optional<std::uint64_t> line) {
     using xls::ReadErrorCode;
     switch (code) {
     case ReadErrorCode::None:
@@ -61,6 +65,35 @@ QString importFailureReason(xls::ReadErrorCode code) {
                     "Office-Dokument.");
     case ReadErrorCode::NoWorksheet:
         return text("Die Arbeitsmappe enthält kein Tabellenblatt.");
+    case ReadErrorCode::TextNotDecodable:
+        return text("Der Text der Datei passt nicht zur gewählten Zeichenkodierung. Bitte beim "
+                    "Textimport eine andere Kodierung wählen.");
+    case ReadErrorCode::UnclosedQuote:
+        return text("Ein Feld in Anführungszeichen wird nicht geschlossen%1. Bitte das fehlende "
+                    "Anführungszeichen in der Datei ergänzen.")
+            .arg(inLine(line));
+    case ReadErrorCode::TextBeyondLimits:
+        return text("Die Textdatei ist zu groß%1: erlaubt sind höchstens 256 MiB, 1.048.576 "
+                    "Zeilen, 16.384 Felder je Zeile und 32.767 Zeichen je Feld.")
+            .arg(inLine(line));
+    case ReadErrorCode::CorruptZip:
+    case ReadErrorCode::CorruptXml:
+        return text("Die Datei ist beschädigt oder unvollständig.");
+    case ReadErrorCode::UnsupportedZip:
+        return text("Die Datei ist verschlüsselt oder auf eine Weise gepackt, die nicht gelesen "
+                    "werden kann. Bitte die Datei in Excel oder LibreOffice ohne Kennwort neu "
+                    "speichern und erneut importieren.");
+    case ReadErrorCode::InflateLimit:
+    case ReadErrorCode::XmlLimit:
+        return text("Die Datei überschreitet die Grenzen, die beim Import gelten (Größe, "
+                    "Zeilen, Spalten oder Textlänge einer Zelle), und wird nicht gelesen.");
+    case ReadErrorCode::NoSpreadsheetPart:
+        return text("Die Datei enthält keine Tabelle, die gelesen werden kann, vielleicht ist "
+                    "sie ein anderes Dokument.");
+    case ReadErrorCode::BinaryWorkbook:
+        return text("Die Arbeitsmappe ist als Excel-Binärarbeitsmappe (.xlsb) gespeichert. "
+                    "Bitte in Excel als „Excel-Arbeitsmappe (*.xlsx)“ speichern und erneut "
+                    "importieren.");
     }
     // A code added to the reader later and not yet named here.
     return text("Die Datei kann nicht importiert werden.");

@@ -2,31 +2,44 @@
 
 #include "app/AboutDialog.h"
 #include "app/ColumnChoice.h"
+#include "app/FullNameOffer.h"
 #include "app/ImportFailureText.h"
+#include "app/LabelTextEditor.h"
+#include "app/StatusText.h"
 #include "app/StyleSheet.h"
+#include "app/TextImportDialog.h"
 #include "import/QXLSImporter.h"
+#include "pages/LabelSearch.h"
+#include "pages/PreviewZoom.h"
 
 #include <QApplication>
+#include <QBoxLayout>
+#include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
-#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
 #include <QMessageBox>
+#include <QMimeData>
+#include <QRegularExpressionValidator>
+#include <QSettings>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QStyle>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <memory>
 #include <utility>
 
 namespace {
-constexpr int defaultLabelWidthMm = 100;
-constexpr int defaultLabelHeightMm = 10;
-constexpr int defaultLabelPointSize = 10;
-constexpr int minimumLabelSizeMm = 1;
-constexpr int maximumLabelHeightMm = 290;
-constexpr int maximumLabelWidthMm = 200;
+
+// Room for the settings tree beside the preview when no width is remembered.
+constexpr int treeWidthPx = 320;
+constexpr int previewWidthPx = 640;
 
 // The window's texts share the form's translation context.
 QString text(const char *source) {
@@ -48,14 +61,23 @@ QComboBox *newColumnCombo(const char *name) {
     return combo;
 }
 
+QString fontDescription(const QFont &font) {
+    const qreal points = font.pointSizeF();
+    return points > 0 ? text("%1, %2 pt").arg(font.family()).arg(points)
+                      : text("%1, %2 px").arg(font.family()).arg(font.pixelSize());
+}
+
 } // namespace
 
-MainWindow::MainWindow(QWidget *parent, Qt::WindowFlags flags) : QMainWindow(parent, flags) {
+MainWindow::MainWindow(QWidget *parent, Qt::WindowFlags flags)
+    : QMainWindow(parent, flags), settings(WindowSettings::load(QSettings())) {
     ui.setupUi(this);
 
     connect(ui.action_Beenden, SIGNAL(triggered()), this, SLOT(close()));
     connect(ui.action_ber_Qt, SIGNAL(triggered()), qApp, SLOT(aboutQt()));
     connect(ui.action_ber_Tagomat, SIGNAL(triggered()), this, SLOT(about()));
+    ui.actionOeffnen->setShortcut(QKeySequence::Open);
+    connect(ui.actionOeffnen, SIGNAL(triggered()), this, SLOT(slotOpen()));
     connect(ui.actionXLS_Importieren, SIGNAL(triggered()), this, SLOT(slotImportXLS()));
     connect(ui.actionXML_Importieren, SIGNAL(triggered()), this, SLOT(slotImportXML()));
     connect(ui.actionCVS_Importieren, SIGNAL(triggered()), this, SLOT(slotImportCVS()));
@@ -66,13 +88,17 @@ MainWindow::MainWindow(QWidget *parent, Qt::WindowFlags flags) : QMainWindow(par
     connect(ui.nextButton, SIGNAL(clicked()), this, SLOT(nextPage()));
     connect(ui.prevButton, SIGNAL(clicked()), this, SLOT(previousPage()));
 
-    ui.pagePreview->setLabelDimensions(defaultLabelWidthMm, defaultLabelHeightMm);
-    // "Arial" is matched by a metric-compatible face where it is not installed.
-    ui.pagePreview->labelFont = QFont(QStringLiteral("Arial"), defaultLabelPointSize);
-    ui.pagePreview->update();
+    ui.pagePreview->setLabelDimensions(settings.labelWidthMm, settings.labelHeightMm);
+    ui.pagePreview->labelFont = settings.labelFont;
 
     buildSettingsTree();
+    buildFullNameOffer();
+    buildPageRow();
+    applySettings();
     applyStyleSheet();
+    updatePageLabel();
+    updateStatus();
+    setAcceptDrops(true);
 }
 
 MainWindow::~MainWindow() = default;
@@ -88,6 +114,8 @@ void MainWindow::buildSettingsTree() {
     labelRowsItem = child("Labelreihen");
     labelWidthItem = child("Labelbreite");
     labelHeightItem = child("Labelhöhe");
+    fontItem = child("Schriftart");
+    headerItem = child("Kopfzeile nicht drucken");
     nameColumnItem = child("Spalte Namen");
     countColumnItem = child("Spalte Anzahl");
 
@@ -95,18 +123,90 @@ void MainWindow::buildSettingsTree() {
     nameCombo = newColumnCombo("nameCombo");
     heightSpin = newSizeSpin("heightSpin", maximumLabelHeightMm);
     widthSpin = newSizeSpin("widthSpin", maximumLabelWidthMm);
-    // Set before connecting, so that showing the size does not apply it again.
+    headerCheck = new QCheckBox;
+    headerCheck->setObjectName(QStringLiteral("headerCheck"));
+    headerCheck->setToolTip(text("Zeile 1 (die Spaltenüberschriften) ergibt kein Label."));
+    // Set before connecting, so that showing the settings does not apply them again.
     widthSpin->setValue(ui.pagePreview->labelWidth);
     heightSpin->setValue(ui.pagePreview->labelHeight);
+    headerCheck->setChecked(settings.skipCaptionRow);
     connectSizeSpins();
+    showFontName();
 
     ui.fileInfoTree->setItemWidget(nameColumnItem, 1, nameCombo);
     ui.fileInfoTree->setItemWidget(countColumnItem, 1, countCombo);
     ui.fileInfoTree->setItemWidget(labelWidthItem, 1, widthSpin);
     ui.fileInfoTree->setItemWidget(labelHeightItem, 1, heightSpin);
+    ui.fileInfoTree->setItemWidget(headerItem, 1, headerCheck);
+    labelTextEditor = new LabelTextEditor(fileItem, this);
+    fileItem->setExpanded(true);
+    ui.fileInfoTree->resizeColumnToContents(0);
 
     connect(countCombo, &QComboBox::currentIndexChanged, this, [this] { rebuildLabels(); });
-    connect(nameCombo, &QComboBox::currentIndexChanged, this, [this] { rebuildLabels(); });
+    connect(nameCombo, &QComboBox::currentIndexChanged, this, [this] {
+        // Line 1 follows the name column while it reads that column alone.
+        const QSignalBlocker blockText(labelTextEditor);
+        labelTextEditor->setNameColumn(nameCombo->currentIndex());
+        rebuildLabels();
+    });
+    connect(headerCheck, &QCheckBox::toggled, this, [this] { rebuildLabels(); });
+    connect(labelTextEditor, &LabelTextEditor::changed, this, [this] { rebuildLabels(); });
+}
+
+void MainWindow::buildFullNameOffer() {
+    // Under the status line, which tells about the list it is about.
+    fullNameOffer = new FullNameOffer;
+    auto *column = qobject_cast<QBoxLayout *>(ui.statusLabel->parentWidget()->layout());
+    column->insertWidget(column->indexOf(ui.statusLabel) + 1, fullNameOffer);
+    connect(fullNameOffer, &FullNameOffer::accepted, labelTextEditor,
+            [this](const QString &line) { labelTextEditor->setLine(0, line); });
+}
+
+void MainWindow::buildPageRow() {
+    ui.firstButton->setIcon(style()->standardIcon(QStyle::SP_MediaSkipBackward));
+    ui.lastButton->setIcon(style()->standardIcon(QStyle::SP_MediaSkipForward));
+    ui.pageEdit->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this));
+    ui.zoomCombo->addItem(text("Ganze Seite"), 0);
+    for (int percent : PreviewZoom::percentSteps())
+        ui.zoomCombo->addItem(text("%1 %").arg(percent), percent);
+
+    QPagePreview *preview = ui.pagePreview;
+    connect(ui.firstButton, &QPushButton::clicked, preview, &QPagePreview::showFirstPage);
+    connect(ui.lastButton, &QPushButton::clicked, preview, &QPagePreview::showLastPage);
+    connect(ui.pageEdit, &QLineEdit::returnPressed, preview,
+            [this] { ui.pagePreview->showTypedPage(ui.pageEdit->text()); });
+    connect(preview, &QPagePreview::pageChanged, this, &MainWindow::updatePageLabel);
+    connect(ui.zoomCombo, &QComboBox::currentIndexChanged, preview,
+            [this](int index) { ui.pagePreview->setZoom(ui.zoomCombo->itemData(index).toInt()); });
+    connect(preview, &QPagePreview::zoomChanged, this, [this](int percent) {
+        const QSignalBlocker blockZoom(ui.zoomCombo);
+        ui.zoomCombo->setCurrentIndex(std::max(0, ui.zoomCombo->findData(percent)));
+    });
+}
+
+void MainWindow::applySettings() {
+    if (!settings.windowGeometry.isEmpty())
+        restoreGeometry(settings.windowGeometry);
+    // A larger window widens the preview, not the settings tree.
+    ui.splitter->setStretchFactor(0, 0);
+    ui.splitter->setStretchFactor(1, 1);
+    if (settings.splitterState.isEmpty() || !ui.splitter->restoreState(settings.splitterState))
+        ui.splitter->setSizes({treeWidthPx, previewWidthPx});
+    ui.zoomCombo->setCurrentIndex(std::max(0, ui.zoomCombo->findData(settings.zoomPercent)));
+}
+
+void MainWindow::closeEvent(QCloseEvent *event) {
+    settings.labelWidthMm = widthSpin->value();
+    settings.labelHeightMm = heightSpin->value();
+    settings.labelFont = ui.pagePreview->labelFont;
+    settings.skipCaptionRow = headerCheck->isChecked();
+    settings.windowGeometry = saveGeometry();
+    settings.splitterState = ui.splitter->saveState();
+    settings.zoomPercent = ui.pagePreview->zoomPercent();
+    QSettings stored;
+    settings.save(stored);
+    event->accept();
 }
 
 void MainWindow::connectSizeSpins() {
@@ -120,29 +220,110 @@ void MainWindow::rebuildLabels() {
 }
 
 void MainWindow::updatePageLabel() {
-    ui.pageLabel->setText(text("Seite %1/%2")
-                              .arg(ui.pagePreview->currentPage + 1)
-                              .arg(qint64(ui.pagePreview->lastPageIndex()) + 1));
+    const QPagePreview *preview = ui.pagePreview;
+    ui.pageEdit->setText(QString::number(qint64(preview->currentPage) + 1));
+    ui.pageCountLabel->setText(text("/ %1").arg(preview->pageCount()));
+    const bool atFirst = preview->currentPage <= 0;
+    const bool atLast = preview->currentPage >= preview->lastPageIndex();
+    ui.firstButton->setEnabled(!atFirst);
+    ui.prevButton->setEnabled(!atFirst);
+    ui.nextButton->setEnabled(!atLast);
+    ui.lastButton->setEnabled(!atLast);
+    ui.actionD_rucken->setEnabled(preview->labels.totalCopies() > 0);
+}
+
+void MainWindow::updateStatus() {
+    const LabelMap &labels = ui.pagePreview->labels;
+    LabelListFacts facts;
+    facts.imported = importer != nullptr;
+    facts.names = labels.size();
+    facts.labels = labels.totalCopies();
+    facts.filter = filterText;
+    facts.search = ui.pagePreview->searchText;
+    facts.searchFound = searchFound;
+    facts.rowsWithFractionalQuantity =
+        labelSource ? labelSource->notes().rowsWithFractionalQuantity : 0;
+    facts.namesWithoutCopies = labels.namesWithoutCopies();
+    ui.statusLabel->setText(labelListStatus(facts));
+}
+
+void MainWindow::showFontName() {
+    fontItem->setText(1, fontDescription(ui.pagePreview->labelFont));
+}
+
+QString MainWindow::chooseFile(const char *caption, const char *filter) {
+    return QFileDialog::getOpenFileName(this, text(caption), importStartFolder(settings.lastFolder),
+                                        text(filter));
+}
+
+void MainWindow::slotOpen() {
+    const QString path = chooseFile(
+        "Datei öffnen", "Alle unterstützten Dateien (*.xls *.xlsx *.xlsm *.ods *.fods *.xml *.csv "
+                        "*.txt *.tsv);;Alle Dateien (*)");
+    if (!path.isEmpty())
+        openFile(path);
 }
 
 void MainWindow::slotImportXLS() {
-    const QString path = QFileDialog::getOpenFileName(
-        this, text("Exceldatei öffnen"), QDir::homePath() + QStringLiteral("/Eigene Dateien/"),
-        text("Excel Dateien (*.xls)"));
+    const QString path = chooseFile("Exceldatei öffnen", "Excel Dateien (*.xls)");
     if (path.isEmpty())
         return;
     importXLSFile(path);
 }
 
 bool MainWindow::importXLSFile(const QString &path) {
+    return importFile(path, {});
+}
+
+bool MainWindow::openFile(const QString &path) {
+    if (TextImportDialog::isTextFile(path))
+        return importTextFile(path);
+    return importFile(path, {});
+}
+
+void MainWindow::openFileFromArguments(const QStringList &arguments) {
+    if (arguments.size() < 2)
+        return;
+    const QString path = arguments.at(1);
+    // Once the window is shown, so the dialogs have a parent on screen.
+    QTimer::singleShot(0, this, [this, path] { openFile(path); });
+}
+
+bool MainWindow::importTextFile(const QString &path) {
+    TextImportDialog dialog(path, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    return importFile(path, dialog.loadOptions());
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent *event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() == 1 && urls.first().isLocalFile())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent *event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() != 1 || !urls.first().isLocalFile())
+        return;
+    event->acceptProposedAction();
+    const QString path = urls.first().toLocalFile();
+    // After the drop has finished: the source application is not kept
+    // waiting while a dialog is open.
+    QTimer::singleShot(0, this, [this, path] { openFile(path); });
+}
+
+bool MainWindow::importFile(const QString &path, const LoadOptions &options) {
     // Built apart and swapped in only on success, so a failure leaves the
     // previous import, its labels and the settings as they were.
     auto imported = std::make_unique<QXLSImporter>(nullptr);
+    imported->setLoadOptions(options);
     imported->importFile(path);
     if (imported->errorCode() != xls::ReadErrorCode::None) {
         tellImportFailed(path, *imported);
         return false;
     }
+    settings.lastFolder = QFileInfo(path).absolutePath();
     adoptImporter(imported.release());
     return true;
 }
@@ -152,17 +333,11 @@ void MainWindow::adoptImporter(QXLSImporter *imported) {
     // One current importer: the previous one and its workbook go now.
     delete std::exchange(importer, imported);
     labelSource.reset();
-
-    ui.pagePreview->setLabelDimensions(defaultLabelWidthMm, defaultLabelHeightMm);
+    // The label size stays: the layout is the user's choice, not the file's.
     fillColumnCombos();
-    {
-        // Showing the reset size must not apply it a second time.
-        const QSignalBlocker blockHeight(heightSpin);
-        const QSignalBlocker blockWidth(widthSpin);
-        widthSpin->setValue(ui.pagePreview->labelWidth);
-        heightSpin->setValue(ui.pagePreview->labelHeight);
-    }
     slotUpdateFileInfo();
+    fileItem->setExpanded(true);
+    ui.fileInfoTree->resizeColumnToContents(0);
     rebuildLabels();
 }
 
@@ -174,10 +349,23 @@ void MainWindow::fillColumnCombos() {
     countCombo->clear();
     nameCombo->clear();
     countCombo->addItems(captions);
+    // Last, so that index k stays sheet column k.
+    countCombo->addItem(text("(keine)"));
     nameCombo->addItems(captions);
     const ColumnChoice choice = chooseColumns(captions);
-    countCombo->setCurrentIndex(choice.quantityColumn);
+    countCombo->setCurrentIndex(choice.quantityColumn == ColumnChoice::noColumn
+                                    ? countCombo->count() - 1
+                                    : choice.quantityColumn);
     nameCombo->setCurrentIndex(choice.nameColumn);
+    const QSignalBlocker blockText(labelTextEditor);
+    labelTextEditor->setTable(&importer->importedTable(), captions, choice.nameColumn);
+    fullNameOffer->offerFor(captions, labelTextEditor->line(0));
+}
+
+ColumnChoice MainWindow::chosenColumns() const {
+    const int quantity = countCombo->currentIndex();
+    const bool none = quantity < 0 || quantity == countCombo->count() - 1;
+    return {nameCombo->currentIndex(), none ? ColumnChoice::noColumn : quantity};
 }
 
 void MainWindow::tellImportFailed(const QString &path, const QXLSImporter &failed) {
@@ -187,7 +375,7 @@ void MainWindow::tellImportFailed(const QString &path, const QXLSImporter &faile
         text("Die Datei „%1“ konnte nicht importiert werden.").arg(QFileInfo(path).fileName()),
         QMessageBox::Ok, this);
     message->setObjectName(QStringLiteral("importFailedMessage"));
-    message->setInformativeText(importFailureReason(failed.errorCode()));
+    message->setInformativeText(importFailureReason(failed.errorCode(), failed.errorLine()));
     message->setDetailedText(failed.errorString());
     message->setAttribute(Qt::WA_DeleteOnClose);
     message->setWindowModality(Qt::WindowModal);
@@ -195,15 +383,18 @@ void MainWindow::tellImportFailed(const QString &path, const QXLSImporter &faile
 }
 
 void MainWindow::slotImportXML() {
-    tellNotAvailable();
+    const QString path =
+        chooseFile("Arbeitsmappe öffnen",
+                   "Arbeitsmappen (*.xlsx *.xlsm *.ods *.fods *.xml);;Alle Dateien (*)");
+    if (!path.isEmpty())
+        openFile(path);
 }
 
 void MainWindow::slotImportCVS() {
-    tellNotAvailable();
-}
-
-void MainWindow::tellNotAvailable() {
-    QMessageBox::information(this, text("TODO"), text("Diese Funktion ist noch nicht verfügbar."));
+    const QString path =
+        chooseFile("Textdatei öffnen", "Textdateien (*.csv *.txt *.tsv);;Alle Dateien (*)");
+    if (!path.isEmpty())
+        openFile(path);
 }
 
 void MainWindow::slotUpdateFileInfo() {
@@ -232,7 +423,8 @@ void MainWindow::selectFont() {
     if (!chosen)
         return;
     ui.pagePreview->labelFont = font;
-    ui.pagePreview->update();
+    ui.pagePreview->viewport()->update();
+    showFontName();
     rebuildLabels();
 }
 
@@ -250,14 +442,25 @@ void MainWindow::reloadPage(QString filter) {
     if (!importer)
         return;
     filterText = filter;
-    const ColumnChoice columns{nameCombo->currentIndex(), countCombo->currentIndex()};
-    if (!labelSource || labelSourceColumns != columns) {
-        labelSource.emplace(importer->columnData(columns.nameColumn),
-                            importer->columnData(columns.quantityColumn));
-        labelSourceColumns = columns;
+    const LabelTemplate labelText = labelTextEditor->labelTemplate();
+    const int quantityColumn = chosenColumns().quantityColumn;
+    const bool skipCaptions = headerCheck->isChecked();
+    if (!labelSource || labelSourceText != labelText ||
+        labelSourceQuantityColumn != quantityColumn || labelSourceSkipsCaptions != skipCaptions) {
+        const bool withQuantities = quantityColumn != ColumnChoice::noColumn;
+        const ImportedColumn quantities =
+            withQuantities ? importer->columnData(quantityColumn) : ImportedColumn();
+        labelSource.emplace(importer->importedTable(), labelText,
+                            withQuantities ? &quantities : nullptr, LabelRows{skipCaptions});
+        labelSourceText = labelText;
+        labelSourceQuantityColumn = quantityColumn;
+        labelSourceSkipsCaptions = skipCaptions;
     }
     ui.pagePreview->setLabels(labelSource->filtered(filterText));
+    const QString &search = ui.pagePreview->searchText;
+    searchFound = search.isEmpty() || firstCopyMatching(ui.pagePreview->labels, search);
     updatePageLabel();
+    updateStatus();
 }
 
 void MainWindow::about() {
@@ -271,6 +474,7 @@ void MainWindow::about() {
 }
 
 void MainWindow::scrollToName(QString name) {
-    ui.pagePreview->findName(name);
+    searchFound = ui.pagePreview->findName(name) || name.isEmpty();
     updatePageLabel();
+    updateStatus();
 }

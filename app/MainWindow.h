@@ -1,22 +1,29 @@
 #pragma once
 
 #include "app/ColumnChoice.h"
+#include "app/WindowSettings.h"
 #include "pages/LabelSource.h"
 #include "ui_MainWindow.h"
+#include "xls/model/LoadOptions.h"
 
 #include <QMainWindow>
 #include <QString>
 
 #include <optional>
 
+class FullNameOffer;
+class LabelTextEditor;
+class QCheckBox;
 class QComboBox;
 class QSpinBox;
 class QTreeWidgetItem;
 class QXLSImporter;
 
 // The program's one window: the settings tree on the left, the filter and
-// search lines, the page preview and the page buttons on the right. It wires
-// the form to the preview and the importer; they own the behaviour.
+// search lines, the page preview, the page row and the status line on the
+// right. It wires the form to the preview and the importer; they own the
+// behaviour. The label settings, the last folder and the window's geometry
+// last from one run to the next.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -27,11 +34,19 @@ public:
     // Imports a workbook as the open-file dialog's choice does. A file that
     // cannot be imported is explained in a message box and changes nothing.
     bool importXLSFile(const QString &path);
+    // Imports any supported file, decided by its content: delimited text
+    // through the Textimport dialog, everything else directly. False when
+    // nothing was imported (refused or cancelled).
+    bool openFile(const QString &path);
+    // Opens the file a command line names (the first argument after the
+    // program), once the event loop runs.
+    void openFileFromArguments(const QStringList &arguments);
     // Makes a successfully imported importer the current one (the window takes
     // it over and releases the previous one) and shows its labels.
     void adoptImporter(QXLSImporter *imported);
 
 public slots:
+    void slotOpen();
     void slotImportXLS();
     void slotImportXML();
     void slotImportCVS();
@@ -48,21 +63,38 @@ public slots:
 public:
     Ui_MainWindowClass ui;
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    // A file dropped on the window is opened as "Öffnen..." opens it.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
 private:
+    bool importFile(const QString &path, const LoadOptions &options);
+    bool importTextFile(const QString &path);
+    QString chooseFile(const char *caption, const char *filter);
     void buildSettingsTree();
+    void buildFullNameOffer();
+    void buildPageRow();
+    void applySettings();
     void connectSizeSpins();
     void fillColumnCombos();
     void rebuildLabels();
     void updatePageLabel();
+    void updateStatus();
+    void showFontName();
+    ColumnChoice chosenColumns() const;
     void tellImportFailed(const QString &path, const QXLSImporter &failed);
-    void tellNotAvailable();
 
     QXLSImporter *importer = nullptr;
+    WindowSettings settings;
     QSpinBox *heightSpin = nullptr;
     QSpinBox *widthSpin = nullptr;
     QComboBox *countCombo = nullptr;
     QComboBox *nameCombo = nullptr;
+    QCheckBox *headerCheck = nullptr;
     QString filterText;
+    bool searchFound = true;
     QTreeWidgetItem *fileItem = nullptr;
     QTreeWidgetItem *rowsItem = nullptr;
     QTreeWidgetItem *columnsItem = nullptr;
@@ -70,9 +102,15 @@ private:
     QTreeWidgetItem *labelRowsItem = nullptr;
     QTreeWidgetItem *labelWidthItem = nullptr;
     QTreeWidgetItem *labelHeightItem = nullptr;
+    QTreeWidgetItem *fontItem = nullptr;
+    QTreeWidgetItem *headerItem = nullptr;
     QTreeWidgetItem *nameColumnItem = nullptr;
     QTreeWidgetItem *countColumnItem = nullptr;
-    // The labels of the chosen columns, kept between filter keystrokes.
+    LabelTextEditor *labelTextEditor = nullptr;
+    FullNameOffer *fullNameOffer = nullptr;
+    // The labels of the label text and quantity column, kept between filter keystrokes.
     std::optional<LabelSource> labelSource;
-    ColumnChoice labelSourceColumns;
+    LabelTemplate labelSourceText;
+    int labelSourceQuantityColumn = 0;
+    bool labelSourceSkipsCaptions = false;
 };

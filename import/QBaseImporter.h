@@ -27,6 +27,8 @@ public:
     // Row 0 of every column in ascending column order; a column without a
     // row 0 gives a null string, so positions stay equal to column indices.
     QStringList headerRow() const;
+    // The whole imported sheet.
+    const ImportedTable &importedTable() const { return table; }
 
 protected:
     FileInfo info;

@@ -18,6 +18,9 @@ public:
     bool atEnd() const { return entry >= labels.size(); }
     // The name of the copy under the cursor; only when not at the end.
     const QString &name() const { return labels.at(entry).name; }
+    // The lines under the name, usually none; only when not at the end.
+    const QStringList &moreLines() const { return labels.at(entry).moreLines; }
+    const LabelEntry &current() const { return labels.at(entry); }
     std::int64_t copyNumber() const { return copy; }
     void next();
 

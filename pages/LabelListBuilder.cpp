@@ -1,6 +1,8 @@
 #include "pages/LabelListBuilder.h"
 
+#include "pages/CaseFolding.h"
 #include "pages/LabelQuantity.h"
+#include "pages/LabelTemplate.h"
 
 #include <QList>
 
@@ -9,30 +11,84 @@
 
 namespace {
 
+constexpr int captionRow = 0;
+
 // The rows of a column in ascending order; the hash has no order of its own.
-QList<std::pair<int, const QString *>> rowsInOrder(const ImportedColumn &column) {
-    QList<std::pair<int, const QString *>> rows;
-    rows.reserve(column.size());
+QList<std::pair<int, const QString *>> rowsInOrder(const ImportedColumn &column, LabelRows rows) {
+    const int firstRow = rows.skipCaptionRow ? captionRow + 1 : captionRow;
+    QList<std::pair<int, const QString *>> ordered;
+    ordered.reserve(column.size());
     for (auto cell = column.cbegin(); cell != column.cend(); ++cell)
-        if (cell.key() >= 0 && !cell.value().isEmpty())
-            rows.append({cell.key(), &cell.value()});
-    std::sort(rows.begin(), rows.end(),
+        if (cell.key() >= firstRow && !cell.value().isEmpty())
+            ordered.append({cell.key(), &cell.value()});
+    std::sort(ordered.begin(), ordered.end(),
               [](const auto &a, const auto &b) { return a.first < b.first; });
+    return ordered;
+}
+
+// The rows that have a value in any of the columns, ascending, each once.
+QList<int> rowsWithValues(const ImportedTable &table, const QList<int> &columns, int firstRow) {
+    QList<int> rows;
+    for (int column : columns) {
+        const ImportedColumn cells = table.value(column);
+        rows.reserve(rows.size() + cells.size());
+        for (auto cell = cells.cbegin(); cell != cells.cend(); ++cell)
+            if (cell.key() >= firstRow && !cell.value().isEmpty())
+                rows.append(cell.key());
+    }
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     return rows;
 }
 
 } // namespace
 
-LabelMap buildLabelMap(const ImportedColumn &names, const ImportedColumn &quantities,
-                       const QString &filter) {
+LabelMap buildLabelMap(const ImportedColumn &names, const ImportedColumn *quantities,
+                       const QString &filter, LabelRows rows, LabelNotes *notes) {
     LabelMap labels;
     if (filter.isEmpty())
         labels.reserve(names.size());
-    for (const auto &[row, name] : rowsInOrder(names)) {
-        // Compared letter by letter in one case, without a lower-case copy per name.
-        if (!filter.isEmpty() && !name->startsWith(filter, Qt::CaseInsensitive))
-            continue;
-        labels.insert(*name, labelQuantity(quantities.value(row)));
+    const QString foldedFilter = foldCase(filter);
+    LabelNotes noted;
+    for (const auto &[row, name] : rowsInOrder(names, rows)) {
+        const QString quantity = quantities ? quantities->value(row) : QString();
+        // The caption row's quantity is a caption, not a slip worth a note.
+        if (row != captionRow && !quantity.isEmpty() && !isWholeNumber(quantity))
+            ++noted.rowsWithFractionalQuantity;
+        labels.insert(*name, labelQuantity(quantity));
     }
+    if (notes)
+        *notes = noted;
+    if (filter.isEmpty())
+        return labels;
+    LabelMap passed;
+    for (const LabelEntry &entry : labels)
+        if (entry.foldedName.startsWith(foldedFilter))
+            passed.append(entry);
+    return passed;
+}
+
+LabelMap buildLabelMap(const ImportedTable &table, const LabelTemplate &labelText,
+                       const ImportedColumn *quantities, LabelRows rows, LabelNotes *notes) {
+    // One column alone reads it as the name column, at the name column's cost.
+    if (const std::optional<int> column = labelText.soleColumn())
+        return buildLabelMap(table.value(*column), quantities, QString(), rows, notes);
+    const int firstRow = rows.skipCaptionRow ? captionRow + 1 : captionRow;
+    LabelMap labels;
+    LabelNotes noted;
+    const QList<int> rowsWithLabels = rowsWithValues(table, labelText.columns(), firstRow);
+    labels.reserve(rowsWithLabels.size());
+    for (int row : rowsWithLabels) {
+        QStringList lines = labelText.labelLines(table, row);
+        if (lines.isEmpty())
+            continue;
+        const QString quantity = quantities ? quantities->value(row) : QString();
+        if (!quantity.isEmpty() && !isWholeNumber(quantity))
+            ++noted.rowsWithFractionalQuantity;
+        const QString name = lines.takeFirst();
+        labels.insert(name, labelQuantity(quantity), lines);
+    }
+    if (notes)
+        *notes = noted;
     return labels;
 }

@@ -3,32 +3,43 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 
-// One distinct name and how many copies of its label to print.
+// One distinct label and how many copies of it to print. The name is its
+// first line, the one filter and search look at.
 struct LabelEntry {
     QString name;
     int quantity = 0;
+    // The name case-folded once, for the filter and the search.
+    QString foldedName;
+    QStringList moreLines; // the lines under the name, usually none
 };
 
-// The labels to show and print: name -> quantity, in the order the names were
-// first entered. Entering a name again replaces its quantity but keeps its
-// place, so the same sheet always gives the same sequence of labels.
+// The labels to show and print: label -> quantity, in the order the labels
+// were first entered. Entering a label again replaces its quantity but keeps
+// its place, so the same sheet always gives the same sequence of labels. Two
+// labels are the same when all their lines are.
 class LabelMap {
 public:
     using const_iterator = QList<LabelEntry>::const_iterator;
 
-    // Enters a name at the end, or replaces the quantity of a name entered before.
-    void insert(const QString &name, int quantity);
+    // Enters a label at the end, or replaces the quantity of one entered before.
+    void insert(const QString &name, int quantity, const QStringList &moreLines = {});
+    // Enters an entry of another map at the end; its label must not be entered yet.
+    void append(const LabelEntry &entry);
     void clear();
     void reserve(qsizetype names);
 
     bool isEmpty() const { return entries.isEmpty(); }
     qsizetype size() const { return entries.size(); }
-    bool contains(const QString &name) const { return positions.contains(name); }
-    // The quantity of a name, 0 for a name that is not entered.
-    int value(const QString &name) const;
+    // A label of one line, or of its name and more lines.
+    bool contains(const QString &name, const QStringList &moreLines = {}) const {
+        return positions.contains({name, moreLines});
+    }
+    // The quantity of a label, 0 for a label that is not entered.
+    int value(const QString &name, const QStringList &moreLines = {}) const;
     const LabelEntry &at(qsizetype index) const { return entries.at(index); }
 
     const_iterator begin() const { return entries.cbegin(); }
@@ -37,11 +48,23 @@ public:
     // Copies of all labels: the sum of the quantities of 1 or more. A quantity
     // below 1 prints nothing and so counts nothing.
     std::int64_t totalCopies() const { return copies; }
+    // Names whose quantity is below 1: they print no label.
+    qsizetype namesWithoutCopies() const { return withoutCopies; }
 
 private:
+    struct Key {
+        QString name;
+        QStringList moreLines;
+        friend bool operator==(const Key &, const Key &) = default;
+        friend size_t qHash(const Key &key, size_t seed = 0) {
+            return qHashMulti(seed, key.name, key.moreLines);
+        }
+    };
+
     QList<LabelEntry> entries;
-    QHash<QString, qsizetype> positions;
+    QHash<Key, qsizetype> positions;
     std::int64_t copies = 0;
+    qsizetype withoutCopies = 0;
 };
 
 // The number of labels an entry prints.

@@ -1,7 +1,9 @@
 #include "pages/QPagePreview.h"
 
+#include "pages/CaseFolding.h"
 #include "pages/LabelCursor.h"
 #include "pages/LabelSearch.h"
+#include "pages/LabelTextBlock.h"
 #include "pages/PrintRange.h"
 
 #include <QKeyEvent>
@@ -26,6 +28,10 @@ constexpr qreal fallbackDotsPerInch = 96.0;
 // The ground around the sheet, so the white sheet stands out.
 const QColor previewGround(128, 128, 128);
 constexpr int scrollStepPx = 20;
+// Lines under the name shrink together with it, the name down to this size.
+constexpr qreal smallestLabelLinePoints = 6;
+// Kept free between the lines and the label's edge.
+constexpr qreal labelLinesMarginMm = 1;
 } // namespace
 
 QPagePreview::QPagePreview(QWidget *parent) : QAbstractScrollArea(parent) {
@@ -61,6 +67,7 @@ int QPagePreview::lastPageIndex() const {
 
 bool QPagePreview::findName(const QString &text) {
     searchText = text;
+    foldedSearch = foldCase(text);
     const std::int64_t perPage = pageLayout().labelsPerPage();
     const auto copy = firstCopyMatching(labels, text);
     if (copy)
@@ -95,6 +102,21 @@ void QPagePreview::showPage(std::int64_t page) {
     currentPage = int(std::clamp<std::int64_t>(page, 0, lastPageIndex()));
     viewport()->update();
     emit pageChanged();
+}
+
+void QPagePreview::showTypedPage(const QString &typed) {
+    const QString digits = typed.trimmed();
+    const bool isNumber =
+        !digits.isEmpty() &&
+        std::all_of(digits.cbegin(), digits.cend(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    if (!isNumber) {
+        emit pageChanged();
+        return;
+    }
+    bool fits = false;
+    const qlonglong number = digits.toLongLong(&fits);
+    // Only digits: a number too long for 64 bits is past the last page.
+    showPage(fits ? number - 1 : std::int64_t(lastPageIndex()));
 }
 
 void QPagePreview::setZoom(int percent) {
@@ -144,12 +166,15 @@ void QPagePreview::updateScrollBars() {
     setUp(verticalScrollBar(), sheet.height(), room.height());
 }
 
+qreal QPagePreview::labelPointSize() const {
+    // A font given in pixels is taken as pixels of a usual desktop screen.
+    return labelFont.pointSizeF() > 0 ? labelFont.pointSizeF()
+                                      : labelFont.pixelSize() * pointsPerInch / fallbackDotsPerInch;
+}
+
 QFont QPagePreview::labelFontAtScale(qreal scale, const QPaintDevice &device) const {
     QFont font = labelFont;
-    // A font given in pixels is taken as pixels of a usual desktop screen.
-    const qreal points = labelFont.pointSizeF() > 0
-                             ? labelFont.pointSizeF()
-                             : labelFont.pixelSize() * pointsPerInch / fallbackDotsPerInch;
+    const qreal points = labelPointSize();
     // The device turns points into its own units at its logical density;
     // the label wants points / 72 inches at scale units per millimetre.
     const qreal dpi = device.logicalDpiY() > 0 ? device.logicalDpiY() : fallbackDotsPerInch;
@@ -159,6 +184,20 @@ QFont QPagePreview::labelFontAtScale(qreal scale, const QPaintDevice &device) co
     return font;
 }
 
+void QPagePreview::drawLabelLines(QPainter &painter, const QRectF &label, const QStringList &lines,
+                                  const QFont &font, qreal scale) const {
+    // The smallest size on paper, in the units of the font at this scale.
+    const qreal smallest = smallestLabelLinePoints * font.pointSizeF() / labelPointSize();
+    const QRectF box = label.adjusted(labelLinesMarginMm * scale, labelLinesMarginMm * scale,
+                                      -labelLinesMarginMm * scale, -labelLinesMarginMm * scale);
+    const LabelTextBlock block =
+        LabelTextBlock::fit(lines, font, box.size(), smallest, painter.device());
+    painter.save();
+    painter.setClipRect(label, Qt::IntersectClip);
+    block.draw(painter, box);
+    painter.restore();
+}
+
 std::int64_t QPagePreview::drawLabelPage(QPainter &painter, int page, qreal scale,
                                          bool highlightSearch) const {
     const PageLayout layout = pageLayout();
@@ -166,18 +205,26 @@ std::int64_t QPagePreview::drawLabelPage(QPainter &painter, int page, qreal scal
     if (perPage <= 0 || page < 0)
         return 0;
     painter.save();
-    painter.setFont(labelFontAtScale(scale, *painter.device()));
+    const QFont font = labelFontAtScale(scale, *painter.device());
+    painter.setFont(font);
     painter.setPen(QPen(Qt::black, 0));
     std::int64_t slot = 0;
     for (LabelCursor cursor(labels, std::int64_t(page) * perPage);
          !cursor.atEnd() && slot < perPage; cursor.next(), ++slot) {
         const QRectF mm = layout.labelRectMm(slot);
         const QRectF label(mm.topLeft() * scale, mm.size() * scale);
-        const bool highlighted = highlightSearch && highlightsName(cursor.name(), searchText);
+        const bool highlighted =
+            highlightSearch && highlightsFolded(cursor.current().foldedName, foldedSearch);
         painter.setBrush(highlighted ? Qt::yellow : Qt::white);
         painter.drawRect(label);
-        // Letters that do not fit the label are drawn whole, on screen as on paper.
-        painter.drawText(label, Qt::AlignCenter | Qt::TextDontClip, cursor.name());
+        if (cursor.moreLines().isEmpty()) {
+            // Letters that do not fit the label are drawn whole, on screen as on paper.
+            painter.drawText(label, Qt::AlignCenter | Qt::TextDontClip, cursor.name());
+            continue;
+        }
+        drawLabelLines(painter, label, QStringList{cursor.name()} + cursor.moreLines(), font,
+                       scale);
+        painter.setFont(font);
     }
     painter.restore();
     return slot;

@@ -47,6 +47,10 @@ public:
     void showPage(std::int64_t page);
     void showFirstPage() { showPage(0); }
     void showLastPage() { showPage(lastPageIndex()); }
+    // Shows the page of a one-based number as the user typed it: beyond the
+    // ends (however many digits) it is clamped; a text that is no number keeps
+    // the page. Either way the page shown is reported again.
+    void showTypedPage(const QString &typed);
 
     // 0 fits the whole page into the preview; otherwise per cent of the true size.
     void setZoom(int percent);
@@ -104,9 +108,17 @@ protected:
 
 private:
     void tellNoLabelFits();
+    // The label font's size in points, also for a font given in pixels.
+    qreal labelPointSize() const;
+    // The lines of a label set together in its rectangle, shrunk to fit and
+    // never drawn beyond it.
+    void drawLabelLines(QPainter &painter, const QRectF &label, const QStringList &lines,
+                        const QFont &font, qreal scale) const;
     // Scroll ranges for the sheet at the current scale.
     void updateScrollBars();
     qreal screenPixelsPerMm() const;
 
     PreviewZoom zoom;
+    // searchText case-folded once, for highlighting while painting.
+    QString foldedSearch;
 };

@@ -5,6 +5,10 @@ BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-l
 # poppler-utils reads back the PDFs the printing tests write; Google Benchmark
 # builds the benchmarks so they keep compiling.
 TEST_PACKAGES=(poppler-utils libbenchmark-dev)
+# ICU folds letter case fully for the filter and the search (ß ~ ss).
+BUILD_PACKAGES+=(libicu-dev)
+# Qt's own German texts for the file, font, print and message dialogs.
+BUILD_PACKAGES+=(qt6-translations-l10n)
 
 ensure_packages() {
     local missing=()
@@ -29,3 +33,7 @@ ensure_packages() {
 build_jobs() {
     nproc 2>/dev/null || echo 2
 }
+# The readers of .xlsx/.ods/XML sheets: zlib inflates zip entries, expat parses XML.
+BUILD_PACKAGES+=(zlib1g-dev libexpat1-dev)
+# Only to remake tests/data/namelist fixtures (make-fixtures) and the .xlsx/.ods benchmark peers.
+BENCH_PACKAGES+=(libreoffice-calc-nogui liborcus-bin gnumeric hyperfine python3-openpyxl python3-odf)

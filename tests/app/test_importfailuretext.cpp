@@ -42,6 +42,11 @@ void TestImportFailureText::reasonForCode_data() {
     QTest::newRow("no sheet") << ReadErrorCode::NoWorksheet
                               << QString::fromUtf8("kein Tabellenblatt");
     QTest::newRow("too large") << ReadErrorCode::FileTooLarge << QString::fromUtf8("zu groß");
+    QTest::newRow("a bomb") << ReadErrorCode::InflateLimit << QString::fromUtf8("Grenzen");
+    QTest::newRow("too long a text") << ReadErrorCode::XmlLimit << QString::fromUtf8("Textlänge");
+    QTest::newRow(".xlsb") << ReadErrorCode::BinaryWorkbook << QString::fromUtf8("(.xlsb)");
+    QTest::newRow("a zip of something else")
+        << ReadErrorCode::NoSpreadsheetPart << QString::fromUtf8("keine Tabelle");
 }
 
 void TestImportFailureText::reasonForCode() {
@@ -53,7 +58,7 @@ void TestImportFailureText::reasonForCode() {
 
 void TestImportFailureText::everyFailureHasAReason() {
     QVERIFY(importFailureReason(xls::ReadErrorCode::None).isEmpty());
-    const auto last = int(xls::ReadErrorCode::NoWorksheet);
+    const auto last = int(xls::ReadErrorCode::BinaryWorkbook);
     for (int code = 1; code <= last + 1; ++code) {
         const QString reason = importFailureReason(xls::ReadErrorCode(code));
         QVERIFY2(!reason.isEmpty(), qPrintable(QStringLiteral("no reason for code %1").arg(code)));

@@ -179,10 +179,16 @@ void TestWindowImport::failedImportKeepsTheWorkbookShown() {
 
     QTemporaryDir dir;
     const QString notAWorkbook = dir.filePath("teilnehmer.xls");
-    QVERIFY(QFile::copy(testpaths::dataFile("workbooks/teilnehmer.csv"), notAWorkbook));
+    QFile broken(notAWorkbook);
+    QVERIFY(broken.open(QIODevice::WriteOnly));
+    broken.write("Name;Anzahl\nAnna;2\n\"Bert;1\n");
+    broken.close();
     QVERIFY(!window->importXLSFile(notAWorkbook));
     auto *message = window->findChild<QMessageBox *>("importFailedMessage");
     QVERIFY2(message && message->isVisible(), "no failure message");
+    QVERIFY2(message->informativeText().contains(QString::fromUtf8("Anführungszeichen")) &&
+                 message->informativeText().contains("(Zeile 3)"),
+             qPrintable(message->informativeText()));
     message->accept();
 
     QCOMPARE(treeValue(window, "Datei"), QStringLiteral("teilnehmer-xlwt.xls"));

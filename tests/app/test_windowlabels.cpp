@@ -1,6 +1,7 @@
 #include "WindowTestSupport.h"
 #include "app/ImportFailureText.h"
 #include "app/MainWindow.h"
+#include "support/TestPaths.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -56,15 +57,14 @@ private slots:
     void filterNarrowsAndReturnsToPageOne();
     void searchTurnsPageAndLabelFollows();
     void pageButtonsStopAtTheEnds();
-    void importResetsSizeAndKeepsFilterAndSearch();
+    void importKeepsSizeFilterAndSearch();
     void importAgainReleasesThePrevious();
     void failedImportKeepsEverything_data();
     void failedImportKeepsEverything();
     void emptySheetShowsOnePage();
-    void csvAndXmlSayTodo_data();
-    void csvAndXmlSayTodo();
     void fontDialogChoiceIsApplied_data();
     void fontDialogChoiceIsApplied();
+    void importDialogAsksForExcelFiles_data();
     void importDialogAsksForExcelFiles();
 
 private:
@@ -97,20 +97,30 @@ void TestWindowLabels::settingsTreeRowsInOrder() {
     QCOMPARE(tree->topLevelItemCount(), 1);
     QTreeWidgetItem *file = tree->topLevelItem(0);
     QCOMPARE(file->text(0), QStringLiteral("Datei"));
-    QVERIFY2(!file->isExpanded(), "the Datei row starts expanded");
+    QVERIFY2(file->isExpanded(), "the Datei row starts collapsed");
     QStringList captions;
     for (int i = 0; i < file->childCount(); ++i) {
         captions << file->child(i)->text(0);
-        QVERIFY2(file->child(i)->text(1).isEmpty(),
-                 qPrintable(file->child(i)->text(0) + " has a value before any import"));
+        if (file->child(i)->text(0) != QStringLiteral("Schriftart"))
+            QVERIFY2(file->child(i)->text(1).isEmpty(),
+                     qPrintable(file->child(i)->text(0) + " has a value before any import"));
     }
     QCOMPARE(captions,
              (QStringList{"Reihen", "Spalten", "Labelspalten", "Labelreihen", "Labelbreite",
-                          QString::fromUtf8("Labelhöhe"), "Spalte Namen", "Spalte Anzahl"}));
+                          QString::fromUtf8("Labelhöhe"), "Schriftart", "Kopfzeile nicht drucken",
+                          "Spalte Namen", "Spalte Anzahl", "Beschriftung"}));
+    QCOMPARE(treeValue(window, "Schriftart"), QStringLiteral("Arial, 10 pt"));
+    // The caption column is wide enough for its longest caption.
+    const int needed = tree->fontMetrics().horizontalAdvance("Kopfzeile nicht drucken");
+    QVERIFY2(tree->columnWidth(0) > needed,
+             qPrintable(QStringLiteral("caption column %1 px for %2 px of text")
+                            .arg(tree->columnWidth(0))
+                            .arg(needed)));
 
     const QList<std::pair<QString, const char *>> widgets = {
         {"Labelbreite", "widthSpin"},
         {QString::fromUtf8("Labelhöhe"), "heightSpin"},
+        {"Kopfzeile nicht drucken", "headerCheck"},
         {"Spalte Namen", "nameCombo"},
         {"Spalte Anzahl", "countCombo"}};
     for (const auto &[caption, name] : widgets) {
@@ -173,7 +183,9 @@ void TestWindowLabels::importFillsTreeCombosAndLabels() {
         QStringList items;
         for (int i = 0; i < combo(name)->count(); ++i)
             items << combo(name)->itemText(i);
-        QCOMPARE(items, captions);
+        // Index k is sheet column k; "(keine)" comes last.
+        QCOMPARE(items,
+                 name == QByteArray("countCombo") ? captions + QStringList{"(keine)"} : captions);
     }
     QCOMPARE(combo("nameCombo")->currentIndex(), 1);  // Nachname, the last "name"
     QCOMPARE(combo("countCombo")->currentIndex(), 3); // Menge, the last quantity caption
@@ -277,7 +289,7 @@ void TestWindowLabels::pageButtonsStopAtTheEnds() {
     QCOMPARE(pageLabel(window), QStringLiteral("Seite 1/2"));
 }
 
-void TestWindowLabels::importResetsSizeAndKeepsFilterAndSearch() {
+void TestWindowLabels::importKeepsSizeFilterAndSearch() {
     window->adoptImporter(new TableImporter("a.xls", thirtyPairs()));
     spin("heightSpin")->setValue(30);
     spin("widthSpin")->setValue(60);
@@ -287,11 +299,12 @@ void TestWindowLabels::importResetsSizeAndKeepsFilterAndSearch() {
     window->ui.pagePreview->labelFont = font;
 
     window->adoptImporter(new TableImporter("b.xls", thirtyPairs()));
-    QCOMPARE(spin("heightSpin")->value(), 10);
-    QCOMPARE(spin("widthSpin")->value(), 100);
-    QCOMPARE(window->ui.pagePreview->labelHeight, 10);
-    QCOMPARE(window->ui.pagePreview->labelWidth, 100);
-    QCOMPARE(treeValue(window, "Labelreihen"), QStringLiteral("28"));
+    // The layout is the user's choice, not the file's.
+    QCOMPARE(spin("heightSpin")->value(), 30);
+    QCOMPARE(spin("widthSpin")->value(), 60);
+    QCOMPARE(window->ui.pagePreview->labelHeight, 30);
+    QCOMPARE(window->ui.pagePreview->labelWidth, 60);
+    QCOMPARE(treeValue(window, "Labelreihen"), QStringLiteral("8"));
     QCOMPARE(window->ui.filterEdit->text(), QStringLiteral("name1"));
     QCOMPARE(window->ui.pagePreview->labels.size(), 10); // the filter applies to the new file
     QCOMPARE(window->ui.pagePreview->searchText, QStringLiteral("name15"));
@@ -317,7 +330,7 @@ void TestWindowLabels::importAgainReleasesThePrevious() {
 void TestWindowLabels::failedImportKeepsEverything_data() {
     QTest::addColumn<bool>("textFile"); // false: a path that does not exist
     QTest::newRow("nonexistent path") << false;
-    QTest::newRow("text file named .xls") << true;
+    QTest::newRow("PDF named .xls") << true;
 }
 
 void TestWindowLabels::failedImportKeepsEverything() {
@@ -328,7 +341,7 @@ void TestWindowLabels::failedImportKeepsEverything() {
         path = dir.filePath("namen.xls");
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("Name,Anzahl\nAnna,2\n");
+        file.write("%PDF-1.4\n");
     }
 
     QPointer<QXLSImporter> previous = new TableImporter("alt.xls", people());
@@ -360,7 +373,7 @@ void TestWindowLabels::failedImportKeepsEverything() {
     QCOMPARE(treeValue(window, "Labelreihen"), QStringLiteral("13"));
     QCOMPARE(spin("heightSpin")->value(), 20);
     QCOMPARE(combo("countCombo")->currentIndex(), 2);
-    QCOMPARE(combo("countCombo")->count(), 4);
+    QCOMPARE(combo("countCombo")->count(), 5); // with "(keine)"
     QCOMPARE(labelNames(window), labelsBefore);
     QCOMPARE(pageLabel(window), pageBefore);
 }
@@ -369,48 +382,12 @@ void TestWindowLabels::emptySheetShowsOnePage() {
     window->adoptImporter(new TableImporter("liste.xls", thirtyPairs()));
     window->adoptImporter(new TableImporter("leer.xls", {}));
     QCOMPARE(combo("nameCombo")->count(), 0);
-    QCOMPARE(combo("countCombo")->count(), 0);
+    QCOMPARE(combo("countCombo")->count(), 1); // "(keine)" only
     QVERIFY(window->ui.pagePreview->labels.isEmpty());
     QCOMPARE(pageLabel(window), QStringLiteral("Seite 1/1"));
     QCOMPARE(treeValue(window, "Datei"), QStringLiteral("leer.xls"));
     QCOMPARE(treeValue(window, "Reihen"), QStringLiteral("0"));
     QVERIFY2(!window->findChild<QMessageBox *>(), "a message for an empty sheet");
-}
-
-void TestWindowLabels::csvAndXmlSayTodo_data() {
-    QTest::addColumn<QString>("action");
-    QTest::newRow("CSV") << "actionCVS_Importieren";
-    QTest::newRow("XML") << "actionXML_Importieren";
-}
-
-void TestWindowLabels::csvAndXmlSayTodo() {
-    QFETCH(QString, action);
-    auto *command = window->findChild<QAction *>(action);
-    QVERIFY2(command, qPrintable("no action " + action));
-    QString title;
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    int buttons = 0;
-    QWidget *parent = nullptr;
-    bool handled = false;
-    whenModal<QMessageBox>(
-        [&](QMessageBox *box) {
-            title = box->windowTitle();
-            text = box->text();
-            icon = box->icon();
-            buttons = box->buttons().size();
-            parent = box->parentWidget();
-            box->accept();
-        },
-        &handled);
-    command->trigger();
-    QVERIFY2(handled, "no message box was shown");
-    QCOMPARE(title, QStringLiteral("TODO"));
-    QCOMPARE(text, QString::fromUtf8("Diese Funktion ist noch nicht verfügbar."));
-    QCOMPARE(icon, QMessageBox::Information);
-    QCOMPARE(buttons, 1);
-    QCOMPARE(parent, window);
-    QVERIFY2(window->findChildren<QXLSImporter *>().isEmpty(), "an importer was created");
 }
 
 void TestWindowLabels::fontDialogChoiceIsApplied_data() {
@@ -449,11 +426,30 @@ void TestWindowLabels::fontDialogChoiceIsApplied() {
     }
 }
 
+void TestWindowLabels::importDialogAsksForExcelFiles_data() {
+    QTest::addColumn<bool>("documentsFolder");
+    QTest::addColumn<bool>("importedBefore");
+    QTest::addColumn<QString>("startsIn"); // relative to the home folder
+    QTest::newRow("home only: the home folder") << false << false << "";
+    QTest::newRow("with a documents folder") << true << false << "Documents";
+    QTest::newRow("after an import: its folder") << true << true << "Listen";
+}
+
 void TestWindowLabels::importDialogAsksForExcelFiles() {
+    QFETCH(bool, documentsFolder);
+    QFETCH(bool, importedBefore);
+    QFETCH(QString, startsIn);
     QTemporaryDir home;
-    QVERIFY(QDir(home.path()).mkpath("Eigene Dateien"));
     const QByteArray oldHome = qgetenv("HOME");
     qputenv("HOME", home.path().toLocal8Bit());
+    if (documentsFolder)
+        QVERIFY(QDir(home.path()).mkpath("Documents"));
+    if (importedBefore) {
+        QVERIFY(QDir(home.path()).mkpath("Listen"));
+        const QString copy = home.filePath("Listen/namen.xls");
+        QVERIFY(QFile::copy(testpaths::dataFile("workbooks/namensliste-xlwt.xls"), copy));
+        QVERIFY(window->importXLSFile(copy));
+    }
 
     QString title;
     QStringList filters;
@@ -473,11 +469,10 @@ void TestWindowLabels::importDialogAsksForExcelFiles() {
     QVERIFY2(handled, "no file dialog was shown");
     QCOMPARE(title, QString::fromUtf8("Exceldatei öffnen"));
     QCOMPARE(filters, QStringList{"Excel Dateien (*.xls)"});
-    QCOMPARE(directory, QDir(home.filePath("Eigene Dateien")).absolutePath());
-    // Cancelled: nothing imported, nothing said.
-    QVERIFY(window->findChildren<QXLSImporter *>().isEmpty());
+    QCOMPARE(directory, QDir(home.filePath(startsIn)).absolutePath());
+    // Cancelled: nothing changed, nothing said.
+    QCOMPARE(window->findChildren<QXLSImporter *>().size(), importedBefore ? 1 : 0);
     QVERIFY(!window->findChild<QMessageBox *>());
-    QVERIFY(treeValue(window, "Datei").isEmpty());
 }
 
 QTEST_MAIN(TestWindowLabels)

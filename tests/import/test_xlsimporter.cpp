@@ -103,9 +103,9 @@ void TestXlsImporter::cellTexts_data() {
     QTest::addColumn<QString>("text"); // null: the cell has no entry
 
     // Column by column, the cells written in cellTexts().
-    const QStringList texts = {"12",  "2.5", "3", "1.23457e+06", "0.1",      "12.34", "-7",
-                               "1",   "0",   {},  "Anna",        "Jürgen €", {},      "Anna Weber",
-                               "4.5", {},    {},  "M\u00fcller"};
+    const QStringList texts = {"12", "2.5",        "3",   "1234567", "0.1",  "12.34",
+                               "-7", "1",          "0",   {},        "Anna", "Jürgen €",
+                               {},   "Anna Weber", "4.5", {},        {},     "M\u00fcller"};
     for (int column = 0; column < texts.size(); ++column)
         QTest::newRow(qPrintable(QString::number(column)))
             << column << (texts.at(column).isNull() ? QString() : texts.at(column));
@@ -232,10 +232,11 @@ void TestXlsImporter::refusedFilesLeaveAnEmptyTable_data() {
     QTest::addColumn<ReadErrorCode>("code");
 
     QTest::newRow("missing file") << QByteArray() << ReadErrorCode::FileNotOpened;
-    QTest::newRow("text renamed .xls")
-        << QByteArray("Name;Anzahl\nAnna;2\n") << ReadErrorCode::NotCompoundFile;
-    QTest::newRow("xlsx renamed .xls")
-        << QByteArray("PK\x03\x04\x14\x00\x06\x00", 8) << ReadErrorCode::OfficeOpenXml;
+    QTest::newRow("PDF renamed .xls") << QByteArray("%PDF-1.4\n") << ReadErrorCode::NotCompoundFile;
+    QTest::newRow("text with an unclosed quote")
+        << QByteArray("Name;Anzahl\n\"Anna;2\n") << ReadErrorCode::UnclosedQuote;
+    QTest::newRow("a cut-off zip renamed .xls")
+        << QByteArray("PK\x03\x04\x14\x00\x06\x00", 8) << ReadErrorCode::CorruptZip;
 }
 
 void TestXlsImporter::refusedFilesLeaveAnEmptyTable() {

@@ -34,6 +34,8 @@ private slots:
     void cellsRowByRowWithEscapedTexts();
     void summaryAndOtherSheets_data();
     void summaryAndOtherSheets();
+    void delimitedText_data();
+    void delimitedText();
     void refusedFileDoesNotStopTheOthers();
     void commandLines_data();
     void commandLines();
@@ -42,6 +44,7 @@ private:
     QTemporaryDir dir;
     QString names; // two sheets
     QString broken;
+    QString csv;
 };
 
 void TestXlsdump::initTestCase() {
@@ -61,9 +64,48 @@ void TestXlsdump::initTestCase() {
     QVERIFY(builder.writeTo(names));
 
     broken = dir.filePath(QStringLiteral("liste.xls"));
-    QFile text(broken);
+    QFile pdf(broken);
+    QVERIFY(pdf.open(QIODevice::WriteOnly));
+    pdf.write("%PDF-1.4\n");
+
+    // Windows-1252 with semicolons, under a name that says .xls.
+    csv = dir.filePath(QStringLiteral("export.xls"));
+    QFile text(csv);
     QVERIFY(text.open(QIODevice::WriteOnly));
-    text.write("Name;Anzahl\nAnna;2\n");
+    text.write("Name;Anzahl\nJ\xFCrgen, \x80;\"2\tx\"\n");
+}
+
+// A delimited text shows how it was read, then the same lines as a workbook.
+void TestXlsdump::delimitedText_data() {
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("output");
+    QTest::newRow("detected") << QStringList{}
+                              << QString::fromUtf8(
+                                     "ENCODING Windows-1252\nDELIMITER ;\n"
+                                     "ROWS 2\nCOLUMNS 2\n"
+                                     "0\t0\tstring\tName\n0\t1\tstring\tAnzahl\n"
+                                     "1\t0\twstring\tJürgen, €\n1\t1\tstring\t2\\tx\n");
+    QTest::newRow("summary") << QStringList{"--summary"}
+                             << "ENCODING Windows-1252\nDELIMITER ;\nROWS 2\nCOLUMNS 2\nCELLS 4\n";
+    QTest::newRow("delimiter and encoding given")
+        << QStringList{"--delimiter", ",", "--encoding", "latin-1"}
+        << QString::fromUtf8("ENCODING code page 28591\nDELIMITER ,\nROWS 2\nCOLUMNS 2\n"
+                             "0\t0\tstring\tName;Anzahl\n1\t0\tstring\tJürgen\n"
+                             "1\t1\tstring\t \u0080;\"2\\tx\"\n");
+    QTest::newRow("tab as delimiter")
+        << QStringList{"--delimiter", "tab", "--encoding", "cp1252"}
+        << QString::fromUtf8("ENCODING Windows-1252\nDELIMITER \\t\nROWS 2\nCOLUMNS 2\n"
+                             "0\t0\tstring\tName;Anzahl\n1\t0\twstring\tJürgen, €;\"2\n"
+                             "1\t1\tstring\tx\"\n");
+}
+
+void TestXlsdump::delimitedText() {
+    QFETCH(QStringList, options);
+    QFETCH(QString, output);
+    const Run run = xlsdump(options << csv);
+    QCOMPARE(run.err, QString());
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, output);
 }
 
 void TestXlsdump::cellsRowByRowWithEscapedTexts() {
@@ -75,7 +117,7 @@ void TestXlsdump::cellsRowByRowWithEscapedTexts() {
                                         "0\t0\tstring\tName\n"
                                         "0\t2\tinteger\t3\n"
                                         "1\t0\tstring\ta\\tb\\nc\\rd\\\\e\n"
-                                        "1\t1\tdouble\t1.23457e+06\n"
+                                        "1\t1\tdouble\t1234567\n"
                                         "2\t2\twstring\tJürgen €\n"));
 }
 
@@ -101,7 +143,7 @@ void TestXlsdump::refusedFileDoesNotStopTheOthers() {
     const Run run = xlsdump({"--summary", broken, names, "--sheet", "1"});
     QCOMPARE(run.exitCode, 1);
     QCOMPARE(run.out, "FILE " + names + "\nROWS 1\nCOLUMNS 1\nCELLS 1\n");
-    QVERIFY2(run.err.startsWith("xlsdump: " + broken + ": not a compound file"),
+    QVERIFY2(run.err.startsWith("xlsdump: " + broken + ": not a compound file: a PDF"),
              qPrintable(run.err));
 
     const Run noSuchSheet = xlsdump({"--sheet", "2", names});
@@ -118,6 +160,14 @@ void TestXlsdump::commandLines_data() {
     QTest::newRow("unknown option") << QStringList{"--csv", "a.xls"} << 2 << "err";
     QTest::newRow("sheet without a number") << QStringList{"--sheet", "x", "a.xls"} << 2 << "err";
     QTest::newRow("negative sheet") << QStringList{"--sheet", "-1", "a.xls"} << 2 << "err";
+    QTest::newRow("delimiter of two characters")
+        << QStringList{"--delimiter", ";;", "a.csv"} << 2 << "err";
+    QTest::newRow("quote as delimiter") << QStringList{"--delimiter", "\"", "a.csv"} << 2 << "err";
+    QTest::newRow("delimiter missing") << QStringList{"a.csv", "--delimiter"} << 2 << "err";
+    QTest::newRow("unknown encoding")
+        << QStringList{"--encoding", "klingon", "a.csv"} << 2 << "err";
+    QTest::newRow("code page without converter")
+        << QStringList{"--encoding", "4242", "a.csv"} << 2 << "err";
 }
 
 void TestXlsdump::commandLines() {
@@ -127,7 +177,9 @@ void TestXlsdump::commandLines() {
     const Run run = xlsdump(arguments);
     QCOMPARE(run.exitCode, exitCode);
     const QString &usage = usageOn == "out" ? run.out : run.err;
-    QVERIFY2(usage.contains("Usage: xlsdump [--summary] [--sheet N] FILE..."), qPrintable(usage));
+    QVERIFY2(usage.contains("Usage: xlsdump [--summary] [--sheet N] [--password P] "
+                            "[--delimiter C]\n               [--encoding E] FILE..."),
+             qPrintable(usage));
 }
 
 QTEST_GUILESS_MAIN(TestXlsdump)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "xls/model/LoadOptions.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -9,6 +11,7 @@ struct DumpOptions {
     bool help = false;
     int sheet = 0;
     QString password; // for encrypted workbooks; empty tries Excel's default only
+    LoadOptions load; // --delimiter and --encoding for delimited text
     QStringList files;
     QString problem; // why the command line cannot be used; empty when it can
 };
@@ -16,6 +19,10 @@ struct DumpOptions {
 DumpOptions parseDumpOptions(const QStringList &arguments);
 
 extern const char *const dumpUsage;
+
+// The code page an --encoding name stands for ("utf-8", "windows-1252",
+// "cp850", "850"...); 0 for a name it does not know.
+unsigned codePageOfEncodingName(const QString &name);
 
 // A cell text on one line: backslash, tab, line feed and carriage return
 // written as \\, \t, \n and \r.

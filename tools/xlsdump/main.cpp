@@ -48,8 +48,15 @@ qsizetype importedCells(const QXLSImporter &importer, int columns) {
 }
 
 // Shows one file; false when it cannot be imported.
+// How a delimited text was read, in the tool's line format.
+void printTextFormat(const xls::csv::DelimitedTextFormat &format) {
+    print(QStringLiteral("ENCODING ") +
+          QString::fromStdString(xls::csv::encodingName(format.encoding)));
+    print(QStringLiteral("DELIMITER ") + escapeCellText(QString(QChar(format.delimiter))));
+}
+
 bool dumpFile(QXLSImporter &importer, const QString &path, const DumpOptions &options) {
-    LoadOptions loadOptions;
+    LoadOptions loadOptions = options.load;
     loadOptions.password = options.password.toStdString();
     importer.setLoadOptions(loadOptions);
     importer.importSheet(path, options.sheet);
@@ -60,6 +67,8 @@ bool dumpFile(QXLSImporter &importer, const QString &path, const DumpOptions &op
     }
     if (options.files.size() > 1)
         print(QStringLiteral("FILE ") + path);
+    if (const auto &format = importer.loadedWorkbook()->textFormat)
+        printTextFormat(*format);
     print(QStringLiteral("ROWS ") + importer.fileInfo(QStringLiteral("ROWS")));
     print(QStringLiteral("COLUMNS ") + importer.fileInfo(QStringLiteral("COLUMNS")));
     if (options.summary) {

@@ -39,12 +39,25 @@ enum class ReadErrorCode {
     UnsupportedEncryption,  // a FILEPASS record of a kind this reader cannot decrypt
     EncryptedOfficeOpenXml, // an "EncryptedPackage" stream: an encrypted .xlsx
     UnknownCodePage,        // a CODEPAGE record names a code page without converter
+    // Zip packages (.xlsx, .ods) and XML spreadsheets.
+    CorruptZip,        // a damaged or inconsistent zip directory or entry
+    UnsupportedZip,    // a compression method other than stored/deflated, encryption
+    InflateLimit,      // a part inflates past the size or ratio caps
+    CorruptXml,        // not well-formed XML, or a DOCTYPE
+    XmlLimit,          // nesting, text length, grid or cell count past the caps
+    NoSpreadsheetPart, // a zip or XML file that holds no workbook this reader knows
+    BinaryWorkbook,    // .xlsb: Excel's binary package format
+    // Delimited text (.csv, .txt, .tsv).
+    TextNotDecodable, // bytes that are not valid in the text's encoding
+    UnclosedQuote,    // a quoted field runs to the end of the text
+    TextBeyondLimits, // too many bytes, records, fields or characters in a field
 };
 
 struct ReadError {
     ReadErrorCode code = ReadErrorCode::None;
-    std::string text;                    // what was found against which limit
-    std::optional<std::uint64_t> offset; // byte offset where it was found
+    std::string text;                                 // what was found against which limit
+    std::optional<std::uint64_t> offset;              // byte offset where it was found
+    std::optional<std::uint64_t> line = std::nullopt; // the line of a text where it was found
 
     explicit operator bool() const { return code != ReadErrorCode::None; }
 

@@ -52,8 +52,16 @@ bool ExcelCell::getString(char *out) const {
     return true;
 }
 
+const std::u16string *ExcelCell::wide() const {
+    if (const auto *s = std::get_if<std::u16string>(&value))
+        return s;
+    if (const auto *shared = std::get_if<std::shared_ptr<const std::u16string>>(&value))
+        return shared->get();
+    return nullptr;
+}
+
 bool ExcelCell::getWString(std::uint16_t *out) const {
-    const auto *s = std::get_if<std::u16string>(&value);
+    const std::u16string *s = wide();
     if (!s)
         return false;
     std::memcpy(out, s->c_str(), (s->size() + 1) * sizeof(char16_t));
@@ -66,14 +74,14 @@ const char *ExcelCell::string() const {
 }
 
 const std::uint16_t *ExcelCell::wstring() const {
-    const auto *s = std::get_if<std::u16string>(&value);
+    const std::u16string *s = wide();
     return s ? reinterpret_cast<const std::uint16_t *>(s->c_str()) : nullptr;
 }
 
 int ExcelCell::stringLength() const {
     if (const auto *s = std::get_if<std::string>(&value))
         return int(s->size());
-    if (const auto *s = std::get_if<std::u16string>(&value))
+    if (const std::u16string *s = wide())
         return int(s->size());
     return 0;
 }

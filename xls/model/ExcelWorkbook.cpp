@@ -5,7 +5,10 @@
 #include "xls/crypto/StreamDecryption.h"
 #include "xls/legacy/LegacyStream.h"
 #include "xls/model/GridBuilder.h"
+#include "xls/model/SpreadsheetFormats.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdio>
 #include <fstream>
 
@@ -25,6 +28,16 @@ constexpr std::uint64_t maxLegacyFileSize = 256ull << 20;
 // How many bytes the file sniffer looks at.
 constexpr std::size_t sniffHeadSize = 512;
 
+bool isTextFile(const char *path) {
+    std::FILE *stream = std::fopen(path, "rb");
+    if (!stream)
+        return false; // the compound file reader explains why
+    std::array<std::uint8_t, sniffHeadSize> head{};
+    const std::size_t read = std::fread(head.data(), 1, head.size(), stream);
+    std::fclose(stream);
+    return xls::sniffFileKind(xls::ByteSpan(head).first(read)) == xls::FileKind::Text;
+}
+
 std::string hex16(std::uint16_t value) {
     char text[8];
     std::snprintf(text, sizeof text, "0x%04X", value);
@@ -39,7 +52,13 @@ ExcelWorkbook::~ExcelWorkbook() = default;
 
 bool ExcelWorkbook::load(const char *path, const LoadOptions &options) {
     error = {};
+    textFormat.reset();
     file.close();
+    if (isTextFile(path))
+        return loadDelimitedTextFile(path, options);
+    std::vector<std::uint8_t> bytes;
+    if (xls::readZipOrXmlFile(path, bytes, error))
+        return !error && loadZipOrXml(bytes);
     if (!file.open(path, xls::CompoundFile::OpenRead)) {
         error = file.lastError();
         if (error.code == ReadErrorCode::LegacyWorksheet)
@@ -51,8 +70,13 @@ bool ExcelWorkbook::load(const char *path, const LoadOptions &options) {
 
 bool ExcelWorkbook::loadMemory(std::vector<std::uint8_t> bytes, const LoadOptions &options) {
     error = {};
+    textFormat.reset();
     file.close();
+    if (xls::isZipOrXml(bytes))
+        return loadZipOrXml(bytes);
     const xls::ByteSpan head(bytes.data(), std::min(bytes.size(), sniffHeadSize));
+    if (xls::sniffFileKind(head) == xls::FileKind::Text)
+        return loadDelimitedText(bytes, options);
     if (xls::sniffFileKind(head) == xls::FileKind::LegacyWorksheet) {
         bool decrypted = false;
         return decryptIfEncrypted(bytes, options, decrypted) && loadLegacyStream(bytes, decrypted);
@@ -92,6 +116,17 @@ ExcelWorksheet *ExcelWorkbook::sheet(int index) {
 
 const ExcelWorksheet *ExcelWorkbook::sheet(int index) const {
     return const_cast<ExcelWorkbook *>(this)->sheet(index);
+}
+
+bool ExcelWorkbook::loadZipOrXml(xls::ByteSpan bytes) {
+    ExcelWorksheet newSheet;
+    if (!xls::readZipOrXmlWorkbook(bytes, newSheet, error))
+        return false;
+    globals = {};
+    worksheets.clear();
+    sheets.clear();
+    sheets.push_back(std::move(newSheet));
+    return true;
 }
 
 bool ExcelWorkbook::loadOpenedFile(const LoadOptions &options) {

@@ -3,10 +3,12 @@
 #include "xls/biff/Biff.h"
 #include "xls/common/ReadError.h"
 #include "xls/compound/CompoundFile.h"
+#include "xls/csv/DelimitedText.h"
 #include "xls/model/ExcelWorksheet.h"
 #include "xls/model/LoadOptions.h"
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 // A loaded .xls workbook: the records of its "Workbook" stream and each
@@ -26,7 +28,9 @@ public:
     // only. False with lastError() when the file is not a workbook this
     // reader can use; the workbook then keeps what it held before. An
     // encrypted workbook is tried with Excel's default password, then with
-    // options.password; the password is not kept.
+    // options.password; the password is not kept. A file of plain text is
+    // read as delimited text (CSV), with the options' delimiter and code page
+    // when they are set.
     bool load(const char *path, const LoadOptions &options = {});
     // The same for a file already in memory.
     bool loadMemory(std::vector<std::uint8_t> bytes, const LoadOptions &options = {});
@@ -45,11 +49,18 @@ public:
     // and are not kept.
     std::vector<ZAreda::Worksheet> worksheets;
     std::vector<ExcelWorksheet> sheets;
+    // How the last loaded file was read when it was delimited text (also
+    // after a refusal of one); empty for a workbook.
+    std::optional<xls::csv::DelimitedTextFormat> textFormat;
 
 private:
+    bool loadDelimitedTextFile(const char *path, const LoadOptions &options);
+    bool loadDelimitedText(xls::ByteSpan bytes, const LoadOptions &options);
     bool loadOpenedFile(const LoadOptions &options);
     bool loadLegacyFile(const char *path, const LoadOptions &options);
     bool loadLegacyStream(xls::ByteSpan stream, bool decrypted);
+    // .xlsx, .xlsm, .ods, .fods and XML Spreadsheet 2003: their first worksheet.
+    bool loadZipOrXml(xls::ByteSpan bytes);
     bool readWorkbookStream(std::vector<std::uint8_t> &stream);
     bool decryptIfEncrypted(std::vector<std::uint8_t> &stream, const LoadOptions &options,
                             bool &decrypted);

@@ -1,0 +1,188 @@
+#include "app/LabelTextEditor.h"
+
+#include "pages/LabelTextKey.h"
+
+#include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QSettings>
+#include <QSignalBlocker>
+#include <QToolButton>
+#include <QTreeWidget>
+
+namespace {
+
+QString uiText(const char *source) {
+    return QCoreApplication::translate("LabelTextEditor", source);
+}
+
+// One settings key per list, but the text only where it differs from the default.
+void keep(const QStringList &captions, const QString &labelText, bool isDefault) {
+    QSettings settings;
+    const QString key = labelTextSettingsKey(captions);
+    if (isDefault)
+        settings.remove(key);
+    else
+        settings.setValue(key, labelText);
+}
+
+} // namespace
+
+namespace {
+
+// A row across both columns of the tree, so the text has the tree's width:
+// its caption, then the content.
+QTreeWidgetItem *addWideRow(QTreeWidgetItem *parent, const QString &caption,
+                            const QList<QWidget *> &content) {
+    auto *row = new QTreeWidgetItem(parent);
+    row->setFirstColumnSpanned(true);
+    auto *widget = new QWidget;
+    auto *layout = new QHBoxLayout(widget);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(4);
+    layout->addWidget(new QLabel(caption));
+    for (QWidget *part : content)
+        layout->addWidget(part, part == content.first() ? 1 : 0);
+    parent->treeWidget()->setItemWidget(row, 0, widget);
+    return row;
+}
+
+} // namespace
+
+LabelTextEditor::LabelTextEditor(QTreeWidgetItem *parent, QObject *owner) : QObject(owner) {
+    auto *heading = new QTreeWidgetItem(parent, {uiText("Beschriftung"), QString()});
+    for (int line = 0; line < LabelTemplate::maximumLines; ++line)
+        addLineRow(heading, line);
+    example = new QLabel;
+    example->setObjectName(QStringLiteral("labelTextExample"));
+    example->setTextFormat(Qt::PlainText);
+    exampleRow = addWideRow(heading, uiText("Beispiel:"), {example});
+    heading->setExpanded(true);
+    updateExample();
+}
+
+void LabelTextEditor::addLineRow(QTreeWidgetItem *parent, int line) {
+    auto *edit = new QLineEdit;
+    edit->setObjectName(QStringLiteral("labelLine%1Edit").arg(line + 1));
+    edit->setPlaceholderText(line == 0 ? uiText("«Spalte»") : uiText("leer"));
+    auto *picker = new QToolButton;
+    picker->setObjectName(QStringLiteral("labelLine%1ColumnButton").arg(line + 1));
+    picker->setText(uiText("+ Spalte"));
+    picker->setToolTip(uiText("Fügt den Wert einer Spalte in diese Zeile ein"));
+    picker->setPopupMode(QToolButton::InstantPopup);
+    picker->setMenu(new QMenu(picker));
+    addWideRow(parent, uiText("Zeile %1:").arg(line + 1), {edit, picker});
+    lineEdits[line] = edit;
+    columnPickers[line] = picker;
+    connect(edit, &QLineEdit::textEdited, this, [this] { userChanged(); });
+}
+
+void LabelTextEditor::setTable(const ImportedTable *newTable, const QStringList &newCaptions,
+                               int newNameColumn) {
+    table = newTable;
+    captions = newCaptions;
+    nameColumn = newNameColumn;
+    fillColumnPickers();
+    const QString kept = QSettings().value(labelTextSettingsKey(captions)).toString();
+    showLines((kept.isEmpty() ? defaultText() : kept).split(LabelTemplate::lineSeparator));
+    updateExample();
+    emit changed();
+}
+
+void LabelTextEditor::setNameColumn(int column) {
+    const bool followsNameColumn = lineEdits[0]->text() == defaultText();
+    nameColumn = column;
+    if (followsNameColumn)
+        setLine(0, defaultText());
+}
+
+void LabelTextEditor::fillColumnPickers() {
+    for (int line = 0; line < LabelTemplate::maximumLines; ++line) {
+        QMenu *menu = columnPickers[line]->menu();
+        menu->clear();
+        for (int column = 0; column < captions.size(); ++column) {
+            QAction *action = menu->addAction(columnName(captions, column));
+            connect(action, &QAction::triggered, this,
+                    [this, line, column] { insertField(line, column); });
+        }
+        columnPickers[line]->setEnabled(!captions.isEmpty());
+    }
+}
+
+void LabelTextEditor::insertField(int line, int column) {
+    QLineEdit *edit = lineEdits[line];
+    const QString before = edit->text().left(edit->cursorPosition());
+    // Fields picked one after another come out as words, "«Vorname» «Nachname»".
+    const bool needsSpace = !before.isEmpty() && !before.back().isSpace();
+    edit->insert((needsSpace ? QStringLiteral(" ") : QString()) + fieldText(captions, column));
+    userChanged();
+}
+
+void LabelTextEditor::setLine(int line, const QString &lineText) {
+    lineEdits[line]->setText(lineText);
+    userChanged();
+}
+
+QString LabelTextEditor::line(int line) const {
+    return lineEdits[line]->text();
+}
+
+void LabelTextEditor::setText(const QString &labelText) {
+    showLines(labelText.split(LabelTemplate::lineSeparator));
+    userChanged();
+}
+
+void LabelTextEditor::showLines(const QStringList &lines) {
+    for (int line = 0; line < LabelTemplate::maximumLines; ++line)
+        lineEdits[line]->setText(line < lines.size() ? lines.at(line) : QString());
+}
+
+QString LabelTextEditor::text() const {
+    QStringList lines;
+    for (const QLineEdit *edit : lineEdits)
+        lines << edit->text();
+    while (lines.size() > 1 && lines.last().isEmpty())
+        lines.removeLast();
+    return lines.join(LabelTemplate::lineSeparator);
+}
+
+LabelTemplate LabelTextEditor::labelTemplate() const {
+    // The untouched text reads the chosen column by its index, whatever the captions are.
+    return isDefault() ? LabelTemplate::ofColumn(nameColumn)
+                       : LabelTemplate::parse(text(), captions);
+}
+
+bool LabelTextEditor::isDefault() const {
+    return text() == defaultText();
+}
+
+QString LabelTextEditor::defaultText() const {
+    const bool hasNameColumn = nameColumn >= 0 && nameColumn < captions.size();
+    return hasNameColumn ? fieldText(captions, nameColumn) : QString();
+}
+
+void LabelTextEditor::userChanged() {
+    if (!captions.isEmpty())
+        keep(captions, text(), isDefault());
+    updateExample();
+    emit changed();
+}
+
+void LabelTextEditor::updateExample() {
+    QStringList shown;
+    if (table) {
+        const LabelTemplate labelText = labelTemplate();
+        shown = labelText.exampleLines(*table);
+        if (shown.isEmpty())
+            shown << uiText("(leer)");
+        for (const QString &missing : labelText.missingCaptions())
+            shown << uiText("Keine Spalte „%1“").arg(missing);
+    } else {
+        shown << uiText("(noch keine Liste)");
+    }
+    example->setText(shown.join(u'\n'));
+    // The row grows with the example's lines.
+    exampleRow->setSizeHint(0, example->parentWidget()->sizeHint());
+}

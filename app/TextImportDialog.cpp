@@ -1,0 +1,184 @@
+#include "app/TextImportDialog.h"
+
+#include "app/ImportFailureText.h"
+#include "import/CellText.h"
+#include "xls/compound/FileSniffer.h"
+#include "xls/csv/TextDecoding.h"
+#include "xls/model/ExcelWorkbook.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QFormLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+// Enough of a file's beginning to tell what kind of file it is.
+constexpr qint64 sniffedBytes = 512;
+
+QString text(const char *source) {
+    return QCoreApplication::translate("TextImportDialog", source);
+}
+
+struct EncodingChoice {
+    unsigned codePage;
+    const char *caption;
+};
+
+// The encodings name lists come in; detection names the first four.
+constexpr EncodingChoice encodingChoices[] = {
+    {xls::csv::codePageUtf8, "UTF-8"},
+    {xls::csv::codePageWindows1252, "Windows-1252 (Westeuropäisch)"},
+    {xls::csv::codePageUtf16Le, "UTF-16 LE"},
+    {xls::csv::codePageUtf16Be, "UTF-16 BE"},
+    {28605, "ISO-8859-15 (Latin-9)"},
+    {850, "DOS (Codepage 850)"},
+    {10000, "Mac OS Roman"},
+};
+
+struct DelimiterChoice {
+    char delimiter;
+    const char *caption;
+};
+
+constexpr DelimiterChoice delimiterChoices[] = {
+    {';', "Semikolon ( ; )"},
+    {',', "Komma ( , )"},
+    {'\t', "Tabulator"},
+    {'|', "Senkrechter Strich ( | )"},
+};
+
+QString delimiterCaption(char16_t delimiter) {
+    for (const DelimiterChoice &choice : delimiterChoices)
+        if (char16_t(choice.delimiter) == delimiter)
+            return text(choice.caption);
+    return text("Zeichen „%1“").arg(QChar(delimiter));
+}
+
+QString encodingCaption(unsigned codePage) {
+    for (const EncodingChoice &choice : encodingChoices)
+        if (choice.codePage == codePage)
+            return text(choice.caption);
+    return text("Codepage %1").arg(codePage);
+}
+
+} // namespace
+
+TextImportDialog::TextImportDialog(const QString &path, QWidget *parent)
+    : QDialog(parent), path(path) {
+    setObjectName(QStringLiteral("textImportDialog"));
+    setWindowTitle(text("Textimport"));
+
+    encodingCombo = new QComboBox;
+    encodingCombo->setObjectName(QStringLiteral("encodingCombo"));
+    delimiterCombo = new QComboBox;
+    delimiterCombo->setObjectName(QStringLiteral("delimiterCombo"));
+    detectedLabel = new QLabel;
+    detectedLabel->setObjectName(QStringLiteral("detectedLabel"));
+    problemLabel = new QLabel;
+    problemLabel->setObjectName(QStringLiteral("problemLabel"));
+    problemLabel->setWordWrap(true);
+    previewTable = new QTableWidget;
+    previewTable->setObjectName(QStringLiteral("previewTable"));
+    previewTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    previewTable->setFocusPolicy(Qt::NoFocus);
+    buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    buttons->setObjectName(QStringLiteral("buttonBox"));
+    buttons->button(QDialogButtonBox::Ok)->setText(text("Importieren"));
+    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
+    buttons->button(QDialogButtonBox::Cancel)->setText(text("Abbrechen"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto *form = new QFormLayout;
+    form->addRow(text("Zeichenkodierung:"), encodingCombo);
+    form->addRow(text("Trennzeichen:"), delimiterCombo);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(detectedLabel);
+    layout->addLayout(form);
+    layout->addWidget(new QLabel(text("So werden die ersten Zeilen gelesen:")));
+    layout->addWidget(previewTable, 1);
+    layout->addWidget(problemLabel);
+    layout->addWidget(buttons);
+    resize(640, 420);
+
+    fillChoices();
+    readPreview({});
+    const auto onChoice = [this] {
+        readPreview(loadOptions());
+    };
+    connect(encodingCombo, &QComboBox::currentIndexChanged, this, onChoice);
+    connect(delimiterCombo, &QComboBox::currentIndexChanged, this, onChoice);
+}
+
+bool TextImportDialog::isTextFile(const QString &path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray head = file.read(sniffedBytes);
+    return xls::sniffFileKind({reinterpret_cast<const std::uint8_t *>(head.constData()),
+                               std::size_t(head.size())}) == xls::FileKind::Text;
+}
+
+LoadOptions TextImportDialog::loadOptions() const {
+    LoadOptions options;
+    options.csvCodePage = encodingCombo->currentData().toUInt();
+    options.csvDelimiter = char(delimiterCombo->currentData().toInt());
+    return options;
+}
+
+void TextImportDialog::fillChoices() {
+    for (const EncodingChoice &choice : encodingChoices)
+        encodingCombo->addItem(text(choice.caption), choice.codePage);
+    for (const DelimiterChoice &choice : delimiterChoices)
+        delimiterCombo->addItem(text(choice.caption), int(choice.delimiter));
+}
+
+void TextImportDialog::selectDetected(unsigned codePage, char16_t delimiter) {
+    // A delimiter named by a "sep=" line may be any character.
+    if (delimiterCombo->findData(int(delimiter)) < 0 && delimiter > 0 && delimiter < 0x80)
+        delimiterCombo->addItem(delimiterCaption(delimiter), int(delimiter));
+    if (encodingCombo->findData(codePage) < 0)
+        encodingCombo->addItem(encodingCaption(codePage), codePage);
+    encodingCombo->setCurrentIndex(encodingCombo->findData(codePage));
+    delimiterCombo->setCurrentIndex(delimiterCombo->findData(int(delimiter)));
+    detectedLabel->setText(
+        text("Erkannt: %1, %2").arg(encodingCaption(codePage), delimiterCaption(delimiter)));
+}
+
+void TextImportDialog::readPreview(const LoadOptions &options) {
+    ExcelWorkbook workbook;
+    const bool loaded = workbook.load(QFile::encodeName(path).constData(), options);
+    if (options.csvCodePage == 0 && workbook.textFormat) {
+        // The first reading detects; choosing the detected values reads the
+        // same, so the combo boxes are set without reading again.
+        const QSignalBlocker blockEncoding(encodingCombo);
+        const QSignalBlocker blockDelimiter(delimiterCombo);
+        selectDetected(workbook.textFormat->encoding.codePage, workbook.textFormat->delimiter);
+    }
+    const ExcelWorksheet *sheet = loaded ? workbook.sheet(0) : nullptr;
+    const int rows = sheet ? int(std::min<std::uint32_t>(sheet->rowCount(), previewRows)) : 0;
+    const int columns =
+        sheet ? int(std::min<std::uint32_t>(sheet->columnCount(), previewColumns)) : 0;
+    previewTable->clear();
+    previewTable->setRowCount(rows);
+    previewTable->setColumnCount(columns);
+    for (int row = 0; row < rows; ++row)
+        for (int column = 0; column < columns; ++column)
+            if (const ExcelCell *cell = sheet->findCell(std::uint32_t(row), std::uint32_t(column)))
+                previewTable->setItem(row, column, new QTableWidgetItem(cellText(*cell)));
+    previewTable->resizeColumnsToContents();
+
+    const xls::ReadError &error = workbook.lastError();
+    problemLabel->setText(loaded ? QString() : importFailureReason(error.code, error.line));
+    problemLabel->setVisible(!loaded);
+    buttons->button(QDialogButtonBox::Ok)->setEnabled(loaded);
+}

@@ -1,0 +1,191 @@
+#include "PdfLabels.h"
+#include "pages/LabelTextBlock.h"
+#include "pages/QPagePreview.h"
+
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+// Half a point of slack for the PDF's rounding; the words' boxes are the
+// font's, from ascent to descent.
+constexpr qreal slackMm = 0.2;
+
+QString describe(const QRectF &mm) {
+    return QStringLiteral("%1,%2 %3x%4 mm")
+        .arg(mm.left(), 0, 'f', 2)
+        .arg(mm.top(), 0, 'f', 2)
+        .arg(mm.width(), 0, 'f', 2)
+        .arg(mm.height(), 0, 'f', 2);
+}
+
+// The words printed for one line of a label, found by their text.
+QList<pdflabels::Word> wordsOfLine(const pdflabels::Page &page, const QString &line) {
+    QList<pdflabels::Word> found;
+    const QStringList wanted = line.split(u' ', Qt::SkipEmptyParts);
+    for (const pdflabels::Word &word : page.words)
+        if (wanted.contains(word.text))
+            found << word;
+    return found;
+}
+
+qreal meanHeight(const QList<pdflabels::Word> &words) {
+    qreal sum = 0;
+    for (const pdflabels::Word &word : words)
+        sum += word.boxMm.height();
+    return words.isEmpty() ? 0 : sum / words.size();
+}
+
+} // namespace
+
+class TestLabelLines : public QObject {
+    Q_OBJECT
+
+private slots:
+    void blockFitsItsBox_data();
+    void blockFitsItsBox();
+    void printedLinesInsideTheLabel_data();
+    void printedLinesInsideTheLabel();
+};
+
+void TestLabelLines::blockFitsItsBox_data() {
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QSizeF>("box"); // in pixels of a 72 dpi image: points
+    QTest::addColumn<qreal>("firstLinePoints");
+    QTest::addColumn<int>("linesSet");
+
+    const QStringList badge{"Anna Schmidt", "Stadtwerke Nord"};
+    QTest::newRow("room enough: the chosen size") << badge << QSizeF(400, 200) << 20.0 << 2;
+    QTest::newRow("one line alone keeps its size")
+        << QStringList{"Anna"} << QSizeF(400, 200) << 20.0 << 1;
+    QTest::newRow("too narrow: both lines shrink") << badge << QSizeF(110, 200) << -1.0 << 2;
+    QTest::newRow("too low: both lines shrink") << badge << QSizeF(400, 30) << -1.0 << 2;
+    QTest::newRow("too low even at the smallest size: the lower lines go")
+        << QStringList{"Anna", "Nord", "Hamburg"} << QSizeF(400, 9) << 6.0 << 1;
+    QTest::newRow("too narrow even at the smallest size: cut short")
+        << QStringList{"Verkehrsbetriebe Hamburg-Holstein", "Aufsichtsratsvorsitzender"}
+        << QSizeF(40, 200) << 6.0 << 2;
+    QTest::newRow("no lines") << QStringList{} << QSizeF(400, 200) << 0.0 << 0;
+}
+
+void TestLabelLines::blockFitsItsBox() {
+    QFETCH(QStringList, lines);
+    QFETCH(QSizeF, box);
+    QFETCH(qreal, firstLinePoints);
+    QFETCH(int, linesSet);
+    QImage device(1, 1, QImage::Format_RGB32);
+    device.setDotsPerMeterX(2835); // 72 dpi: one point per pixel
+    device.setDotsPerMeterY(2835);
+    const QFont font(QStringLiteral("Arial"), 20);
+    const LabelTextBlock block = LabelTextBlock::fit(lines, font, box, 6, &device);
+    QCOMPARE(block.lines.size(), linesSet);
+    QCOMPARE(block.fonts.size(), linesSet);
+    if (linesSet == 0)
+        return;
+    if (firstLinePoints > 0)
+        QCOMPARE(block.fonts.first().pointSizeF(), firstLinePoints);
+    else
+        QVERIFY2(block.fonts.first().pointSizeF() < 20 && block.fonts.first().pointSizeF() >= 6,
+                 qPrintable(QString::number(block.fonts.first().pointSizeF())));
+    for (qsizetype line = 1; line < block.fonts.size(); ++line)
+        QCOMPARE(block.fonts.at(line).pointSizeF(), block.fonts.first().pointSizeF() * 0.7);
+    // Measured again, line by line: nothing wider or taller than the box.
+    qreal height = 0;
+    for (qsizetype line = 0; line < block.lines.size(); ++line) {
+        const QFontMetricsF metrics(block.fonts.at(line), &device);
+        QVERIFY2(metrics.horizontalAdvance(block.lines.at(line)) <= box.width(),
+                 qPrintable(block.lines.at(line)));
+        height += metrics.height();
+    }
+    QVERIFY2(height <= box.height() || linesSet == 1, qPrintable(QString::number(height)));
+    QCOMPARE(block.size.height(), height);
+}
+
+void TestLabelLines::printedLinesInsideTheLabel_data() {
+    QTest::addColumn<QSize>("labelMm");
+    QTest::addColumn<int>("points");
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<bool>("linesWhole"); // false: cut short, so only the box is checked
+
+    QTest::newRow("badge: name and company")
+        << QSize(80, 50) << 20 << QStringList{"Anna Schmidt", "Stadtwerke Nord"} << true;
+    QTest::newRow("badge: three lines")
+        << QSize(80, 50) << 20 << QStringList{"Anna Schmidt", "Stadtwerke Nord", "Hamburg"} << true;
+    QTest::newRow("a long company shrinks both lines")
+        << QSize(60, 20) << 20
+        << QStringList{"Anna Schmidt", "Verkehrsbetriebe Hamburg-Holstein GmbH"} << true;
+    QTest::newRow("a low label shrinks both lines")
+        << QSize(100, 10) << 20 << QStringList{"Anna Schmidt", "Stadtwerke Nord"} << true;
+    QTest::newRow("too long even at 6 pt stays inside")
+        << QSize(25, 10) << 20
+        << QStringList{"Annamaria-Josefine Schmidt-Hohenstein", "Verkehrsbetriebe Hamburg-Holstein"}
+        << false;
+}
+
+void TestLabelLines::printedLinesInsideTheLabel() {
+    QFETCH(QSize, labelMm);
+    QFETCH(int, points);
+    QFETCH(QStringList, lines);
+    QFETCH(bool, linesWhole);
+
+    auto preview = std::make_unique<QPagePreview>();
+    preview->setLabelDimensions(labelMm.width(), labelMm.height());
+    preview->labelFont = QFont(QStringLiteral("Arial"), points);
+    LabelMap labels;
+    labels.insert(lines.first(), 1, lines.mid(1));
+    preview->setLabels(labels);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("badge.pdf"));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    QCOMPARE(preview->printPageRange(printer, 0, 0), 1);
+    QString error;
+    const QList<pdflabels::Page> pages = pdflabels::readPages(path, &error);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    QCOMPARE(pages.size(), 1);
+    const pdflabels::Page &page = pages.first();
+    QVERIFY(!page.words.isEmpty());
+
+    const QRectF label =
+        preview->pageLayout().labelRectMm(0).adjusted(-slackMm, -slackMm, slackMm, slackMm);
+    for (const pdflabels::Word &word : page.words)
+        QVERIFY2(label.contains(word.boxMm),
+                 qPrintable(QStringLiteral("„%1“ at %2 outside the label at %3")
+                                .arg(word.text, describe(word.boxMm), describe(label))));
+    if (!linesWhole)
+        return;
+
+    QList<QList<pdflabels::Word>> printedLines;
+    for (const QString &line : lines) {
+        printedLines << wordsOfLine(page, line);
+        QCOMPARE(printedLines.last().size(), line.split(u' ').size());
+    }
+    const qreal firstHeight = meanHeight(printedLines.first());
+    for (qsizetype line = 1; line < printedLines.size(); ++line) {
+        const qreal ratio = meanHeight(printedLines.at(line)) / firstHeight;
+        QVERIFY2(ratio > 0.65 && ratio < 0.75,
+                 qPrintable(QStringLiteral("line %1 at %2 of the first line's height")
+                                .arg(line + 1)
+                                .arg(ratio)));
+        // Each line under the one before it.
+        QVERIFY(printedLines.at(line).first().boxMm.top() >=
+                printedLines.at(line - 1).first().boxMm.bottom() - slackMm);
+    }
+    // The block sits in the middle of the label's height.
+    const qreal blockMiddle =
+        (printedLines.first().first().boxMm.top() + printedLines.last().first().boxMm.bottom()) / 2;
+    QVERIFY2(qAbs(blockMiddle - label.center().y()) < 1.0,
+             qPrintable(QStringLiteral("block centred at %1 mm, label at %2 mm")
+                            .arg(blockMiddle)
+                            .arg(label.center().y())));
+}
+
+QTEST_MAIN(TestLabelLines)
+#include "test_labellines.moc"

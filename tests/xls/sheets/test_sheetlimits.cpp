@@ -1,0 +1,304 @@
+// Hostile packages and documents: each is refused with its reason, never a
+// crash, a hang or a gigabyte. One table of damaged inputs, one of the
+// inflation caps.
+#include "SheetDump.h"
+#include "support/writers/ZipWriter.h"
+#include "xls/zip/Inflater.h"
+#include "xls/zip/ZipConstants.h"
+
+#include <QElapsedTimer>
+#include <QTest>
+
+using namespace testwriters;
+using xls::ReadErrorCode;
+
+Q_DECLARE_METATYPE(ReadErrorCode)
+
+class TestSheetLimits : public QObject {
+    Q_OBJECT
+
+private slots:
+    void refused_data();
+    void refused();
+    void inflateCaps_data();
+    void inflateCaps();
+    void zip64Read();
+};
+
+namespace {
+
+const std::string oneCell = "<sheetData><row><c><v>1</v></c></row></sheetData>";
+
+std::vector<std::uint8_t> withPart(std::vector<ZipPart> parts, const std::string &name,
+                                   const std::string &data) {
+    for (ZipPart &part : parts)
+        if (part.name == name)
+            part.data = data;
+    return writeZip(parts).bytes;
+}
+
+std::vector<std::uint8_t> xlsxWithSheet(const std::string &sheetXml) {
+    return withPart(xlsxParts({oneCell}), "xl/worksheets/sheet1.xml", sheetXml);
+}
+
+std::string nested(int depth) {
+    std::string open, close;
+    for (int i = 0; i < depth; ++i)
+        open += "<x>", close += "</x>";
+    return "<worksheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">" +
+           open + close + "</worksheet>";
+}
+
+// Entry B's local header lies inside the stored data of entry A.
+std::vector<std::uint8_t> overlapping() {
+    const ZipImage inner = writeZip({{"b.xml", "<b/>", false}});
+    const std::string innerEntry(inner.bytes.begin(),
+                                 inner.bytes.begin() + long(inner.centralHeaders[0]));
+    ZipImage image = writeZip({{"a.xml", innerEntry, false}, {"b.xml", "<b/>", false}});
+    const std::size_t bInsideA = image.localHeaders[0] + 30 + 5;
+    image.putU32(image.centralHeaders[1] + 42, std::uint32_t(bInsideA));
+    return image.bytes;
+}
+
+std::vector<std::uint8_t> manyEntries(int count) {
+    std::vector<ZipPart> parts;
+    for (int i = 0; i < count; ++i)
+        parts.push_back({"e" + std::to_string(i), "", false});
+    return writeZip(parts).bytes;
+}
+
+std::vector<std::uint8_t> damaged(std::vector<ZipPart> parts, int which,
+                                  void (*damage)(ZipImage &, int)) {
+    ZipImage image = writeZip(parts);
+    damage(image, which);
+    return image.bytes;
+}
+
+std::vector<std::uint8_t> bomb(std::size_t inflated) {
+    auto parts = xlsxParts({oneCell});
+    ZipImage image = writeZip(parts);
+    // Replace the sheet with a deflated run of zeros, sizes and CRC as declared.
+    std::vector<std::uint8_t> out;
+    ZipImage zeros = writeZip({{"xl/worksheets/sheet1.xml", "", false}});
+    Q_UNUSED(zeros);
+    const std::string data = deflateSpaces(inflated);
+    std::vector<ZipPart> withBomb;
+    for (ZipPart &part : parts)
+        if (part.name != "xl/worksheets/sheet1.xml")
+            withBomb.push_back(part);
+    withBomb.push_back({"xl/worksheets/sheet1.xml", data, false});
+    ZipImage built = writeZip(withBomb);
+    const std::size_t central = built.centralHeaders.back();
+    const std::size_t local = built.localHeaders.back();
+    built.putU16(central + 10, 8);
+    built.putU16(local + 8, 8);
+    built.putU32(central + 24, std::uint32_t(inflated));
+    built.putU32(local + 22, std::uint32_t(inflated));
+    return built.bytes;
+}
+
+std::string text(std::size_t length) {
+    return std::string(length, 'x');
+}
+
+} // namespace
+
+void TestSheetLimits::refused_data() {
+    QTest::addColumn<std::vector<std::uint8_t>>("bytes");
+    QTest::addColumn<ReadErrorCode>("code");
+    QTest::addColumn<QString>("reason");
+    const auto xlsx = xlsxParts({oneCell});
+
+    QTest::newRow("a bomb: 64 MiB of spaces from 64 KiB")
+        << bomb(64u << 20) << ReadErrorCode::InflateLimit
+        << "compressed ones, more than the 100 times";
+    QTest::newRow("DOCTYPE in the sheet")
+        << xlsxWithSheet("<!DOCTYPE x [<!ENTITY a \"aaaa\">]><worksheet/>")
+        << ReadErrorCode::CorruptXml << "DOCTYPE";
+    QTest::newRow("DOCTYPE without entities in the relationships")
+        << withPart(xlsx, "_rels/.rels",
+                    "<!DOCTYPE Relationships SYSTEM \"x.dtd\"><Relationships/>")
+        << ReadErrorCode::CorruptXml << "DOCTYPE";
+    QTest::newRow("DOCTYPE in a flat .fods")
+        << bytesOf("<?xml version=\"1.0\"?><!DOCTYPE office:document [<!ENTITY e \"e\">]>"
+                   "<office:document "
+                   "xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\"/>")
+        << ReadErrorCode::CorruptXml << "DOCTYPE";
+    QTest::newRow("nesting 64 deep is read")
+        << xlsxWithSheet(nested(63)) << ReadErrorCode::None << "";
+    QTest::newRow("nesting 65 deep")
+        << xlsxWithSheet(nested(64)) << ReadErrorCode::XmlLimit << "nested more than 64";
+    QTest::newRow("not well-formed") << xlsxWithSheet("<worksheet><sheetData></worksheet>")
+                                     << ReadErrorCode::CorruptXml << "not well-formed";
+    QTest::newRow("inline text of 32767 characters is read")
+        << xlsxWithSheet("<worksheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/"
+                         "main\"><sheetData><row><c t=\"inlineStr\"><is><t>" +
+                         text(32767) + "</t></is></c></row></sheetData></worksheet>")
+        << ReadErrorCode::None << "";
+    QTest::newRow("inline text of 32768 characters")
+        << xlsxWithSheet("<worksheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/"
+                         "main\"><sheetData><row><c t=\"inlineStr\"><is><t>" +
+                         text(32768) + "</t></is></c></row></sheetData></worksheet>")
+        << ReadErrorCode::XmlLimit << "longer than 32767";
+    QTest::newRow("shared string of 32768 characters")
+        << writeZip(xlsxParts({oneCell}, "<si><t>" + text(32768) + "</t></si>")).bytes
+        << ReadErrorCode::XmlLimit << "longer than 32767";
+    QTest::newRow(".ods text:s past the cell text cap")
+        << writeZip(odsParts("<table:table-row><table:table-cell office:value-type=\"string\">"
+                             "<text:p><text:s text:c=\"99999999\"/></text:p></table:table-cell>"
+                             "</table:table-row>"))
+               .bytes
+        << ReadErrorCode::XmlLimit << "longer than 32767";
+    QTest::newRow("a cell past column XFD")
+        << xlsxWithSheet("<worksheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/"
+                         "main\"><sheetData><row><c r=\"XFE1\"><v>1</v></c></row></sheetData>"
+                         "</worksheet>")
+        << ReadErrorCode::XmlLimit << "outside the grid";
+    QTest::newRow(".ods value in row 1048577")
+        << writeZip(odsParts("<table:table-row table:number-rows-repeated=\"1048576\"/>"
+                             "<table:table-row><table:table-cell office:value-type=\"float\" "
+                             "office:value=\"1\"/></table:table-row>"))
+               .bytes
+        << ReadErrorCode::XmlLimit << "outside the grid";
+    QTest::newRow(".ods repeats standing for 17 billion cells, refused before making them")
+        << writeZip(odsParts("<table:table-row table:number-rows-repeated=\"1048576\">"
+                             "<table:table-cell table:number-columns-repeated=\"16384\" "
+                             "office:value-type=\"float\" office:value=\"1\"/></table:table-row>"))
+               .bytes
+        << ReadErrorCode::XmlLimit << "more than the 16777216 cells";
+    QTest::newRow("overlapping entries") << overlapping() << ReadErrorCode::CorruptZip << "overlap";
+    QTest::newRow("names equal ignoring case") << writeZip({{"a.xml", "1"}, {"A.XML", "2"}}).bytes
+                                               << ReadErrorCode::CorruptZip << "appears twice";
+    QTest::newRow("a .. component")
+        << writeZip({{"x/../../evil", "1"}}).bytes << ReadErrorCode::CorruptZip << "\"..\"";
+    QTest::newRow("a leading slash")
+        << writeZip({{"/etc/x", "1"}}).bytes << ReadErrorCode::CorruptZip << "leading slash";
+    QTest::newRow("a leading backslash")
+        << writeZip({{"\\x", "1"}}).bytes << ReadErrorCode::CorruptZip << "leading slash";
+    QTest::newRow("a NUL in a name")
+        << writeZip({{std::string("a\0b", 3), "1"}}).bytes << ReadErrorCode::CorruptZip << "NUL";
+    QTest::newRow("1000 entries are read")
+        << manyEntries(1000) << ReadErrorCode::NoSpreadsheetPart << "neither";
+    QTest::newRow("1001 entries") << manyEntries(1001) << ReadErrorCode::CorruptZip
+                                  << "more than the 1000";
+    QTest::newRow("CRC mismatch") << damaged(xlsx, 0,
+                                             [](ZipImage &z, int i) {
+                                                 z.putU32(z.centralHeaders[std::size_t(i)] + 16, 1);
+                                                 z.putU32(z.localHeaders[std::size_t(i)] + 14, 1);
+                                             })
+                                  << ReadErrorCode::CorruptZip << "CRC";
+    QTest::newRow("local header disagrees on the method")
+        << damaged(xlsx, 0,
+                   [](ZipImage &z, int i) { z.putU16(z.localHeaders[std::size_t(i)] + 8, 0); })
+        << ReadErrorCode::CorruptZip << "disagrees";
+    QTest::newRow("bzip2 method") << damaged(xlsx, 1,
+                                             [](ZipImage &z, int i) {
+                                                 z.putU16(z.centralHeaders[std::size_t(i)] + 10,
+                                                          12);
+                                                 z.putU16(z.localHeaders[std::size_t(i)] + 8, 12);
+                                             })
+                                  << ReadErrorCode::UnsupportedZip << "method 12";
+    QTest::newRow("encrypted entry")
+        << damaged(xlsx, 1,
+                   [](ZipImage &z, int i) { z.putU16(z.centralHeaders[std::size_t(i)] + 8, 1); })
+        << ReadErrorCode::UnsupportedZip << "encrypted";
+    QTest::newRow("entry data past the directory") << damaged(xlsx, 0, [](ZipImage &z, int i) {
+        z.putU32(z.centralHeaders[std::size_t(i)] + 20, 1u << 30);
+        z.putU32(z.localHeaders[std::size_t(i)] + 18, 1u << 30);
+    }) << ReadErrorCode::CorruptZip << "runs into the central directory";
+    QTest::newRow("declared size differs from the inflated one")
+        << damaged(xlsx, 0,
+                   [](ZipImage &z, int i) {
+                       z.putU32(z.centralHeaders[std::size_t(i)] + 24, 5);
+                       z.putU32(z.localHeaders[std::size_t(i)] + 22, 5);
+                   })
+        << ReadErrorCode::CorruptZip << "says 5";
+    QTest::newRow("directory offset past the file")
+        << damaged(xlsx, 0, [](ZipImage &z, int) { z.putU32(z.endRecord + 16, 0x7FFFFFFF); })
+        << ReadErrorCode::CorruptZip << "does not end before";
+    QTest::newRow("entry count larger than the directory")
+        << damaged(xlsx, 0,
+                   [](ZipImage &z, int) {
+                       z.putU16(z.endRecord + 8, 900);
+                       z.putU16(z.endRecord + 10, 900);
+                   })
+        << ReadErrorCode::CorruptZip << "cannot fit";
+    QTest::newRow("no end record") << std::vector<std::uint8_t>{'P', 'K', 3, 4, 0, 0}
+                                   << ReadErrorCode::CorruptZip << "no end-of-central-directory";
+    auto xlsb = xlsx;
+    xlsb.push_back({"xl/workbook.bin", "\x83\x01\x00"});
+    QTest::newRow(".xlsb")
+        << withPart(xlsb, "_rels/.rels",
+                    "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/"
+                    "relationships\"><Relationship Id=\"r\" Type=\"http://schemas.openxmlformats."
+                    "org/officeDocument/2006/relationships/officeDocument\" "
+                    "Target=\"xl/workbook.bin\"/></Relationships>")
+        << ReadErrorCode::BinaryWorkbook << ".xlsb";
+    QTest::newRow("relationship target climbing out")
+        << withPart(xlsx, "xl/_rels/workbook.xml.rels",
+                    "<Relationships><Relationship Id=\"rId1\" Type=\"x/worksheet\" "
+                    "Target=\"../../../sheet1.xml\"/></Relationships>")
+        << ReadErrorCode::NoWorksheet << "no worksheet";
+    QTest::newRow("an OpenDocument text")
+        << writeZip({{"mimetype", "application/vnd.oasis.opendocument.text", false},
+                     {"content.xml", "<x/>"}})
+               .bytes
+        << ReadErrorCode::NoSpreadsheetPart << "not a spreadsheet";
+    QTest::newRow("XML that is no spreadsheet")
+        << bytesOf("<?xml version=\"1.0\"?><svg/>") << ReadErrorCode::NoSpreadsheetPart << "root";
+}
+
+void TestSheetLimits::refused() {
+    QFETCH(std::vector<std::uint8_t>, bytes);
+    QFETCH(ReadErrorCode, code);
+    QFETCH(QString, reason);
+    ExcelWorkbook workbook;
+    const bool loaded = workbook.loadMemory(bytes);
+    QCOMPARE(workbook.lastError().code, code);
+    QCOMPARE(loaded, code == ReadErrorCode::None);
+    QVERIFY2(QString::fromStdString(workbook.lastError().text).contains(reason),
+             workbook.lastError().text.c_str());
+}
+
+void TestSheetLimits::inflateCaps_data() {
+    using namespace xls::zip;
+    QTest::addColumn<quint64>("produced");
+    QTest::addColumn<quint64>("consumed");
+    QTest::addColumn<quint64>("earlier");
+    QTest::addColumn<bool>("allowed");
+    QTest::newRow("1 MiB from 1 byte: the ratio is not checked yet")
+        << quint64(kMiB) << quint64(1) << quint64(0) << true;
+    QTest::newRow("past 1 MiB at 100:1")
+        << quint64(kMiB + 100) << quint64(kMiB / 100 + 1) << quint64(0) << true;
+    QTest::newRow("past 1 MiB at 101:1")
+        << quint64(101 * kMiB / 100 * 100) << quint64(kMiB) << quint64(0) << false;
+    QTest::newRow("a part of 256 MiB")
+        << quint64(256 * kMiB) << quint64(256 * kMiB) << quint64(0) << true;
+    QTest::newRow("a part past 256 MiB")
+        << quint64(256 * kMiB + 1) << quint64(256 * kMiB) << quint64(0) << false;
+    QTest::newRow("512 MiB in all")
+        << quint64(200 * kMiB) << quint64(200 * kMiB) << quint64(312 * kMiB) << true;
+    QTest::newRow("past 512 MiB in all")
+        << quint64(200 * kMiB) << quint64(200 * kMiB) << quint64(312 * kMiB + 1) << false;
+}
+
+void TestSheetLimits::inflateCaps() {
+    QFETCH(quint64, produced);
+    QFETCH(quint64, consumed);
+    QFETCH(quint64, earlier);
+    QFETCH(bool, allowed);
+    xls::ZipEntry entry;
+    entry.name = "part";
+    xls::InflateBudget budget{earlier};
+    xls::ReadError error;
+    QCOMPARE(xls::budgetAllows(entry, produced, consumed, budget, error), allowed);
+    QCOMPARE(error.code, allowed ? ReadErrorCode::None : ReadErrorCode::InflateLimit);
+}
+
+void TestSheetLimits::zip64Read() {
+    const ZipImage image = writeZip(xlsxParts({oneCell}), true);
+    QCOMPARE(loadAndDump(image.bytes), QStringList{"0,0,double,1"});
+}
+
+QTEST_GUILESS_MAIN(TestSheetLimits)
+#include "test_sheetlimits.moc"

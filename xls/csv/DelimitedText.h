@@ -1,0 +1,61 @@
+#pragma once
+
+#include "xls/csv/TextDecoding.h"
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+namespace xls::csv {
+
+// Caps on what a delimited text may hold; past any of them the file is
+// refused. Fields and field length are Excel's own limits.
+inline constexpr std::size_t maxTextBytes = std::size_t(256) << 20;
+inline constexpr std::uint32_t maxRecords = 1048576;
+inline constexpr std::uint32_t maxFieldsPerRecord = 16384;
+inline constexpr std::size_t maxFieldLength = 32767;
+inline constexpr std::uint32_t maxFieldsWithText = 16777216;
+
+// Delimiter detection looks at this many records, in this order of the
+// candidates (the order breaks the last ties).
+inline constexpr std::uint32_t recordsForDetection = 200;
+inline constexpr std::array<char16_t, 4> delimiterCandidates{u';', u',', u'\t', u'|'};
+
+// Parts of the captions the window looks for to choose the name and the
+// quantity column (app/ColumnChoice): a header that splits into them tells
+// the right delimiter when two split the records equally well.
+inline constexpr std::array<std::u16string_view, 4> captionWords{u"name", u"Name", u"Anz",
+                                                                 u"Menge"};
+
+// What the reader found out about a text, or was told.
+struct DelimitedTextFormat {
+    TextEncoding encoding;
+    char16_t delimiter = 0;
+    bool delimiterFromSepLine = false; // an Excel "sep=X" first line named it
+};
+
+struct DelimitedTextOptions {
+    std::uint16_t codePage = 0; // 0 detects the encoding
+    char16_t delimiter = 0;     // 0 detects the delimiter
+};
+
+// Receives every field that is not empty, record by record, fields in order.
+class FieldSink {
+public:
+    virtual ~FieldSink() = default;
+    virtual void field(std::uint32_t record, std::uint32_t column, std::u16string_view text) = 0;
+};
+
+// Reads delimited text (RFC 4180 quoting: a field that begins with a quote
+// runs to the next single quote, a doubled quote is one quote, line breaks
+// inside are text). Fills `format` before reading the records, so a refused
+// file still tells how it was read.
+ReadError readDelimitedText(ByteSpan bytes, const DelimitedTextOptions &options,
+                            DelimitedTextFormat &format, FieldSink &sink);
+
+// The delimiter among the candidates that splits the first records of `text`
+// most consistently into more than one field; the first candidate when none does.
+char16_t detectDelimiter(std::u16string_view text);
+
+} // namespace xls::csv

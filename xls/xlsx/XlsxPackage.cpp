@@ -1,0 +1,163 @@
+// Finding the first worksheet of an Office Open XML package: package
+// relationships -> workbook -> its relationships -> the sheets in order.
+#include "xls/xlsx/XlsxPackage.h"
+
+#include "xls/xlsx/XlsxNames.h"
+#include "xls/xml/XmlDocument.h"
+
+#include <vector>
+
+namespace xls::xlsx {
+
+namespace {
+
+// Relationship elements of a .rels part.
+class RelationshipsHandler : public XmlHandler {
+public:
+    std::vector<Relationship> found;
+
+    void startElement(std::string_view name, const XmlAttributes &attributes) override {
+        if (localName(name) != "Relationship")
+            return;
+        const char *id = attributes.find("Id");
+        const char *type = attributes.find("Type");
+        const char *target = attributes.find("Target");
+        const char *mode = attributes.find("TargetMode");
+        if (id && type && target && !(mode && std::string_view(mode) == "External"))
+            found.push_back({id, type, target});
+    }
+    void endElement(std::string_view) override {}
+    void characters(std::string_view) override {}
+};
+
+// The r:id of each sheet of workbook.xml, in order.
+class WorkbookHandler : public XmlHandler {
+public:
+    std::vector<std::string> sheetIds;
+
+    void startElement(std::string_view name, const XmlAttributes &attributes) override {
+        if (localName(name) != "sheet" || !isMain(namespaceOf(name)))
+            return;
+        // r:id, in the transitional or strict relationships namespace.
+        for (std::string_view uri :
+             {"http://schemas.openxmlformats.org/officeDocument/2006/relationships",
+              "http://purl.oclc.org/ooxml/officeDocument/relationships"}) {
+            if (const char *id = attributes.find(uri, "id")) {
+                sheetIds.emplace_back(id);
+                return;
+            }
+        }
+    }
+    void endElement(std::string_view) override {}
+    void characters(std::string_view) override {}
+};
+
+bool endsWith(std::string_view text, std::string_view suffix) {
+    return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
+}
+
+std::string folderOf(std::string_view part) {
+    const auto slash = part.rfind('/');
+    return slash == std::string_view::npos ? std::string() : std::string(part.substr(0, slash + 1));
+}
+
+} // namespace
+
+std::optional<std::string> resolveTarget(std::string_view sourcePart, std::string_view target) {
+    std::string path = !target.empty() && target.front() == '/'
+                           ? std::string(target.substr(1))
+                           : folderOf(sourcePart) + std::string(target);
+    // Resolves "." and ".." segments; one that climbs above the root is refused.
+    std::vector<std::string> segments;
+    std::size_t start = 0;
+    while (start <= path.size()) {
+        const std::size_t end = std::min(path.find('/', start), path.size());
+        const std::string segment = path.substr(start, end - start);
+        if (segment == "..") {
+            if (segments.empty())
+                return std::nullopt;
+            segments.pop_back();
+        } else if (!segment.empty() && segment != ".") {
+            segments.push_back(segment);
+        }
+        start = end + 1;
+    }
+    std::string out;
+    for (const std::string &segment : segments)
+        out += (out.empty() ? "" : "/") + segment;
+    return out;
+}
+
+std::string relationshipsPartOf(std::string_view part) {
+    const auto slash = part.rfind('/');
+    const std::string_view name = slash == std::string_view::npos ? part : part.substr(slash + 1);
+    return folderOf(part) + "_rels/" + std::string(name) + ".rels";
+}
+
+bool readRelationships(Package &package, std::string_view relsPart, std::vector<Relationship> &out,
+                       ReadError &error) {
+    out.clear();
+    const ZipEntry *entry = package.zip.find(relsPart);
+    if (!entry)
+        return true; // no relationships
+    RelationshipsHandler handler;
+    if (!parseZipEntry(package.zip, *entry, handler, package.budget, error))
+        return false;
+    out = std::move(handler.found);
+    return true;
+}
+
+bool findWorkbookPart(Package &package, std::string &workbookPart, ReadError &error) {
+    std::vector<Relationship> relationships;
+    if (!readRelationships(package, kPackageRelationshipsPart, relationships, error))
+        return false;
+    for (const Relationship &relationship : relationships) {
+        if (!endsWith(relationship.type, kOfficeDocumentType))
+            continue;
+        const auto part = resolveTarget("", relationship.target);
+        if (part && package.zip.find(*part)) {
+            workbookPart = *part;
+            if (endsWith(workbookPart, ".bin")) {
+                error = {ReadErrorCode::BinaryWorkbook,
+                         "an Excel binary workbook (.xlsb), which this reader does not read",
+                         std::nullopt};
+                return false;
+            }
+            return true;
+        }
+    }
+    error = {ReadErrorCode::NoSpreadsheetPart,
+             "the package relationships name no office document that is present", std::nullopt};
+    return false;
+}
+
+bool findFirstWorksheet(Package &package, std::string_view workbookPart, SheetParts &parts,
+                        ReadError &error) {
+    std::vector<Relationship> relationships;
+    if (!readRelationships(package, relationshipsPartOf(workbookPart), relationships, error))
+        return false;
+    const ZipEntry *workbook = package.zip.find(workbookPart);
+    WorkbookHandler handler;
+    if (!parseZipEntry(package.zip, *workbook, handler, package.budget, error))
+        return false;
+    for (const Relationship &relationship : relationships) {
+        if (endsWith(relationship.type, kSharedStringsType))
+            parts.sharedStrings = resolveTarget(workbookPart, relationship.target).value_or("");
+    }
+    // Chart, dialog and macro sheets have relationship types of their own.
+    for (const std::string &id : handler.sheetIds) {
+        for (const Relationship &relationship : relationships) {
+            if (relationship.id != id || !endsWith(relationship.type, kWorksheetType))
+                continue;
+            const auto part = resolveTarget(workbookPart, relationship.target);
+            if (part && package.zip.find(*part)) {
+                parts.worksheet = *part;
+                return true;
+            }
+        }
+    }
+    error = {ReadErrorCode::NoWorksheet, "the workbook holds no worksheet", std::nullopt};
+    return false;
+}
+
+} // namespace xls::xlsx

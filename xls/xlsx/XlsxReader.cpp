@@ -1,0 +1,331 @@
+// The cells of an Office Open XML worksheet (ECMA-376 Part 1, 18.3 and 18.4).
+#include "xls/xlsx/XlsxReader.h"
+
+#include "xls/xlsx/XlsxNames.h"
+#include "xls/xlsx/XlsxPackage.h"
+#include "xls/xml/SheetBuilder.h"
+#include "xls/xml/XmlDocument.h"
+
+#include <cctype>
+#include <charconv>
+
+namespace xls {
+
+namespace {
+
+using SharedText = std::shared_ptr<const std::u16string>;
+
+int hexDigit(char16_t c) {
+    if (c >= u'0' && c <= u'9')
+        return c - u'0';
+    if (c >= u'A' && c <= u'F')
+        return c - u'A' + 10;
+    if (c >= u'a' && c <= u'f')
+        return c - u'a' + 10;
+    return -1;
+}
+
+// ECMA-376 22.9.2.19 ST_Xstring: "_xHHHH_" stands for the UTF-16 unit HHHH.
+void decodeEscapes(std::u16string &text) {
+    constexpr std::size_t escapeLength = 7;
+    if (text.find(u"_x") == std::u16string::npos)
+        return;
+    std::size_t out = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        if (text[i] == u'_' && escapeLength <= text.size() - i && text[i + 1] == u'x' &&
+            text[i + 6] == u'_') {
+            int value = 0;
+            bool hex = true;
+            for (std::size_t k = 2; k < 6 && hex; ++k) {
+                const int digit = hexDigit(text[i + k]);
+                hex = digit >= 0;
+                value = value * 16 + digit;
+            }
+            if (hex) {
+                text[out++] = char16_t(value);
+                i += escapeLength;
+                continue;
+            }
+        }
+        text[out++] = text[i++];
+    }
+    text.resize(out);
+}
+
+// A cell text, decoded and checked against the cell length cap.
+std::optional<std::u16string> finishText(const TextCollector &text) {
+    std::u16string wide = utf8ToUtf16(text.bytes());
+    decodeEscapes(wide);
+    if (wide.size() > kMaxCellText)
+        return std::nullopt;
+    return wide;
+}
+
+// Texts of <t> elements that belong to the value: those of phonetic runs
+// (<rPh>) are left out.
+class RunText {
+public:
+    // Returns false when the text grows past the cap.
+    bool start(std::string_view local) {
+        if (local == "rPh")
+            ++phonetic;
+        else if (local == "t" && phonetic == 0)
+            collecting = true;
+        return true;
+    }
+    void end(std::string_view local) {
+        if (local == "rPh")
+            --phonetic;
+        else if (local == "t")
+            collecting = false;
+    }
+    bool characters(std::string_view piece) { return !collecting || text.append(piece); }
+    void clear() {
+        text.clear();
+        collecting = false;
+        phonetic = 0;
+    }
+    TextCollector text;
+
+private:
+    bool collecting = false;
+    int phonetic = 0;
+};
+
+class SharedStringsHandler : public XmlHandler {
+public:
+    std::vector<SharedText> strings;
+
+    void startElement(std::string_view name, const XmlAttributes &) override {
+        if (!xlsx::isMain(namespaceOf(name)))
+            return;
+        const std::string_view local = localName(name);
+        if (local == "si") {
+            inItem = true;
+            run.clear();
+        } else if (inItem) {
+            run.start(local);
+        }
+    }
+    void endElement(std::string_view name) override {
+        if (!xlsx::isMain(namespaceOf(name)))
+            return;
+        const std::string_view local = localName(name);
+        if (local != "si") {
+            run.end(local);
+            return;
+        }
+        inItem = false;
+        if (strings.size() >= kXmlMaxCells) {
+            parser->stop({ReadErrorCode::XmlLimit,
+                          "more than " + std::to_string(kXmlMaxCells) + " shared strings",
+                          parser->offset()});
+            return;
+        }
+        if (run.text.empty()) {
+            strings.push_back(nullptr);
+            return;
+        }
+        auto text = finishText(run.text);
+        if (!text) {
+            parser->stop(textTooLong(parser->offset()));
+            return;
+        }
+        strings.push_back(std::make_shared<const std::u16string>(std::move(*text)));
+    }
+    void characters(std::string_view piece) override {
+        if (inItem && !run.characters(piece))
+            parser->stop(textTooLong(parser->offset()));
+    }
+
+private:
+    bool inItem = false;
+    RunText run;
+};
+
+// "B12" -> column 1, row 11; false for anything else.
+bool parseReference(std::string_view ref, std::uint64_t &row, std::uint64_t &column) {
+    std::size_t i = 0;
+    std::uint64_t letters = 0;
+    // Some writers use lower-case column letters.
+    while (i < ref.size() && std::isalpha(static_cast<unsigned char>(ref[i])) && i < 4)
+        letters = letters * 26 +
+                  std::uint64_t(std::toupper(static_cast<unsigned char>(ref[i++])) - 'A' + 1);
+    std::uint64_t number = 0;
+    const auto result = std::from_chars(ref.data() + i, ref.data() + ref.size(), number);
+    if (letters == 0 || result.ec != std::errc() || result.ptr != ref.data() + ref.size() ||
+        number == 0)
+        return false;
+    row = number - 1;
+    column = letters - 1;
+    return true;
+}
+
+class WorksheetHandler : public XmlHandler {
+public:
+    WorksheetHandler(SheetBuilder &builder, const std::vector<SharedText> &strings)
+        : builder(builder), strings(strings) {}
+
+    void startElement(std::string_view name, const XmlAttributes &attributes) override {
+        if (!xlsx::isMain(namespaceOf(name)))
+            return;
+        const std::string_view local = localName(name);
+        if (inCell) {
+            if (local == "v") {
+                inValue = true;
+            } else if (local == "is") {
+                inInline = true;
+                run.clear();
+            } else if (inInline) {
+                run.start(local);
+            }
+        } else if (local == "c") {
+            startCell(attributes);
+        } else if (local == "row") {
+            startRow(attributes);
+        } else if (local == "sheetData") {
+            inSheetData = true;
+        }
+    }
+
+    void endElement(std::string_view name) override {
+        if (!xlsx::isMain(namespaceOf(name)))
+            return;
+        const std::string_view local = localName(name);
+        if (local == "c" && inCell) {
+            builder.setOffset(parser->offset());
+            endCell();
+        } else if (local == "v") {
+            inValue = false;
+        } else if (local == "is") {
+            inInline = false;
+        } else if (inInline) {
+            run.end(local);
+        } else if (local == "sheetData") {
+            inSheetData = false;
+        }
+    }
+
+    void characters(std::string_view piece) override {
+        const bool fits = inValue ? value.append(piece) : !inInline || run.characters(piece);
+        if (!fits)
+            parser->stop(textTooLong(parser->offset()));
+    }
+
+private:
+    void startRow(const XmlAttributes &attributes) {
+        std::uint64_t number = 0;
+        const char *r = attributes.find("r");
+        if (r && std::from_chars(r, r + std::strlen(r), number).ec == std::errc() && number > 0)
+            row = number - 1;
+        else
+            row = nextRow;
+        nextRow = row + 1;
+        nextColumn = 0;
+    }
+
+    void startCell(const XmlAttributes &attributes) {
+        if (!inSheetData)
+            return;
+        inCell = true;
+        value.clear();
+        run.clear();
+        const char *t = attributes.find("t");
+        type = t ? t : "n";
+        std::uint64_t refRow = 0;
+        const char *r = attributes.find("r");
+        if (r && parseReference(r, refRow, column)) {
+            row = refRow;
+            nextRow = std::max(nextRow, row + 1);
+        } else {
+            column = nextColumn;
+        }
+        nextColumn = column + 1;
+    }
+
+    void endCell() {
+        inCell = inValue = inInline = false;
+        if (type == "inlineStr") {
+            setText(run.text);
+        } else if (value.empty() || type == "e") {
+            // no cached value, or an error: no cell
+        } else if (type == "s") {
+            std::size_t index = 0;
+            const std::string &v = value.bytes();
+            if (std::from_chars(v.data(), v.data() + v.size(), index).ec == std::errc() &&
+                index < strings.size())
+                put(builder.setText(std::uint32_t(row), std::uint32_t(column), strings[index]));
+            else
+                put(builder.checkPosition(row, column));
+        } else if (type == "str") {
+            setText(value);
+        } else if (type == "b") {
+            if (inGrid())
+                put(builder.setBoolean(std::uint32_t(row), std::uint32_t(column),
+                                       value.bytes() == "1" || value.bytes() == "true"));
+        } else if (type == "d") {
+            setNumber(parseIsoDate(value.bytes()));
+        } else {
+            setNumber(parseXmlNumber(value.bytes()));
+        }
+    }
+
+    bool inGrid() {
+        if (builder.checkPosition(row, column))
+            return true;
+        parser->stop(builder.error());
+        return false;
+    }
+    void put(bool ok) {
+        if (!ok)
+            parser->stop(builder.error());
+    }
+    void setNumber(std::optional<double> number) {
+        if (number && inGrid())
+            put(builder.setNumber(std::uint32_t(row), std::uint32_t(column), *number));
+    }
+    void setText(const TextCollector &text) {
+        if (text.empty() || !inGrid())
+            return;
+        auto wide = finishText(text);
+        if (!wide) {
+            parser->stop(textTooLong(parser->offset()));
+            return;
+        }
+        put(builder.setText(std::uint32_t(row), std::uint32_t(column),
+                            std::make_shared<const std::u16string>(std::move(*wide))));
+    }
+
+    SheetBuilder &builder;
+    const std::vector<SharedText> &strings;
+    bool inSheetData = false, inCell = false, inValue = false, inInline = false;
+    std::string type;
+    std::uint64_t row = 0, nextRow = 0, column = 0, nextColumn = 0;
+    TextCollector value;
+    RunText run;
+};
+
+} // namespace
+
+bool isOfficeOpenXmlPackage(const ZipArchive &zip) {
+    return zip.find(xlsx::kPackageRelationshipsPart) != nullptr;
+}
+
+bool readXlsx(const ZipArchive &zip, ExcelWorksheet &sheet, ReadError &error) {
+    xlsx::Package package{zip, {}};
+    std::string workbookPart;
+    xlsx::SheetParts parts;
+    if (!xlsx::findWorkbookPart(package, workbookPart, error) ||
+        !xlsx::findFirstWorksheet(package, workbookPart, parts, error))
+        return false;
+    SharedStringsHandler sharedStrings;
+    if (const ZipEntry *entry =
+            parts.sharedStrings.empty() ? nullptr : zip.find(parts.sharedStrings))
+        if (!parseZipEntry(zip, *entry, sharedStrings, package.budget, error))
+            return false;
+    SheetBuilder builder(sheet);
+    WorksheetHandler handler(builder, sharedStrings.strings);
+    return parseZipEntry(zip, *zip.find(parts.worksheet), handler, package.budget, error);
+}
+
+} // namespace xls

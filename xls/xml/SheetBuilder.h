@@ -1,0 +1,77 @@
+#pragma once
+
+#include "xls/common/ReadError.h"
+#include "xls/model/ExcelWorksheet.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace xls {
+
+// The grid every XML sheet format may fill, and how many cells with a value
+// it may hold: as many as an .xls sheet can.
+constexpr std::uint32_t kXmlMaxRows = 1048576;
+constexpr std::uint32_t kXmlMaxColumns = 16384;
+constexpr std::uint64_t kXmlMaxCells = 16777216;
+// Excel keeps at most this many characters in a cell.
+constexpr std::size_t kMaxCellText = 32767;
+// UTF-8 takes at most three bytes for each UTF-16 unit.
+constexpr std::size_t kMaxCellTextBytes = 3 * kMaxCellText;
+
+// Collects one text from the pieces expat hands over, refusing one longer
+// than a cell may hold before it grows past that.
+class TextCollector {
+public:
+    void clear() { utf8.clear(); }
+    // False when the text grows past kMaxCellText.
+    bool append(std::string_view piece);
+    bool empty() const { return utf8.empty(); }
+    const std::string &bytes() const { return utf8; }
+    // As UTF-16; nullopt when longer than kMaxCellText units.
+    std::optional<std::u16string> wide() const;
+
+private:
+    std::string utf8;
+};
+
+std::u16string utf8ToUtf16(std::string_view utf8);
+
+// A number as XML sheets write it ("1.5", "-2E3"); nullopt for anything else.
+std::optional<double> parseXmlNumber(std::string_view text);
+// An ISO 8601 date or date-time ("2024-03-01", "2024-03-01T12:30:00.5") as
+// days since 1899-12-30 with the time as the day fraction; a bare time
+// ("PT12H30M" or "12:30:00") as the fraction alone.
+std::optional<double> parseIsoDate(std::string_view text);
+std::optional<double> parseIsoDuration(std::string_view text);
+
+// Puts the values of one sheet into the typed-cell model, within the grid and
+// cell-count caps. The first refusal is kept in error().
+class SheetBuilder {
+public:
+    explicit SheetBuilder(ExcelWorksheet &sheet);
+
+    bool setNumber(std::uint32_t row, std::uint32_t column, double value);
+    bool setBoolean(std::uint32_t row, std::uint32_t column, bool value);
+    bool setText(std::uint32_t row, std::uint32_t column, std::shared_ptr<const std::u16string>);
+    // Refuses a position past the grid; for readers that skip over empty cells.
+    bool checkPosition(std::uint64_t row, std::uint64_t column);
+    void setOffset(std::uint64_t offset) { offset_ = offset; }
+
+    const ReadError &error() const { return error_; }
+    std::uint64_t cellCount() const { return cells; }
+
+private:
+    ExcelCell *target(std::uint32_t row, std::uint32_t column);
+
+    ExcelWorksheet &sheet;
+    std::uint64_t cells = 0;
+    std::uint64_t offset_ = 0;
+    ReadError error_;
+};
+
+ReadError textTooLong(std::uint64_t offset);
+
+} // namespace xls
