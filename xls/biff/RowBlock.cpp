@@ -19,8 +19,21 @@ std::span<const T> slice(const std::vector<T> &all, std::uint32_t first, std::ui
 } // namespace
 
 std::uint32_t RowBlock::Read(xls::ByteSpan from) {
+    return read(from, nullptr);
+}
+
+std::uint32_t RowBlock::Read(xls::ByteSpan from, const Handler &handOver) {
+    clear();
+    cellBlocks.reserve(kCellsHandedOverAtOnce);
+    const std::uint32_t consumed = read(from, &handOver);
+    handOver(*this);
+    return consumed;
+}
+
+std::uint32_t RowBlock::read(xls::ByteSpan from, const Handler *handOver) {
     from = addressable(from);
-    reserveFor(from);
+    if (!handOver)
+        reserveFor(from);
     std::size_t pos = 0;
     while (hasRecordHeader(from, pos)) {
         const std::uint16_t code = recordCodeAt(from, pos);
@@ -31,13 +44,26 @@ std::uint32_t RowBlock::Read(xls::ByteSpan from) {
             return static_cast<std::uint32_t>(pos);
         if (code == RecordCode::Row)
             pos += rows.emplace_back().Read(rest);
-        else if (CellBlock::isCellCode(code))
+        else if (CellBlock::isCellCode(code)) {
             pos += cellBlocks.emplace_back().Read(rest, *this);
-        else
+            if (handOver && cellBlocks.size() == kCellsHandedOverAtOnce) {
+                (*handOver)(*this);
+                clear();
+            }
+        } else
             pos += Record().Read(rest);
     }
     truncated = true;
     return static_cast<std::uint32_t>(from.size());
+}
+
+void RowBlock::clear() {
+    rows.clear();
+    cellBlocks.clear();
+    dbCell = {};
+    mulRKEntries.clear();
+    mulBlankXFIndexes.clear();
+    truncated = false;
 }
 
 // Counts what the block holds from the record headers, so that each vector is
@@ -74,14 +100,20 @@ std::span<const std::uint16_t> RowBlock::xfIndexes(const MulBlank &record) const
 }
 
 std::uint32_t CellTable::ReadBlock(xls::ByteSpan from) {
-    return rowBlocks.emplace_back().Read(from);
+    return readOneBlock(from);
+}
+
+std::uint32_t CellTable::readOneBlock(xls::ByteSpan from) {
+    if (!onRowBlock)
+        return rowBlocks.emplace_back().Read(from);
+    return current.Read(from, onRowBlock);
 }
 
 std::uint32_t CellTable::Read(xls::ByteSpan from) {
     from = addressable(from);
     std::size_t pos = 0;
     while (hasRecordHeader(from, pos) && recordCodeAt(from, pos) == RecordCode::Row) {
-        const std::uint32_t consumed = rowBlocks.emplace_back().Read(from.subspan(pos));
+        const std::uint32_t consumed = readOneBlock(from.subspan(pos));
         if (consumed == 0)
             break;
         pos += consumed;

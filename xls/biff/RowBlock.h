@@ -6,6 +6,7 @@
 #include "xls/biff/SheetRecords.h"
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <vector>
 
@@ -16,6 +17,10 @@ public:
     using Row = records::Row;
     using DBCell = records::DBCell;
     using CellBlock = records::CellBlock;
+    using Handler = std::function<void(const RowBlock &)>;
+
+    // The most cells a block read for a handler holds at once.
+    static constexpr std::size_t kCellsHandedOverAtOnce = 4096;
 
     // `from` starts at the block's first record (a ROW) and runs to the end of
     // the stream. Reads up to and including the DBCELL and returns the bytes
@@ -24,6 +29,11 @@ public:
     // not consumed. When the stream ends first, `truncated` is set and the
     // rest of the stream is consumed.
     std::uint32_t Read(xls::ByteSpan from);
+    // The same, but the block goes to `handOver` instead of being kept: each
+    // time it holds kCellsHandedOverAtOnce cells (some writers put a whole
+    // sheet into one block), then once more at its end with the DBCELL and
+    // `truncated`. It is emptied before each part, its vectors keeping their room.
+    std::uint32_t Read(xls::ByteSpan from, const Handler &handOver);
 
     // The entries of a MULRK, and the XF indexes of a MULBLANK, of this block.
     std::span<const MulRK::Entry> entries(const MulRK &record) const;
@@ -37,7 +47,9 @@ public:
     bool truncated = false;
 
 private:
+    std::uint32_t read(xls::ByteSpan from, const Handler *handOver);
     void reserveFor(xls::ByteSpan from);
+    void clear();
 };
 
 // The row blocks of a worksheet, in stream order.
@@ -52,7 +64,16 @@ public:
     // record outside any block) and returns the bytes consumed.
     std::uint32_t ReadBlock(xls::ByteSpan from);
 
+    // When set, the row blocks go to it as they are read (a large one in
+    // parts, see RowBlock::Read) instead of being kept in rowBlocks: however
+    // large the sheet, only a few thousand cell records are held at a time.
+    RowBlock::Handler onRowBlock;
     std::vector<RowBlock> rowBlocks;
+
+private:
+    std::uint32_t readOneBlock(xls::ByteSpan from);
+
+    RowBlock current; // the block being read while onRowBlock is set
 };
 
 } // namespace ZAreda::records

@@ -4,6 +4,7 @@
 #include "xls/compound/FileSniffer.h"
 #include "xls/crypto/StreamDecryption.h"
 #include "xls/legacy/LegacyStream.h"
+#include "xls/model/GridBuilder.h"
 #include "xls/model/SpreadsheetFormats.h"
 
 #include <algorithm>
@@ -222,6 +223,7 @@ bool ExcelWorkbook::checkFirstBof(xls::ByteSpan stream) {
 bool ExcelWorkbook::parseStream(xls::ByteSpan stream, bool decrypted, ZAreda::Workbook &newGlobals,
                                 std::vector<ZAreda::Worksheet> &newWorksheets) {
     stream = ZAreda::addressable(stream);
+    parsedSheets.clear();
     if (!checkFirstBof(stream))
         return false;
 
@@ -244,7 +246,8 @@ bool ExcelWorkbook::parseStream(xls::ByteSpan stream, bool decrypted, ZAreda::Wo
                             pos);
         } else if (bof.type == ZAreda::kWorksheetSubstream) {
             ZAreda::Worksheet &sheet = newWorksheets.emplace_back();
-            consumed = sheet.Read(from);
+            consumed =
+                readWorksheetIntoGrid(from, sheet, newGlobals.sst, parsedSheets.emplace_back());
             // A later sheet cut short keeps what it holds; the first one is
             // what gets imported, so it must be whole.
             if (sheet.truncated && newWorksheets.size() == 1)
@@ -267,15 +270,8 @@ bool ExcelWorkbook::parseStream(xls::ByteSpan stream, bool decrypted, ZAreda::Wo
 }
 
 void ExcelWorkbook::buildSheets() {
-    sheets.clear();
-    sheets.reserve(worksheets.size());
-    for (std::size_t i = 0; i < worksheets.size(); ++i) {
-        sheets.emplace_back(this, int(i));
-        // The grid holds every value now and nothing reads the sheet's cell
-        // records again: a large sheet would otherwise be held twice.
-        std::vector<ZAreda::Worksheet::CellTable::RowBlock>().swap(
-            worksheets[i].cellTable.rowBlocks);
-    }
+    sheets = std::move(parsedSheets);
+    parsedSheets.clear();
 }
 
 bool ExcelWorkbook::fail(ReadErrorCode code, std::string text,

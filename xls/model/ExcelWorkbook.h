@@ -45,8 +45,8 @@ public:
     // The container; closed again as soon as the workbook stream is in memory.
     xls::CompoundFile file;
     ZAreda::Workbook globals;
-    // The sheets' records; their cell records are released once the grids
-    // are built from them.
+    // The sheets' records; their cell records go straight into the grids
+    // and are not kept.
     std::vector<ZAreda::Worksheet> worksheets;
     std::vector<ExcelWorksheet> sheets;
     // How the last loaded file was read when it was delimited text (also
@@ -71,4 +71,7 @@ private:
     bool fail(xls::ReadErrorCode code, std::string text, std::optional<std::uint64_t> offset = {});
 
     xls::ReadError error;
+    // The grids of the load under way, built while their records are read
+    // and taken over only when the whole load succeeds.
+    std::vector<ExcelWorksheet> parsedSheets;
 };

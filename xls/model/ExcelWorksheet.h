@@ -5,8 +5,6 @@
 #include <cstdint>
 #include <vector>
 
-class ExcelWorkbook;
-
 // A worksheet as a rectangular grid of typed cells, addressed by 0-based row
 // and column. The grid may be announced far larger than the cells it holds
 // (a DIMENSIONS record may claim 65,536 x 256): rows are materialised when a
@@ -21,8 +19,6 @@ public:
     static constexpr std::uint32_t maxColumns = 256;
 
     ExcelWorksheet() = default;
-    // Builds the grid of the workbook's record-level worksheet `index`.
-    ExcelWorksheet(ExcelWorkbook *workbook, int index);
 
     // The largest grid this sheet accepts; cells beyond it are refused.
     void setLimits(std::uint32_t rowLimit, std::uint32_t columnLimit) {
@@ -64,8 +60,6 @@ public:
     void resize(std::uint32_t rowCount, std::uint32_t columnCount);
 
 private:
-    ExcelWorkbook *workbook = nullptr;
-    int sheetIndex = -1;
     std::uint32_t rowsAllowed = maxRows;
     std::uint32_t columnsAllowed = maxColumns;
     std::uint32_t rows = 0;

@@ -1,6 +1,7 @@
 // Turns a worksheet's cell records into its grid of typed cells.
+#include "xls/model/GridBuilder.h"
+
 #include "xls/model/CellValues.h"
-#include "xls/model/ExcelWorkbook.h"
 
 #include <algorithm>
 
@@ -45,8 +46,23 @@ void setFormulaResult(ExcelCell &cell, const CellBlock::Formula &formula) {
 
 class GridBuilder {
 public:
-    GridBuilder(ExcelWorksheet &sheet, const ZAreda::Workbook::SharedStringTable &sst)
-        : sheet(sheet), sst(sst) {}
+    GridBuilder(ExcelWorksheet &sheet, const ZAreda::Workbook::SharedStringTable &sst,
+                const ZAreda::Worksheet::Dimensions &announced)
+        : sheet(sheet), sst(sst), announced(announced) {}
+
+    void apply(const RowBlock &block) {
+        growToAnnounced();
+        for (const CellBlock &cellBlock : block.cellBlocks)
+            apply(block, cellBlock);
+    }
+
+    // The grid takes at least the size DIMENSIONS announces, wherever the
+    // record stands; the cells grow it beyond that. Called before the cells
+    // as well, so that rows get their room at the announced width.
+    void growToAnnounced() {
+        sheet.resize(std::max(sheet.rowCount(), announced.lastRowPlus1),
+                     std::max(sheet.columnCount(), std::uint32_t{announced.lastColumnPlus1}));
+    }
 
     void apply(const RowBlock &block, const CellBlock &cellBlock) {
         const std::uint32_t row = cellBlock.row();
@@ -84,16 +100,20 @@ public:
 private:
     ExcelWorksheet &sheet;
     const ZAreda::Workbook::SharedStringTable &sst;
+    const ZAreda::Worksheet::Dimensions &announced;
 };
 
 } // namespace
 
-ExcelWorksheet::ExcelWorksheet(ExcelWorkbook *workbook, int index)
-    : workbook(workbook), sheetIndex(index) {
-    const ZAreda::Worksheet &records = workbook->worksheets.at(std::size_t(index));
-    resize(records.dimensions.lastRowPlus1, records.dimensions.lastColumnPlus1);
-    GridBuilder builder(*this, workbook->globals.sst);
-    for (const RowBlock &block : records.cellTable.rowBlocks)
-        for (const CellBlock &cellBlock : block.cellBlocks)
-            builder.apply(block, cellBlock);
+std::uint32_t readWorksheetIntoGrid(xls::ByteSpan from, ZAreda::Worksheet &records,
+                                    const ZAreda::Workbook::SharedStringTable &sst,
+                                    ExcelWorksheet &grid) {
+    GridBuilder builder(grid, sst, records.dimensions);
+    records.cellTable.onRowBlock = [&builder](const RowBlock &block) {
+        builder.apply(block);
+    };
+    const std::uint32_t consumed = records.Read(from);
+    records.cellTable = {}; // drops the handler and the room of the last block
+    builder.growToAnnounced();
+    return consumed;
 }

@@ -65,6 +65,7 @@ private slots:
     void fieldsAtTheirOffsets();
     void otherCodeReadsNothing();
     void cellVectorsAreSizedOnce();
+    void largeBlockIsHandedOverInParts();
 };
 
 void TestWorksheet::loop_data() {
@@ -82,6 +83,14 @@ void TestWorksheet::loop_data() {
     QTest::newRow("rows 0 to 40 in two row blocks")
         << twoBlocks.bytes() << int(twoBlocks.size()) << QList<int>{32, 9} << QList<int>{32, 9}
         << false << false;
+
+    BiffWriter growing;
+    growing.bof(kSheet);
+    rowBlock(growing, 0, 1);
+    rowBlock(growing, 2, 33).eof();
+    QTest::newRow("a larger row block after a smaller one")
+        << growing.bytes() << int(growing.size()) << QList<int>{2, 32} << QList<int>{2, 32} << false
+        << false;
 
     BiffWriter skipped;
     skipped.bof(kSheet)
@@ -156,6 +165,27 @@ void TestWorksheet::loop() {
     for (const auto &block : sheet.cellTable.rowBlocks)
         for (const auto &cell : block.cellBlocks)
             QVERIFY(CellBlock::isCellCode(cell.type));
+
+    // Handed over one by one instead, the blocks are the same and none is kept.
+    ZAreda::Worksheet handedOver;
+    QList<int> handedRows, handedCells, handedFirstRows;
+    bool handedLastTruncated = false;
+    handedOver.cellTable.onRowBlock = [&](const ZAreda::Worksheet::CellTable::RowBlock &block) {
+        handedRows << int(block.rows.size());
+        handedCells << int(block.cellBlocks.size());
+        handedFirstRows << (block.cellBlocks.empty() ? -1 : block.cellBlocks.front().row());
+        handedLastTruncated = block.truncated;
+    };
+    QCOMPARE(handedOver.Read(span(stream)), consumed);
+    QVERIFY(handedOver.cellTable.rowBlocks.empty());
+    QCOMPARE(handedRows, rows);
+    QCOMPARE(handedCells, cells);
+    QList<int> firstRows;
+    for (const auto &block : sheet.cellTable.rowBlocks)
+        firstRows << (block.cellBlocks.empty() ? -1 : block.cellBlocks.front().row());
+    QCOMPARE(handedFirstRows, firstRows);
+    QCOMPARE(handedOver.truncated, truncated);
+    QCOMPARE(handedLastTruncated, lastBlockTruncated);
 }
 
 void TestWorksheet::emptySheet() {
@@ -384,6 +414,43 @@ void TestWorksheet::cellVectorsAreSizedOnce() {
     QCOMPARE(block.mulRKEntries.size(), 96u);
     QCOMPARE(block.mulRKEntries.capacity(), 96u);
     QCOMPARE(block.mulBlankXFIndexes.capacity(), 64u);
+}
+
+// A writer that puts the whole sheet into one row block (python-xlwt writes no
+// DBCELL): handed over, it arrives in parts of a bounded size, every cell
+// once, in order, each MULRK with its own entries.
+void TestWorksheet::largeBlockIsHandedOverInParts() {
+    constexpr std::uint16_t rowCount = 5000;
+    BiffWriter w;
+    w.bof(kSheet);
+    for (std::uint16_t r = 0; r < rowCount; ++r)
+        w.row(r, 0, 3);
+    for (std::uint16_t r = 0; r < rowCount; ++r)
+        w.mulRk(r, 1, {rkFromInteger(r), rkFromInteger(-r)});
+    w.eof();
+
+    ZAreda::Worksheet sheet;
+    using RowBlock = ZAreda::Worksheet::CellTable::RowBlock;
+    QList<int> cellsPerPart, rowsPerPart;
+    int nextRow = 0;
+    bool entriesMatch = true;
+    sheet.cellTable.onRowBlock = [&](const RowBlock &part) {
+        cellsPerPart << int(part.cellBlocks.size());
+        rowsPerPart << int(part.rows.size());
+        for (const CellBlock &cell : part.cellBlocks) {
+            const auto entries = part.entries(*cell.mulRK());
+            entriesMatch = entriesMatch && cell.row() == nextRow && entries.size() == 2 &&
+                           entries[0].rk == rkFromInteger(nextRow) &&
+                           entries[1].rk == rkFromInteger(-nextRow);
+            ++nextRow;
+        }
+    };
+    QCOMPARE(sheet.Read(span(w.bytes())), std::uint32_t(w.size()));
+    QCOMPARE(cellsPerPart, (QList<int>{4096, rowCount - 4096}));
+    QCOMPARE(rowsPerPart, (QList<int>{rowCount, 0})); // the ROW records all came first
+    QCOMPARE(nextRow, int(rowCount));
+    QVERIFY(entriesMatch);
+    QVERIFY(sheet.cellTable.rowBlocks.empty());
 }
 
 QTEST_GUILESS_MAIN(TestWorksheet)

@@ -340,25 +340,35 @@ void TestWorkbook::otherSubstreamsAreSteppedOver() {
 void TestWorkbook::gridGrowsToCellsOutsideDimensions_data() {
     QTest::addColumn<quint32>("dimensionRows");
     QTest::addColumn<quint32>("dimensionColumns");
+    QTest::addColumn<bool>("dimensionsLast"); // DIMENSIONS after the row block
     QTest::addColumn<quint32>("rows");
     QTest::addColumn<quint32>("columns");
 
     // The sheet's one cell is at row 9, column 2.
-    QTest::newRow("dimensions as written") << 10u << 3u << 10u << 3u;
-    QTest::newRow("no DIMENSIONS record") << 0u << 0u << 10u << 3u;
-    QTest::newRow("DIMENSIONS smaller than the cells") << 2u << 1u << 10u << 3u;
-    QTest::newRow("DIMENSIONS larger than the cells") << 40u << 7u << 40u << 7u;
-    QTest::newRow("DIMENSIONS beyond BIFF8") << 0xFFFFFFFFu << 0xFFFFu << 65536u << 256u;
+    QTest::newRow("dimensions as written") << 10u << 3u << false << 10u << 3u;
+    QTest::newRow("no DIMENSIONS record") << 0u << 0u << false << 10u << 3u;
+    QTest::newRow("DIMENSIONS smaller than the cells") << 2u << 1u << false << 10u << 3u;
+    QTest::newRow("DIMENSIONS larger than the cells") << 40u << 7u << false << 40u << 7u;
+    QTest::newRow("DIMENSIONS beyond BIFF8") << 0xFFFFFFFFu << 0xFFFFu << false << 65536u << 256u;
+    QTest::newRow("DIMENSIONS after the cells, larger") << 40u << 7u << true << 40u << 7u;
+    QTest::newRow("DIMENSIONS after the cells, smaller") << 2u << 1u << true << 10u << 3u;
 }
 
 void TestWorkbook::gridGrowsToCellsOutsideDimensions() {
     QFETCH(quint32, dimensionRows);
     QFETCH(quint32, dimensionColumns);
+    QFETCH(bool, dimensionsLast);
     QFETCH(quint32, rows);
     QFETCH(quint32, columns);
 
     WorkbookBuilder builder;
-    builder.addSheet(dimensionRows, dimensionColumns).rk(9, 2, rkFromInteger(3));
+    if (dimensionsLast)
+        builder.addSheet(0, 0)
+            .rk(9, 2, rkFromInteger(3))
+            .dbCell(0) // closes the row block, so that the sheet reads what follows
+            .dimensions(0, dimensionRows, 0, std::uint16_t(dimensionColumns));
+    else
+        builder.addSheet(dimensionRows, dimensionColumns).rk(9, 2, rkFromInteger(3));
     ExcelWorkbook workbook;
     QVERIFY(workbook.loadMemory(builder.file()));
     const ExcelWorksheet *sheet = workbook.sheet(0);
