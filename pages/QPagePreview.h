@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pages/LabelMap.h"
+#include "pages/LabelSheet.h"
 #include "pages/PageLayout.h"
 
 #include <QFont>
@@ -9,6 +10,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <optional>
 
 class QPainter;
 class QPrintDialog;
@@ -39,20 +41,33 @@ public:
 
     // The grid the layout members describe.
     PageLayout pageLayout() const;
-    // labelFont at labelHeight - 2 points, and never below 1 point.
+    // Prints on a chosen label sheet from now on, or on the grid of the label
+    // size again with none; the start slot goes back to the first.
+    void setLabelSheet(std::optional<LabelSheet> sheet);
+    // The chosen sheet, or the grid of the label size as a sheet.
+    LabelSheet labelSheet() const;
+    // Leaves the slots before it empty on the first page ("Beginnen bei
+    // Etikett N" is slot N - 1); clamped to the page.
+    void setStartSlot(std::int64_t slot);
+    // On the grid: labelFont at labelHeight - 2 points, and never below 1
+    // point. On a chosen sheet: labelFont as large as on paper.
     QFont previewFont() const;
 
     // Draws the labels of one page with the painter at the sheet's top-left
     // corner, at scale device units per millimetre, and answers how many it
-    // drew. Used for the screen and the printer alike.
+    // drew. Used for the screen (highlightSearch) and the printer alike. Each
+    // name is set no larger than the font and no wider than its label. On a
+    // chosen sheet the screen shows every label's outline, the paper only
+    // with framesOnPaper.
     std::int64_t drawLabelPage(QPainter &painter, int page, qreal scale, const QFont &font,
                                bool highlightSearch) const;
 
     // Offers the page shown up to the last page in the print dialog.
     void preparePrintDialog(QPrintDialog &dialog) const;
     // Prints the zero-based pages firstPage to lastPage on the printer, from
-    // the paper's corner, with labelFont unchanged and without highlighting;
-    // stops early where the labels run out. Answers the labels printed.
+    // the paper's corner moved by printOffsetMm, with labelFont unchanged and
+    // without highlighting; stops early where the labels run out. Answers the
+    // labels printed.
     std::int64_t printPageRange(QPrinter &printer, int firstPage, int lastPage) const;
 
     int labelWidth = -1;
@@ -65,6 +80,11 @@ public:
     QFont labelFont;
     QString searchText;
     int currentPage = 0;
+    std::optional<LabelSheet> chosenSheet;
+    std::int64_t startSlot = 0;
+    bool framesOnPaper = false;
+    // The printer's correction, applied on paper only.
+    QPointF printOffsetMm;
 
 public slots:
     // Asks for a printer and a page range, then prints.
