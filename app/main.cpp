@@ -1,8 +1,14 @@
+#include "app/CommandLine.h"
 #include "app/MainWindow.h"
 
 #include <QApplication>
 
 int main(int argc, char **argv) {
+    QStringList arguments;
+    for (int index = 1; index < argc; ++index)
+        arguments.append(QString::fromLocal8Bit(argv[index]));
+    if (CommandLine::wanted(arguments))
+        return CommandLine::main(argc, argv);
     QApplication application(argc, argv);
     // "Fusion" is the maintained successor of the "plastique" style.
     QApplication::setStyle(QStringLiteral("Fusion"));
