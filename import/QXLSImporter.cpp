@@ -4,6 +4,15 @@
 #include "xls/model/ExcelWorkbook.h"
 
 #include <QFile>
+#include <QThread>
+#include <QtConcurrent/QtConcurrentMap>
+
+#include <algorithm>
+#include <atomic>
+#include <memory>
+#include <vector>
+
+#include <algorithm>
 
 QXLSImporter::QXLSImporter(QObject *parent) : QBaseImporter(parent) {}
 
@@ -24,7 +33,9 @@ void QXLSImporter::importSheet(const QString &fileName, int sheetIndex) {
     error = {};
     // The system's file-name encoding, so that any path the dialog returns is found.
     ExcelWorksheet *sheet = nullptr;
-    if (!workbook->load(QFile::encodeName(fileName).constData()))
+    const bool loaded = workbook->load(QFile::encodeName(fileName).constData(), loadOptions);
+    forgetPassword();
+    if (!loaded)
         error = workbook->lastError();
     else if (!(sheet = workbook->sheet(sheetIndex)))
         error = {xls::ReadErrorCode::NoWorksheet,
@@ -40,23 +51,55 @@ void QXLSImporter::importSheet(const QString &fileName, int sheetIndex) {
     info.insert(QStringLiteral("NAME"), fileName.split(QLatin1Char('/')).last());
 }
 
+namespace {
+
+// One column of the sheet as the imported table holds it.
+ImportedColumn importColumn(const ExcelWorksheet &sheet, std::uint32_t column,
+                            CellTextCache &texts) {
+    qsizetype cellCount = 0;
+    sheet.forEachValueInColumn(column, [&](std::uint32_t, const ExcelCell &) { ++cellCount; });
+    ImportedColumn cells;
+    if (cellCount == 0)
+        return cells;
+    cells.reserve(cellCount);
+    sheet.forEachValueInColumn(column, [&](std::uint32_t row, const ExcelCell &cell) {
+        cells.insert(int(row), texts.text(cell));
+    });
+    return cells;
+}
+
+} // namespace
+
 void QXLSImporter::copyCells(const ExcelWorksheet &sheet) {
-    std::vector<qsizetype> cellsOfColumn(sheet.columnCount());
-    sheet.forEachValue(
-        [&](std::uint32_t, std::uint32_t column, const ExcelCell &) { ++cellsOfColumn[column]; });
-    // Column by column, so that only one column's hash is being filled at a
-    // time: on a large sheet that keeps it in the cache.
-    CellTextCache texts;
-    for (std::uint32_t column = 0; column < sheet.columnCount(); ++column) {
-        ImportedColumn cells;
-        if (cellsOfColumn[column] > 0) {
-            cells.reserve(cellsOfColumn[column]);
-            sheet.forEachValueInColumn(column, [&](std::uint32_t row, const ExcelCell &cell) {
-                cells.insert(int(row), texts.text(cell));
-            });
-        }
-        table.insert(int(column), std::move(cells));
-    }
+    // Columns are independent of each other: one worker per core takes the
+    // next column not yet taken until none is left. Each worker fills one
+    // column's hash at a time (which keeps it in the cache) and has its own
+    // text cache, so the workers share nothing but the column counter.
+    const std::uint32_t columnCount = sheet.columnCount();
+    std::vector<ImportedColumn> columns(columnCount);
+    std::atomic<std::uint32_t> nextColumn{0};
+    const auto work = [&](int) {
+        auto texts = std::make_unique<CellTextCache>();
+        for (std::uint32_t column; (column = nextColumn++) < columnCount;)
+            columns[column] = importColumn(sheet, column, *texts);
+    };
+    const int workerCount = int(std::min<std::uint32_t>(
+        columnCount, std::uint32_t(std::max(1, QThread::idealThreadCount()))));
+    std::vector<int> workers(std::size_t(std::max(workerCount, 0)));
+    QtConcurrent::blockingMap(workers, work);
+    table.reserve(qsizetype(columnCount));
+    for (std::uint32_t column = 0; column < columnCount; ++column)
+        table.insert(int(column), std::move(columns[column]));
+}
+
+void QXLSImporter::setLoadOptions(const LoadOptions &options) {
+    forgetPassword();
+    loadOptions = options;
+}
+
+void QXLSImporter::forgetPassword() {
+    std::fill(loadOptions.password.begin(), loadOptions.password.end(), '\0');
+    loadOptions.password.clear();
 }
 
 const ExcelWorkbook *QXLSImporter::loadedWorkbook() const {

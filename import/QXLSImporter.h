@@ -2,6 +2,7 @@
 
 #include "import/QBaseImporter.h"
 #include "xls/common/ReadError.h"
+#include "xls/model/LoadOptions.h"
 
 #include <memory>
 
@@ -25,6 +26,10 @@ public:
 
     // importFile() for another worksheet of the workbook (importFile reads sheet 0).
     void importSheet(const QString &fileName, int sheetIndex);
+    // Options for the next import only: its password is wiped once that import
+    // has used it, so that no password outlives the import it was given for.
+    void setLoadOptions(const LoadOptions &options);
+
     // The workbook of the last import; null before the first.
     const ExcelWorkbook *loadedWorkbook() const;
 
@@ -35,7 +40,9 @@ public:
 
 private:
     void copyCells(const ExcelWorksheet &sheet);
+    void forgetPassword();
 
     std::unique_ptr<ExcelWorkbook> workbook;
     xls::ReadError error;
+    LoadOptions loadOptions;
 };

@@ -29,6 +29,12 @@ QRect PageLayout::labelRect(std::int64_t slot) const {
                  grid.top() + int(cell.row) * labelHeight, labelWidth, labelHeight);
 }
 
+QRectF PageLayout::labelRectMm(std::int64_t slot) const {
+    const GridCell cell = cellOfSlot(slot);
+    return QRectF(grid.left() + qreal(cell.column) * labelWidth,
+                  grid.top() + qreal(cell.row) * labelHeight, labelWidth, labelHeight);
+}
+
 std::int64_t PageLayout::pageCount(std::int64_t copies) const {
     const std::int64_t perPage = labelsPerPage();
     if (perPage <= 0 || copies <= 0)

@@ -1,12 +1,15 @@
 #pragma once
 
 #include <QRect>
+#include <QRectF>
+#include <QSizeF>
 
 #include <cstdint>
 
 // The sheet: A4 portrait, in millimetres.
 inline constexpr int sheetWidthMm = 210;
 inline constexpr int sheetHeightMm = 297;
+inline const QSizeF sheetSizeMm(sheetWidthMm, sheetHeightMm);
 
 // Row and column of a label slot in the grid of a page.
 struct GridCell {
@@ -33,6 +36,9 @@ struct PageLayout {
     GridCell cellOfSlot(std::int64_t slot) const;
     // The label of a slot, in mm from the sheet's top-left corner.
     QRect labelRect(std::int64_t slot) const;
+    // The same in fractional millimetres: what the preview and the printer
+    // draw, each scaled to its own device.
+    QRectF labelRectMm(std::int64_t slot) const;
     // Pages needed for a number of copies: rounded up, at least 1. With no
     // label per page there is the one empty page.
     std::int64_t pageCount(std::int64_t copies) const;

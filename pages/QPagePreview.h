@@ -3,23 +3,26 @@
 #include "pages/LabelMap.h"
 #include "pages/LabelSheet.h"
 #include "pages/PageLayout.h"
+#include "pages/PreviewZoom.h"
 
+#include <QAbstractScrollArea>
 #include <QFont>
 #include <QRect>
 #include <QString>
-#include <QWidget>
 
 #include <cstdint>
 #include <optional>
 
 class QPainter;
+class QPaintDevice;
 class QPrintDialog;
 class QPrinter;
 
-// Shows one A4 sheet of name labels at one pixel per millimetre and owns the
-// label settings, the label list, the search text and the page shown; prints
-// pages of labels at the same millimetre positions.
-class QPagePreview : public QWidget {
+// Shows one A4 sheet of name labels, scaled to fit its space or zoomed (and
+// then scrolled), and owns the label settings, the label list, the search
+// text and the page shown; prints pages of labels with the same drawing at
+// the printer's resolution.
+class QPagePreview : public QAbstractScrollArea {
     Q_OBJECT
 
 public:
@@ -27,17 +30,33 @@ public:
 
     // Sets the label size in millimetres and derives the grid from it.
     void setLabelDimensions(int width, int height);
+    // Pages of the label list, at least 1, at most INT_MAX (what page fields
+    // and the print dialog can hold).
+    int pageCount() const;
     // Zero-based index of the last page; there is always at least one page.
     int lastPageIndex() const;
     // Highlights the names containing the text from now on and turns to the
-    // page of the first such name's first copy; no match keeps the page.
-    void findName(const QString &text);
+    // page of the first such name's first copy. Answers whether a name was
+    // found; no match keeps the page.
+    bool findName(const QString &text);
 
     // Shows a rebuilt label list from its first page.
     void setLabels(LabelMap newLabels);
     // Turn one page on or back; false, and no change, at the last or first page.
     bool showNextPage();
     bool showPreviousPage();
+    // Shows a zero-based page, clamped to the pages there are.
+    void showPage(std::int64_t page);
+    void showFirstPage() { showPage(0); }
+    void showLastPage() { showPage(lastPageIndex()); }
+
+    // 0 fits the whole page into the preview; otherwise per cent of the true size.
+    void setZoom(int percent);
+    int zoomPercent() const { return zoom.percent; }
+    // Device pixels per millimetre at which the sheet is shown now.
+    qreal previewScale() const;
+    // The sheet's top-left corner in the viewport, on whole pixels.
+    QPoint sheetOrigin() const;
 
     // The grid the layout members describe.
     PageLayout pageLayout() const;
@@ -49,25 +68,25 @@ public:
     // Leaves the slots before it empty on the first page ("Beginnen bei
     // Etikett N" is slot N - 1); clamped to the page.
     void setStartSlot(std::int64_t slot);
-    // On the grid: labelFont at labelHeight - 2 points, and never below 1
-    // point. On a chosen sheet: labelFont as large as on paper.
-    QFont previewFont() const;
+    // labelFont sized for a device that draws scale units per millimetre, so
+    // that its letters measure the label font's point size on paper.
+    QFont labelFontAtScale(qreal scale, const QPaintDevice &device) const;
 
     // Draws the labels of one page with the painter at the sheet's top-left
     // corner, at scale device units per millimetre, and answers how many it
     // drew. Used for the screen (highlightSearch) and the printer alike. Each
-    // name is set no larger than the font and no wider than its label. On a
-    // chosen sheet the screen shows every label's outline, the paper only
-    // with framesOnPaper.
-    std::int64_t drawLabelPage(QPainter &painter, int page, qreal scale, const QFont &font,
+    // name is set no larger than the label font and no wider than its label.
+    // On a chosen sheet the screen shows every label's outline (greyed before
+    // the start position), the paper only with framesOnPaper.
+    std::int64_t drawLabelPage(QPainter &painter, int page, qreal scale,
                                bool highlightSearch) const;
 
     // Offers the page shown up to the last page in the print dialog.
     void preparePrintDialog(QPrintDialog &dialog) const;
-    // Prints the zero-based pages firstPage to lastPage on the printer, from
-    // the paper's corner moved by printOffsetMm, with labelFont unchanged and
-    // without highlighting; stops early where the labels run out. Answers the
-    // labels printed.
+    // Prints the zero-based pages firstPage to lastPage on the printer, on the
+    // sheet's paper from its corner moved by printOffsetMm, without
+    // highlighting; stops early where the labels run out. Answers the labels
+    // printed.
     std::int64_t printPageRange(QPrinter &printer, int firstPage, int lastPage) const;
 
     int labelWidth = -1;
@@ -86,13 +105,27 @@ public:
     // The printer's correction, applied on paper only.
     QPointF printOffsetMm;
 
+signals:
+    // The page shown or the number of pages changed.
+    void pageChanged();
+    void zoomChanged(int percent);
+
 public slots:
     // Asks for a printer and a page range, then prints.
     void printPage();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    void scrollContentsBy(int dx, int dy) override;
 
 private:
     void tellNoLabelFits();
+    // Scroll ranges for the sheet at the current scale.
+    void updateScrollBars();
+    qreal screenPixelsPerMm() const;
+
+    PreviewZoom zoom;
 };

@@ -123,7 +123,7 @@ void BM_PrintLastPageOfMillions(benchmark::State &state) {
     QTemporaryDir dir;
     const int last = shown.preview().lastPageIndex();
     for (auto _ : state) {
-        QPrinter printer(QPrinter::ScreenResolution);
+        QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(dir.filePath(QStringLiteral("last.pdf")));
         benchmark::DoNotOptimize(shown.preview().printPageRange(printer, last, last));

@@ -44,6 +44,8 @@ private slots:
     void fixtureWorkbooks();
     void cellTexts_data();
     void cellTexts();
+    void everyColumnWhole_data();
+    void everyColumnWhole();
     void onlyTheFirstSheet();
     void emptyFirstSheetIsNotAFailure();
     void refusedFilesLeaveAnEmptyTable_data();
@@ -145,6 +147,54 @@ void TestXlsImporter::cellTexts() {
     const ImportedColumn cells = importer.columnData(column);
     QCOMPARE(cells.contains(0), !text.isNull());
     QCOMPARE(cells.value(0), text);
+}
+
+void TestXlsImporter::everyColumnWhole_data() {
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<QList<int>>("columns"); // the columns that hold cells
+
+    QTest::newRow("one column") << 300 << QList<int>{0};
+    QTest::newRow("more columns than cores") << 200 << QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+    QTest::newRow("columns far apart") << 50 << QList<int>{1, 120, 255};
+}
+
+// Columns are imported side by side: each must still come out whole, with the
+// texts of its own cells, repeated values (a shared text) included.
+void TestXlsImporter::everyColumnWhole() {
+    QFETCH(int, rows);
+    QFETCH(QList<int>, columns);
+
+    WorkbookBuilder builder;
+    const QStringList nameTexts = {"Anna", "Bj\u00f6rn", "Zo\u00eb", "\u0141ukasz"};
+    std::vector<std::uint32_t> names;
+    for (const QString &name : nameTexts) // 8-bit unless the name begins outside Latin-1
+        names.push_back(builder.addString(name.toStdU16String(), name.at(0).unicode() > 0xFF));
+    testwriters::BiffWriter &cells = builder.addSheet(std::uint32_t(rows), 256);
+    ImportedTable expected;
+    for (int row = 0; row < rows; ++row)
+        for (int column : columns) {
+            ImportedColumn &texts = expected[column];
+            switch ((row + column) % 3) {
+            case 0:
+                cells.rk(std::uint16_t(row), std::uint16_t(column), rkFromInteger(row * column));
+                texts.insert(row, QString::number(row * column));
+                break;
+            case 1:
+                cells.labelSst(std::uint16_t(row), std::uint16_t(column), names[row % 4]);
+                texts.insert(row, nameTexts[row % 4]);
+                break;
+            default:
+                cells.number(std::uint16_t(row), std::uint16_t(column), row / 8.0 + column);
+                texts.insert(row, QString::number(row / 8.0 + column, 'g', 6));
+            }
+        }
+
+    QXLSImporter importer(nullptr);
+    importer.importFile(write(builder));
+    QVERIFY2(importer.errorCode() == ReadErrorCode::None, qPrintable(importer.errorString()));
+    QCOMPARE(importer.fileInfo("COLUMNS"), QStringLiteral("256"));
+    for (int column = 0; column < 256; ++column)
+        QCOMPARE(importer.columnData(column), expected.value(column));
 }
 
 void TestXlsImporter::onlyTheFirstSheet() {

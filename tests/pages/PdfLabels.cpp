@@ -2,6 +2,7 @@
 
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTextDocumentFragment>
 
 #include <algorithm>
@@ -52,6 +53,28 @@ QList<Page> readPages(const QString &pdfPath, QString *error) {
         pages.append(page);
     }
     return pages;
+}
+
+QImage rasterPage(const QString &pdfPath, int page, qreal dotsPerInch, QString *error) {
+    QTemporaryDir dir;
+    const QString prefix = dir.filePath(QStringLiteral("page"));
+    QProcess process;
+    const QString number = QString::number(page);
+    process.start(QStringLiteral("pdftoppm"),
+                  {QStringLiteral("-png"), QStringLiteral("-singlefile"), QStringLiteral("-aa"),
+                   QStringLiteral("no"), QStringLiteral("-aaVector"), QStringLiteral("no"),
+                   QStringLiteral("-r"), QString::number(dotsPerInch, 'f', 4), QStringLiteral("-f"),
+                   number, QStringLiteral("-l"), number, pdfPath, prefix});
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0) {
+        *error = QStringLiteral("pdftoppm failed (is poppler-utils installed?): ") +
+                 process.errorString() + QString::fromUtf8(process.readAllStandardError());
+        return {};
+    }
+    QImage image(prefix + QStringLiteral(".png"));
+    if (image.isNull())
+        *error = QStringLiteral("pdftoppm wrote no page image");
+    return image.convertToFormat(QImage::Format_RGB32);
 }
 
 QMap<std::int64_t, QString> labelTexts(const Page &page, const PageLayout &layout) {

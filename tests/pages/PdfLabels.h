@@ -3,6 +3,7 @@
 #include "pages/LabelSheet.h"
 #include "pages/PageLayout.h"
 
+#include <QImage>
 #include <QList>
 #include <QMap>
 #include <QRectF>
@@ -26,6 +27,11 @@ struct Page {
 
 // The pages of a PDF file with their words; sets error on failure.
 QList<Page> readPages(const QString &pdfPath, QString *error);
+
+// One page of a PDF file as pdftoppm paints it at dotsPerInch, without
+// anti-aliasing (lines and letters in pure black); a null image and error set
+// on failure.
+QImage rasterPage(const QString &pdfPath, int page, qreal dotsPerInch, QString *error);
 
 // The text of each label slot of a page: the words whose centre lies in the
 // slot's rectangle, joined by spaces from left to right. Words outside every

@@ -40,7 +40,10 @@ QStringList sequenceOf(const Entries &entries) {
     return names;
 }
 
-// The preview drawn on a coloured ground, so the sheet stands out.
+// The ground the preview paints around the sheet.
+const QColor ground(128, 128, 128);
+
+// The preview as a person sees it in a widget of this size.
 QImage render(QPagePreview &preview, QSize size) {
     preview.resize(size);
     QImage image(size, QImage::Format_RGB32);
@@ -49,9 +52,15 @@ QImage render(QPagePreview &preview, QSize size) {
     return image;
 }
 
-// Where the sheet's top-left corner lies in the widget: centred, one pixel per mm.
-QPointF sheetOrigin(QSize size) {
-    return QPointF(size.width() / 2 - 105.0, size.height() / 2 - 148.5);
+// Where the preview draws the sheet: its corner in the widget and its pixels per mm.
+struct Sheet {
+    QPointF origin;
+    qreal scale = 1;
+    QPointF at(QPointF mm) const { return origin + mm * scale; }
+};
+
+Sheet sheetOf(const QPagePreview &preview) {
+    return {QPointF(preview.sheetOrigin()), preview.previewScale()};
 }
 
 // Whether a black pixel lies within a pixel of the point (lines on half pixels
@@ -67,25 +76,36 @@ bool blackNear(const QImage &image, QPointF point) {
 }
 
 // A label frame shows by its right and bottom edges, which no earlier label shares.
-bool frameAt(const QImage &image, QPointF origin, QRect labelMm) {
-    const QPointF rightMiddle(labelMm.right() + 1, labelMm.center().y());
-    const QPointF bottomMiddle(labelMm.center().x(), labelMm.bottom() + 1);
-    return blackNear(image, origin + rightMiddle) && blackNear(image, origin + bottomMiddle);
+bool frameAt(const QImage &image, const Sheet &sheet, QRectF labelMm) {
+    const QPointF rightMiddle(labelMm.right(), labelMm.center().y());
+    const QPointF bottomMiddle(labelMm.center().x(), labelMm.bottom());
+    return blackNear(image, sheet.at(rightMiddle)) && blackNear(image, sheet.at(bottomMiddle));
 }
 
-bool noFrameAt(const QImage &image, QPointF origin, QRect labelMm) {
-    const QPointF rightMiddle(labelMm.right() + 1, labelMm.center().y());
-    const QPointF bottomMiddle(labelMm.center().x(), labelMm.bottom() + 1);
-    return !blackNear(image, origin + rightMiddle) && !blackNear(image, origin + bottomMiddle);
+bool noFrameAt(const QImage &image, const Sheet &sheet, QRectF labelMm) {
+    const QPointF rightMiddle(labelMm.right(), labelMm.center().y());
+    const QPointF bottomMiddle(labelMm.center().x(), labelMm.bottom());
+    return !blackNear(image, sheet.at(rightMiddle)) && !blackNear(image, sheet.at(bottomMiddle));
 }
 
 // The fill of a label, sampled inside its top-left corner, clear of the text.
-QColor fillOf(const QImage &image, QPointF origin, QRect labelMm) {
-    return image.pixelColor((origin + QPointF(labelMm.left() + 3, labelMm.top() + 3)).toPoint());
+QColor fillOf(const QImage &image, const Sheet &sheet, QRectF labelMm) {
+    return image.pixelColor(sheet.at(labelMm.topLeft() + QPointF(1.5, 1.5)).toPoint());
 }
 
-QString describe(QRect rect) {
+QString describe(QRectF rect) {
     return QStringLiteral("label at (%1, %2) mm").arg(rect.left()).arg(rect.top());
+}
+
+// The box of the dark pixels (the letters) inside a rectangle, clear of its frame.
+QRect inkBox(const QImage &image, QRect area) {
+    QRect box;
+    const QRect inner = area.adjusted(2, 2, -2, -2) & image.rect();
+    for (int y = inner.top(); y <= inner.bottom(); ++y)
+        for (int x = inner.left(); x <= inner.right(); ++x)
+            if (qGray(image.pixel(x, y)) < 128)
+                box |= QRect(x, y, 1, 1);
+    return box;
 }
 
 } // namespace
@@ -100,8 +120,8 @@ private slots:
     void cleanup();
 
     void startValues();
-    void sheetIsCentred_data();
-    void sheetIsCentred();
+    void sheetFitsTheWidget_data();
+    void sheetFitsTheWidget();
     void labelFramesAtMillimetrePositions_data();
     void labelFramesAtMillimetrePositions();
     void searchMatchesAreYellowInAnyCase_data();
@@ -110,8 +130,12 @@ private slots:
     void searchWithoutMatchKeepsThePage();
     void pagesTurnWithinBounds();
     void newLabelsShowTheFirstPage();
-    void previewPointSize_data();
-    void previewPointSize();
+    void previewShowsWhatPrints_data();
+    void previewShowsWhatPrints();
+    void printedFramesAreExact_data();
+    void printedFramesAreExact();
+    void pageCountStopsAtTheLargestPageNumber_data();
+    void pageCountStopsAtTheLargestPageNumber();
     void noLabelRow_data();
     void noLabelRow();
     void noLabelRowPrintingTellsTheUser();
@@ -155,37 +179,46 @@ void TestPagePreview::startValues() {
     QPainter painter;
     QImage image(300, 400, QImage::Format_RGB32);
     painter.begin(&image);
-    QCOMPARE(fresh.drawLabelPage(painter, 0, 1.0, fresh.labelFont, true), 0);
+    QCOMPARE(fresh.drawLabelPage(painter, 0, 1.0, true), 0);
     painter.end();
 }
 
-void TestPagePreview::sheetIsCentred_data() {
+void TestPagePreview::sheetFitsTheWidget_data() {
     QTest::addColumn<QSize>("size");
-    QTest::newRow("larger than the sheet") << QSize(300, 400);
-    QTest::newRow("odd size") << QSize(301, 401);
-    QTest::newRow("minimum size: cut at top and bottom") << QSize(220, 290);
-    QTest::newRow("narrower than the sheet") << QSize(150, 400);
+    QTest::addColumn<bool>("heightLimits"); // else the width does
+    QTest::newRow("portrait widget") << QSize(300, 400) << true;
+    QTest::newRow("odd size") << QSize(301, 401) << true;
+    QTest::newRow("wide enough, short") << QSize(400, 300) << true;
+    QTest::newRow("the old minimum size") << QSize(220, 290) << true;
+    QTest::newRow("maximised window's preview") << QSize(1500, 900) << true;
+    QTest::newRow("narrow and tall") << QSize(150, 800) << false;
 }
 
-void TestPagePreview::sheetIsCentred() {
+void TestPagePreview::sheetFitsTheWidget() {
     QFETCH(QSize, size);
+    QFETCH(bool, heightLimits);
     const QImage image = render(*preview, size);
-    const QPointF origin = sheetOrigin(size);
-    QVERIFY2(image.pixelColor((origin + QPointF(105, 148)).toPoint()) == white,
-             "the sheet's middle is not white");
-    const QPoint leftOfSheet = (origin + QPointF(-2, 148)).toPoint();
-    if (image.rect().contains(leftOfSheet)) {
-        QCOMPARE(image.pixelColor(leftOfSheet), background);
-        QVERIFY2(blackNear(image, origin + QPointF(0, 148)), "no outline at the sheet's left edge");
+    const Sheet sheet = sheetOf(*preview);
+    const qreal across = (size.width() - 16) / 210.0;
+    const qreal down = (size.height() - 16) / 297.0;
+    QCOMPARE(sheet.scale, heightLimits ? down : across);
+    QVERIFY2(sheet.scale <= std::min(across, down) + 1e-9, "the sheet is larger than the room");
+
+    // The whole sheet is visible: white inside, outlined, the ground all round.
+    QCOMPARE(image.pixelColor(sheet.at({105, 148.5}).toPoint()), white);
+    const QList<std::pair<QPointF, QPointF>> edges = {
+        {{0, 148.5}, {-1, 0}}, {{210, 148.5}, {1, 0}}, {{105, 0}, {0, -1}}, {{105, 297}, {0, 1}}};
+    for (const auto &[edgeMm, outward] : edges) {
+        const QPointF edge = sheet.at(edgeMm);
+        QVERIFY2(blackNear(image, edge),
+                 qPrintable(
+                     QStringLiteral("no outline at (%1, %2) mm").arg(edgeMm.x()).arg(edgeMm.y())));
+        QCOMPARE(image.pixelColor((edge + outward * 3).toPoint()), ground);
     }
-    const QPoint belowSheet = (origin + QPointF(105, 299)).toPoint();
-    if (image.rect().contains(belowSheet)) {
-        QCOMPARE(image.pixelColor(belowSheet), background);
-        QVERIFY2(blackNear(image, origin + QPointF(105, 297)), "no outline at the sheet's bottom");
-    }
-    const QPoint rightOfSheet = (origin + QPointF(212, 148)).toPoint();
-    if (image.rect().contains(rightOfSheet))
-        QCOMPARE(image.pixelColor(rightOfSheet), background);
+    // Centred: as much ground left as right, and above as below (a pixel of rounding).
+    const QPointF farCorner = sheet.at({210, 297});
+    QVERIFY(qAbs(sheet.origin.x() - (size.width() - farCorner.x())) <= 1.5);
+    QVERIFY(qAbs(sheet.origin.y() - (size.height() - farCorner.y())) <= 1.5);
 }
 
 void TestPagePreview::labelFramesAtMillimetrePositions_data() {
@@ -224,13 +257,13 @@ void TestPagePreview::labelFramesAtMillimetrePositions() {
     preview->setLabels(labelsOf(entries));
     const QSize size(300, 400);
     const QImage image = render(*preview, size);
-    const QPointF origin = sheetOrigin(size);
+    const Sheet sheet = sheetOf(*preview);
     for (const QRect &label : framed) {
-        QVERIFY2(frameAt(image, origin, label), qPrintable("no frame for the " + describe(label)));
-        QCOMPARE(fillOf(image, origin, label), white);
+        QVERIFY2(frameAt(image, sheet, label), qPrintable("no frame for the " + describe(label)));
+        QCOMPARE(fillOf(image, sheet, label), white);
     }
     for (const QRect &label : empty)
-        QVERIFY2(noFrameAt(image, origin, label),
+        QVERIFY2(noFrameAt(image, sheet, label),
                  qPrintable("a frame where none belongs: " + describe(label)));
 }
 
@@ -250,38 +283,34 @@ void TestPagePreview::searchMatchesAreYellowInAnyCase() {
     QFETCH(QList<bool>, yellowSlots);
 
     preview->setLabels(labelsOf({{"Anna", 2}, {"Bert", 1}, {"JOHANNA", 1}}));
-    if (!search.isEmpty() && search != "xyz")
-        QTest::ignoreMessage(QtDebugMsg, "Found: 0");
     preview->findName(search);
     const QSize size(300, 400);
     const QImage image = render(*preview, size);
-    const QPointF origin = sheetOrigin(size);
+    const Sheet sheet = sheetOf(*preview);
     const PageLayout layout = preview->pageLayout();
     for (int slot = 0; slot < yellowSlots.size(); ++slot) {
-        const QRect label = layout.labelRect(slot);
-        QCOMPARE(fillOf(image, origin, label), yellowSlots.at(slot) ? yellow : white);
+        const QRectF label = layout.labelRectMm(slot);
+        QCOMPARE(fillOf(image, sheet, label), yellowSlots.at(slot) ? yellow : white);
     }
 }
 
 void TestPagePreview::searchTurnsToThePageOfTheFirstMatch() {
     preview->setLabels(labelsOf({{"Erster", 56}, {"Zweiter", 4}, {"Dritter", 1}}));
-    QTest::ignoreMessage(QtDebugMsg, "Found: 1");
     preview->findName("ZWEIT");
     QCOMPARE(preview->currentPage, 1);
     QCOMPARE(preview->searchText, QStringLiteral("ZWEIT"));
 
     const QSize size(300, 400);
     const QImage image = render(*preview, size);
-    const QPointF origin = sheetOrigin(size);
+    const Sheet sheet = sheetOf(*preview);
     const PageLayout layout = preview->pageLayout();
     for (int slot = 0; slot < 4; ++slot)
-        QCOMPARE(fillOf(image, origin, layout.labelRect(slot)), yellow);
-    QVERIFY2(frameAt(image, origin, layout.labelRect(4)), "Dritter is not shown on page 2");
-    QCOMPARE(fillOf(image, origin, layout.labelRect(4)), white);
-    QVERIFY2(noFrameAt(image, origin, layout.labelRect(5)), "a label after the last one");
+        QCOMPARE(fillOf(image, sheet, layout.labelRectMm(slot)), yellow);
+    QVERIFY2(frameAt(image, sheet, layout.labelRectMm(4)), "Dritter is not shown on page 2");
+    QCOMPARE(fillOf(image, sheet, layout.labelRectMm(4)), white);
+    QVERIFY2(noFrameAt(image, sheet, layout.labelRectMm(5)), "a label after the last one");
 
     // Clearing the search returns to the first name's page and highlights nothing.
-    QTest::ignoreMessage(QtDebugMsg, "Found: 0");
     preview->findName(QString());
     QCOMPARE(preview->currentPage, 0);
 }
@@ -310,12 +339,12 @@ void TestPagePreview::pagesTurnWithinBounds() {
     // Page 2 shows the last four copies and nothing after them.
     const QSize size(300, 400);
     const QImage image = render(*preview, size);
-    const QPointF origin = sheetOrigin(size);
+    const Sheet sheet = sheetOf(*preview);
     const PageLayout layout = preview->pageLayout();
     for (int slot = 0; slot < 4; ++slot)
-        QVERIFY2(frameAt(image, origin, layout.labelRect(slot)),
+        QVERIFY2(frameAt(image, sheet, layout.labelRectMm(slot)),
                  qPrintable(QStringLiteral("slot %1 of page 2 is empty").arg(slot)));
-    QVERIFY2(noFrameAt(image, origin, layout.labelRect(4)), "a fifth label on page 2");
+    QVERIFY2(noFrameAt(image, sheet, layout.labelRectMm(4)), "a fifth label on page 2");
 
     QVERIFY(preview->showPreviousPage());
     QCOMPARE(preview->currentPage, 0);
@@ -334,27 +363,188 @@ void TestPagePreview::newLabelsShowTheFirstPage() {
     QCOMPARE(preview->labels.totalCopies(), 70);
 }
 
-void TestPagePreview::previewPointSize_data() {
+void TestPagePreview::previewShowsWhatPrints_data() {
+    QTest::addColumn<QSize>("widget");
+    QTest::addColumn<int>("width");
     QTest::addColumn<int>("height");
     QTest::addColumn<int>("pointSize");
-    QTest::newRow("10 mm") << 10 << 8;
-    QTest::newRow("20 mm") << 20 << 18;
-    QTest::newRow("3 mm") << 3 << 1;
-    QTest::newRow("2 mm: not 0") << 2 << 1;
-    QTest::newRow("1 mm: not -1") << 1 << 1;
+
+    QTest::newRow("60 x 40, 20 pt, small window") << QSize(600, 860) << 60 << 40 << 20;
+    QTest::newRow("60 x 40, 20 pt, large window") << QSize(1000, 1400) << 60 << 40 << 20;
+    QTest::newRow("100 x 10, 10 pt, large window") << QSize(1000, 1400) << 100 << 10 << 10;
+    QTest::newRow("38 mm high, 20 pt") << QSize(800, 1100) << 100 << 38 << 20;
 }
 
-void TestPagePreview::previewPointSize() {
+void TestPagePreview::previewShowsWhatPrints() {
+    QFETCH(QSize, widget);
+    QFETCH(int, width);
     QFETCH(int, height);
     QFETCH(int, pointSize);
-    preview->labelFont = QFont(QStringLiteral("Arial"), 14, QFont::Bold, true);
-    preview->setLabelDimensions(100, height);
-    const QFont font = preview->previewFont();
-    QCOMPARE(font.pointSize(), pointSize);
-    QCOMPARE(font.family(), QStringLiteral("Arial"));
-    QCOMPARE(font.weight(), QFont::Bold);
-    QVERIFY(font.italic());
-    QCOMPARE(preview->labelFont.pointSize(), 14);
+
+    preview->setLabelDimensions(width, height);
+    preview->labelFont = QFont(QStringLiteral("Arial"), pointSize);
+    const QStringList names{QString::fromUtf8("Jörg Übel"), "Anna", "Wilhelmina", "Ali"};
+    preview->setLabels(
+        labelsOf({{names.at(0), 1}, {names.at(1), 1}, {names.at(2), 1}, {names.at(3), 1}}));
+    const QImage shown = render(*preview, widget);
+    const Sheet sheet = sheetOf(*preview);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("page.pdf"));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    QCOMPARE(preview->printPageRange(printer, 0, 0), names.size());
+    QString error;
+    // The printed sheet painted at the preview's pixels per millimetre.
+    const QImage printed = pdflabels::rasterPage(path, 1, sheet.scale * 25.4, &error);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    const Sheet paper{QPointF(0, 0), sheet.scale};
+
+    const PageLayout layout = preview->pageLayout();
+    for (int slot = 0; slot < names.size(); ++slot) {
+        const QRectF labelMm = layout.labelRectMm(slot);
+        QVERIFY2(frameAt(shown, sheet, labelMm),
+                 qPrintable("no frame on screen: " + describe(labelMm)));
+        QVERIFY2(frameAt(printed, paper, labelMm),
+                 qPrintable("no frame on paper: " + describe(labelMm)));
+        const QRect onScreen =
+            QRectF(sheet.at(labelMm.topLeft()), sheet.at(labelMm.bottomRight())).toAlignedRect();
+        const QRect onPaper =
+            QRectF(paper.at(labelMm.topLeft()), paper.at(labelMm.bottomRight())).toAlignedRect();
+        const QRect screenInk = inkBox(shown, onScreen).translated(-onScreen.topLeft());
+        const QRect paperInk = inkBox(printed, onPaper).translated(-onPaper.topLeft());
+        QVERIFY2(!paperInk.isEmpty(), qPrintable("no letters on paper for " + names.at(slot)));
+        // The same letters at the same place: within two pixels of rounding.
+        const QString both = QStringLiteral("%1: screen %2,%3 %4x%5, paper %6,%7 %8x%9")
+                                 .arg(names.at(slot))
+                                 .arg(screenInk.x())
+                                 .arg(screenInk.y())
+                                 .arg(screenInk.width())
+                                 .arg(screenInk.height())
+                                 .arg(paperInk.x())
+                                 .arg(paperInk.y())
+                                 .arg(paperInk.width())
+                                 .arg(paperInk.height());
+        QVERIFY2(qAbs(screenInk.left() - paperInk.left()) <= 2 &&
+                     qAbs(screenInk.right() - paperInk.right()) <= 2 &&
+                     qAbs(screenInk.top() - paperInk.top()) <= 2 &&
+                     qAbs(screenInk.bottom() - paperInk.bottom()) <= 2,
+                 qPrintable(both));
+    }
+}
+
+void TestPagePreview::printedFramesAreExact_data() {
+    QTest::addColumn<int>("paper"); // the printer's paper before printing
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+
+    QTest::newRow("70 x 30 on A4") << int(QPageSize::A4) << 70 << 30;
+    QTest::newRow("70 x 30, printer set to Letter") << int(QPageSize::Letter) << 70 << 30;
+    QTest::newRow("100 x 10: grid to 288 mm, Letter") << int(QPageSize::Letter) << 100 << 10;
+}
+
+void TestPagePreview::printedFramesAreExact() {
+    QFETCH(int, paper);
+    QFETCH(int, width);
+    QFETCH(int, height);
+
+    preview->setLabelDimensions(width, height);
+    const PageLayout layout = preview->pageLayout();
+    preview->setLabels(labelsOf({{"Anna", int(layout.labelsPerPage())}}));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("frames.pdf"));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setPageSize(QPageSize(QPageSize::PageSizeId(paper)));
+    preview->printPageRange(printer, 0, 0);
+
+    QString error;
+    const QList<pdflabels::Page> pages = pdflabels::readPages(path, &error);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    QCOMPARE(pages.size(), 1);
+    QVERIFY2(qAbs(pages.first().sizeMm.width() - 210) < 0.1 &&
+                 qAbs(pages.first().sizeMm.height() - 297) < 0.1,
+             qPrintable(QStringLiteral("the paper is %1 x %2 mm, not A4")
+                            .arg(pages.first().sizeMm.width())
+                            .arg(pages.first().sizeMm.height())));
+
+    // 20 pixels per millimetre: every line lies within a pixel of its place.
+    constexpr qreal pixelsPerMm = 20;
+    const QImage image = pdflabels::rasterPage(path, 1, pixelsPerMm * 25.4, &error);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    // The black runs across a row of pixels, as their centres in mm.
+    auto linesAcross = [&](qreal yMm) {
+        QList<qreal> lines;
+        const int y = qRound(yMm * pixelsPerMm);
+        int runStart = -1;
+        for (int x = 0; x <= image.width(); ++x) {
+            const bool black = x < image.width() && qGray(image.pixel(x, y)) < 128;
+            if (black && runStart < 0)
+                runStart = x;
+            if (!black && runStart >= 0) {
+                lines.append((runStart + x) / 2.0 / pixelsPerMm);
+                runStart = -1;
+            }
+        }
+        return lines;
+    };
+    // Across the last row, clear of the letters: one line per column edge,
+    // shared by neighbours, at its exact millimetre.
+    const QRectF lastRow = layout.labelRectMm(layout.labelsPerPage() - 1);
+    // Edges on the paper's border are left out: half of such a line is off the paper.
+    auto onPaper = [](qreal xMm) {
+        return xMm > 0.5 && xMm < 209.5;
+    };
+    QList<qreal> expected;
+    for (int edge = 0; edge <= layout.columns; ++edge)
+        if (onPaper(layout.grid.left() + edge * width))
+            expected.append(layout.grid.left() + edge * width);
+    QList<qreal> lines = linesAcross(lastRow.top() + 0.5);
+    lines.removeIf([&](qreal x) { return !onPaper(x); });
+    QCOMPARE(lines.size(), expected.size());
+    for (int edge = 0; edge < lines.size(); ++edge)
+        QVERIFY2(qAbs(lines.at(edge) - expected.at(edge)) <= 1.0 / pixelsPerMm + 0.01,
+                 qPrintable(QStringLiteral("an edge at %1 mm, not %2 mm")
+                                .arg(lines.at(edge))
+                                .arg(expected.at(edge))));
+    // The grid's bottom line is on the paper.
+    const int bottom = qRound(lastRow.bottom() * pixelsPerMm);
+    const int middle = qRound(lastRow.center().x() * pixelsPerMm);
+    QVERIFY2(bottom < image.height() - 1, "the grid runs off the paper");
+    QVERIFY2(qGray(image.pixel(middle, bottom)) < 128 ||
+                 qGray(image.pixel(middle, bottom - 1)) < 128,
+             "the grid's bottom line is missing");
+}
+
+void TestPagePreview::pageCountStopsAtTheLargestPageNumber_data() {
+    QTest::addColumn<Entries>("entries");
+    QTest::addColumn<int>("pages");
+    QTest::newRow("one name, INT_MAX copies") << Entries{{"Anna", INT_MAX}} << INT_MAX;
+    QTest::newRow("two names, INT_MAX copies each")
+        << Entries{{"Anna", INT_MAX}, {"Bert", INT_MAX}} << INT_MAX;
+    QTest::newRow("INT_MAX - 1 copies") << Entries{{"Anna", INT_MAX - 1}} << INT_MAX - 1;
+}
+
+void TestPagePreview::pageCountStopsAtTheLargestPageNumber() {
+    QFETCH(Entries, entries);
+    QFETCH(int, pages);
+    preview->setLabelDimensions(200, 148); // one label a page
+    QCOMPARE(preview->labelsPerPage, 1);
+    preview->setLabels(labelsOf(entries));
+    QCOMPARE(preview->pageCount(), pages);
+    QCOMPARE(preview->lastPageIndex(), pages - 1);
+    preview->showLastPage();
+    QCOMPARE(preview->currentPage, pages - 1);
+
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, preview);
+    preview->preparePrintDialog(dialog);
+    QCOMPARE(dialog.minPage(), 1);
+    QCOMPARE(dialog.maxPage(), pages);
+    QCOMPARE(dialog.fromPage(), pages);
+    QCOMPARE(dialog.toPage(), pages);
 }
 
 void TestPagePreview::noLabelRow_data() {
@@ -371,16 +561,15 @@ void TestPagePreview::noLabelRow() {
     preview->setLabels(labelsOf({{"Anna", 5}}));
     QCOMPARE(preview->lastPageIndex(), 0);
     QVERIFY(!preview->showNextPage());
-    QTest::ignoreMessage(QtDebugMsg, "Found: 0");
     preview->findName("anna");
     QCOMPARE(preview->currentPage, 0);
 
     // The sheet and no label: the grid's row would start at the middle.
     const QSize size(300, 400);
     const QImage image = render(*preview, size);
-    const QPointF origin = sheetOrigin(size);
-    QVERIFY2(noFrameAt(image, origin, QRect(5, 148, 100, 0)), "a label frame on the sheet");
-    QCOMPARE(image.pixelColor((origin + QPointF(50, 150)).toPoint()), white);
+    const Sheet sheet = sheetOf(*preview);
+    QVERIFY2(noFrameAt(image, sheet, QRectF(5, 148, 100, 0)), "a label frame on the sheet");
+    QCOMPARE(image.pixelColor(sheet.at(QPointF(50, 150)).toPoint()), white);
 }
 
 void TestPagePreview::noLabelRowPrintingTellsTheUser() {

@@ -1,8 +1,8 @@
 #include "DumpOptions.h"
 
 const char *const dumpUsage =
-    "Usage: xlsdump [--summary] [--sheet N] FILE...\n"
-    "Shows what Tagomat imports from Excel 97-2003 workbooks (.xls).\n"
+    "Usage: xlsdump [--summary] [--sheet N] [--password P] FILE...\n"
+    "Shows what Tagomat imports from Excel workbooks (.xls, Excel 2.x to 2003).\n"
     "\n"
     "For each FILE: the lines \"ROWS r\" and \"COLUMNS m\", then one line per cell\n"
     "that has a value, row by row: row, column, type (integer, double, string or\n"
@@ -12,6 +12,8 @@ const char *const dumpUsage =
     "\n"
     "  --summary   print only ROWS, COLUMNS and \"CELLS n\" (the imported cells)\n"
     "  --sheet N   show worksheet N (counted from 0) instead of the first\n"
+    "  --password P  the password of encrypted workbooks (Excel's default\n"
+    "              password for write-protected ones is always tried first)\n"
     "  --help      show this text\n"
     "\n"
     "A file that cannot be imported prints \"xlsdump: FILE: reason\" on standard\n"
@@ -30,6 +32,11 @@ DumpOptions parseDumpOptions(const QStringList &arguments) {
             options.sheet = i + 1 < arguments.size() ? arguments.at(++i).toInt(&ok) : 0;
             if (!ok || options.sheet < 0)
                 options.problem = QStringLiteral("--sheet needs a sheet number from 0 up");
+        } else if (argument == QLatin1String("--password")) {
+            if (i + 1 < arguments.size())
+                options.password = arguments.at(++i);
+            else
+                options.problem = QStringLiteral("--password needs a password");
         } else if (argument.startsWith(QLatin1String("--"))) {
             options.problem = QStringLiteral("unknown option ") + argument;
         } else {

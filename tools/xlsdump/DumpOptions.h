@@ -8,6 +8,7 @@ struct DumpOptions {
     bool summary = false;
     bool help = false;
     int sheet = 0;
+    QString password; // for encrypted workbooks; empty tries Excel's default only
     QStringList files;
     QString problem; // why the command line cannot be used; empty when it can
 };

@@ -46,6 +46,9 @@ qsizetype importedCells(const QXLSImporter &importer, int columns) {
 
 // Shows one file; false when it cannot be imported.
 bool dumpFile(QXLSImporter &importer, const QString &path, const DumpOptions &options) {
+    LoadOptions loadOptions;
+    loadOptions.password = options.password.toStdString();
+    importer.setLoadOptions(loadOptions);
     importer.importSheet(path, options.sheet);
     if (importer.errorCode() != xls::ReadErrorCode::None) {
         std::fprintf(stderr, "xlsdump: %s: %s\n", qPrintable(path),
@@ -72,12 +75,14 @@ bool dumpFile(QXLSImporter &importer, const QString &path, const DumpOptions &op
 
 // A workbook is read in phases (stream, records, grid, imported table), each
 // freeing what the one before needed. Keeping freed memory in the heap lets
-// the next phase reuse it instead of faulting in fresh pages.
+// the next phase reuse it instead of faulting in fresh pages; the importer's
+// workers allocate from the same heap for the same reason.
 void keepFreedMemoryForReuse() {
     constexpr int largestHeapBlock = 32 << 20; // the most glibc allows
     constexpr int keptAtTheTop = 1 << 30;
     mallopt(M_MMAP_THRESHOLD, largestHeapBlock);
     mallopt(M_TRIM_THRESHOLD, keptAtTheTop);
+    mallopt(M_ARENA_MAX, 1);
 }
 
 } // namespace

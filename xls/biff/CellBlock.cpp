@@ -7,6 +7,7 @@ namespace ZAreda::records {
 bool CellBlock::isCellCode(std::uint16_t code) {
     switch (code) {
     case RecordCode::Formula:
+    case RecordCode::Formula3:
     case RecordCode::MulRK:
     case RecordCode::MulBlank:
     case RecordCode::LabelSST:
@@ -46,6 +47,7 @@ std::uint32_t CellBlock::Read(xls::ByteSpan from, RowBlock &block) {
     case RecordCode::RK:
         return readAs<RK>(from);
     case RecordCode::Formula:
+    case RecordCode::Formula3:
         return readAs<Formula>(from);
     case RecordCode::Label:
     case RecordCode::RString:

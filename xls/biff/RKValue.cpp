@@ -9,6 +9,8 @@ namespace ZAreda {
 
 namespace {
 constexpr double kHundredth = 0.01;
+// Excel divides by 100: multiplying by 0.01 is off in the last bit for 5.1.
+constexpr double kHundred = 100.0;
 constexpr int kHighWordShift = 32;
 } // namespace
 
@@ -28,7 +30,7 @@ double rkToDouble(std::uint32_t rk) {
     const std::uint64_t bits = static_cast<std::uint64_t>(rk & ~kRkFlagBits) << kHighWordShift;
     double value;
     std::memcpy(&value, &bits, sizeof value);
-    return (rk & kRkDividedBy100) ? value * kHundredth : value;
+    return (rk & kRkDividedBy100) ? value / kHundred : value;
 }
 
 } // namespace ZAreda

@@ -14,7 +14,7 @@ bool rkIsInteger(std::uint32_t rk);
 std::int32_t rkToInteger(std::uint32_t rk);
 
 // The double of an RK value without the integer flag; with the x100 flag it
-// is multiplied by 0.01.
+// is divided by 100.
 double rkToDouble(std::uint32_t rk);
 
 } // namespace ZAreda

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace xls {
 
@@ -20,5 +21,10 @@ const char *iconvNameOfCodePage(std::uint16_t codePage);
 // and `out` left empty, for a code page without a converter or bytes that are
 // not valid in it.
 bool decodeCodePage(std::uint16_t codePage, ByteSpan bytes, std::u16string &out);
+
+// Encodes UTF-16 text in a code page with the system's converter. False, and
+// `out` left empty, for a code page without a converter or text it cannot
+// represent.
+bool encodeCodePage(std::uint16_t codePage, std::u16string_view text, std::string &out);
 
 } // namespace xls

@@ -29,11 +29,16 @@ enum class ReadErrorCode {
     NoSuchEntry,
     // A compound file that holds no BIFF8 workbook we can read.
     NoWorkbookStream,
-    Excel95Workbook,   // a "Book" stream: Excel 5.0/95 (BIFF5/7)
-    EncryptedWorkbook, // FILEPASS in the globals
+    Excel95Workbook,   // no longer given: Excel 5.0/95 workbooks are read
+    EncryptedWorkbook, // FILEPASS in the globals, and the default password does not fit
     CorruptWorkbookStream,
     TruncatedWorkbookStream,
     NoWorksheet,
+    // Added with the older formats and decryption.
+    WrongPassword,          // the password given does not fit the FILEPASS record
+    UnsupportedEncryption,  // a FILEPASS record of a kind this reader cannot decrypt
+    EncryptedOfficeOpenXml, // an "EncryptedPackage" stream: an encrypted .xlsx
+    UnknownCodePage,        // a CODEPAGE record names a code page without converter
 };
 
 struct ReadError {

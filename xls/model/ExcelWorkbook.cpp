@@ -1,6 +1,12 @@
 #include "xls/model/ExcelWorkbook.h"
 
+#include "xls/common/CodePage.h"
+#include "xls/compound/FileSniffer.h"
+#include "xls/crypto/StreamDecryption.h"
+#include "xls/legacy/LegacyStream.h"
+
 #include <cstdio>
+#include <fstream>
 
 using xls::ReadErrorCode;
 
@@ -9,6 +15,14 @@ namespace {
 constexpr std::u16string_view workbookStreamName = u"Workbook";
 // Excel 5.0/95 (BIFF5/7) kept its records in a stream of this name.
 constexpr std::u16string_view biff5StreamName = u"Book";
+// An Excel 2007+ workbook encrypted with [MS-OFFCRYPTO] agile or standard
+// encryption keeps its zip package in a stream of this name.
+constexpr std::u16string_view encryptedPackageName = u"EncryptedPackage";
+// An Excel 2.x-4.0 worksheet file is its record stream alone; 16,384 x 256
+// cells stay far below this.
+constexpr std::uint64_t maxLegacyFileSize = 256ull << 20;
+// How many bytes the file sniffer looks at.
+constexpr std::size_t sniffHeadSize = 512;
 
 std::string hex16(std::uint16_t value) {
     char text[8];
@@ -22,24 +36,51 @@ ExcelWorkbook::ExcelWorkbook() = default;
 
 ExcelWorkbook::~ExcelWorkbook() = default;
 
-bool ExcelWorkbook::load(const char *path) {
+bool ExcelWorkbook::load(const char *path, const LoadOptions &options) {
     error = {};
     file.close();
     if (!file.open(path, xls::CompoundFile::OpenRead)) {
         error = file.lastError();
+        if (error.code == ReadErrorCode::LegacyWorksheet)
+            return loadLegacyFile(path, options);
         return false;
     }
-    return loadOpenedFile();
+    return loadOpenedFile(options);
 }
 
-bool ExcelWorkbook::loadMemory(std::vector<std::uint8_t> bytes) {
+bool ExcelWorkbook::loadMemory(std::vector<std::uint8_t> bytes, const LoadOptions &options) {
     error = {};
     file.close();
+    const xls::ByteSpan head(bytes.data(), std::min(bytes.size(), sniffHeadSize));
+    if (xls::sniffFileKind(head) == xls::FileKind::LegacyWorksheet) {
+        bool decrypted = false;
+        return decryptIfEncrypted(bytes, options, decrypted) && loadLegacyStream(bytes, decrypted);
+    }
     if (!file.openMemory(std::move(bytes))) {
         error = file.lastError();
         return false;
     }
-    return loadOpenedFile();
+    return loadOpenedFile(options);
+}
+
+// A BIFF2-4 worksheet file: read whole (it has no container) and parsed.
+bool ExcelWorkbook::loadLegacyFile(const char *path, const LoadOptions &options) {
+    std::ifstream in(path, std::ios::binary);
+    in.seekg(0, std::ios::end);
+    const std::streamoff size = in.tellg();
+    if (!in || size < 0)
+        return fail(ReadErrorCode::FileReadFailed, "the file cannot be read to its end");
+    if (std::uint64_t(size) > maxLegacyFileSize)
+        return fail(ReadErrorCode::FileTooLarge,
+                    "an Excel 2.x-4.0 worksheet of " + std::to_string(size) +
+                        " bytes, more than the " + std::to_string(maxLegacyFileSize) +
+                        " bytes such a file can need");
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
+    in.seekg(0);
+    in.read(reinterpret_cast<char *>(bytes.data()), size);
+    if (!in)
+        return fail(ReadErrorCode::FileReadFailed, "the file cannot be read to its end");
+    return loadMemory(std::move(bytes), options);
 }
 
 ExcelWorksheet *ExcelWorkbook::sheet(int index) {
@@ -52,11 +93,19 @@ const ExcelWorksheet *ExcelWorkbook::sheet(int index) const {
     return const_cast<ExcelWorkbook *>(this)->sheet(index);
 }
 
-bool ExcelWorkbook::loadOpenedFile() {
+bool ExcelWorkbook::loadOpenedFile(const LoadOptions &options) {
+    std::vector<std::uint8_t> stream;
+    const bool haveStream = readWorkbookStream(stream);
+    file.close(); // nothing reads the file once the stream is in memory
+    bool decrypted = false;
+    if (!haveStream || !decryptIfEncrypted(stream, options, decrypted))
+        return false;
+    if (xls::legacy::versionOf(stream) == xls::legacy::Version::Biff5)
+        return loadLegacyStream(stream, decrypted);
     // Parsed aside and taken over only when the whole load succeeds.
     ZAreda::Workbook newGlobals;
     std::vector<ZAreda::Worksheet> newWorksheets;
-    if (!readAndParseStream(newGlobals, newWorksheets))
+    if (!parseStream(stream, decrypted, newGlobals, newWorksheets))
         return false;
     globals = std::move(newGlobals);
     worksheets = std::move(newWorksheets);
@@ -64,33 +113,47 @@ bool ExcelWorkbook::loadOpenedFile() {
     return true;
 }
 
-bool ExcelWorkbook::readAndParseStream(ZAreda::Workbook &newGlobals,
-                                       std::vector<ZAreda::Worksheet> &newWorksheets) {
-    std::vector<std::uint8_t> stream;
-    const bool haveStream = readWorkbookStream(stream);
-    file.close(); // nothing reads the file once the stream is in memory
-    return haveStream && parseStream(stream, newGlobals, newWorksheets);
+bool ExcelWorkbook::loadLegacyStream(xls::ByteSpan stream, bool decrypted) {
+    std::vector<ExcelWorksheet> newSheets;
+    if (!xls::legacy::readLegacyStream(stream, decrypted, newSheets, error))
+        return false;
+    globals = {};
+    worksheets.clear();
+    sheets = std::move(newSheets);
+    return true;
+}
+
+bool ExcelWorkbook::decryptIfEncrypted(std::vector<std::uint8_t> &stream,
+                                       const LoadOptions &options, bool &decrypted) {
+    const std::optional<std::size_t> filePass = xls::crypto::findFilePass(stream);
+    if (!filePass)
+        return true;
+    decrypted = xls::crypto::decryptStream(stream, *filePass, options.password,
+                                           xls::codePageWindows1252, error);
+    return decrypted;
 }
 
 bool ExcelWorkbook::readWorkbookStream(std::vector<std::uint8_t> &stream) {
     // Compound file names compare case-insensitively: Excel also opens
-    // "WORKBOOK" and "WorkBook".
+    // "WORKBOOK" and "WorkBook", and "BOOK" for an Excel 5.0/95 workbook.
     const xls::DirectoryNode *node =
         file.findChildIgnoringCase(file.rootNode(), workbookStreamName);
+    if (!node)
+        node = file.findChildIgnoringCase(file.rootNode(), biff5StreamName);
     if (!node) {
-        if (file.findChildIgnoringCase(file.rootNode(), biff5StreamName))
-            return fail(ReadErrorCode::Excel95Workbook,
-                        "an Excel 5.0/95 workbook: its records are in a \"Book\" stream, not "
-                        "\"Workbook\"");
+        if (file.findChildIgnoringCase(file.rootNode(), encryptedPackageName))
+            return fail(ReadErrorCode::EncryptedOfficeOpenXml,
+                        "an encrypted Excel 2007+ workbook (.xlsx): the compound file holds an "
+                        "\"EncryptedPackage\" stream");
         return fail(ReadErrorCode::NoWorkbookStream,
-                    "the compound file holds no \"Workbook\" stream");
+                    "the compound file holds no \"Workbook\" or \"Book\" stream");
     }
     if (file.readStream(node, stream) != xls::CompoundFile::Success) {
         error = file.lastError();
         return false;
     }
     if (stream.empty())
-        return fail(ReadErrorCode::NoWorkbookStream, "the \"Workbook\" stream is empty");
+        return fail(ReadErrorCode::NoWorkbookStream, "the workbook stream is empty");
     return true;
 }
 
@@ -107,16 +170,12 @@ bool ExcelWorkbook::checkFirstBof(xls::ByteSpan stream) {
                     0);
     ZAreda::BOF bof;
     bof.Read(stream);
-    if (bof.version == ZAreda::kBiff5Version)
-        return fail(ReadErrorCode::Excel95Workbook,
-                    "an Excel 5.0/95 workbook: BIFF version " + hex16(bof.version) +
-                        " in its first BOF record, this reader needs BIFF8 (0x0600)",
-                    0);
     if (!bof.isBiff8())
-        return fail(ReadErrorCode::CorruptWorkbookStream,
-                    "BIFF version " + hex16(bof.version) +
-                        " in the first BOF record, this reader needs BIFF8 (0x0600)",
-                    0);
+        return fail(
+            ReadErrorCode::CorruptWorkbookStream,
+            "BIFF version " + hex16(bof.version) +
+                " in the first BOF record, this reader needs BIFF5 (0x0500) or BIFF8 (0x0600)",
+            0);
     if (bof.type != ZAreda::kGlobalsSubstream)
         return fail(ReadErrorCode::CorruptWorkbookStream,
                     "the first substream has type " + hex16(bof.type) +
@@ -125,7 +184,7 @@ bool ExcelWorkbook::checkFirstBof(xls::ByteSpan stream) {
     return true;
 }
 
-bool ExcelWorkbook::parseStream(xls::ByteSpan stream, ZAreda::Workbook &newGlobals,
+bool ExcelWorkbook::parseStream(xls::ByteSpan stream, bool decrypted, ZAreda::Workbook &newGlobals,
                                 std::vector<ZAreda::Worksheet> &newWorksheets) {
     stream = ZAreda::addressable(stream);
     if (!checkFirstBof(stream))
@@ -140,7 +199,7 @@ bool ExcelWorkbook::parseStream(xls::ByteSpan stream, ZAreda::Workbook &newGloba
         std::uint32_t consumed = 0;
         if (bof.type == ZAreda::kGlobalsSubstream) {
             consumed = newGlobals.Read(from);
-            if (newGlobals.filePass)
+            if (newGlobals.filePass && !decrypted)
                 return fail(ReadErrorCode::EncryptedWorkbook,
                             "the workbook is password-protected (FILEPASS record)", pos);
             if (newGlobals.truncated)

@@ -4,13 +4,17 @@
 #include "xls/common/ReadError.h"
 #include "xls/compound/CompoundFile.h"
 #include "xls/model/ExcelWorksheet.h"
+#include "xls/model/LoadOptions.h"
 
 #include <cstdint>
 #include <vector>
 
 // A loaded .xls workbook: the records of its "Workbook" stream and each
 // worksheet as a grid of typed cells. Sheet i is the i-th worksheet substream
-// of the stream.
+// of the stream. Excel 5.0/95 workbooks ("Book" stream) and Excel 2.x-4.0
+// worksheet files are read into the same grids (their record-level `globals`
+// and `worksheets` stay empty), and an encrypted stream is decrypted in
+// memory first.
 class ExcelWorkbook {
 public:
     ExcelWorkbook();
@@ -19,11 +23,13 @@ public:
     ExcelWorkbook &operator=(const ExcelWorkbook &) = delete;
 
     // Loads the workbook at `path` (in the system's file-name encoding), read
-    // only. False with lastError() when the file is not a BIFF8 workbook this
-    // reader can use; the workbook then keeps what it held before.
-    bool load(const char *path);
+    // only. False with lastError() when the file is not a workbook this
+    // reader can use; the workbook then keeps what it held before. An
+    // encrypted workbook is tried with Excel's default password, then with
+    // options.password; the password is not kept.
+    bool load(const char *path, const LoadOptions &options = {});
     // The same for a file already in memory.
-    bool loadMemory(std::vector<std::uint8_t> bytes);
+    bool loadMemory(std::vector<std::uint8_t> bytes, const LoadOptions &options = {});
 
     // Null for an index that is not a sheet.
     ExcelWorksheet *sheet(int index);
@@ -41,11 +47,13 @@ public:
     std::vector<ExcelWorksheet> sheets;
 
 private:
-    bool loadOpenedFile();
-    bool readAndParseStream(ZAreda::Workbook &newGlobals,
-                            std::vector<ZAreda::Worksheet> &newWorksheets);
+    bool loadOpenedFile(const LoadOptions &options);
+    bool loadLegacyFile(const char *path, const LoadOptions &options);
+    bool loadLegacyStream(xls::ByteSpan stream, bool decrypted);
     bool readWorkbookStream(std::vector<std::uint8_t> &stream);
-    bool parseStream(xls::ByteSpan stream, ZAreda::Workbook &newGlobals,
+    bool decryptIfEncrypted(std::vector<std::uint8_t> &stream, const LoadOptions &options,
+                            bool &decrypted);
+    bool parseStream(xls::ByteSpan stream, bool decrypted, ZAreda::Workbook &newGlobals,
                      std::vector<ZAreda::Worksheet> &newWorksheets);
     bool checkFirstBof(xls::ByteSpan stream);
     void buildSheets();

@@ -1,4 +1,5 @@
 // Turns a worksheet's cell records into its grid of typed cells.
+#include "xls/model/CellValues.h"
 #include "xls/model/ExcelWorkbook.h"
 
 #include <algorithm>
@@ -19,24 +20,6 @@ void setText(ExcelCell &cell, const ZAreda::XLUnicodeRichExtendedString &text) {
         const std::string &bytes = text.narrowText;
         cell.setString(bytes.data(), std::min(bytes.size(), bytes.find('\0')));
     }
-}
-
-// Excel writes 12.34 as 1234 with both the integer and the x100 flag; only
-// whole hundreds make an integer, the rest keeps its exact value.
-void setRk(ExcelCell &cell, std::uint32_t rk) {
-    if (!ZAreda::rkIsInteger(rk)) {
-        cell.setDouble(ZAreda::rkToDouble(rk));
-        return;
-    }
-    if ((rk & ZAreda::kRkDividedBy100) == 0) {
-        cell.setInteger(ZAreda::rkToInteger(rk));
-        return;
-    }
-    const std::int32_t hundredths = std::int32_t(rk) >> ZAreda::kRkValueShift;
-    if (hundredths % 100 == 0)
-        cell.setInteger(hundredths / 100);
-    else
-        cell.setDouble(hundredths / 100.0);
 }
 
 // A formula cell shows its cached result.
@@ -72,7 +55,7 @@ public:
             const auto entries = block.entries(*mulRK);
             for (std::uint32_t k = 0; k < entries.size(); ++k)
                 if (ExcelCell *cell = sheet.cell(row, column + k))
-                    setRk(*cell, entries[k].rk);
+                    setRkValue(*cell, entries[k].rk);
         } else if (const auto *label = cellBlock.label()) {
             if (ExcelCell *cell = sheet.cell(row, column); cell && label->text)
                 setText(*cell, *label->text);
@@ -90,7 +73,7 @@ public:
                     cell->setInteger(boolErr->value);
         } else if (const auto *rk = cellBlock.rk()) {
             if (ExcelCell *cell = sheet.cell(row, column))
-                setRk(*cell, rk->rk);
+                setRkValue(*cell, rk->rk);
         } else if (const auto *formula = cellBlock.formula()) {
             if (ExcelCell *cell = sheet.cell(row, column))
                 setFormulaResult(*cell, *formula);

@@ -69,6 +69,9 @@ void TestCellRecords::rk_data() {
     const double none = std::numeric_limits<double>::quiet_NaN();
     QTest::newRow("1.0") << quint32(0x3FF00000) << false << 0 << 1.0;
     QTest::newRow("1.0 with the x100 flag is 0.01") << quint32(0x3FF00001) << false << 0 << 0.01;
+    // 510.0 is 0x407FE000...; 510 * 0.01 would be 5.1000000000000005.
+    QTest::newRow("510.0 with the x100 flag is 5.1 exactly")
+        << quint32(0x407FE001) << false << 0 << 5.1;
     QTest::newRow("-2.5") << rkFromDouble(-2.5) << false << 0 << -2.5;
     QTest::newRow("5") << quint32(5 * 4 + 2) << true << 5 << none;
     QTest::newRow("-7") << quint32(std::uint32_t(-7 * 4 + 2)) << true << -7 << none;
@@ -91,8 +94,9 @@ void TestCellRecords::rk() {
     QCOMPARE(ZAreda::rkIsInteger(rk), isInteger);
     if (isInteger)
         QCOMPARE(ZAreda::rkToInteger(rk), integer);
-    else
-        QCOMPARE(ZAreda::rkToDouble(rk), number);
+    else // exactly: QCOMPARE would forgive the last bit
+        QVERIFY2(ZAreda::rkToDouble(rk) == number,
+                 qPrintable(QString::number(ZAreda::rkToDouble(rk), 'g', 17)));
 }
 
 void TestCellRecords::singleCells_data() {

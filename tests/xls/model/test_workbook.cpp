@@ -113,6 +113,15 @@ void TestWorkbook::cellValues_data() {
     row("FORMULA empty string", BiffWriter().formula(0, 0, formulaSpecial(3)), Undefined);
     row("FORMULA Boolean true", BiffWriter().formula(0, 0, formulaSpecial(1, 1)), Integer, 1);
     row("FORMULA error", BiffWriter().formula(0, 0, formulaSpecial(2, 0x07)), Undefined);
+    // Some writers put a FORMULA under its BIFF3 number 0x0206 into BIFF8 sheets.
+    auto formula3 = [](const testwriters::ByteVector &result) {
+        return testwriters::Bytes().u16(0).u16(0).u16(15).raw(result).u16(0).u32(0).u16(0);
+    };
+    row("FORMULA as 0x0206, number", BiffWriter().record(0x0206, formula3(formulaNumber(7.25))),
+        Double, 7.25);
+    row("FORMULA as 0x0206, string with STRING",
+        BiffWriter().record(0x0206, formula3(formulaSpecial(0))).string(u"Clara Roth", false),
+        String, 0, "Clara Roth");
     row("LABEL",
         BiffWriter().record(
             0x0204, testwriters::Bytes().u16(0).u16(0).u16(15).u16(5).u8(0).narrow(u"Clara")),
@@ -211,13 +220,25 @@ void TestWorkbook::refusals_data() {
         ReadErrorCode::NotCompoundFile);
     row("xlsx (zip)", {'P', 'K', 3, 4, 20, 0, 6, 0, 8, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
         ReadErrorCode::OfficeOpenXml);
-    row("BIFF4 without container", {0x09, 0x04, 6, 0, 0, 0, 0x10, 0, 0, 0},
-        ReadErrorCode::LegacyWorksheet);
-    row("Excel 95 Book stream", compoundFileWith(u"Book", sheetWithOneCell().stream()),
-        ReadErrorCode::Excel95Workbook);
-    row("BIFF5 BOF in a Workbook stream",
+    row("BIFF4 workbook globals only, without container",
+        {0x09, 0x04, 6, 0, 0, 0, 0x00, 0x01, 0, 0, 0x0A, 0, 0, 0}, ReadErrorCode::NoWorksheet);
+    row("Excel 95 Book stream with globals only",
+        compoundFileWith(u"Book", BiffWriter().bof(0x0005, 0x0500).eof().bytes()),
+        ReadErrorCode::NoWorksheet);
+    row("BIFF5 globals only in a Workbook stream",
         compoundFileWith(u"Workbook", BiffWriter().bof(0x0005, 0x0500).eof().bytes()),
-        ReadErrorCode::Excel95Workbook);
+        ReadErrorCode::NoWorksheet);
+    row("Excel 95 code page without converter",
+        compoundFileWith(u"Book", BiffWriter()
+                                      .bof(0x0005, 0x0500)
+                                      .record(0x0042, testwriters::Bytes().u16(4242))
+                                      .eof()
+                                      .bof(0x0010, 0x0500)
+                                      .eof()
+                                      .bytes()),
+        ReadErrorCode::UnknownCodePage);
+    row("encrypted .xlsx (EncryptedPackage)", compoundFileWith(u"EncryptedPackage", {1, 2, 3}),
+        ReadErrorCode::EncryptedOfficeOpenXml);
     row("no workbook stream", compoundFileWith(u"Data", sheetWithOneCell().stream()),
         ReadErrorCode::NoWorkbookStream);
     row("empty workbook stream", compoundFileWith(u"Workbook", {}),
@@ -232,7 +253,15 @@ void TestWorkbook::refusals_data() {
         ReadErrorCode::CorruptWorkbookStream);
     WorkbookBuilder encrypted = sheetWithOneCell();
     encrypted.globalsExtra().record(0x002F, {1, 0, 1, 0, 1, 0});
-    row("password-protected (FILEPASS)", encrypted.file(), ReadErrorCode::EncryptedWorkbook);
+    row("FILEPASS cut short", encrypted.file(), ReadErrorCode::CorruptWorkbookStream);
+    WorkbookBuilder xorProtected = sheetWithOneCell();
+    xorProtected.globalsExtra().record(0x002F, testwriters::Bytes().u16(0).u16(0x1234).u16(0x5678));
+    row("password-protected (XOR), not with the default password", xorProtected.file(),
+        ReadErrorCode::EncryptedWorkbook);
+    WorkbookBuilder unknownCipher = sheetWithOneCell();
+    unknownCipher.globalsExtra().record(0x002F, testwriters::Bytes().u16(1).u16(9).u16(1));
+    row("FILEPASS of an unknown RC4 version", unknownCipher.file(),
+        ReadErrorCode::UnsupportedEncryption);
     row("globals only", compoundFileWith(u"Workbook", BiffWriter().bof(0x0005).eof().bytes()),
         ReadErrorCode::NoWorksheet);
     WorkbookBuilder chartOnly;

@@ -1,0 +1,383 @@
+#include "xls/legacy/LegacyStream.h"
+
+#include "xls/biff/BiffConstants.h"
+#include "xls/biff/RKValue.h"
+#include "xls/biff/RecordFrame.h"
+#include "xls/common/CodePage.h"
+#include "xls/legacy/LegacyRecords.h"
+#include "xls/model/CellValues.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace xls::legacy {
+namespace {
+
+using ZAreda::frameRecord;
+using ZAreda::hasRecordHeader;
+using ZAreda::recordCodeAt;
+using ZAreda::RecordPayload;
+
+constexpr char16_t kReplacementCharacter = u'\xFFFD';
+// Substreams nest one level in practice (a chart on a sheet); deeper is damage.
+constexpr int kMaxSubstreamDepth = 8;
+
+bool isBofCode(std::uint16_t code) {
+    return code == Code::BofBiff2 || code == Code::BofBiff3 || code == Code::BofBiff4 ||
+           code == Code::BofBiff5;
+}
+
+// Text in the stream's code page. Bytes the code page cannot decode become
+// U+FFFD one by one, so that one damaged string costs no more than itself.
+std::u16string decodeText(std::uint16_t codePage, ByteSpan bytes) {
+    std::u16string text;
+    if (decodeCodePage(codePage, bytes, text))
+        return text;
+    std::u16string unit;
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        text += decodeCodePage(codePage, bytes.subspan(i, 1), unit) && unit.size() == 1
+                    ? unit
+                    : std::u16string(1, kReplacementCharacter);
+    return text;
+}
+
+// A formula's STRING record may follow after the shared, array or table
+// formula that belongs to it; any other record ends the wait.
+bool keepsPendingString(std::uint16_t code) {
+    switch (code) {
+    case Code::Formula2:
+    case Code::Formula3:
+    case Code::Formula4:
+    case Code::String2:
+    case Code::String:
+    case Code::ShrFmla:
+    case Code::ShrFmla2:
+    case Code::Array2:
+    case Code::Array:
+    case Code::Table2:
+    case Code::Table:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Reads one worksheet substream's cells into a grid.
+class SheetReader {
+public:
+    SheetReader(Version version, std::uint16_t &codePage, ExcelWorksheet &sheet)
+        : version(version), codePage(codePage), sheet(sheet) {}
+
+    // One record of the sheet; the payload is joined with its CONTINUE records.
+    void read(std::uint16_t code, ByteSpan data) {
+        ByteCursor cursor(data);
+        switch (code) {
+        case Code::Dimensions2:
+        case Code::Dimensions:
+            readDimensions(cursor);
+            break;
+        case Code::Integer2:
+            if (ExcelCell *cell = biff2Cell(cursor); cell && cursor.has(2))
+                cell->setInteger(cursor.u16());
+            break;
+        case Code::Number2:
+            if (ExcelCell *cell = biff2Cell(cursor); cell && cursor.has(8))
+                cell->setDouble(cursor.f64());
+            break;
+        case Code::Label2:
+            if (ExcelCell *cell = biff2Cell(cursor))
+                setText(*cell, byteString(cursor, cursor.u8()));
+            break;
+        case Code::BoolErr2:
+            if (ExcelCell *cell = biff2Cell(cursor))
+                setBoolErr(*cell, cursor);
+            break;
+        case Code::Formula2:
+            if (version == Version::Biff2)
+                readFormula(biff2Cell(cursor), cursor);
+            else
+                readFormula(cellAt(cursor), cursor);
+            break;
+        case Code::Formula3:
+        case Code::Formula4:
+            readFormula(cellAt(cursor), cursor);
+            break;
+        case Code::String2:
+            takeString(byteString(cursor, cursor.u8()));
+            break;
+        case Code::String:
+            takeString(byteString(cursor, cursor.u16()));
+            break;
+        case Code::Number:
+            if (ExcelCell *cell = cellAt(cursor); cell && cursor.has(8))
+                cell->setDouble(cursor.f64());
+            break;
+        case Code::Label:
+        case Code::RString:
+            if (ExcelCell *cell = cellAt(cursor))
+                setText(*cell, byteString(cursor, cursor.u16()));
+            break;
+        case Code::BoolErr:
+            if (ExcelCell *cell = cellAt(cursor))
+                setBoolErr(*cell, cursor);
+            break;
+        case Code::RK:
+            if (ExcelCell *cell = cellAt(cursor); cell && cursor.has(4))
+                setRkValue(*cell, cursor.u32());
+            break;
+        case Code::MulRK:
+            readMulRK(cursor);
+            break;
+        default:
+            break;
+        }
+        if (!keepsPendingString(code))
+            pendingString.reset();
+    }
+
+private:
+    void readDimensions(ByteCursor &cursor) {
+        cursor.u16(); // first row
+        const std::uint16_t lastRowPlus1 = cursor.u16();
+        cursor.u16(); // first column
+        const std::uint16_t lastColumnPlus1 = cursor.u16();
+        if (cursor.ok())
+            sheet.resize(std::max(sheet.rowCount(), std::uint32_t{lastRowPlus1}),
+                         std::max(sheet.columnCount(), std::uint32_t{lastColumnPlus1}));
+    }
+
+    ExcelCell *at(std::uint16_t row, std::uint16_t column, bool ok) {
+        if (!ok)
+            return nullptr;
+        lastCell = {row, column};
+        return sheet.cell(row, column);
+    }
+    // The cell a BIFF2 cell record names (u16 row, u16 column, 3 attribute bytes).
+    ExcelCell *biff2Cell(ByteCursor &cursor) {
+        const std::uint16_t row = cursor.u16();
+        const std::uint16_t column = cursor.u16();
+        cursor.skip(kBiff2CellHeaderSize - 4);
+        return at(row, column, cursor.ok());
+    }
+    // The cell a BIFF3-5 cell record names (u16 row, u16 column, u16 XF index).
+    ExcelCell *cellAt(ByteCursor &cursor) {
+        const std::uint16_t row = cursor.u16();
+        const std::uint16_t column = cursor.u16();
+        cursor.skip(kCellHeaderSize - 4);
+        return at(row, column, cursor.ok());
+    }
+
+    // `length` bytes of text, cut to what the record holds.
+    std::optional<std::u16string> byteString(ByteCursor &cursor, std::size_t length) {
+        if (!cursor.ok())
+            return std::nullopt;
+        return decodeText(codePage, cursor.bytes(std::min(length, cursor.remaining())));
+    }
+
+    static void setText(ExcelCell &cell, const std::optional<std::u16string> &text) {
+        if (text)
+            setTextValue(cell, *text);
+    }
+
+    static void setBoolErr(ExcelCell &cell, ByteCursor &cursor) {
+        const std::uint8_t value = cursor.u8();
+        const std::uint8_t isError = cursor.u8();
+        if (cursor.ok() && isError == 0)
+            cell.setInteger(value != 0 ? 1 : 0);
+    }
+
+    // The cached result; a string result arrives in the STRING record after it.
+    void readFormula(ExcelCell *cell, ByteCursor &cursor) {
+        pendingString.reset();
+        if (!cell || !cursor.has(kFormulaResultSize))
+            return;
+        const ByteSpan result = cursor.bytes(kFormulaResultSize);
+        if (loadU16(result.data() + 6) != 0xFFFF) {
+            cell->setDouble(loadF64(result.data()));
+            return;
+        }
+        if (result[0] == kResultBoolean)
+            cell->setInteger(result[2] != 0 ? 1 : 0);
+        else if (result[0] == kResultString)
+            pendingString = lastCell;
+        // Errors and empty strings are no cell.
+    }
+
+    void takeString(const std::optional<std::u16string> &text) {
+        if (pendingString && text)
+            if (ExcelCell *cell = sheet.cell(pendingString->row, pendingString->column))
+                setTextValue(*cell, *text);
+        pendingString.reset();
+    }
+
+    void readMulRK(ByteCursor &cursor) {
+        const std::uint16_t row = cursor.u16();
+        const std::uint16_t firstColumn = cursor.u16();
+        if (!cursor.ok() || cursor.remaining() < 2)
+            return;
+        const std::size_t entries = (cursor.remaining() - 2) / kMulRKEntrySize;
+        for (std::size_t k = 0; k < entries; ++k) {
+            cursor.u16(); // XF index
+            const std::uint32_t rk = cursor.u32();
+            if (ExcelCell *cell = sheet.cell(row, std::uint32_t(firstColumn) + std::uint32_t(k)))
+                setRkValue(*cell, rk);
+        }
+    }
+
+    struct Position {
+        std::uint16_t row = 0;
+        std::uint16_t column = 0;
+    };
+
+    Version version;
+    std::uint16_t &codePage;
+    ExcelWorksheet &sheet;
+    Position lastCell;
+    std::optional<Position> pendingString;
+};
+
+class StreamReader {
+public:
+    StreamReader(ByteSpan stream, Version version, bool decrypted, ReadError &error)
+        : stream(ZAreda::addressable(stream)), version(version), decrypted(decrypted),
+          error(error) {}
+
+    bool read(std::vector<ExcelWorksheet> &sheets) {
+        std::size_t pos = 0;
+        while (hasRecordHeader(stream, pos) && isBofCode(recordCodeAt(stream, pos))) {
+            const std::size_t next = readSubstream(pos, sheets);
+            if (error)
+                return false;
+            pos = next;
+        }
+        if (sheets.empty())
+            return fail(ReadErrorCode::NoWorksheet, "the workbook holds no worksheet", pos);
+        return true;
+    }
+
+private:
+    // Reads the substream whose BOF is at `pos`; returns where the next begins.
+    std::size_t readSubstream(std::size_t pos, std::vector<ExcelWorksheet> &sheets) {
+        const RecordPayload bof(stream.subspan(pos));
+        ByteCursor fields(bof.data());
+        fields.u16(); // version
+        const std::uint16_t type = fields.u16();
+        const std::size_t begin = pos + bof.recordSize();
+        if (type == kGlobals || type == kBiff4WorkbookGlobals)
+            return walk(begin, nullptr);
+        if (type != kWorksheet)
+            return skipSubstream(pos);
+        ExcelWorksheet &sheet = sheets.emplace_back();
+        sheet.setLimits(kMaxRows, kMaxColumns);
+        SheetReader reader(version, codePage, sheet);
+        return walk(begin, &reader);
+    }
+
+    // Reads records from `pos` to the EOF that closes the substream; a BOF in
+    // between opens a substream of its own (a chart) that is stepped over.
+    std::size_t walk(std::size_t pos, SheetReader *sheet) {
+        while (hasRecordHeader(stream, pos)) {
+            const std::uint16_t code = recordCodeAt(stream, pos);
+            if (code == Code::Eof)
+                return pos + ZAreda::kRecordHeaderSize;
+            if (isBofCode(code)) {
+                pos = skipSubstream(pos);
+                continue;
+            }
+            const RecordPayload payload(stream.subspan(pos));
+            if (!global(code, payload, pos))
+                return stream.size();
+            if (sheet)
+                sheet->read(code, payload.data());
+            pos += payload.recordSize();
+        }
+        return stream.size();
+    }
+
+    // The records that concern the whole stream: CODEPAGE and FILEPASS.
+    bool global(std::uint16_t code, const RecordPayload &payload, std::size_t pos) {
+        if (code == Code::FilePass && !decrypted)
+            return fail(ReadErrorCode::EncryptedWorkbook,
+                        "the workbook is password-protected (FILEPASS record)", pos);
+        if (code != Code::CodePage)
+            return true;
+        ByteCursor cursor(payload.data());
+        const std::uint16_t number = cursor.u16();
+        if (!cursor.ok())
+            return true;
+        std::u16string probe;
+        if (!iconvNameOfCodePage(number) ||
+            !decodeCodePage(number, ByteSpan(reinterpret_cast<const std::uint8_t *>("A"), 1),
+                            probe))
+            return fail(ReadErrorCode::UnknownCodePage,
+                        "code page " + std::to_string(number) +
+                            " in the CODEPAGE record has no converter on this system",
+                        pos);
+        codePage = number;
+        return true;
+    }
+
+    // Steps over the substream whose BOF is at `pos`, nested ones included.
+    std::size_t skipSubstream(std::size_t pos) {
+        int depth = 0;
+        while (hasRecordHeader(stream, pos)) {
+            const std::uint16_t code = recordCodeAt(stream, pos);
+            if (isBofCode(code) && ++depth > kMaxSubstreamDepth)
+                return stream.size();
+            pos += frameRecord(stream.subspan(pos)).recordSize;
+            if (code == Code::Eof && --depth == 0)
+                return pos;
+        }
+        return stream.size();
+    }
+
+    bool fail(ReadErrorCode code, std::string text, std::size_t offset) {
+        error = {code, std::move(text), offset};
+        return false;
+    }
+
+    ByteSpan stream;
+    Version version;
+    bool decrypted;
+    ReadError &error;
+    std::uint16_t codePage = kDefaultCodePage;
+};
+
+} // namespace
+
+Version versionOf(ByteSpan stream) {
+    if (!hasRecordHeader(stream, 0))
+        return Version::None;
+    switch (recordCodeAt(stream, 0)) {
+    case Code::BofBiff2:
+        return Version::Biff2;
+    case Code::BofBiff3:
+        return Version::Biff3;
+    case Code::BofBiff4:
+        return Version::Biff4;
+    case Code::BofBiff5: {
+        ByteCursor cursor(stream);
+        cursor.skip(ZAreda::kRecordHeaderSize);
+        return cursor.u16() == kBiff5Version && cursor.ok() ? Version::Biff5 : Version::None;
+    }
+    default:
+        return Version::None;
+    }
+}
+
+bool readLegacyStream(ByteSpan stream, bool decrypted, std::vector<ExcelWorksheet> &sheets,
+                      ReadError &error) {
+    const Version version = versionOf(stream);
+    if (version == Version::None) {
+        error = {ReadErrorCode::CorruptWorkbookStream,
+                 "the stream does not begin with a BOF record of BIFF2 to BIFF5", 0};
+        return false;
+    }
+    std::vector<ExcelWorksheet> read;
+    if (!StreamReader(stream, version, decrypted, error).read(read))
+        return false;
+    sheets = std::move(read);
+    return true;
+}
+
+} // namespace xls::legacy
