@@ -3,6 +3,8 @@
 #include "app/AboutDialog.h"
 #include "app/ColumnChoice.h"
 #include "app/ImportFailureText.h"
+#include "app/LabelDefaults.h"
+#include "app/SheetChooser.h"
 #include "app/StyleSheet.h"
 #include "import/QXLSImporter.h"
 
@@ -21,9 +23,6 @@
 #include <utility>
 
 namespace {
-constexpr int defaultLabelWidthMm = 100;
-constexpr int defaultLabelHeightMm = 10;
-constexpr int defaultLabelPointSize = 10;
 constexpr int minimumLabelSizeMm = 1;
 constexpr int maximumLabelHeightMm = 290;
 constexpr int maximumLabelWidthMm = 200;
@@ -67,11 +66,13 @@ MainWindow::MainWindow(QWidget *parent, Qt::WindowFlags flags) : QMainWindow(par
     connect(ui.prevButton, SIGNAL(clicked()), this, SLOT(previousPage()));
 
     ui.pagePreview->setLabelDimensions(defaultLabelWidthMm, defaultLabelHeightMm);
-    // "Arial" is matched by a metric-compatible face where it is not installed.
-    ui.pagePreview->labelFont = QFont(QStringLiteral("Arial"), defaultLabelPointSize);
+    ui.pagePreview->labelFont = QFont(QLatin1String(defaultLabelFamily), defaultLabelPointSize);
     ui.pagePreview->update();
 
     buildSettingsTree();
+    sheetChooser = new SheetChooser(ui.fileInfoTree, ui.pagePreview, this);
+    connect(sheetChooser, &SheetChooser::sheetChanged, this, &MainWindow::showSheet);
+    showSheet();
     applyStyleSheet();
 }
 
@@ -212,8 +213,9 @@ void MainWindow::slotUpdateFileInfo() {
     fileItem->setText(1, importer->fileInfo(QStringLiteral("NAME")));
     rowsItem->setText(1, importer->fileInfo(QStringLiteral("ROWS")));
     columnsItem->setText(1, importer->fileInfo(QStringLiteral("COLUMNS")));
-    labelColumnsItem->setText(1, QString::number(ui.pagePreview->labelColumns));
-    labelRowsItem->setText(1, QString::number(ui.pagePreview->labelRows));
+    const LabelSheet sheet = ui.pagePreview->labelSheet();
+    labelColumnsItem->setText(1, QString::number(sheet.columns));
+    labelRowsItem->setText(1, QString::number(sheet.rows));
 }
 
 void MainWindow::setLabelSize() {
@@ -272,5 +274,14 @@ void MainWindow::about() {
 
 void MainWindow::scrollToName(QString name) {
     ui.pagePreview->findName(name);
+    updatePageLabel();
+}
+
+void MainWindow::showSheet() {
+    // The size spins belong to the grid; a chosen sheet brings its own size.
+    const bool grid = !ui.pagePreview->chosenSheet.has_value();
+    widthSpin->setEnabled(grid);
+    heightSpin->setEnabled(grid);
+    slotUpdateFileInfo();
     updatePageLabel();
 }

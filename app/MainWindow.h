@@ -10,6 +10,7 @@
 #include <optional>
 
 class QComboBox;
+class SheetChooser;
 class QSpinBox;
 class QTreeWidgetItem;
 class QXLSImporter;
@@ -44,6 +45,8 @@ public slots:
     void reloadPage(QString filter);
     void about();
     void scrollToName(QString name);
+    // Shows what the chosen label sheet and start position give.
+    void showSheet();
 
 public:
     Ui_MainWindowClass ui;
@@ -58,6 +61,7 @@ private:
     void tellNotAvailable();
 
     QXLSImporter *importer = nullptr;
+    SheetChooser *sheetChooser = nullptr;
     QSpinBox *heightSpin = nullptr;
     QSpinBox *widthSpin = nullptr;
     QComboBox *countCombo = nullptr;

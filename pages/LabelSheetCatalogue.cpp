@@ -21,8 +21,11 @@ enum Column {
     HorizontalPitchColumn,
     VerticalPitchColumn,
     SourceColumn,
-    ColumnCount
+    ColumnCount,
+    // Optional: "Letter" for the few US templates read from gLabels; A4 without.
+    PaperColumn = ColumnCount
 };
+const QString letterPaper = QStringLiteral("Letter");
 
 const QString builtInCataloguePath = QStringLiteral(":/labelsheets.tsv");
 
@@ -53,8 +56,10 @@ bool readShape(const QString &field, LabelShape *shape) {
 
 // The sheet of one catalogue line, or the reason it is not one.
 QString readSheetLine(const QStringList &fields, LabelSheet *sheet) {
-    if (fields.size() != ColumnCount)
+    if (fields.size() != ColumnCount && fields.size() != ColumnCount + 1)
         return QStringLiteral("%1 fields instead of %2").arg(fields.size()).arg(ColumnCount);
+    if (fields.size() > PaperColumn)
+        sheet->paper = fields[PaperColumn].trimmed() == letterPaper ? Paper::Letter : Paper::A4;
     for (const QString &code : fields[CodesColumn].split(QLatin1Char(',')))
         if (!code.trimmed().isEmpty())
             sheet->codes.append(code.trimmed());
@@ -85,6 +90,32 @@ QString searchTextOf(const LabelSheet &sheet) {
                                 QStringLiteral(" mm"));
 }
 } // namespace
+
+QString toTsvLine(const LabelSheet &sheet) {
+    auto number = [](double value) { return QString::number(value, 'g', 10); };
+    auto clean = [](QString text) {
+        return text.replace(QLatin1Char('\t'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    };
+    const char *shape = sheet.shape == LabelShape::Round     ? "round"
+                        : sheet.shape == LabelShape::Ellipse ? "ellipse"
+                                                             : "rect";
+    return QStringList{clean(sheet.codes.join(QLatin1Char(','))),
+                       clean(sheet.maker),
+                       clean(sheet.description),
+                       number(sheet.labelWidth),
+                       number(sheet.labelHeight),
+                       number(sheet.cornerRadius),
+                       QLatin1String(shape),
+                       QString::number(sheet.columns),
+                       QString::number(sheet.rows),
+                       number(sheet.leftMargin),
+                       number(sheet.topMargin),
+                       number(sheet.horizontalPitch),
+                       number(sheet.verticalPitch),
+                       clean(sheet.source)}
+               .join(QLatin1Char('\t')) +
+           (sheet.paper == Paper::Letter ? QLatin1Char('\t') + letterPaper : QString());
+}
 
 QString normalisedSearchText(const QString &text) {
     static const QRegularExpression spacedTimes(QStringLiteral(R"(\s*[x×]\s*(?=[\d.,]))"));

@@ -34,6 +34,9 @@ private:
     QStringList searchTexts;
 };
 
+// One line of the catalogue format for a sheet; fromTsv reads it back.
+QString toTsvLine(const LabelSheet &sheet);
+
 // The search form of a text: lower case, decimal commas as points, and the
 // spaces around a size's "x" removed, so "63,5 X 38,1" finds "63.5x38.1".
 QString normalisedSearchText(const QString &text);

@@ -348,6 +348,7 @@ void QPagePreview::printPage() {
     if (dialog.exec() != QDialog::Accepted)
         return;
     const PageSpan pages = chosenPrintPages(printer.fromPage(), printer.toPage(), lastPageIndex());
+    printOffsetMm = printerOffsets.value(printer.printerName());
     printPageRange(printer, pages.first, pages.last);
 }
 

@@ -7,6 +7,8 @@
 
 #include <QAbstractScrollArea>
 #include <QFont>
+#include <QMap>
+#include <QPointF>
 #include <QRect>
 #include <QString>
 
@@ -102,8 +104,10 @@ public:
     std::optional<LabelSheet> chosenSheet;
     std::int64_t startSlot = 0;
     bool framesOnPaper = false;
-    // The printer's correction, applied on paper only.
+    // The printer's correction, applied on paper only: printPage takes the
+    // chosen printer's from printerOffsets (in mm, by printer name).
     QPointF printOffsetMm;
+    QMap<QString, QPointF> printerOffsets;
 
 signals:
     // The page shown or the number of pages changed.
