@@ -187,13 +187,13 @@ void SheetChooser::filterList(const QString &query) {
     const QList<qsizetype> found = searchable.search(query);
     for (qsizetype index : found)
         combo->addItem(sheetTitle(all.at(index)), int(index));
-    const int row = combo->findData(chosen);
-    if (row >= 0)
-        combo->setCurrentIndex(row);
-    else if (!found.isEmpty())
+    // Typing finds a sheet: the first match is chosen unless the chosen
+    // sheet is among the matches.
+    const bool keepChoice = chosen != noSheet ? found.contains(chosen) : query.trimmed().isEmpty();
+    if (!keepChoice && !found.isEmpty())
         choose(int(found.first()));
     else
-        combo->setCurrentIndex(-1);
+        combo->setCurrentIndex(combo->findData(chosen));
 }
 
 void SheetChooser::choose(int index) {

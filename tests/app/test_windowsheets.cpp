@@ -11,6 +11,7 @@
 #include <QDoubleSpinBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QSpinBox>
 
 #include <memory>
@@ -25,7 +26,7 @@ QString chosenCode(MainWindow *window) {
     return sheet ? sheet->code() : QString();
 }
 
-QString treeValue(MainWindow *window, const QString &caption) {
+QString sheetRowValue(MainWindow *window, const QString &caption) {
     const auto items = window->ui.fileInfoTree->findItems(caption, Qt::MatchExactly | Qt::MatchRecursive);
     return items.isEmpty() ? QStringLiteral("<no row %1>").arg(caption) : items.first()->text(1);
 }
@@ -73,7 +74,7 @@ void TestWindowSheets::theGridIsTheDefault() {
     QVERIFY(!window->ui.pagePreview->chosenSheet);
     QVERIFY(widget<QSpinBox>("widthSpin")->isEnabled());
     // Today's grid: 100 x 10 mm, 2 x 28.
-    QCOMPARE(treeValue(window.get(), QStringLiteral("Etiketten")),
+    QCOMPARE(sheetRowValue(window.get(), QStringLiteral("Etiketten")),
              QStringLiteral("100 x 10 mm, 2 × 28 (56 je Bogen)"));
     QCOMPARE(window->ui.pageLabel->text(), QStringLiteral("Seite 1/2"));
 }
@@ -101,7 +102,7 @@ void TestWindowSheets::searchChoosesASheet() {
     auto *combo = widget<QComboBox>("sheetCombo");
     QVERIFY(combo->itemText(0).startsWith(QLatin1String("Einfaches Raster")));
     QVERIFY(combo->currentText().contains(code));
-    QCOMPARE(treeValue(window.get(), QStringLiteral("Etiketten")), size);
+    QCOMPARE(sheetRowValue(window.get(), QStringLiteral("Etiketten")), size);
     QVERIFY(!widget<QSpinBox>("widthSpin")->isEnabled());
     // Choosing the grid again brings today's layout back.
     combo->setCurrentIndex(0);
@@ -114,12 +115,14 @@ void TestWindowSheets::startPositionMovesThePages_data() {
     QTest::addColumn<int>("start");
     QTest::addColumn<QString>("pages");
     QTest::addColumn<QString>("foundOnPage");
-    // 61 labels on L7160 (21 a sheet); Name30's first copy is the 60th label.
+    // 61 labels on L7160 (21 a sheet), the caption row's first; Name30's
+    // copies are the 60th and 61st.
     QTest::newRow("from label 1") << 1 << QStringLiteral("Seite 3/3") << QStringLiteral("Seite 3/3");
     QTest::newRow("from label 2") << 2 << QStringLiteral("Seite 3/3") << QStringLiteral("Seite 3/3");
-    QTest::newRow("from label 5") << 5 << QStringLiteral("Seite 4/4") << QStringLiteral("Seite 3/4");
+    QTest::newRow("from label 3: the last page full") << 3 << QStringLiteral("Seite 3/3") << QStringLiteral("Seite 3/3");
+    QTest::newRow("from label 5") << 5 << QStringLiteral("Seite 4/4") << QStringLiteral("Seite 4/4");
     QTest::newRow("from label 21") << 21 << QStringLiteral("Seite 4/4")
-                                   << QStringLiteral("Seite 3/4");
+                                   << QStringLiteral("Seite 4/4");
 }
 
 void TestWindowSheets::startPositionMovesThePages() {
@@ -179,7 +182,7 @@ void TestWindowSheets::importedTemplatesCanBeChosen() {
     file.close();
     auto *chooser = window->findChild<SheetChooser *>();
     const QString summary = chooser->importTemplates(path);
-    QVERIFY2(summary.startsWith(QLatin1String("1 Etikettenbögen übernommen, 1 übersprungen.")),
+    QVERIFY2(summary.startsWith(QStringLiteral("1 Etikettenbögen übernommen, 1 übersprungen.")),
              qPrintable(summary));
     QVERIFY(summary.contains(QLatin1String("Testmarke CD")));
     QTest::keyClicks(widget<QLineEdit>("sheetSearchEdit"), QStringLiteral("TM-2"));
