@@ -128,6 +128,8 @@ QString SheetEditorDialog::problem() const {
 }
 
 void SheetEditorDialog::refresh() {
+    if (!buttons)
+        return; // still being built: the fields fill in one by one
     const QString reason = problem();
     problemLabel->setText(reason);
     drawing->setSheet(sheet());
