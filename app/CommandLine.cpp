@@ -2,7 +2,7 @@
 
 #include "app/ColumnChoice.h"
 #include "app/ImportFailureText.h"
-#include "app/LabelDefaults.h"
+#include "app/WindowSettings.h"
 #include "import/QXLSImporter.h"
 #include "pages/LabelSheetCatalogue.h"
 #include "pages/LabelSource.h"
@@ -38,7 +38,8 @@ struct Options {
     QString outputPath;
     QString inputPath;
     std::optional<LabelSheet> sheet;
-    QFont font{QLatin1String(defaultLabelFamily), defaultLabelPointSize};
+    // The window's first-start font.
+    QFont font = WindowSettings().labelFont;
     bool skipHeader = false;
     bool frames = false;
     std::int64_t startSlot = 0;
@@ -182,13 +183,14 @@ std::optional<Failure> importLabels(const Options &options, LabelMap *labels) {
     if (auto failure =
             chooseColumn(options.countColumn, captions, "count-column", &columns.quantityColumn))
         return failure;
-    ImportedColumn names = importer.columnData(columns.nameColumn);
-    ImportedColumn quantities = importer.columnData(columns.quantityColumn);
-    if (options.skipHeader) {
-        names.remove(0);
-        quantities.remove(0);
-    }
-    *labels = LabelSource(names, quantities).filtered(QString());
+    // As the window builds them, its caption-row box being --skip-header.
+    const ImportedColumn names = importer.columnData(columns.nameColumn);
+    const bool withQuantities = columns.quantityColumn != ColumnChoice::noColumn;
+    const ImportedColumn quantities =
+        withQuantities ? importer.columnData(columns.quantityColumn) : ImportedColumn();
+    *labels = LabelSource(names, withQuantities ? &quantities : nullptr,
+                          LabelRows{options.skipHeader})
+                  .filtered(QString());
     return std::nullopt;
 }
 
@@ -229,7 +231,8 @@ std::optional<Failure> printPdf(const Options &options, QTextStream &out) {
         return failure;
     QPagePreview preview;
     preview.labelFont = options.font;
-    preview.setLabelDimensions(defaultLabelWidthMm, defaultLabelHeightMm);
+    const WindowSettings firstStart;
+    preview.setLabelDimensions(firstStart.labelWidthMm, firstStart.labelHeightMm);
     preview.setLabelSheet(options.sheet);
     preview.setStartSlot(options.startSlot);
     preview.framesOnPaper = options.frames;
@@ -247,10 +250,11 @@ std::optional<Failure> printPdf(const Options &options, QTextStream &out) {
 }
 
 std::optional<Failure> printTestPdf(const Options &options) {
+    const WindowSettings firstStart;
     const LabelSheet sheet =
         options.sheet ? *options.sheet
-                      : LabelSheet::fromPageLayout(
-                            PageLayout::forLabelSize(defaultLabelWidthMm, defaultLabelHeightMm));
+                      : LabelSheet::fromPageLayout(PageLayout::forLabelSize(
+                            firstStart.labelWidthMm, firstStart.labelHeightMm));
     PdfOutput output(options.outputPath, sheet);
     return output.finish(printTestPage(output.printer, sheet, options.offsetMm));
 }

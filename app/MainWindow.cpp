@@ -3,29 +3,36 @@
 #include "app/AboutDialog.h"
 #include "app/ColumnChoice.h"
 #include "app/ImportFailureText.h"
-#include "app/LabelDefaults.h"
 #include "app/SheetChooser.h"
+#include "app/StatusText.h"
 #include "app/StyleSheet.h"
 #include "import/QXLSImporter.h"
+#include "pages/LabelSearch.h"
+#include "pages/PreviewZoom.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
-#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
 #include <QMessageBox>
+#include <QRegularExpressionValidator>
+#include <QSettings>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QStyle>
 #include <QTreeWidget>
 
 #include <memory>
 #include <utility>
 
 namespace {
-constexpr int minimumLabelSizeMm = 1;
-constexpr int maximumLabelHeightMm = 290;
-constexpr int maximumLabelWidthMm = 200;
+
+// Room for the settings tree beside the preview when no width is remembered.
+constexpr int treeWidthPx = 320;
+constexpr int previewWidthPx = 640;
 
 // The window's texts share the form's translation context.
 QString text(const char *source) {
@@ -47,9 +54,16 @@ QComboBox *newColumnCombo(const char *name) {
     return combo;
 }
 
+QString fontDescription(const QFont &font) {
+    const qreal points = font.pointSizeF();
+    return points > 0 ? text("%1, %2 pt").arg(font.family()).arg(points)
+                      : text("%1, %2 px").arg(font.family()).arg(font.pixelSize());
+}
+
 } // namespace
 
-MainWindow::MainWindow(QWidget *parent, Qt::WindowFlags flags) : QMainWindow(parent, flags) {
+MainWindow::MainWindow(QWidget *parent, Qt::WindowFlags flags)
+    : QMainWindow(parent, flags), settings(WindowSettings::load(QSettings())) {
     ui.setupUi(this);
 
     connect(ui.action_Beenden, SIGNAL(triggered()), this, SLOT(close()));
@@ -65,15 +79,18 @@ MainWindow::MainWindow(QWidget *parent, Qt::WindowFlags flags) : QMainWindow(par
     connect(ui.nextButton, SIGNAL(clicked()), this, SLOT(nextPage()));
     connect(ui.prevButton, SIGNAL(clicked()), this, SLOT(previousPage()));
 
-    ui.pagePreview->setLabelDimensions(defaultLabelWidthMm, defaultLabelHeightMm);
-    ui.pagePreview->labelFont = QFont(QLatin1String(defaultLabelFamily), defaultLabelPointSize);
-    ui.pagePreview->update();
+    ui.pagePreview->setLabelDimensions(settings.labelWidthMm, settings.labelHeightMm);
+    ui.pagePreview->labelFont = settings.labelFont;
 
     buildSettingsTree();
+    buildPageRow();
     sheetChooser = new SheetChooser(ui.fileInfoTree, ui.pagePreview, this);
     connect(sheetChooser, &SheetChooser::sheetChanged, this, &MainWindow::showSheet);
+    applySettings();
     showSheet();
     applyStyleSheet();
+    updatePageLabel();
+    updateStatus();
 }
 
 MainWindow::~MainWindow() = default;
@@ -89,6 +106,8 @@ void MainWindow::buildSettingsTree() {
     labelRowsItem = child("Labelreihen");
     labelWidthItem = child("Labelbreite");
     labelHeightItem = child("Labelhöhe");
+    fontItem = child("Schriftart");
+    headerItem = child("Kopfzeile nicht drucken");
     nameColumnItem = child("Spalte Namen");
     countColumnItem = child("Spalte Anzahl");
 
@@ -96,18 +115,74 @@ void MainWindow::buildSettingsTree() {
     nameCombo = newColumnCombo("nameCombo");
     heightSpin = newSizeSpin("heightSpin", maximumLabelHeightMm);
     widthSpin = newSizeSpin("widthSpin", maximumLabelWidthMm);
-    // Set before connecting, so that showing the size does not apply it again.
+    headerCheck = new QCheckBox;
+    headerCheck->setObjectName(QStringLiteral("headerCheck"));
+    headerCheck->setToolTip(text("Zeile 1 (die Spaltenüberschriften) ergibt kein Label."));
+    // Set before connecting, so that showing the settings does not apply them again.
     widthSpin->setValue(ui.pagePreview->labelWidth);
     heightSpin->setValue(ui.pagePreview->labelHeight);
+    headerCheck->setChecked(settings.skipCaptionRow);
     connectSizeSpins();
+    showFontName();
 
     ui.fileInfoTree->setItemWidget(nameColumnItem, 1, nameCombo);
     ui.fileInfoTree->setItemWidget(countColumnItem, 1, countCombo);
     ui.fileInfoTree->setItemWidget(labelWidthItem, 1, widthSpin);
     ui.fileInfoTree->setItemWidget(labelHeightItem, 1, heightSpin);
+    ui.fileInfoTree->setItemWidget(headerItem, 1, headerCheck);
+    fileItem->setExpanded(true);
+    ui.fileInfoTree->resizeColumnToContents(0);
 
     connect(countCombo, &QComboBox::currentIndexChanged, this, [this] { rebuildLabels(); });
     connect(nameCombo, &QComboBox::currentIndexChanged, this, [this] { rebuildLabels(); });
+    connect(headerCheck, &QCheckBox::toggled, this, [this] { rebuildLabels(); });
+}
+
+void MainWindow::buildPageRow() {
+    ui.firstButton->setIcon(style()->standardIcon(QStyle::SP_MediaSkipBackward));
+    ui.lastButton->setIcon(style()->standardIcon(QStyle::SP_MediaSkipForward));
+    ui.pageEdit->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this));
+    ui.zoomCombo->addItem(text("Ganze Seite"), 0);
+    for (int percent : PreviewZoom::percentSteps())
+        ui.zoomCombo->addItem(text("%1 %").arg(percent), percent);
+
+    QPagePreview *preview = ui.pagePreview;
+    connect(ui.firstButton, &QPushButton::clicked, preview, &QPagePreview::showFirstPage);
+    connect(ui.lastButton, &QPushButton::clicked, preview, &QPagePreview::showLastPage);
+    connect(ui.pageEdit, &QLineEdit::returnPressed, preview,
+            [this] { ui.pagePreview->showTypedPage(ui.pageEdit->text()); });
+    connect(preview, &QPagePreview::pageChanged, this, &MainWindow::updatePageLabel);
+    connect(ui.zoomCombo, &QComboBox::currentIndexChanged, preview,
+            [this](int index) { ui.pagePreview->setZoom(ui.zoomCombo->itemData(index).toInt()); });
+    connect(preview, &QPagePreview::zoomChanged, this, [this](int percent) {
+        const QSignalBlocker blockZoom(ui.zoomCombo);
+        ui.zoomCombo->setCurrentIndex(std::max(0, ui.zoomCombo->findData(percent)));
+    });
+}
+
+void MainWindow::applySettings() {
+    if (!settings.windowGeometry.isEmpty())
+        restoreGeometry(settings.windowGeometry);
+    // A larger window widens the preview, not the settings tree.
+    ui.splitter->setStretchFactor(0, 0);
+    ui.splitter->setStretchFactor(1, 1);
+    if (settings.splitterState.isEmpty() || !ui.splitter->restoreState(settings.splitterState))
+        ui.splitter->setSizes({treeWidthPx, previewWidthPx});
+    ui.zoomCombo->setCurrentIndex(std::max(0, ui.zoomCombo->findData(settings.zoomPercent)));
+}
+
+void MainWindow::closeEvent(QCloseEvent *event) {
+    settings.labelWidthMm = widthSpin->value();
+    settings.labelHeightMm = heightSpin->value();
+    settings.labelFont = ui.pagePreview->labelFont;
+    settings.skipCaptionRow = headerCheck->isChecked();
+    settings.windowGeometry = saveGeometry();
+    settings.splitterState = ui.splitter->saveState();
+    settings.zoomPercent = ui.pagePreview->zoomPercent();
+    QSettings stored;
+    settings.save(stored);
+    event->accept();
 }
 
 void MainWindow::connectSizeSpins() {
@@ -121,15 +196,41 @@ void MainWindow::rebuildLabels() {
 }
 
 void MainWindow::updatePageLabel() {
-    ui.pageLabel->setText(text("Seite %1/%2")
-                              .arg(ui.pagePreview->currentPage + 1)
-                              .arg(qint64(ui.pagePreview->lastPageIndex()) + 1));
+    const QPagePreview *preview = ui.pagePreview;
+    ui.pageEdit->setText(QString::number(qint64(preview->currentPage) + 1));
+    ui.pageCountLabel->setText(text("/ %1").arg(preview->pageCount()));
+    const bool atFirst = preview->currentPage <= 0;
+    const bool atLast = preview->currentPage >= preview->lastPageIndex();
+    ui.firstButton->setEnabled(!atFirst);
+    ui.prevButton->setEnabled(!atFirst);
+    ui.nextButton->setEnabled(!atLast);
+    ui.lastButton->setEnabled(!atLast);
+    ui.actionD_rucken->setEnabled(preview->labels.totalCopies() > 0);
+}
+
+void MainWindow::updateStatus() {
+    const LabelMap &labels = ui.pagePreview->labels;
+    LabelListFacts facts;
+    facts.imported = importer != nullptr;
+    facts.names = labels.size();
+    facts.labels = labels.totalCopies();
+    facts.filter = filterText;
+    facts.search = ui.pagePreview->searchText;
+    facts.searchFound = searchFound;
+    facts.rowsWithFractionalQuantity =
+        labelSource ? labelSource->notes().rowsWithFractionalQuantity : 0;
+    facts.namesWithoutCopies = labels.namesWithoutCopies();
+    ui.statusLabel->setText(labelListStatus(facts));
+}
+
+void MainWindow::showFontName() {
+    fontItem->setText(1, fontDescription(ui.pagePreview->labelFont));
 }
 
 void MainWindow::slotImportXLS() {
-    const QString path = QFileDialog::getOpenFileName(
-        this, text("Exceldatei öffnen"), QDir::homePath() + QStringLiteral("/Eigene Dateien/"),
-        text("Excel Dateien (*.xls)"));
+    const QString path = QFileDialog::getOpenFileName(this, text("Exceldatei öffnen"),
+                                                      importStartFolder(settings.lastFolder),
+                                                      text("Excel Dateien (*.xls)"));
     if (path.isEmpty())
         return;
     importXLSFile(path);
@@ -144,6 +245,7 @@ bool MainWindow::importXLSFile(const QString &path) {
         tellImportFailed(path, *imported);
         return false;
     }
+    settings.lastFolder = QFileInfo(path).absolutePath();
     adoptImporter(imported.release());
     return true;
 }
@@ -153,17 +255,11 @@ void MainWindow::adoptImporter(QXLSImporter *imported) {
     // One current importer: the previous one and its workbook go now.
     delete std::exchange(importer, imported);
     labelSource.reset();
-
-    ui.pagePreview->setLabelDimensions(defaultLabelWidthMm, defaultLabelHeightMm);
+    // The label size stays: the layout is the user's choice, not the file's.
     fillColumnCombos();
-    {
-        // Showing the reset size must not apply it a second time.
-        const QSignalBlocker blockHeight(heightSpin);
-        const QSignalBlocker blockWidth(widthSpin);
-        widthSpin->setValue(ui.pagePreview->labelWidth);
-        heightSpin->setValue(ui.pagePreview->labelHeight);
-    }
     slotUpdateFileInfo();
+    fileItem->setExpanded(true);
+    ui.fileInfoTree->resizeColumnToContents(0);
     rebuildLabels();
 }
 
@@ -175,10 +271,20 @@ void MainWindow::fillColumnCombos() {
     countCombo->clear();
     nameCombo->clear();
     countCombo->addItems(captions);
+    // Last, so that index k stays sheet column k.
+    countCombo->addItem(text("(keine)"));
     nameCombo->addItems(captions);
     const ColumnChoice choice = chooseColumns(captions);
-    countCombo->setCurrentIndex(choice.quantityColumn);
+    countCombo->setCurrentIndex(choice.quantityColumn == ColumnChoice::noColumn
+                                    ? countCombo->count() - 1
+                                    : choice.quantityColumn);
     nameCombo->setCurrentIndex(choice.nameColumn);
+}
+
+ColumnChoice MainWindow::chosenColumns() const {
+    const int quantity = countCombo->currentIndex();
+    const bool none = quantity < 0 || quantity == countCombo->count() - 1;
+    return {nameCombo->currentIndex(), none ? ColumnChoice::noColumn : quantity};
 }
 
 void MainWindow::tellImportFailed(const QString &path, const QXLSImporter &failed) {
@@ -234,7 +340,8 @@ void MainWindow::selectFont() {
     if (!chosen)
         return;
     ui.pagePreview->labelFont = font;
-    ui.pagePreview->update();
+    ui.pagePreview->viewport()->update();
+    showFontName();
     rebuildLabels();
 }
 
@@ -252,14 +359,22 @@ void MainWindow::reloadPage(QString filter) {
     if (!importer)
         return;
     filterText = filter;
-    const ColumnChoice columns{nameCombo->currentIndex(), countCombo->currentIndex()};
-    if (!labelSource || labelSourceColumns != columns) {
-        labelSource.emplace(importer->columnData(columns.nameColumn),
-                            importer->columnData(columns.quantityColumn));
+    const ColumnChoice columns = chosenColumns();
+    const bool skipCaptions = headerCheck->isChecked();
+    if (!labelSource || labelSourceColumns != columns || labelSourceSkipsCaptions != skipCaptions) {
+        const ImportedColumn names = importer->columnData(columns.nameColumn);
+        const bool withQuantities = columns.quantityColumn != ColumnChoice::noColumn;
+        const ImportedColumn quantities =
+            withQuantities ? importer->columnData(columns.quantityColumn) : ImportedColumn();
+        labelSource.emplace(names, withQuantities ? &quantities : nullptr, LabelRows{skipCaptions});
         labelSourceColumns = columns;
+        labelSourceSkipsCaptions = skipCaptions;
     }
     ui.pagePreview->setLabels(labelSource->filtered(filterText));
+    const QString &search = ui.pagePreview->searchText;
+    searchFound = search.isEmpty() || firstCopyMatching(ui.pagePreview->labels, search);
     updatePageLabel();
+    updateStatus();
 }
 
 void MainWindow::about() {
@@ -273,8 +388,9 @@ void MainWindow::about() {
 }
 
 void MainWindow::scrollToName(QString name) {
-    ui.pagePreview->findName(name);
+    searchFound = ui.pagePreview->findName(name) || name.isEmpty();
     updatePageLabel();
+    updateStatus();
 }
 
 void MainWindow::showSheet() {

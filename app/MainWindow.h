@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ColumnChoice.h"
+#include "app/WindowSettings.h"
 #include "pages/LabelSource.h"
 #include "ui_MainWindow.h"
 
@@ -9,6 +10,7 @@
 
 #include <optional>
 
+class QCheckBox;
 class QComboBox;
 class SheetChooser;
 class QSpinBox;
@@ -16,8 +18,10 @@ class QTreeWidgetItem;
 class QXLSImporter;
 
 // The program's one window: the settings tree on the left, the filter and
-// search lines, the page preview and the page buttons on the right. It wires
-// the form to the preview and the importer; they own the behaviour.
+// search lines, the page preview, the page row and the status line on the
+// right. It wires the form to the preview and the importer; they own the
+// behaviour. The label settings, the last folder and the window's geometry
+// last from one run to the next.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -45,28 +49,39 @@ public slots:
     void reloadPage(QString filter);
     void about();
     void scrollToName(QString name);
-    // Shows what the chosen label sheet and start position give.
-    void showSheet();
 
 public:
     Ui_MainWindowClass ui;
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     void buildSettingsTree();
+    // Shows what the chosen label sheet and start position give.
+    void showSheet();
+    void buildPageRow();
+    void applySettings();
     void connectSizeSpins();
     void fillColumnCombos();
     void rebuildLabels();
     void updatePageLabel();
+    void updateStatus();
+    void showFontName();
+    ColumnChoice chosenColumns() const;
     void tellImportFailed(const QString &path, const QXLSImporter &failed);
     void tellNotAvailable();
 
     QXLSImporter *importer = nullptr;
+    WindowSettings settings;
     SheetChooser *sheetChooser = nullptr;
     QSpinBox *heightSpin = nullptr;
     QSpinBox *widthSpin = nullptr;
     QComboBox *countCombo = nullptr;
     QComboBox *nameCombo = nullptr;
+    QCheckBox *headerCheck = nullptr;
     QString filterText;
+    bool searchFound = true;
     QTreeWidgetItem *fileItem = nullptr;
     QTreeWidgetItem *rowsItem = nullptr;
     QTreeWidgetItem *columnsItem = nullptr;
@@ -74,9 +89,12 @@ private:
     QTreeWidgetItem *labelRowsItem = nullptr;
     QTreeWidgetItem *labelWidthItem = nullptr;
     QTreeWidgetItem *labelHeightItem = nullptr;
+    QTreeWidgetItem *fontItem = nullptr;
+    QTreeWidgetItem *headerItem = nullptr;
     QTreeWidgetItem *nameColumnItem = nullptr;
     QTreeWidgetItem *countColumnItem = nullptr;
     // The labels of the chosen columns, kept between filter keystrokes.
     std::optional<LabelSource> labelSource;
     ColumnChoice labelSourceColumns;
+    bool labelSourceSkipsCaptions = false;
 };

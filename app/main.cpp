@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 #include "app/MainWindow.h"
+#include "app/Translations.h"
 
 #include <QApplication>
 
@@ -10,6 +11,10 @@ int main(int argc, char **argv) {
     if (CommandLine::wanted(arguments))
         return CommandLine::main(argc, argv);
     QApplication application(argc, argv);
+    // Where QSettings keeps the window's settings.
+    QApplication::setOrganizationName(QStringLiteral("Tagomat"));
+    QApplication::setApplicationName(QStringLiteral("Tagomat"));
+    installGermanTranslations(application);
     // "Fusion" is the maintained successor of the "plastique" style.
     QApplication::setStyle(QStringLiteral("Fusion"));
     MainWindow window;

@@ -18,6 +18,7 @@ public:
     bool atEnd() const { return entry >= labels.size(); }
     // The name of the copy under the cursor; only when not at the end.
     const QString &name() const { return labels.at(entry).name; }
+    const LabelEntry &current() const { return labels.at(entry); }
     std::int64_t copyNumber() const { return copy; }
     void next();
 

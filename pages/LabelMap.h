@@ -10,6 +10,8 @@
 struct LabelEntry {
     QString name;
     int quantity = 0;
+    // The name case-folded once, for the filter and the search.
+    QString foldedName;
 };
 
 // The labels to show and print: name -> quantity, in the order the names were
@@ -21,6 +23,8 @@ public:
 
     // Enters a name at the end, or replaces the quantity of a name entered before.
     void insert(const QString &name, int quantity);
+    // Enters an entry of another map at the end; its name must not be entered yet.
+    void append(const LabelEntry &entry);
     void clear();
     void reserve(qsizetype names);
 
@@ -37,11 +41,14 @@ public:
     // Copies of all labels: the sum of the quantities of 1 or more. A quantity
     // below 1 prints nothing and so counts nothing.
     std::int64_t totalCopies() const { return copies; }
+    // Names whose quantity is below 1: they print no label.
+    qsizetype namesWithoutCopies() const { return withoutCopies; }
 
 private:
     QList<LabelEntry> entries;
     QHash<QString, qsizetype> positions;
     std::int64_t copies = 0;
+    qsizetype withoutCopies = 0;
 };
 
 // The number of labels an entry prints.

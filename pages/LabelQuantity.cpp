@@ -5,3 +5,9 @@ int labelQuantity(const QString &text) {
     const int value = text.toInt(&isInteger, 10);
     return isInteger && value != 0 ? value : 1;
 }
+
+bool isWholeNumber(const QString &text) {
+    bool isInteger = false;
+    text.toInt(&isInteger, 10);
+    return isInteger;
+}

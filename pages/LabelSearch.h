@@ -8,8 +8,11 @@
 #include <optional>
 
 // Whether a label is highlighted for a search text: its name contains the
-// text anywhere, in any letter case. An empty text highlights nothing.
+// text anywhere, in any letter case (full case folding). An empty text
+// highlights nothing.
 bool highlightsName(const QString &name, const QString &searchText);
+// The same for texts already folded with foldCase().
+bool highlightsFolded(const QString &foldedName, const QString &foldedSearch);
 
 // The number of the first copy of the first name, in label order, that
 // contains the text anywhere in any letter case (an empty text is contained

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "import/ImportedTable.h"
+#include "pages/LabelListBuilder.h"
 #include "pages/LabelMap.h"
 
 #include <QString>
@@ -12,12 +13,18 @@
 // pass or fail together.
 class LabelSource {
 public:
-    LabelSource(const ImportedColumn &names, const ImportedColumn &quantities);
+    // Without a quantity column (null) every name gets one label.
+    LabelSource(const ImportedColumn &names, const ImportedColumn *quantities, LabelRows rows);
+    LabelSource(const ImportedColumn &names, const ImportedColumn &quantities)
+        : LabelSource(names, &quantities, LabelRows()) {}
 
     // The labels whose name starts with the filter text in any letter case,
     // in the order of the sheet; an empty filter keeps them all.
     LabelMap filtered(const QString &filter) const;
+    // What the rows said about all labels, before filtering.
+    const LabelNotes &notes() const { return noted; }
 
 private:
+    LabelNotes noted;
     LabelMap all;
 };

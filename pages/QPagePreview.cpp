@@ -1,5 +1,6 @@
 #include "pages/QPagePreview.h"
 
+#include "pages/CaseFolding.h"
 #include "pages/LabelCursor.h"
 #include "pages/LabelSearch.h"
 #include "pages/PrintRange.h"
@@ -100,6 +101,7 @@ int QPagePreview::lastPageIndex() const {
 
 bool QPagePreview::findName(const QString &text) {
     searchText = text;
+    foldedSearch = foldCase(text);
     const auto copy = firstCopyMatching(labels, text);
     if (copy) {
         const std::int64_t page = labelSheet().positionOfCopy(*copy, startSlot).page;
@@ -135,6 +137,20 @@ void QPagePreview::showPage(std::int64_t page) {
     currentPage = int(std::clamp<std::int64_t>(page, 0, lastPageIndex()));
     viewport()->update();
     emit pageChanged();
+}
+
+void QPagePreview::showTypedPage(const QString &typed) {
+    const QString digits = typed.trimmed();
+    const bool isNumber = !digits.isEmpty() && std::all_of(digits.cbegin(), digits.cend(),
+                                                           [](QChar c) { return c >= u'0' && c <= u'9'; });
+    if (!isNumber) {
+        emit pageChanged();
+        return;
+    }
+    bool fits = false;
+    const qlonglong number = digits.toLongLong(&fits);
+    // Only digits: a number too long for 64 bits is past the last page.
+    showPage(fits ? number - 1 : std::int64_t(lastPageIndex()));
 }
 
 void QPagePreview::setZoom(int percent) {
@@ -222,7 +238,8 @@ std::int64_t QPagePreview::drawLabelPage(QPainter &painter, int page, qreal scal
     for (LabelCursor cursor(labels, sheet.firstCopyOnPage(page, startSlot));
          !cursor.atEnd() && slot < perPage; cursor.next(), ++slot) {
         const QRectF label = scaled(sheet.labelRect(slot), scale);
-        const bool highlighted = highlightSearch && highlightsName(cursor.name(), searchText);
+        const bool highlighted =
+            highlightSearch && highlightsFolded(cursor.current().foldedName, foldedSearch);
         painter.setBrush(highlighted ? Qt::yellow : Qt::white);
         if (frames || highlighted)
             drawOutline(painter, sheet, label, scale);

@@ -51,6 +51,10 @@ public:
     void showPage(std::int64_t page);
     void showFirstPage() { showPage(0); }
     void showLastPage() { showPage(lastPageIndex()); }
+    // Shows the page of a one-based number as the user typed it: beyond the
+    // ends (however many digits) it is clamped; a text that is no number keeps
+    // the page. Either way the page shown is reported again.
+    void showTypedPage(const QString &typed);
 
     // 0 fits the whole page into the preview; otherwise per cent of the true size.
     void setZoom(int percent);
@@ -132,4 +136,6 @@ private:
     qreal screenPixelsPerMm() const;
 
     PreviewZoom zoom;
+    // searchText case-folded once, for highlighting while painting.
+    QString foldedSearch;
 };

@@ -8,6 +8,10 @@ TEST_PACKAGES=(poppler-utils libbenchmark-dev)
 # Label sheets: the gLabels templates the template reader is checked against,
 # and the font the command-line printing tests measure.
 TEST_PACKAGES+=(glabels-data fonts-dejavu-core)
+# ICU folds letter case fully for the filter and the search (ß ~ ss).
+BUILD_PACKAGES+=(libicu-dev)
+# Qt's own German texts for the file, font, print and message dialogs.
+BUILD_PACKAGES+=(qt6-translations-l10n)
 
 ensure_packages() {
     local missing=()

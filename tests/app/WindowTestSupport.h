@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -76,9 +77,15 @@ inline QString treeValue(MainWindow *window, const QString &caption) {
     return row ? row->text(1) : QStringLiteral("<no row %1>").arg(caption);
 }
 
+// The page row as read: "Seite", the page field and "/ N", e.g. "Seite 2/5".
 inline QString pageLabel(MainWindow *window) {
     auto *label = window->findChild<QLabel *>(QStringLiteral("pageLabel"));
-    return label ? label->text() : QStringLiteral("<no pageLabel>");
+    auto *field = window->findChild<QLineEdit *>(QStringLiteral("pageEdit"));
+    auto *count = window->findChild<QLabel *>(QStringLiteral("pageCountLabel"));
+    if (!label || !field || !count)
+        return QStringLiteral("<no page row>");
+    return label->text() + QLatin1Char(' ') + field->text() +
+           count->text().remove(QLatin1Char(' '));
 }
 
 // Runs handle on the modal dialog that the next blocking call opens, so tests

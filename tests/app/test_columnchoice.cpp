@@ -18,7 +18,7 @@ void TestColumnChoice::choosesByCaption_data() {
     QTest::newRow("Vorname Nachname Anzahl: the last name caption")
         << QStringList{"Vorname", "Nachname", "Anzahl"} << 1 << 2;
     QTest::newRow("NAME Stück: case-sensitive, nothing matches")
-        << QStringList{"NAME", QString::fromUtf8("Stück")} << 0 << 0;
+        << QStringList{"NAME", QString::fromUtf8("Stück")} << 0 << -1;
     QTest::newRow("Menge Anzahl: the later one") << QStringList{"Menge", "Anzahl"} << 0 << 1;
     QTest::newRow("Anzahl Menge: the later one") << QStringList{"Anzahl", "Menge"} << 0 << 1;
     QTest::newRow("Anzahl Namen: one column for both")
@@ -26,11 +26,14 @@ void TestColumnChoice::choosesByCaption_data() {
     QTest::newRow("Name Anzahl") << QStringList{"Name", "Anzahl"} << 0 << 1;
     QTest::newRow("Anz. abbreviated") << QStringList{"Teilnehmername", "Ort", "Anz."} << 0 << 2;
     QTest::newRow("name in lower case inside a word")
-        << QStringList{"Nr", "Vorname", "Firma"} << 1 << 0;
-    QTest::newRow("anzahl in lower case does not count") << QStringList{"Name", "anzahl"} << 0 << 0;
+        << QStringList{"Nr", "Vorname", "Firma"} << 1 << -1;
+    QTest::newRow("anzahl in lower case does not count")
+        << QStringList{"Name", "anzahl"} << 0 << -1;
     QTest::newRow("null caption of a column without row 0")
         << QStringList{QString(), "Name", QString(), "Menge"} << 1 << 3;
-    QTest::newRow("no captions") << QStringList{} << 0 << 0;
+    QTest::newRow("no captions") << QStringList{} << 0 << -1;
+    QTest::newRow("numbers as captions: no quantity column")
+        << QStringList{"1", "2226634"} << 0 << -1;
 }
 
 void TestColumnChoice::choosesByCaption() {

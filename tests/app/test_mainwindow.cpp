@@ -1,11 +1,14 @@
+#include "WindowTestSupport.h"
 #include "app/AboutDialog.h"
 #include "app/MainWindow.h"
 #include "app/StyleSheet.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMetaMethod>
@@ -13,6 +16,9 @@
 #include <QRegularExpression>
 #include <QTest>
 #include <QTreeWidget>
+
+// Closing the window writes its settings: into a folder of the test's own.
+static windowtest::PrivateConfigHome privateConfigHome;
 
 class TestMainWindow : public QObject {
     Q_OBJECT
@@ -78,6 +84,12 @@ void TestMainWindow::formObjectsExist_data() {
         {"pagePreview", "QPagePreview"},
         {"horizontalLayout", "QHBoxLayout"},
         {"pageLabel", "QLabel"},
+        {"pageEdit", "QLineEdit"},
+        {"pageCountLabel", "QLabel"},
+        {"firstButton", "QPushButton"},
+        {"lastButton", "QPushButton"},
+        {"zoomCombo", "QComboBox"},
+        {"statusLabel", "QLabel"},
         {"prevButton", "QPushButton"},
         {"nextButton", "QPushButton"},
         {"menuBar", "QMenuBar"},
@@ -108,14 +120,14 @@ void TestMainWindow::menusInOrder_data() {
                            << "&Datei" << QStringList{"D&rucken",
                                                       "-",
                                                       "&XLS Importieren...",
-                                                      "&CVS Importieren...",
+                                                      "&CSV Importieren...",
                                                       "X&ML Importieren...",
                                                       "-",
                                                       "&Beenden"};
     QTest::newRow("Format") << "menuFormat"
-                            << "Format" << QStringList{"Schriftart"};
+                            << "F&ormat" << QStringList{"&Schriftart..."};
     QTest::newRow("Hilfe") << "menuHilfe"
-                           << "Hilfe"
+                           << "&Hilfe"
                            << QStringList{QString::fromUtf8("Über &Tagomat"),
                                           QString::fromUtf8("Über &Qt")};
 }
@@ -136,7 +148,19 @@ void TestMainWindow::menusInOrder() {
     QStringList barTitles;
     for (QAction *action : window->menuBar()->actions())
         barTitles << action->text();
-    QCOMPARE(barTitles, (QStringList{"&Datei", "Format", "Hilfe"}));
+    QCOMPARE(barTitles, (QStringList{"&Datei", "F&ormat", "&Hilfe"}));
+
+    // Every keyboard path is unique: no two entries of a menu share their letter.
+    QStringList letters;
+    for (const QString &entry : entries) {
+        const qsizetype amp = entry.indexOf(QLatin1Char('&'));
+        if (entry == QStringLiteral("-"))
+            continue;
+        QVERIFY2(amp >= 0 && amp + 1 < entry.size(), qPrintable(entry + " has no mnemonic"));
+        const QString letter = entry.mid(amp + 1, 1).toLower();
+        QVERIFY2(!letters.contains(letter), qPrintable("the letter " + letter + " twice"));
+        letters << letter;
+    }
 }
 
 void TestMainWindow::everyActionHasAnIcon() {
@@ -145,10 +169,12 @@ void TestMainWindow::everyActionHasAnIcon() {
     QCOMPARE(actions.size(), 8);
     for (QAction *action : actions) {
         QVERIFY2(!action->icon().isNull(), qPrintable(action->objectName() + " has no icon"));
-        QVERIFY2(action->shortcut().isEmpty(),
-                 qPrintable(action->objectName() + " has a shortcut"));
+        const QKeySequence expected = action->objectName() == QStringLiteral("actionD_rucken")
+                                          ? QKeySequence(QStringLiteral("Ctrl+P"))
+                                          : QKeySequence();
+        QCOMPARE(action->shortcut(), expected);
     }
-    for (const char *button : {"prevButton", "nextButton"}) {
+    for (const char *button : {"firstButton", "prevButton", "nextButton", "lastButton"}) {
         auto *push = window->findChild<QPushButton *>(button);
         QVERIFY2(push && !push->icon().isNull(), button);
         QVERIFY2(push->text().isEmpty(), button);
@@ -157,7 +183,7 @@ void TestMainWindow::everyActionHasAnIcon() {
 
 void TestMainWindow::startState() {
     QCOMPARE(window->windowTitle(), QStringLiteral("Tagomat"));
-    QCOMPARE(window->size(), QSize(572, 431));
+    QCOMPARE(window->size(), QSize(960, 720));
     QCOMPARE(window->objectName(), QStringLiteral("MainWindowClass"));
 
     auto *tree = window->findChild<QTreeWidget *>("fileInfoTree");
@@ -167,7 +193,13 @@ void TestMainWindow::startState() {
 
     auto *pageLabel = window->findChild<QLabel *>("pageLabel");
     QVERIFY2(pageLabel, "no pageLabel");
-    QCOMPARE(pageLabel->text(), QStringLiteral("Seite 1/1"));
+    QCOMPARE(pageLabel->text(), QStringLiteral("Seite"));
+    QCOMPARE(window->findChild<QLineEdit *>("pageEdit")->text(), QStringLiteral("1"));
+    QCOMPARE(window->findChild<QLabel *>("pageCountLabel")->text(), QStringLiteral("/ 1"));
+    QCOMPARE(window->findChild<QComboBox *>("zoomCombo")->currentText(),
+             QStringLiteral("Ganze Seite"));
+    // Nothing to print before an import.
+    QVERIFY(!window->findChild<QAction *>("actionD_rucken")->isEnabled());
     QCOMPARE(window->findChild<QLabel *>("label_2")->text(), QStringLiteral("Filter:"));
     QCOMPARE(window->findChild<QLabel *>("label")->text(), QStringLiteral("Suche:"));
 
@@ -196,8 +228,10 @@ void TestMainWindow::fixedSizes_data() {
                               << int(QSizePolicy::Minimum) << int(QSizePolicy::Fixed);
     QTest::newRow("next") << "nextButton" << QSize(24, 24) << QSize(24, 24)
                           << int(QSizePolicy::Minimum) << int(QSizePolicy::Fixed);
-    QTest::newRow("page label") << "pageLabel" << QSize(0, 0) << unbounded
-                                << int(QSizePolicy::Expanding) << int(QSizePolicy::Preferred);
+    QTest::newRow("first") << "firstButton" << QSize(24, 24) << QSize(24, 24)
+                           << int(QSizePolicy::Minimum) << int(QSizePolicy::Fixed);
+    QTest::newRow("last") << "lastButton" << QSize(24, 24) << QSize(24, 24)
+                          << int(QSizePolicy::Minimum) << int(QSizePolicy::Fixed);
     QTest::newRow("tree") << "fileInfoTree" << QSize(0, 0) << unbounded
                           << int(QSizePolicy::Preferred) << int(QSizePolicy::Preferred);
 }
@@ -224,10 +258,10 @@ void TestMainWindow::layoutSpacings_data() {
     QTest::addColumn<int>("itemCount");
 
     QTest::newRow("central") << "horizontalLayout_2" << 6 << QMargins(11, 11, 11, 11) << 1;
-    QTest::newRow("right pane") << "verticalLayout" << 6 << QMargins(0, 0, 0, 0) << 4;
+    QTest::newRow("right pane") << "verticalLayout" << 6 << QMargins(0, 0, 0, 0) << 5;
     QTest::newRow("filter row") << "horizontalLayout_4" << 6 << QMargins(0, 0, 0, 0) << 2;
     QTest::newRow("search row") << "horizontalLayout_3" << 6 << QMargins(0, 0, 0, 0) << 2;
-    QTest::newRow("page row") << "horizontalLayout" << 6 << QMargins(0, 0, 0, 0) << 4;
+    QTest::newRow("page row") << "horizontalLayout" << 6 << QMargins(0, 0, 0, 0) << 10;
 }
 
 void TestMainWindow::layoutSpacings() {

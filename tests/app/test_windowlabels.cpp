@@ -1,6 +1,7 @@
 #include "WindowTestSupport.h"
 #include "app/ImportFailureText.h"
 #include "app/MainWindow.h"
+#include "support/TestPaths.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -56,7 +57,7 @@ private slots:
     void filterNarrowsAndReturnsToPageOne();
     void searchTurnsPageAndLabelFollows();
     void pageButtonsStopAtTheEnds();
-    void importResetsSizeAndKeepsFilterAndSearch();
+    void importKeepsSizeFilterAndSearch();
     void importAgainReleasesThePrevious();
     void failedImportKeepsEverything_data();
     void failedImportKeepsEverything();
@@ -65,6 +66,7 @@ private slots:
     void csvAndXmlSayTodo();
     void fontDialogChoiceIsApplied_data();
     void fontDialogChoiceIsApplied();
+    void importDialogAsksForExcelFiles_data();
     void importDialogAsksForExcelFiles();
 
 private:
@@ -94,23 +96,34 @@ QComboBox *TestWindowLabels::combo(const char *name) {
 void TestWindowLabels::settingsTreeRowsInOrder() {
     auto *tree = window->findChild<QTreeWidget *>("fileInfoTree");
     QVERIFY2(tree, "no fileInfoTree");
-    QCOMPARE(tree->topLevelItemCount(), 1);
+    // "Datei", then the label sheet rows.
+    QCOMPARE(tree->topLevelItemCount(), 2);
+    QCOMPARE(tree->topLevelItem(1)->text(0), QStringLiteral("Etikettenbogen"));
     QTreeWidgetItem *file = tree->topLevelItem(0);
     QCOMPARE(file->text(0), QStringLiteral("Datei"));
-    QVERIFY2(!file->isExpanded(), "the Datei row starts expanded");
+    QVERIFY2(file->isExpanded(), "the Datei row starts collapsed");
     QStringList captions;
     for (int i = 0; i < file->childCount(); ++i) {
         captions << file->child(i)->text(0);
-        QVERIFY2(file->child(i)->text(1).isEmpty(),
-                 qPrintable(file->child(i)->text(0) + " has a value before any import"));
+        if (file->child(i)->text(0) != QStringLiteral("Schriftart"))
+            QVERIFY2(file->child(i)->text(1).isEmpty(),
+                     qPrintable(file->child(i)->text(0) + " has a value before any import"));
     }
-    QCOMPARE(captions,
-             (QStringList{"Reihen", "Spalten", "Labelspalten", "Labelreihen", "Labelbreite",
-                          QString::fromUtf8("Labelhöhe"), "Spalte Namen", "Spalte Anzahl"}));
+    QCOMPARE(captions, (QStringList{"Reihen", "Spalten", "Labelspalten", "Labelreihen",
+                                    "Labelbreite", QString::fromUtf8("Labelhöhe"), "Schriftart",
+                                    "Kopfzeile nicht drucken", "Spalte Namen", "Spalte Anzahl"}));
+    QCOMPARE(treeValue(window, "Schriftart"), QStringLiteral("Arial, 10 pt"));
+    // The caption column is wide enough for its longest caption.
+    const int needed = tree->fontMetrics().horizontalAdvance("Kopfzeile nicht drucken");
+    QVERIFY2(tree->columnWidth(0) > needed,
+             qPrintable(QStringLiteral("caption column %1 px for %2 px of text")
+                            .arg(tree->columnWidth(0))
+                            .arg(needed)));
 
     const QList<std::pair<QString, const char *>> widgets = {
         {"Labelbreite", "widthSpin"},
         {QString::fromUtf8("Labelhöhe"), "heightSpin"},
+        {"Kopfzeile nicht drucken", "headerCheck"},
         {"Spalte Namen", "nameCombo"},
         {"Spalte Anzahl", "countCombo"}};
     for (const auto &[caption, name] : widgets) {
@@ -173,7 +186,9 @@ void TestWindowLabels::importFillsTreeCombosAndLabels() {
         QStringList items;
         for (int i = 0; i < combo(name)->count(); ++i)
             items << combo(name)->itemText(i);
-        QCOMPARE(items, captions);
+        // Index k is sheet column k; "(keine)" comes last.
+        QCOMPARE(items,
+                 name == QByteArray("countCombo") ? captions + QStringList{"(keine)"} : captions);
     }
     QCOMPARE(combo("nameCombo")->currentIndex(), 1);  // Nachname, the last "name"
     QCOMPARE(combo("countCombo")->currentIndex(), 3); // Menge, the last quantity caption
@@ -277,7 +292,7 @@ void TestWindowLabels::pageButtonsStopAtTheEnds() {
     QCOMPARE(pageLabel(window), QStringLiteral("Seite 1/2"));
 }
 
-void TestWindowLabels::importResetsSizeAndKeepsFilterAndSearch() {
+void TestWindowLabels::importKeepsSizeFilterAndSearch() {
     window->adoptImporter(new TableImporter("a.xls", thirtyPairs()));
     spin("heightSpin")->setValue(30);
     spin("widthSpin")->setValue(60);
@@ -287,11 +302,12 @@ void TestWindowLabels::importResetsSizeAndKeepsFilterAndSearch() {
     window->ui.pagePreview->labelFont = font;
 
     window->adoptImporter(new TableImporter("b.xls", thirtyPairs()));
-    QCOMPARE(spin("heightSpin")->value(), 10);
-    QCOMPARE(spin("widthSpin")->value(), 100);
-    QCOMPARE(window->ui.pagePreview->labelHeight, 10);
-    QCOMPARE(window->ui.pagePreview->labelWidth, 100);
-    QCOMPARE(treeValue(window, "Labelreihen"), QStringLiteral("28"));
+    // The layout is the user's choice, not the file's.
+    QCOMPARE(spin("heightSpin")->value(), 30);
+    QCOMPARE(spin("widthSpin")->value(), 60);
+    QCOMPARE(window->ui.pagePreview->labelHeight, 30);
+    QCOMPARE(window->ui.pagePreview->labelWidth, 60);
+    QCOMPARE(treeValue(window, "Labelreihen"), QStringLiteral("8"));
     QCOMPARE(window->ui.filterEdit->text(), QStringLiteral("name1"));
     QCOMPARE(window->ui.pagePreview->labels.size(), 10); // the filter applies to the new file
     QCOMPARE(window->ui.pagePreview->searchText, QStringLiteral("name15"));
@@ -360,7 +376,7 @@ void TestWindowLabels::failedImportKeepsEverything() {
     QCOMPARE(treeValue(window, "Labelreihen"), QStringLiteral("13"));
     QCOMPARE(spin("heightSpin")->value(), 20);
     QCOMPARE(combo("countCombo")->currentIndex(), 2);
-    QCOMPARE(combo("countCombo")->count(), 4);
+    QCOMPARE(combo("countCombo")->count(), 5); // with "(keine)"
     QCOMPARE(labelNames(window), labelsBefore);
     QCOMPARE(pageLabel(window), pageBefore);
 }
@@ -369,7 +385,7 @@ void TestWindowLabels::emptySheetShowsOnePage() {
     window->adoptImporter(new TableImporter("liste.xls", thirtyPairs()));
     window->adoptImporter(new TableImporter("leer.xls", {}));
     QCOMPARE(combo("nameCombo")->count(), 0);
-    QCOMPARE(combo("countCombo")->count(), 0);
+    QCOMPARE(combo("countCombo")->count(), 1); // "(keine)" only
     QVERIFY(window->ui.pagePreview->labels.isEmpty());
     QCOMPARE(pageLabel(window), QStringLiteral("Seite 1/1"));
     QCOMPARE(treeValue(window, "Datei"), QStringLiteral("leer.xls"));
@@ -449,11 +465,30 @@ void TestWindowLabels::fontDialogChoiceIsApplied() {
     }
 }
 
+void TestWindowLabels::importDialogAsksForExcelFiles_data() {
+    QTest::addColumn<bool>("documentsFolder");
+    QTest::addColumn<bool>("importedBefore");
+    QTest::addColumn<QString>("startsIn"); // relative to the home folder
+    QTest::newRow("home only: the home folder") << false << false << "";
+    QTest::newRow("with a documents folder") << true << false << "Documents";
+    QTest::newRow("after an import: its folder") << true << true << "Listen";
+}
+
 void TestWindowLabels::importDialogAsksForExcelFiles() {
+    QFETCH(bool, documentsFolder);
+    QFETCH(bool, importedBefore);
+    QFETCH(QString, startsIn);
     QTemporaryDir home;
-    QVERIFY(QDir(home.path()).mkpath("Eigene Dateien"));
     const QByteArray oldHome = qgetenv("HOME");
     qputenv("HOME", home.path().toLocal8Bit());
+    if (documentsFolder)
+        QVERIFY(QDir(home.path()).mkpath("Documents"));
+    if (importedBefore) {
+        QVERIFY(QDir(home.path()).mkpath("Listen"));
+        const QString copy = home.filePath("Listen/namen.xls");
+        QVERIFY(QFile::copy(testpaths::dataFile("workbooks/namensliste-xlwt.xls"), copy));
+        QVERIFY(window->importXLSFile(copy));
+    }
 
     QString title;
     QStringList filters;
@@ -473,11 +508,10 @@ void TestWindowLabels::importDialogAsksForExcelFiles() {
     QVERIFY2(handled, "no file dialog was shown");
     QCOMPARE(title, QString::fromUtf8("Exceldatei öffnen"));
     QCOMPARE(filters, QStringList{"Excel Dateien (*.xls)"});
-    QCOMPARE(directory, QDir(home.filePath("Eigene Dateien")).absolutePath());
-    // Cancelled: nothing imported, nothing said.
-    QVERIFY(window->findChildren<QXLSImporter *>().isEmpty());
+    QCOMPARE(directory, QDir(home.filePath(startsIn)).absolutePath());
+    // Cancelled: nothing changed, nothing said.
+    QCOMPARE(window->findChildren<QXLSImporter *>().size(), importedBefore ? 1 : 0);
     QVERIFY(!window->findChild<QMessageBox *>());
-    QVERIFY(treeValue(window, "Datei").isEmpty());
 }
 
 QTEST_MAIN(TestWindowLabels)

@@ -65,6 +65,8 @@ private slots:
     void sourceFilteredAsRowsFiltered_data();
     void sourceFilteredAsRowsFiltered();
     void sourceServesOneFilterAfterAnother();
+    void rowsAndNotes_data();
+    void rowsAndNotes();
 };
 
 void TestLabelList::quantityOfText_data() {
@@ -149,6 +151,12 @@ void TestLabelList::buildsInSheetOrder_data() {
     QTest::newRow("filter in capitals")
         << annaBertAnna() << "AN" << Labels{{"Anna", 5}, {"anna", 2}};
     QTest::newRow("filter matching nothing") << annaBertAnna() << "x" << Labels{};
+    QTest::newRow("filter ss finds sharp s")
+        << QList<Row>{{0, QString::fromUtf8("Straßer"), "1"}, {1, "Strauss", "1"}} << "STRASS"
+        << Labels{{QString::fromUtf8("Straßer"), 1}};
+    QTest::newRow("filter i finds dotted capital I")
+        << QList<Row>{{0, QString::fromUtf8("İlker"), "1"}, {1, "Ida", "1"}, {2, "Otto", "1"}}
+        << "i" << Labels{{QString::fromUtf8("İlker"), 1}, {"Ida", 1}};
     QTest::newRow("filter with umlaut")
         << QList<Row>{{0, "Ömer", "1"}, {1, "Otto", "1"}} << QString::fromUtf8("ö")
         << Labels{{QString::fromUtf8("Ömer"), 1}};
@@ -218,6 +226,57 @@ void TestLabelList::sourceServesOneFilterAfterAnother() {
     // A list handed out is the caller's own.
     all.insert("Zoe", 9);
     QCOMPARE(source.filtered(QString()).size(), 4);
+}
+
+void TestLabelList::rowsAndNotes_data() {
+    QTest::addColumn<QList<Row>>("rows");
+    QTest::addColumn<bool>("withQuantities");
+    QTest::addColumn<bool>("skipCaptionRow");
+    QTest::addColumn<Labels>("labels");
+    QTest::addColumn<qint64>("fractionalRows");
+    QTest::addColumn<qint64>("namesWithoutCopies");
+
+    const QList<Row> list = {{0, "Name", "Anzahl"}, {1, "Anna", "2"},   {2, "Bert", "2.5"},
+                             {3, "Carla", "-1"},    {4, "Dora", "abc"}, {5, "Emil", ""}};
+    QTest::newRow("captions give a label; the caption is no whole number")
+        << list << true << false
+        << Labels{{"Name", 1}, {"Anna", 2}, {"Bert", 1}, {"Carla", -1}, {"Dora", 1}, {"Emil", 1}}
+        << qint64(3) << qint64(1);
+    QTest::newRow("caption row left off")
+        << list << true << true
+        << Labels{{"Anna", 2}, {"Bert", 1}, {"Carla", -1}, {"Dora", 1}, {"Emil", 1}} << qint64(2)
+        << qint64(1);
+    QTest::newRow("no quantity column: one label per name")
+        << list << false << true
+        << Labels{{"Anna", 1}, {"Bert", 1}, {"Carla", 1}, {"Dora", 1}, {"Emil", 1}} << qint64(0)
+        << qint64(0);
+    QTest::newRow("a later row lifts a name above 0")
+        << QList<Row>{{1, "Anna", "-3"}, {2, "Anna", "0"}} << true << false << Labels{{"Anna", 1}}
+        << qint64(0) << qint64(0);
+    QTest::newRow("a later row takes a name below 1")
+        << QList<Row>{{1, "Anna", "3"}, {2, "Anna", "-2"}, {3, "Bert", "-1"}} << true << false
+        << Labels{{"Anna", -2}, {"Bert", -1}} << qint64(0) << qint64(2);
+    QTest::newRow("numbers only, no quantity column")
+        << QList<Row>{{0, "1", ""}, {1, "2", ""}, {2, "2226634", ""}} << false << false
+        << Labels{{"1", 1}, {"2", 1}, {"2226634", 1}} << qint64(0) << qint64(0);
+}
+
+void TestLabelList::rowsAndNotes() {
+    QFETCH(QList<Row>, rows);
+    QFETCH(bool, withQuantities);
+    QFETCH(bool, skipCaptionRow);
+    QFETCH(Labels, labels);
+    QFETCH(qint64, fractionalRows);
+    QFETCH(qint64, namesWithoutCopies);
+    const auto [names, quantities] = columns(rows);
+    const LabelSource source(names, withQuantities ? &quantities : nullptr,
+                             LabelRows{skipCaptionRow});
+    const LabelMap all = source.filtered(QString());
+    QCOMPARE(inOrder(all), labels);
+    QCOMPARE(qint64(source.notes().rowsWithFractionalQuantity), fractionalRows);
+    QCOMPARE(qint64(all.namesWithoutCopies()), namesWithoutCopies);
+    // Filtering keeps the count of its own names.
+    QCOMPARE(qint64(source.filtered("zzz").namesWithoutCopies()), qint64(0));
 }
 
 QTEST_APPLESS_MAIN(TestLabelList)

@@ -101,6 +101,8 @@ void TestLabelSequence::firstCopyOfMatch_data() {
     QTest::newRow("any letter case") << people << "JOHAN" << qint64(6);
     QTest::newRow("empty text: first entry") << people << "" << qint64(0);
     QTest::newRow("no match") << people << "Zoe" << qint64(-1);
+    QTest::newRow("full case folding")
+        << Entries{{"Anna", 2}, {QString::fromUtf8("Hauptstraße"), 1}} << "STRASSE" << qint64(2);
     QTest::newRow("57th copy is on page 2")
         << Entries{{"Erster", 56}, {"Zweiter", 1}} << "zweit" << qint64(56);
     QTest::newRow("a name without copies is not found")
@@ -131,6 +133,11 @@ void TestLabelSequence::highlight_data() {
                                         << "HAN" << true;
     QTest::newRow("umlaut in other case")
         << QString::fromUtf8("Jürgen Groß") << QString::fromUtf8("ÜRG") << true;
+    QTest::newRow("ss finds sharp s") << QString::fromUtf8("Straße") << "STRASSE" << true;
+    QTest::newRow("sharp s finds ss") << "STRASSE" << QString::fromUtf8("straße") << true;
+    QTest::newRow("dotted capital I contains i") << QString::fromUtf8("İlker") << "i" << true;
+    QTest::newRow("final sigma in any case")
+        << QString::fromUtf8("ΟΔΥΣΣΕΥΣ") << QString::fromUtf8("οδυσσευς") << true;
     QTest::newRow("not contained") << "Bert"
                                    << "an" << false;
 }

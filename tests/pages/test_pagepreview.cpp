@@ -136,6 +136,9 @@ private slots:
     void printedFramesAreExact();
     void pageCountStopsAtTheLargestPageNumber_data();
     void pageCountStopsAtTheLargestPageNumber();
+    void zoomSteps_data();
+    void zoomSteps();
+    void lettersLargerThanTheLabelAreSetToFit();
     void noLabelRow_data();
     void noLabelRow();
     void noLabelRowPrintingTellsTheUser();
@@ -547,6 +550,51 @@ void TestPagePreview::pageCountStopsAtTheLargestPageNumber() {
     QCOMPARE(dialog.toPage(), pages);
 }
 
+void TestPagePreview::zoomSteps_data() {
+    QTest::addColumn<qreal>("shownPercent");
+    QTest::addColumn<int>("direction");
+    QTest::addColumn<int>("next");
+    QTest::newRow("fitted 87 %, in") << 87.0 << 1 << 100;
+    QTest::newRow("fitted 87 %, out") << 87.0 << -1 << 75;
+    QTest::newRow("at 100 %, in") << 100.0 << 1 << 125;
+    QTest::newRow("at 100 %, out") << 100.0 << -1 << 75;
+    QTest::newRow("a hair under 100 %, in") << 99.8 << 1 << 125;
+    QTest::newRow("largest stays") << 400.0 << 1 << 400;
+    QTest::newRow("smallest stays") << 25.0 << -1 << 25;
+    QTest::newRow("far beyond, out") << 900.0 << -1 << 400;
+}
+
+void TestPagePreview::zoomSteps() {
+    QFETCH(qreal, shownPercent);
+    QFETCH(int, direction);
+    QFETCH(int, next);
+    QCOMPARE(PreviewZoom::stepFrom(shownPercent, direction), next);
+    // A fixed level is that share of the screen's true millimetres, whatever the room.
+    const PreviewZoom zoom{next};
+    QCOMPARE(zoom.scale(QSizeF(100, 100), 4.0), 4.0 * next / 100);
+    QCOMPARE(zoom.scale(QSizeF(3000, 3000), 4.0), 4.0 * next / 100);
+}
+
+void TestPagePreview::lettersLargerThanTheLabelAreSetToFit() {
+    // 40 pt letters (14 mm) on 10 mm labels: the name is set smaller until it
+    // fits, so nothing of it lands on the neighbouring labels, and it is
+    // still there, on screen as on paper.
+    preview->labelFont = QFont(QStringLiteral("Arial"), 40);
+    preview->setLabels(labelsOf({{QString::fromUtf8("ÄÖÜg"), 1}}));
+    const QImage image = render(*preview, QSize(1000, 1400));
+    const Sheet sheet = sheetOf(*preview);
+    const QRectF labelMm = preview->pageLayout().labelRectMm(0);
+    const QRect label =
+        QRectF(sheet.at(labelMm.topLeft()), sheet.at(labelMm.bottomRight())).toAlignedRect();
+    const QRect below(label.left() + 3, label.bottom() + 3, label.width() - 6, label.height() / 2);
+    QVERIFY2(inkBox(image, below).isEmpty(), "the descender of g reaches the next label");
+    const QRect above(label.left() + 3, label.top() - label.height() / 2, label.width() - 6,
+                      label.height() / 2 - 3);
+    QVERIFY2(inkBox(image, above).isEmpty(), "the umlauts' dots reach beyond the label");
+    const QRect inside = label.adjusted(3, 3, -3, -3);
+    QVERIFY2(!inkBox(image, inside).isEmpty(), "the name is not drawn");
+}
+
 void TestPagePreview::noLabelRow_data() {
     QTest::addColumn<int>("height");
     QTest::newRow("149 mm") << 149;
@@ -705,6 +753,8 @@ void TestPagePreview::printDialogPresetRunsFromPageShown() {
     QCOMPARE(dialog.maxPage(), 2);
     QCOMPARE(printer.fromPage(), from);
     QCOMPARE(printer.toPage(), to);
+    // The dialog says that the labels are for A4 sheets.
+    QVERIFY2(dialog.windowTitle().contains(QStringLiteral("A4")), qPrintable(dialog.windowTitle()));
 }
 
 QTEST_MAIN(TestPagePreview)

@@ -1,0 +1,48 @@
+#include "app/StatusText.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <QStringList>
+
+namespace {
+
+QString text(const char *source) {
+    return QCoreApplication::translate("StatusText", source);
+}
+
+// German digit grouping: 2.226.634.
+QString number(std::int64_t value) {
+    return QLocale(QLocale::German, QLocale::Germany).toString(qlonglong(value));
+}
+
+QString counted(std::int64_t value, const char *one, const char *many) {
+    return number(value) + QLatin1Char(' ') + text(value == 1 ? one : many);
+}
+
+} // namespace
+
+QString labelListStatus(const LabelListFacts &facts) {
+    if (!facts.imported)
+        return text("Keine Namensliste importiert: Datei › XLS Importieren... öffnet eine.");
+    QStringList sentences;
+    if (facts.names == 0 && !facts.filter.isEmpty())
+        sentences << text("Kein Name beginnt mit „%1“.").arg(facts.filter);
+    else
+        sentences << counted(facts.names, "Name", "Namen") + QStringLiteral(", ") +
+                         counted(facts.labels, "Label.", "Labels.");
+    if (!facts.search.isEmpty() && !facts.searchFound)
+        sentences << text("Die Suche nach „%1“ findet keinen Namen.").arg(facts.search);
+    if (facts.rowsWithFractionalQuantity > 0)
+        sentences << (facts.rowsWithFractionalQuantity == 1
+                          ? text("1 Zeile mit einer Anzahl, die keine ganze Zahl ist, wurde als "
+                                 "1 gezählt.")
+                          : text("%1 Zeilen mit einer Anzahl, die keine ganze Zahl ist, wurden "
+                                 "als 1 gezählt.")
+                                .arg(number(facts.rowsWithFractionalQuantity)));
+    if (facts.namesWithoutCopies > 0)
+        sentences << (facts.namesWithoutCopies == 1
+                          ? text("1 Name mit einer Anzahl unter 1 erhält kein Label.")
+                          : text("%1 Namen mit einer Anzahl unter 1 erhalten kein Label.")
+                                .arg(number(facts.namesWithoutCopies)));
+    return sentences.join(QLatin1Char(' '));
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QByteArray>
+#include <QFont>
+#include <QString>
+
+class QSettings;
+
+// What the window keeps between runs. Read in the window's constructor and
+// written when it closes, in the QSettings of the organisation and
+// application named in main. Values that are missing or out of range give
+// the first start's defaults.
+struct WindowSettings {
+    int labelWidthMm = 100;
+    int labelHeightMm = 10;
+    QFont labelFont;
+    bool skipCaptionRow = false;
+    // The folder of the last import; empty before the first.
+    QString lastFolder;
+    QByteArray windowGeometry;
+    QByteArray splitterState;
+    // 0 fits the whole page; otherwise per cent of the true size.
+    int zoomPercent = 0;
+
+    WindowSettings();
+    static WindowSettings load(const QSettings &settings);
+    void save(QSettings &settings) const;
+};
+
+inline constexpr int minimumLabelSizeMm = 1;
+inline constexpr int maximumLabelHeightMm = 290;
+inline constexpr int maximumLabelWidthMm = 200;
+
+// Where the open-file dialog starts: the folder of the last import while it
+// exists, else the user's documents folder, else the home folder.
+QString importStartFolder(const QString &lastFolder);
