@@ -108,10 +108,9 @@ std::optional<Failure> readOptions(const QCommandLineParser &parser, Options *op
         const QString code = parser.value(QStringLiteral("stock"));
         const LabelSheet *sheet = LabelSheetCatalogue::builtIn().findCode(code);
         if (!sheet)
-            return Failure{exitUnusableInput,
-                           QStringLiteral("Unbekannter Etikettenbogen \"%1\" "
-                                          "(tagomat --list-stock zeigt alle)")
-                               .arg(code)};
+            return Failure{exitUnusableInput, QStringLiteral("Unbekannter Etikettenbogen \"%1\" "
+                                                             "(tagomat --list-stock zeigt alle)")
+                                                  .arg(code)};
         options->sheet = *sheet;
     }
     if (parser.isSet(QStringLiteral("font")))
@@ -160,9 +159,9 @@ std::optional<Failure> chooseColumn(const QString &wanted, const QStringList &ca
         return std::nullopt;
     const std::optional<int> found = findColumn(wanted, captions);
     if (!found)
-        return Failure{exitUnusableInput,
-                       QStringLiteral("--%1: keine Spalte \"%2\"; Spalten: %3")
-                           .arg(QLatin1String(option), wanted, captions.join(QStringLiteral(", ")))};
+        return Failure{exitUnusableInput, QStringLiteral("--%1: keine Spalte \"%2\"; Spalten: %3")
+                                              .arg(QLatin1String(option), wanted,
+                                                   captions.join(QStringLiteral(", ")))};
     *column = *found;
     return std::nullopt;
 }
@@ -171,10 +170,10 @@ std::optional<Failure> importLabels(const Options &options, LabelMap *labels) {
     QXLSImporter importer(nullptr);
     importer.importFile(options.inputPath);
     if (importer.errorCode() != xls::ReadErrorCode::None)
-        return Failure{exitUnusableInput, QStringLiteral("%1: %2 (%3)")
-                                              .arg(options.inputPath,
-                                                   importFailureReason(importer.errorCode()),
-                                                   importer.errorString())};
+        return Failure{exitUnusableInput,
+                       QStringLiteral("%1: %2 (%3)")
+                           .arg(options.inputPath, importFailureReason(importer.errorCode()),
+                                importer.errorString())};
     const QStringList captions = importer.headerRow();
     ColumnChoice columns = chooseColumns(captions);
     if (auto failure =
@@ -188,9 +187,9 @@ std::optional<Failure> importLabels(const Options &options, LabelMap *labels) {
     const bool withQuantities = columns.quantityColumn != ColumnChoice::noColumn;
     const ImportedColumn quantities =
         withQuantities ? importer.columnData(columns.quantityColumn) : ImportedColumn();
-    *labels = LabelSource(names, withQuantities ? &quantities : nullptr,
-                          LabelRows{options.skipHeader})
-                  .filtered(QString());
+    *labels =
+        LabelSource(names, withQuantities ? &quantities : nullptr, LabelRows{options.skipHeader})
+            .filtered(QString());
     return std::nullopt;
 }
 
@@ -251,10 +250,10 @@ std::optional<Failure> printPdf(const Options &options, QTextStream &out) {
 
 std::optional<Failure> printTestPdf(const Options &options) {
     const WindowSettings firstStart;
-    const LabelSheet sheet =
-        options.sheet ? *options.sheet
-                      : LabelSheet::fromPageLayout(PageLayout::forLabelSize(
-                            firstStart.labelWidthMm, firstStart.labelHeightMm));
+    const LabelSheet sheet = options.sheet
+                                 ? *options.sheet
+                                 : LabelSheet::fromPageLayout(PageLayout::forLabelSize(
+                                       firstStart.labelWidthMm, firstStart.labelHeightMm));
     PdfOutput output(options.outputPath, sheet);
     return output.finish(printTestPage(output.printer, sheet, options.offsetMm));
 }

@@ -130,16 +130,15 @@ void SheetChooser::buildItems(QTreeWidget *tree) {
     offsetYSpin->setValue(offset.y());
     offsetLayout->addWidget(offsetXSpin);
     offsetLayout->addWidget(offsetYSpin);
-    offsetItem = child(printerName.isEmpty() ? tr("Druckerkorrektur")
-                                             : tr("Korrektur %1").arg(printerName));
+    offsetItem =
+        child(printerName.isEmpty() ? tr("Druckerkorrektur") : tr("Korrektur %1").arg(printerName));
     tree->setItemWidget(offsetItem, 1, offsets);
     tree->setItemWidget(child(QString()), 1, buttonRow());
 
     filterList(QString());
     connect(searchEdit, &QLineEdit::textChanged, this, &SheetChooser::filterList);
-    connect(combo, &QComboBox::activated, this, [this](int row) {
-        choose(combo->itemData(row).toInt());
-    });
+    connect(combo, &QComboBox::activated, this,
+            [this](int row) { choose(combo->itemData(row).toInt()); });
     connect(startSpin, &QSpinBox::valueChanged, this, &SheetChooser::applyStart);
     connect(framesCheck, &QCheckBox::toggled, this, [this](bool on) {
         this->preview->framesOnPaper = on;
@@ -275,11 +274,11 @@ QString SheetChooser::importTemplates(const QString &path) {
     if (!read.error.isEmpty())
         return read.error;
     for (const LabelSheet &sheet : read.sheets) {
-        auto same = std::find_if(kept.importedSheets.begin(), kept.importedSheets.end(),
-                                 [&sheet](const LabelSheet &other) {
-                                     return other.maker == sheet.maker &&
-                                            other.code() == sheet.code();
-                                 });
+        auto same =
+            std::find_if(kept.importedSheets.begin(), kept.importedSheets.end(),
+                         [&sheet](const LabelSheet &other) {
+                             return other.maker == sheet.maker && other.code() == sheet.code();
+                         });
         if (same != kept.importedSheets.end())
             *same = sheet;
         else
@@ -304,9 +303,9 @@ void SheetChooser::askForTemplates() {
     if (path.isEmpty())
         return;
     const QString summary = importTemplates(path);
-    auto *message = new QMessageBox(QMessageBox::Information, tr("Vorlagen importieren"),
-                                    summary.section(QLatin1Char('\n'), 0, 0), QMessageBox::Ok,
-                                    parentWidget());
+    auto *message =
+        new QMessageBox(QMessageBox::Information, tr("Vorlagen importieren"),
+                        summary.section(QLatin1Char('\n'), 0, 0), QMessageBox::Ok, parentWidget());
     message->setObjectName(QStringLiteral("templatesImportedMessage"));
     message->setDetailedText(summary.section(QLatin1Char('\n'), 1));
     message->setAttribute(Qt::WA_DeleteOnClose);
@@ -350,5 +349,6 @@ void SheetChooser::printTestPage() {
     dialog.setWindowTitle(tr("Testseite drucken (Normalpapier)"));
     if (dialog.exec() != QDialog::Accepted)
         return;
-    ::printTestPage(printer, preview->labelSheet(), kept.printerOffsets.value(printer.printerName()));
+    ::printTestPage(printer, preview->labelSheet(),
+                    kept.printerOffsets.value(printer.printerName()));
 }

@@ -29,7 +29,8 @@ void SheetDrawing::paintEvent(QPaintEvent *) {
     const QSizeF paper = shown.paperSizeMm();
     const qreal scale = std::min((width() - 2 * marginPx) / paper.width(),
                                  (height() - 2 * marginPx) / paper.height());
-    painter.translate((width() - paper.width() * scale) / 2, (height() - paper.height() * scale) / 2);
+    painter.translate((width() - paper.width() * scale) / 2,
+                      (height() - paper.height() * scale) / 2);
     painter.setPen(QPen(Qt::darkGray, 0));
     painter.setBrush(Qt::white);
     painter.drawRect(QRectF(QPointF(0, 0), paper * scale));

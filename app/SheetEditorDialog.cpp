@@ -29,7 +29,8 @@ SheetEditorDialog::SheetEditorDialog(QWidget *parent) : QDialog(parent) {
     rows = addCount("sheetRowsSpin", tr("Reihen"));
     left = addLength("sheetLeftEdit", tr("Rand links"));
     top = addLength("sheetTopEdit", tr("Rand oben"));
-    horizontalPitch = addLength("sheetHorizontalPitchEdit", tr("Abstand waagrecht (Etikett + Lücke)"));
+    horizontalPitch =
+        addLength("sheetHorizontalPitchEdit", tr("Abstand waagrecht (Etikett + Lücke)"));
     verticalPitch = addLength("sheetVerticalPitchEdit", tr("Abstand senkrecht (Etikett + Lücke)"));
 
     drawing = new SheetDrawing;

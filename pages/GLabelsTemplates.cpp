@@ -89,8 +89,8 @@ TemplateGeometry readTemplate(QXmlStreamReader &reader, const QString &sourceNam
     sheet.description = attributes.value(QLatin1String("_description")).toString();
     if (sheet.description.isEmpty())
         sheet.description = attributes.value(QLatin1String("description")).toString();
-    sheet.source = sourceName.isEmpty() ? tr("gLabels-Vorlage")
-                                        : tr("gLabels-Vorlage %1").arg(sourceName);
+    sheet.source =
+        sourceName.isEmpty() ? tr("gLabels-Vorlage") : tr("gLabels-Vorlage %1").arg(sourceName);
     const QString size = attributes.value(QLatin1String("size")).toString();
     if (size == QLatin1String("A4"))
         sheet.paper = Paper::A4;
@@ -124,8 +124,8 @@ QString unusableReason(const TemplateGeometry &geometry) {
 } // namespace
 
 bool parseGLabelsLength(const QString &text, double *mm) {
-    static const QRegularExpression length(
-        QStringLiteral(R"(^\s*([+-]?(?:\d+(?:\.\d*)?|\.\d+)(?:[eE][+-]?\d+)?)\s*(pt|in|mm|cm|pc)?\s*$)"));
+    static const QRegularExpression length(QStringLiteral(
+        R"(^\s*([+-]?(?:\d+(?:\.\d*)?|\.\d+)(?:[eE][+-]?\d+)?)\s*(pt|in|mm|cm|pc)?\s*$)"));
     const QRegularExpressionMatch match = length.match(text);
     if (!match.hasMatch())
         return false;
@@ -178,16 +178,20 @@ GLabelsImport readGLabelsTemplates(const QByteArray &xml, const QString &sourceN
             continue;
         }
         if (++templates > maximumTemplatesPerFile) {
-            result.error = tr("Die Datei enthält mehr als %1 Vorlagen.").arg(maximumTemplatesPerFile);
+            result.error =
+                tr("Die Datei enthält mehr als %1 Vorlagen.").arg(maximumTemplatesPerFile);
             break;
         }
-        const QString equiv = reader.attributes().value(QLatin1String("equiv")).toString().trimmed();
+        const QString equiv =
+            reader.attributes().value(QLatin1String("equiv")).toString().trimmed();
         TemplateGeometry geometry = readTemplate(reader, sourceName);
         const QString name = templateName(geometry.sheet);
         if (!equiv.isEmpty()) {
-            const auto original = readSoFar.constFind(geometry.sheet.maker + QLatin1Char(' ') + equiv);
+            const auto original =
+                readSoFar.constFind(geometry.sheet.maker + QLatin1Char(' ') + equiv);
             if (original == readSoFar.constEnd()) {
-                result.skipped.append(tr("%1: gleich %2, das nicht gelesen wurde").arg(name, equiv));
+                result.skipped.append(
+                    tr("%1: gleich %2, das nicht gelesen wurde").arg(name, equiv));
                 continue;
             }
             // One product under another number: an alias of the sheet read.

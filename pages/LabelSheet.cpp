@@ -101,7 +101,9 @@ SheetProblem LabelSheet::problem() const {
 }
 
 QString sheetProblemText(SheetProblem problem) {
-    auto tr = [](const char *text) { return QCoreApplication::translate("LabelSheet", text); };
+    auto tr = [](const char *text) {
+        return QCoreApplication::translate("LabelSheet", text);
+    };
     switch (problem) {
     case SheetProblem::None:
         return {};

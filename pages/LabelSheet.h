@@ -19,12 +19,12 @@ enum class LabelShape { Rectangle, Round, Ellipse };
 // Why a sheet cannot be used; None for a usable one.
 enum class SheetProblem {
     None,
-    NonPositiveLabel,  // label width or height not above 0
-    NegativeRadius,    // corner radius below 0 or above half the label
-    NoLabels,          // columns or rows below 1, or too many
-    NegativeMargin,    // left or top margin below 0
-    PitchBelowLabel,   // pitch smaller than the label, so labels overlap
-    BeyondPaper,       // the last label reaches past the paper's edge
+    NonPositiveLabel, // label width or height not above 0
+    NegativeRadius,   // corner radius below 0 or above half the label
+    NoLabels,         // columns or rows below 1, or too many
+    NegativeMargin,   // left or top margin below 0
+    PitchBelowLabel,  // pitch smaller than the label, so labels overlap
+    BeyondPaper,      // the last label reaches past the paper's edge
 };
 
 // Where the copy number n of a print run lands: page and slot on that page.

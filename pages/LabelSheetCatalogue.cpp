@@ -85,16 +85,19 @@ QString readSheetLine(const QStringList &fields, LabelSheet *sheet) {
 
 QString searchTextOf(const LabelSheet &sheet) {
     const QString size = formatLabelSize(sheet, QLatin1Char('.'));
-    return normalisedSearchText(sheet.maker + QLatin1Char(' ') + sheet.codes.join(QLatin1Char(' ')) +
-                                QLatin1Char(' ') + sheet.description + QLatin1Char(' ') + size +
-                                QStringLiteral(" mm"));
+    return normalisedSearchText(
+        sheet.maker + QLatin1Char(' ') + sheet.codes.join(QLatin1Char(' ')) + QLatin1Char(' ') +
+        sheet.description + QLatin1Char(' ') + size + QStringLiteral(" mm"));
 }
 } // namespace
 
 QString toTsvLine(const LabelSheet &sheet) {
-    auto number = [](double value) { return QString::number(value, 'g', 10); };
+    auto number = [](double value) {
+        return QString::number(value, 'g', 10);
+    };
     auto clean = [](QString text) {
-        return text.replace(QLatin1Char('\t'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+        return text.replace(QLatin1Char('\t'), QLatin1Char(' '))
+            .replace(QLatin1Char('\n'), QLatin1Char(' '));
     };
     const char *shape = sheet.shape == LabelShape::Round     ? "round"
                         : sheet.shape == LabelShape::Ellipse ? "ellipse"
@@ -169,7 +172,8 @@ const LabelSheet *LabelSheetCatalogue::findCode(const QString &code) const {
 }
 
 QList<qsizetype> LabelSheetCatalogue::search(const QString &query) const {
-    const QStringList words = normalisedSearchText(query).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    const QStringList words =
+        normalisedSearchText(query).split(QLatin1Char(' '), Qt::SkipEmptyParts);
     QList<qsizetype> found;
     for (qsizetype index = 0; index < searchTexts.size(); ++index) {
         const QString &text = searchTexts[index];

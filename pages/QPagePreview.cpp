@@ -141,8 +141,9 @@ void QPagePreview::showPage(std::int64_t page) {
 
 void QPagePreview::showTypedPage(const QString &typed) {
     const QString digits = typed.trimmed();
-    const bool isNumber = !digits.isEmpty() && std::all_of(digits.cbegin(), digits.cend(),
-                                                           [](QChar c) { return c >= u'0' && c <= u'9'; });
+    const bool isNumber =
+        !digits.isEmpty() &&
+        std::all_of(digits.cbegin(), digits.cend(), [](QChar c) { return c >= u'0' && c <= u'9'; });
     if (!isNumber) {
         emit pageChanged();
         return;

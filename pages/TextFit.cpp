@@ -33,7 +33,8 @@ QStringList breakInTwo(const QString &text) {
     const qsizetype middle = text.size() / 2;
     qsizetype best = -1;
     for (qsizetype index = 0; index < text.size(); ++index)
-        if (text[index].isSpace() && (best < 0 || std::abs(index - middle) < std::abs(best - middle)))
+        if (text[index].isSpace() &&
+            (best < 0 || std::abs(index - middle) < std::abs(best - middle)))
             best = index;
     if (best < 0)
         return {text.left(middle), text.mid(middle)};
@@ -78,9 +79,9 @@ FittedText fitText(const QString &text, const QFont &font, const QSizeF &box,
         return setIn(twoLines, atPointSize(font, size), device);
     // Too long even so: the smallest size, on as many lines as the box holds
     // (one or two), each cut to the box's width.
-    const QFont smallest = atPointSize(font, std::min(font.pointSizeF() > 0 ? font.pointSizeF()
-                                                                            : smallestFittingPointSize,
-                                                      smallestFittingPointSize));
+    const QFont smallest = atPointSize(
+        font, std::min(font.pointSizeF() > 0 ? font.pointSizeF() : smallestFittingPointSize,
+                       smallestFittingPointSize));
     const QFontMetricsF metrics(smallest, device);
     const QStringList kept = metrics.height() * 2 <= box.height() ? twoLines : oneLine;
     QStringList cut;

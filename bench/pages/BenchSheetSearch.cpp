@@ -12,10 +12,14 @@ namespace {
 constexpr int catalogueSize = 2000;
 
 const QStringList &queries() {
-    static const QStringList all{
-        QStringLiteral("L"),           QStringLiteral("L71"),          QStringLiteral("L7160"),
-        QStringLiteral("3490"),        QStringLiteral("Namensschild"), QStringLiteral("63,5 x 38,1"),
-        QStringLiteral("herma 70 x 3"), QStringLiteral("zz-nothing")};
+    static const QStringList all{QStringLiteral("L"),
+                                 QStringLiteral("L71"),
+                                 QStringLiteral("L7160"),
+                                 QStringLiteral("3490"),
+                                 QStringLiteral("Namensschild"),
+                                 QStringLiteral("63,5 x 38,1"),
+                                 QStringLiteral("herma 70 x 3"),
+                                 QStringLiteral("zz-nothing")};
     return all;
 }
 
@@ -31,8 +35,8 @@ LabelSheetCatalogue largeCatalogue() {
         LabelSheet sheet;
         sheet.maker = makers[random.bounded(int(makers.size()))];
         sheet.description = descriptions[random.bounded(int(descriptions.size()))];
-        sheet.codes = {QStringLiteral("T%1").arg(index), QStringLiteral("A%1-%2").arg(index).arg(
-                                                             random.bounded(100))};
+        sheet.codes = {QStringLiteral("T%1").arg(index),
+                       QStringLiteral("A%1-%2").arg(index).arg(random.bounded(100))};
         sheet.labelWidth = 20 + random.bounded(1800) / 10.0;
         sheet.labelHeight = 10 + random.bounded(1400) / 10.0;
         sheet.columns = 1;

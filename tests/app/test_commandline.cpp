@@ -102,8 +102,9 @@ void TestCommandLine::printsEachNameAtItsLabelsCentre() {
     QFETCH(QPointF, offsetMm);
     QFETCH(int, pages);
     const QString pdf = dir.filePath(QStringLiteral("labels.pdf"));
-    QStringList arguments{"--print-pdf", pdf, "--stock", stock, "--skip-header",
-                          "--start", QString::number(start), "--font", "DejaVu Sans,14"};
+    QStringList arguments{
+        "--print-pdf",          pdf,      "--stock",       stock, "--skip-header", "--start",
+        QString::number(start), "--font", "DejaVu Sans,14"};
     if (!offset.isEmpty())
         arguments << "--offset-x" << offset[0] << "--offset-y" << offset[1];
     const Run run = runCommandLine(arguments << testpaths::dataFile("workbooks/" + workbook));
@@ -195,24 +196,23 @@ void TestCommandLine::refusesWhatItCannotUse_data() {
     QTest::addColumn<QStringList>("arguments"); // OUT is added first, FILE replaces "FILE"
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("reasonPart");
-    QTest::newRow("unknown stock") << QStringList{"--stock", "X9999", "FILE"} << 1
-                                   << QStringLiteral("X9999");
-    QTest::newRow("not a workbook")
-        << QStringList{testpaths::dataFile("workbooks/teilnehmer.csv")} << 1
-        << QStringLiteral("teilnehmer.csv");
+    QTest::newRow("unknown stock")
+        << QStringList{"--stock", "X9999", "FILE"} << 1 << QStringLiteral("X9999");
+    QTest::newRow("not a workbook") << QStringList{testpaths::dataFile("workbooks/teilnehmer.csv")}
+                                    << 1 << QStringLiteral("teilnehmer.csv");
     QTest::newRow("missing file") << QStringList{"/nonexistent/liste.xls"} << 1
                                   << QStringLiteral("liste.xls");
-    QTest::newRow("unknown name column") << QStringList{"--name-column", "Vorname", "FILE"} << 1
-                                         << QStringLiteral("Vorname");
+    QTest::newRow("unknown name column")
+        << QStringList{"--name-column", "Vorname", "FILE"} << 1 << QStringLiteral("Vorname");
     QTest::newRow("no input file") << QStringList{} << 2 << QStringLiteral("Eingabedatei");
     QTest::newRow("start 0") << QStringList{"--start", "0", "FILE"} << 2
                              << QStringLiteral("--start");
-    QTest::newRow("font without size") << QStringList{"--font", "Arial", "FILE"} << 2
-                                       << QStringLiteral("--font");
-    QTest::newRow("offset no number") << QStringList{"--offset-x", "links", "FILE"} << 2
-                                      << QStringLiteral("--offset-x");
-    QTest::newRow("unknown option") << QStringList{"--colour", "FILE"} << 2
-                                    << QStringLiteral("colour");
+    QTest::newRow("font without size")
+        << QStringList{"--font", "Arial", "FILE"} << 2 << QStringLiteral("--font");
+    QTest::newRow("offset no number")
+        << QStringList{"--offset-x", "links", "FILE"} << 2 << QStringLiteral("--offset-x");
+    QTest::newRow("unknown option")
+        << QStringList{"--colour", "FILE"} << 2 << QStringLiteral("colour");
 }
 
 void TestCommandLine::refusesWhatItCannotUse() {
@@ -241,7 +241,8 @@ void TestCommandLine::listsTheCatalogue_data() {
         << QStringLiteral("L4785,L4784,L4786,L4787\tAvery Zweckform\tNamensschilder\t80\t50\t2\t"
                           "5\t17.5\t13.5\t95\t55");
     QTest::newRow("Herma 4360") << QStringLiteral("4360")
-                                << QStringLiteral("4360\tHerma\tEtiketten\t70\t36\t3\t8\t0\t4.5\t70\t36");
+                                << QStringLiteral(
+                                       "4360\tHerma\tEtiketten\t70\t36\t3\t8\t0\t4.5\t70\t36");
 }
 
 void TestCommandLine::listsTheCatalogue() {

@@ -27,7 +27,8 @@ QString chosenCode(MainWindow *window) {
 }
 
 QString sheetRowValue(MainWindow *window, const QString &caption) {
-    const auto items = window->ui.fileInfoTree->findItems(caption, Qt::MatchExactly | Qt::MatchRecursive);
+    const auto items =
+        window->ui.fileInfoTree->findItems(caption, Qt::MatchExactly | Qt::MatchRecursive);
     return items.isEmpty() ? QStringLiteral("<no row %1>").arg(caption) : items.first()->text(1);
 }
 } // namespace
@@ -117,12 +118,16 @@ void TestWindowSheets::startPositionMovesThePages_data() {
     QTest::addColumn<QString>("foundOnPage");
     // 61 labels on L7160 (21 a sheet), the caption row's first; Name30's
     // copies are the 60th and 61st.
-    QTest::newRow("from label 1") << 1 << QStringLiteral("Seite 3/3") << QStringLiteral("Seite 3/3");
-    QTest::newRow("from label 2") << 2 << QStringLiteral("Seite 3/3") << QStringLiteral("Seite 3/3");
-    QTest::newRow("from label 3: the last page full") << 3 << QStringLiteral("Seite 3/3") << QStringLiteral("Seite 3/3");
-    QTest::newRow("from label 5") << 5 << QStringLiteral("Seite 4/4") << QStringLiteral("Seite 4/4");
-    QTest::newRow("from label 21") << 21 << QStringLiteral("Seite 4/4")
-                                   << QStringLiteral("Seite 4/4");
+    QTest::newRow("from label 1") << 1 << QStringLiteral("Seite 3/3")
+                                  << QStringLiteral("Seite 3/3");
+    QTest::newRow("from label 2") << 2 << QStringLiteral("Seite 3/3")
+                                  << QStringLiteral("Seite 3/3");
+    QTest::newRow("from label 3: the last page full")
+        << 3 << QStringLiteral("Seite 3/3") << QStringLiteral("Seite 3/3");
+    QTest::newRow("from label 5") << 5 << QStringLiteral("Seite 4/4")
+                                  << QStringLiteral("Seite 4/4");
+    QTest::newRow("from label 21")
+        << 21 << QStringLiteral("Seite 4/4") << QStringLiteral("Seite 4/4");
 }
 
 void TestWindowSheets::startPositionMovesThePages() {
@@ -198,12 +203,12 @@ void TestWindowSheets::editorExplainsAndDraws_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("problemPart"); // empty: OK offered
     QTest::newRow("as given") << QString() << QString() << QString();
-    QTest::newRow("decimal comma") << QStringLiteral("sheetWidthEdit") << QStringLiteral("62,5")
-                                   << QString();
+    QTest::newRow("decimal comma")
+        << QStringLiteral("sheetWidthEdit") << QStringLiteral("62,5") << QString();
     QTest::newRow("not a number") << QStringLiteral("sheetTopEdit") << QStringLiteral("oben")
                                   << QStringLiteral("„oben“ ist keine Millimeterangabe");
-    QTest::newRow("overlap") << QStringLiteral("sheetHorizontalPitchEdit")
-                             << QStringLiteral("60") << QStringLiteral("überlappen");
+    QTest::newRow("overlap") << QStringLiteral("sheetHorizontalPitchEdit") << QStringLiteral("60")
+                             << QStringLiteral("überlappen");
     QTest::newRow("beyond the paper") << QStringLiteral("sheetLeftEdit") << QStringLiteral("20")
                                       << QStringLiteral("über das Papier");
     QTest::newRow("no name") << QStringLiteral("sheetCodeEdit") << QString()
@@ -232,10 +237,12 @@ void TestWindowSheets::editorExplainsAndDraws() {
     auto *ok = editor.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
     auto *problem = editor.findChild<QLabel *>(QStringLiteral("sheetProblemLabel"));
     QCOMPARE(ok->isEnabled(), problemPart.isEmpty());
-    QVERIFY2(problemPart.isEmpty() ? problem->text().isEmpty() : problem->text().contains(problemPart),
+    QVERIFY2(problemPart.isEmpty() ? problem->text().isEmpty()
+                                   : problem->text().contains(problemPart),
              qPrintable(problem->text()));
     // The drawing follows the fields.
-    const LabelSheet drawn = editor.findChild<SheetDrawing *>(QStringLiteral("sheetDrawing"))->sheet();
+    const LabelSheet drawn =
+        editor.findChild<SheetDrawing *>(QStringLiteral("sheetDrawing"))->sheet();
     QCOMPARE(drawn.labelWidth, field == QLatin1String("sheetWidthEdit") ? 62.5 : 63.5);
     QImage image(editor.findChild<QWidget *>(QStringLiteral("sheetDrawing"))->size(),
                  QImage::Format_RGB32);

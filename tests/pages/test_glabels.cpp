@@ -51,8 +51,8 @@ void TestGLabels::lengths() {
 
 void TestGLabels::templates_data() {
     QTest::addColumn<QByteArray>("xml");
-    QTest::addColumn<QStringList>("codes");   // codes of each sheet taken, joined by '+'
-    QTest::addColumn<QRectF>("firstLabel");   // the first sheet's slot 0
+    QTest::addColumn<QStringList>("codes"); // codes of each sheet taken, joined by '+'
+    QTest::addColumn<QRectF>("firstLabel"); // the first sheet's slot 0
     QTest::addColumn<QPointF>("pitch");
     QTest::addColumn<int>("skipped");
 
@@ -156,11 +156,10 @@ void TestGLabels::brokenFiles_data() {
         << QByteArray("<?xml version=\"1.0\"?><!DOCTYPE g [<!ENTITY a \"aaaaaaaa\">"
                       "<!ENTITY b \"&a;&a;&a;&a;\">]><Glabels-templates>&b;</Glabels-templates>")
         << QStringLiteral("DOCTYPE");
-    QTest::newRow("bad length")
-        << templateFile(R"(<Template brand="B" part="X" size="A4" _description="x">
+    QTest::newRow("bad length") << templateFile(
+                                       R"(<Template brand="B" part="X" size="A4" _description="x">
   <Label-rectangle id="0" width="ten" height="10mm"><Layout nx="1" ny="1" x0="0" y0="0" dx="0" dy="0"/></Label-rectangle>
-</Template><broken>)")
-        << QStringLiteral("XML");
+</Template><broken>)") << QStringLiteral("XML");
 }
 
 void TestGLabels::brokenFiles() {

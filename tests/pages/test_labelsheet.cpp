@@ -29,7 +29,8 @@ LabelSheet catalogueSheet(const char *code) {
 
 bool nearlyEqual(const QRectF &a, const QRectF &b) {
     constexpr double toleranceMm = 0.001;
-    return std::abs(a.left() - b.left()) < toleranceMm && std::abs(a.top() - b.top()) < toleranceMm &&
+    return std::abs(a.left() - b.left()) < toleranceMm &&
+           std::abs(a.top() - b.top()) < toleranceMm &&
            std::abs(a.width() - b.width()) < toleranceMm &&
            std::abs(a.height() - b.height()) < toleranceMm;
 }
@@ -124,7 +125,8 @@ void TestLabelSheet::startPosition_data() {
     QTest::addColumn<qint64>("startSlot");
     QTest::addColumn<SheetPosition>("position");
     // On L7160, 21 labels a page.
-    QTest::newRow("no start: first copy in slot 0") << qint64(0) << qint64(0) << SheetPosition{0, 0};
+    QTest::newRow("no start: first copy in slot 0")
+        << qint64(0) << qint64(0) << SheetPosition{0, 0};
     QTest::newRow("start at label 5: first copy in slot 4")
         << qint64(0) << qint64(4) << SheetPosition{0, 4};
     QTest::newRow("start at 5: copy 16 fills the first page")
@@ -162,8 +164,7 @@ void TestLabelSheet::pageCountWithStart_data() {
     QTest::newRow("21 from slot 1: two pages") << qint64(21) << qint64(1) << qint64(2);
     QTest::newRow("17 from slot 4: one page") << qint64(17) << qint64(4) << qint64(1);
     QTest::newRow("18 from slot 4: two pages") << qint64(18) << qint64(4) << qint64(2);
-    QTest::newRow("a million from slot 20")
-        << qint64(1000000) << qint64(20) << qint64(47620);
+    QTest::newRow("a million from slot 20") << qint64(1000000) << qint64(20) << qint64(47620);
 }
 
 void TestLabelSheet::pageCountWithStart() {
@@ -288,8 +289,9 @@ void TestLabelSheet::catalogueLinesWithFaults_data() {
     QTest::newRow("decimal comma in the file")
         << QStringLiteral("X1\tM\tD\t10,5\t10\t0\trect\t1\t1\t0\t0\t10\t10\tS")
         << QStringLiteral("line 2: a length or count is no number");
-    QTest::newRow("unknown shape") << QStringLiteral("X1\tM\tD\t10\t10\t0\tstar\t1\t1\t0\t0\t10\t10\tS")
-                                   << QStringLiteral("line 2: unknown shape \"star\"");
+    QTest::newRow("unknown shape")
+        << QStringLiteral("X1\tM\tD\t10\t10\t0\tstar\t1\t1\t0\t0\t10\t10\tS")
+        << QStringLiteral("line 2: unknown shape \"star\"");
     QTest::newRow("overlapping labels")
         << QStringLiteral("X1\tM\tD\t10\t10\t0\trect\t2\t1\t0\t0\t9\t10\tS")
         << QStringLiteral("line 2: pitch smaller than the label: labels would overlap");
@@ -314,23 +316,23 @@ void TestLabelSheet::catalogueSearch_data() {
     QTest::addColumn<QStringList>("mustNotFind");
     QTest::newRow("product code") << QStringLiteral("L7160") << QStringList{"L7160"}
                                   << QStringList{"L7163", "3490"};
-    QTest::newRow("code in lower case") << QStringLiteral("l7160") << QStringList{"L7160"}
-                                        << QStringList{"L7163"};
-    QTest::newRow("Zweckform number") << QStringLiteral("3490") << QStringList{"3490"}
-                                      << QStringList{"3475"};
-    QTest::newRow("alias finds its sheet") << QStringLiteral("J8163") << QStringList{"L7163"}
-                                           << QStringList{"L7160"};
+    QTest::newRow("code in lower case")
+        << QStringLiteral("l7160") << QStringList{"L7160"} << QStringList{"L7163"};
+    QTest::newRow("Zweckform number")
+        << QStringLiteral("3490") << QStringList{"3490"} << QStringList{"3475"};
+    QTest::newRow("alias finds its sheet")
+        << QStringLiteral("J8163") << QStringList{"L7163"} << QStringList{"L7160"};
     QTest::newRow("description") << QStringLiteral("Namensschild") << QStringList{"L4785"}
                                  << QStringList{"L7160"};
     QTest::newRow("German size") << QStringLiteral("63,5 x 38,1")
                                  << QStringList{"L7160", "4677", "6406338x"}
                                  << QStringList{"L7163", "L7159"};
-    QTest::newRow("size without spaces") << QStringLiteral("99,1x38,1") << QStringList{"L7163"}
-                                         << QStringList{"L7160"};
-    QTest::newRow("maker and size") << QStringLiteral("herma 70 x 36") << QStringList{"4360"}
-                                    << QStringList{"3475", "L7160"};
-    QTest::newRow("no such sheet") << QStringLiteral("Briefmarke") << QStringList{}
-                                   << QStringList{"L7160"};
+    QTest::newRow("size without spaces")
+        << QStringLiteral("99,1x38,1") << QStringList{"L7163"} << QStringList{"L7160"};
+    QTest::newRow("maker and size")
+        << QStringLiteral("herma 70 x 36") << QStringList{"4360"} << QStringList{"3475", "L7160"};
+    QTest::newRow("no such sheet")
+        << QStringLiteral("Briefmarke") << QStringList{} << QStringList{"L7160"};
 }
 
 void TestLabelSheet::catalogueSearch() {
