@@ -87,6 +87,10 @@ void SheetChooser::rebuildList() {
     all += kept.importedSheets;
     importedCount = kept.importedSheets.size();
     all += kept.ownSheets;
+    // Search texts made once per change of the list, not per keystroke.
+    searchable = LabelSheetCatalogue();
+    for (const LabelSheet &sheet : all)
+        searchable.add(sheet);
 }
 
 void SheetChooser::buildItems(QTreeWidget *tree) {
@@ -180,9 +184,6 @@ void SheetChooser::filterList(const QString &query) {
     const QSignalBlocker blocker(combo);
     combo->clear();
     combo->addItem(tr("Einfaches Raster (ganze Millimeter)"), noSheet);
-    LabelSheetCatalogue searchable;
-    for (const LabelSheet &sheet : all)
-        searchable.add(sheet);
     const QList<qsizetype> found = searchable.search(query);
     for (qsizetype index : found)
         combo->addItem(sheetTitle(all.at(index)), int(index));

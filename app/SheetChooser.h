@@ -2,6 +2,7 @@
 
 #include "app/SheetSettings.h"
 #include "pages/LabelSheet.h"
+#include "pages/LabelSheetCatalogue.h"
 
 #include <QObject>
 #include <QString>
@@ -69,6 +70,7 @@ private:
     QPagePreview *preview;
     SheetSettings kept;
     QList<LabelSheet> all;
+    LabelSheetCatalogue searchable; // the same sheets, searchable
     qsizetype builtInCount = 0;
     qsizetype importedCount = 0;
     int chosen = -1; // index into all, -1 for the grid
