@@ -5,6 +5,7 @@
 #include "app/FullNameOffer.h"
 #include "app/ImportFailureText.h"
 #include "app/LabelTextEditor.h"
+#include "app/SheetChooser.h"
 #include "app/StatusText.h"
 #include "app/PasswordDialog.h"
 #include "app/StyleSheet.h"
@@ -95,7 +96,10 @@ MainWindow::MainWindow(QWidget *parent, Qt::WindowFlags flags)
     buildSettingsTree();
     buildFullNameOffer();
     buildPageRow();
+    sheetChooser = new SheetChooser(ui.fileInfoTree, ui.pagePreview, this);
+    connect(sheetChooser, &SheetChooser::sheetChanged, this, &MainWindow::showSheet);
     applySettings();
+    showSheet();
     applyStyleSheet();
     updatePageLabel();
     updateStatus();
@@ -424,8 +428,9 @@ void MainWindow::slotUpdateFileInfo() {
     fileItem->setText(1, importer->fileInfo(QStringLiteral("NAME")));
     rowsItem->setText(1, importer->fileInfo(QStringLiteral("ROWS")));
     columnsItem->setText(1, importer->fileInfo(QStringLiteral("COLUMNS")));
-    labelColumnsItem->setText(1, QString::number(ui.pagePreview->labelColumns));
-    labelRowsItem->setText(1, QString::number(ui.pagePreview->labelRows));
+    const LabelSheet sheet = ui.pagePreview->labelSheet();
+    labelColumnsItem->setText(1, QString::number(sheet.columns));
+    labelRowsItem->setText(1, QString::number(sheet.rows));
 }
 
 void MainWindow::setLabelSize() {
@@ -498,4 +503,13 @@ void MainWindow::scrollToName(QString name) {
     searchFound = ui.pagePreview->findName(name) || name.isEmpty();
     updatePageLabel();
     updateStatus();
+}
+
+void MainWindow::showSheet() {
+    // The size spins belong to the grid; a chosen sheet brings its own size.
+    const bool grid = !ui.pagePreview->chosenSheet.has_value();
+    widthSpin->setEnabled(grid);
+    heightSpin->setEnabled(grid);
+    slotUpdateFileInfo();
+    updatePageLabel();
 }

@@ -15,6 +15,7 @@ class FullNameOffer;
 class LabelTextEditor;
 class QCheckBox;
 class QComboBox;
+class SheetChooser;
 class QSpinBox;
 class QTreeWidgetItem;
 class QXLSImporter;
@@ -77,6 +78,8 @@ private:
     QString chooseFile(const char *caption, const char *filter);
     void buildSettingsTree();
     void buildFullNameOffer();
+    // Shows what the chosen label sheet and start position give.
+    void showSheet();
     void buildPageRow();
     void applySettings();
     void connectSizeSpins();
@@ -93,6 +96,7 @@ private:
 
     QXLSImporter *importer = nullptr;
     WindowSettings settings;
+    SheetChooser *sheetChooser = nullptr;
     QSpinBox *heightSpin = nullptr;
     QSpinBox *widthSpin = nullptr;
     QComboBox *countCombo = nullptr;

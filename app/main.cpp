@@ -1,9 +1,15 @@
+#include "app/CommandLine.h"
 #include "app/MainWindow.h"
 #include "app/Translations.h"
 
 #include <QApplication>
 
 int main(int argc, char **argv) {
+    QStringList arguments;
+    for (int index = 1; index < argc; ++index)
+        arguments.append(QString::fromLocal8Bit(argv[index]));
+    if (CommandLine::wanted(arguments))
+        return CommandLine::main(argc, argv);
     QApplication application(argc, argv);
     // Where QSettings keeps the window's settings.
     QApplication::setOrganizationName(QStringLiteral("Tagomat"));

@@ -5,6 +5,7 @@
 #include "pages/LabelSearch.h"
 #include "pages/LabelTextBlock.h"
 #include "pages/PrintRange.h"
+#include "pages/TextFit.h"
 
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -30,8 +31,23 @@ const QColor previewGround(128, 128, 128);
 constexpr int scrollStepPx = 20;
 // Lines under the name shrink together with it, the name down to this size.
 constexpr qreal smallestLabelLinePoints = 6;
-// Kept free between the lines and the label's edge.
-constexpr qreal labelLinesMarginMm = 1;
+// Kept free between a name and its label's edge, so a fitted name never
+// touches the cut.
+constexpr qreal innerMarginXMm = 1.5;
+constexpr qreal innerMarginYMm = 0.5;
+
+QRectF scaled(const QRectF &mm, qreal scale) {
+    return QRectF(mm.topLeft() * scale, mm.size() * scale);
+}
+
+void drawOutline(QPainter &painter, const LabelSheet &sheet, const QRectF &label, qreal scale) {
+    if (sheet.shape == LabelShape::Rectangle && sheet.cornerRadius > 0)
+        painter.drawRoundedRect(label, sheet.cornerRadius * scale, sheet.cornerRadius * scale);
+    else if (sheet.shape == LabelShape::Rectangle)
+        painter.drawRect(label);
+    else
+        painter.drawEllipse(label);
+}
 } // namespace
 
 QPagePreview::QPagePreview(QWidget *parent) : QAbstractScrollArea(parent) {
@@ -57,8 +73,29 @@ PageLayout QPagePreview::pageLayout() const {
     return {labelWidth, labelHeight, labelColumns, labelRows, gridRect};
 }
 
+void QPagePreview::setLabelSheet(std::optional<LabelSheet> sheet) {
+    chosenSheet = std::move(sheet);
+    startSlot = 0;
+    currentPage = std::min(currentPage, lastPageIndex());
+    viewport()->update();
+    emit pageChanged();
+}
+
+LabelSheet QPagePreview::labelSheet() const {
+    return chosenSheet ? *chosenSheet : LabelSheet::fromPageLayout(pageLayout());
+}
+
+void QPagePreview::setStartSlot(std::int64_t slot) {
+    const std::int64_t perPage = labelSheet().labelsPerPage();
+    startSlot = perPage > 0 ? std::clamp<std::int64_t>(slot, 0, perPage - 1) : 0;
+    currentPage = std::min(currentPage, lastPageIndex());
+    viewport()->update();
+    emit pageChanged();
+}
+
 int QPagePreview::pageCount() const {
-    return int(std::min<std::int64_t>(pageLayout().pageCount(labels.totalCopies()), INT_MAX));
+    const std::int64_t pages = labelSheet().pageCount(labels.totalCopies(), startSlot);
+    return int(std::min<std::int64_t>(pages, INT_MAX));
 }
 
 int QPagePreview::lastPageIndex() const {
@@ -68,10 +105,11 @@ int QPagePreview::lastPageIndex() const {
 bool QPagePreview::findName(const QString &text) {
     searchText = text;
     foldedSearch = foldCase(text);
-    const std::int64_t perPage = pageLayout().labelsPerPage();
     const auto copy = firstCopyMatching(labels, text);
-    if (copy)
-        currentPage = perPage > 0 ? int(std::min<std::int64_t>(*copy / perPage, INT_MAX)) : 0;
+    if (copy) {
+        const std::int64_t page = labelSheet().positionOfCopy(*copy, startSlot).page;
+        currentPage = int(std::min<std::int64_t>(page, INT_MAX));
+    }
     viewport()->update();
     emit pageChanged();
     return copy.has_value();
@@ -184,50 +222,68 @@ QFont QPagePreview::labelFontAtScale(qreal scale, const QPaintDevice &device) co
     return font;
 }
 
-void QPagePreview::drawLabelLines(QPainter &painter, const QRectF &label, const QStringList &lines,
-                                  const QFont &font, qreal scale) const {
+void QPagePreview::drawLabelLines(QPainter &painter, const QRectF &box, const QStringList &lines,
+                                  const QFont &font, qreal) const {
     // The smallest size on paper, in the units of the font at this scale.
     const qreal smallest = smallestLabelLinePoints * font.pointSizeF() / labelPointSize();
-    const QRectF box = label.adjusted(labelLinesMarginMm * scale, labelLinesMarginMm * scale,
-                                      -labelLinesMarginMm * scale, -labelLinesMarginMm * scale);
     const LabelTextBlock block =
         LabelTextBlock::fit(lines, font, box.size(), smallest, painter.device());
-    painter.save();
-    painter.setClipRect(label, Qt::IntersectClip);
     block.draw(painter, box);
-    painter.restore();
 }
 
 std::int64_t QPagePreview::drawLabelPage(QPainter &painter, int page, qreal scale,
                                          bool highlightSearch) const {
-    const PageLayout layout = pageLayout();
-    const std::int64_t perPage = layout.labelsPerPage();
+    const LabelSheet sheet = labelSheet();
+    const std::int64_t perPage = sheet.labelsPerPage();
     if (perPage <= 0 || page < 0)
         return 0;
-    painter.save();
+    // The grid always shows its frames; a chosen sheet's die-cut labels only
+    // on the screen, or on paper when asked for.
+    const bool frames = !chosenSheet || highlightSearch || framesOnPaper;
+    const std::int64_t firstSlot = sheet.firstSlotOnPage(page, startSlot);
     const QFont font = labelFontAtScale(scale, *painter.device());
-    painter.setFont(font);
+    painter.save();
     painter.setPen(QPen(Qt::black, 0));
-    std::int64_t slot = 0;
-    for (LabelCursor cursor(labels, std::int64_t(page) * perPage);
+    if (chosenSheet && highlightSearch) {
+        // The labels used up before the start position, greyed.
+        painter.setBrush(Qt::lightGray);
+        for (std::int64_t slot = 0; slot < firstSlot; ++slot)
+            drawOutline(painter, sheet, scaled(sheet.labelRect(slot), scale), scale);
+    }
+    std::int64_t slot = firstSlot;
+    for (LabelCursor cursor(labels, sheet.firstCopyOnPage(page, startSlot));
          !cursor.atEnd() && slot < perPage; cursor.next(), ++slot) {
-        const QRectF mm = layout.labelRectMm(slot);
-        const QRectF label(mm.topLeft() * scale, mm.size() * scale);
+        const QRectF label = scaled(sheet.labelRect(slot), scale);
         const bool highlighted =
             highlightSearch && highlightsFolded(cursor.current().foldedName, foldedSearch);
         painter.setBrush(highlighted ? Qt::yellow : Qt::white);
-        painter.drawRect(label);
+        if (frames || highlighted)
+            drawOutline(painter, sheet, label, scale);
+        const QRectF textBox = label.adjusted(innerMarginXMm * scale, innerMarginYMm * scale,
+                                              -innerMarginXMm * scale, -innerMarginYMm * scale);
+        painter.save();
+        // What fitting cannot shrink further (a label lower than one line)
+        // is cut at the label's edge rather than drawn on its neighbour.
+        painter.setClipRect(label, Qt::IntersectClip);
         if (cursor.moreLines().isEmpty()) {
-            // Letters that do not fit the label are drawn whole, on screen as on paper.
-            painter.drawText(label, Qt::AlignCenter | Qt::TextDontClip, cursor.name());
-            continue;
+            const FittedText fitted =
+                fitText(cursor.name(), font, textBox.size(), painter.device());
+            painter.setFont(fitted.font);
+            painter.drawText(textBox, Qt::AlignCenter, fitted.lines.join(QLatin1Char('\n')));
+        } else {
+            drawLabelLines(painter, textBox, QStringList{cursor.name()} + cursor.moreLines(),
+                           font, scale);
         }
-        drawLabelLines(painter, label, QStringList{cursor.name()} + cursor.moreLines(), font,
-                       scale);
-        painter.setFont(font);
+        painter.restore();
+    }
+    if (chosenSheet && highlightSearch) {
+        // The rest of the sheet, still empty.
+        painter.setBrush(Qt::white);
+        for (std::int64_t rest = slot; rest < perPage; ++rest)
+            drawOutline(painter, sheet, scaled(sheet.labelRect(rest), scale), scale);
     }
     painter.restore();
-    return slot;
+    return slot - firstSlot;
 }
 
 void QPagePreview::paintEvent(QPaintEvent *) {
@@ -292,20 +348,24 @@ void QPagePreview::preparePrintDialog(QPrintDialog &dialog) const {
 }
 
 std::int64_t QPagePreview::printPageRange(QPrinter &printer, int firstPage, int lastPage) const {
-    // The label sheets are A4 whatever the printer's default paper.
-    printer.setPageSize(QPageSize(QPageSize::A4));
+    const LabelSheet sheet = labelSheet();
+    // The label sheets are A4 (or a template's Letter) whatever the
+    // printer's default paper.
+    printer.setPageSize(
+        QPageSize(sheet.paper == Paper::Letter ? QPageSize::Letter : QPageSize::A4));
     printer.setPageOrientation(QPageLayout::Portrait);
     // Coordinates from the paper's corner, not from the printable area's.
     printer.setFullPage(true);
     const qreal scale = printer.resolution() / millimetresPerInch;
-    const std::int64_t perPage = pageLayout().labelsPerPage();
     QPainter painter;
-    if (perPage <= 0 || firstPage < 0 || !painter.begin(&printer))
+    if (sheet.labelsPerPage() <= 0 || firstPage < 0 || !painter.begin(&printer))
         return 0;
+    painter.translate(printOffsetMm * scale);
     std::int64_t printed = drawLabelPage(painter, firstPage, scale, false);
     // A new sheet only for a page that has labels, so no empty sheet at the end.
     for (std::int64_t page = std::int64_t(firstPage) + 1;
-         page <= lastPage && page * perPage < labels.totalCopies(); ++page) {
+         page <= lastPage && sheet.firstCopyOnPage(page, startSlot) < labels.totalCopies();
+         ++page) {
         printer.newPage();
         printed += drawLabelPage(painter, int(page), scale, false);
     }
@@ -314,7 +374,7 @@ std::int64_t QPagePreview::printPageRange(QPrinter &printer, int firstPage, int 
 }
 
 void QPagePreview::printPage() {
-    if (pageLayout().labelsPerPage() <= 0) {
+    if (labelSheet().labelsPerPage() <= 0) {
         tellNoLabelFits();
         return;
     }
@@ -327,6 +387,7 @@ void QPagePreview::printPage() {
     if (dialog.exec() != QDialog::Accepted)
         return;
     const PageSpan pages = chosenPrintPages(printer.fromPage(), printer.toPage(), lastPageIndex());
+    printOffsetMm = printerOffsets.value(printer.printerName());
     printPageRange(printer, pages.first, pages.last);
 }
 

@@ -1,15 +1,19 @@
 #pragma once
 
 #include "pages/LabelMap.h"
+#include "pages/LabelSheet.h"
 #include "pages/PageLayout.h"
 #include "pages/PreviewZoom.h"
 
 #include <QAbstractScrollArea>
 #include <QFont>
+#include <QMap>
+#include <QPointF>
 #include <QRect>
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 
 class QPainter;
 class QPaintDevice;
@@ -62,21 +66,33 @@ public:
 
     // The grid the layout members describe.
     PageLayout pageLayout() const;
+    // Prints on a chosen label sheet from now on, or on the grid of the label
+    // size again with none; the start slot goes back to the first.
+    void setLabelSheet(std::optional<LabelSheet> sheet);
+    // The chosen sheet, or the grid of the label size as a sheet.
+    LabelSheet labelSheet() const;
+    // Leaves the slots before it empty on the first page ("Beginnen bei
+    // Etikett N" is slot N - 1); clamped to the page.
+    void setStartSlot(std::int64_t slot);
     // labelFont sized for a device that draws scale units per millimetre, so
     // that its letters measure the label font's point size on paper.
     QFont labelFontAtScale(qreal scale, const QPaintDevice &device) const;
 
     // Draws the labels of one page with the painter at the sheet's top-left
     // corner, at scale device units per millimetre, and answers how many it
-    // drew. Used for the screen and the printer alike.
+    // drew. Used for the screen (highlightSearch) and the printer alike. Each
+    // name is set no larger than the label font and no wider than its label.
+    // On a chosen sheet the screen shows every label's outline (greyed before
+    // the start position), the paper only with framesOnPaper.
     std::int64_t drawLabelPage(QPainter &painter, int page, qreal scale,
                                bool highlightSearch) const;
 
     // Offers the page shown up to the last page in the print dialog.
     void preparePrintDialog(QPrintDialog &dialog) const;
-    // Prints the zero-based pages firstPage to lastPage on the printer, on A4
-    // from the paper's corner, without highlighting; stops early where the
-    // labels run out. Answers the labels printed.
+    // Prints the zero-based pages firstPage to lastPage on the printer, on the
+    // sheet's paper from its corner moved by printOffsetMm, without
+    // highlighting; stops early where the labels run out. Answers the labels
+    // printed.
     std::int64_t printPageRange(QPrinter &printer, int firstPage, int lastPage) const;
 
     int labelWidth = -1;
@@ -89,6 +105,13 @@ public:
     QFont labelFont;
     QString searchText;
     int currentPage = 0;
+    std::optional<LabelSheet> chosenSheet;
+    std::int64_t startSlot = 0;
+    bool framesOnPaper = false;
+    // The printer's correction, applied on paper only: printPage takes the
+    // chosen printer's from printerOffsets (in mm, by printer name).
+    QPointF printOffsetMm;
+    QMap<QString, QPointF> printerOffsets;
 
 signals:
     // The page shown or the number of pages changed.
@@ -112,7 +135,7 @@ private:
     qreal labelPointSize() const;
     // The lines of a label set together in its rectangle, shrunk to fit and
     // never drawn beyond it.
-    void drawLabelLines(QPainter &painter, const QRectF &label, const QStringList &lines,
+    void drawLabelLines(QPainter &painter, const QRectF &box, const QStringList &lines,
                         const QFont &font, qreal scale) const;
     // Scroll ranges for the sheet at the current scale.
     void updateScrollBars();

@@ -5,6 +5,9 @@ BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-l
 # poppler-utils reads back the PDFs the printing tests write; Google Benchmark
 # builds the benchmarks so they keep compiling.
 TEST_PACKAGES=(poppler-utils libbenchmark-dev)
+# Label sheets: the gLabels templates the template reader is checked against,
+# and the font the command-line printing tests measure.
+TEST_PACKAGES+=(glabels-data fonts-dejavu-core)
 # ICU folds letter case fully for the filter and the search (ß ~ ss).
 BUILD_PACKAGES+=(libicu-dev)
 # Qt's own German texts for the file, font, print and message dialogs.

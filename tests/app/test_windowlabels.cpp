@@ -94,7 +94,9 @@ QComboBox *TestWindowLabels::combo(const char *name) {
 void TestWindowLabels::settingsTreeRowsInOrder() {
     auto *tree = window->findChild<QTreeWidget *>("fileInfoTree");
     QVERIFY2(tree, "no fileInfoTree");
-    QCOMPARE(tree->topLevelItemCount(), 1);
+    // "Datei", then the label sheet rows.
+    QCOMPARE(tree->topLevelItemCount(), 2);
+    QCOMPARE(tree->topLevelItem(1)->text(0), QStringLiteral("Etikettenbogen"));
     QTreeWidgetItem *file = tree->topLevelItem(0);
     QCOMPARE(file->text(0), QStringLiteral("Datei"));
     QVERIFY2(file->isExpanded(), "the Datei row starts collapsed");

@@ -95,4 +95,26 @@ QMap<std::int64_t, QString> labelTexts(const Page &page, const PageLayout &layou
     return texts;
 }
 
+QMap<std::int64_t, LabelWords> labelWords(const Page &page, const LabelSheet &sheet,
+                                          QPointF offsetMm) {
+    QList<Word> words = page.words;
+    // Reading order: lines from top to bottom, words from left to right.
+    std::sort(words.begin(), words.end(), [](const Word &a, const Word &b) {
+        if (std::abs(a.boxMm.center().y() - b.boxMm.center().y()) > 1)
+            return a.boxMm.center().y() < b.boxMm.center().y();
+        return a.boxMm.left() < b.boxMm.left();
+    });
+    QMap<std::int64_t, LabelWords> labels;
+    for (const Word &word : words) {
+        std::int64_t slot = -1;
+        for (std::int64_t candidate = 0; candidate < sheet.labelsPerPage() && slot < 0; ++candidate)
+            if (sheet.labelRect(candidate).translated(offsetMm).contains(word.boxMm.center()))
+                slot = candidate;
+        LabelWords &label = labels[slot];
+        label.text += (label.text.isEmpty() ? QString() : QStringLiteral(" ")) + word.text;
+        label.boxMm = label.boxMm.isNull() ? word.boxMm : label.boxMm.united(word.boxMm);
+    }
+    return labels;
+}
+
 } // namespace pdflabels

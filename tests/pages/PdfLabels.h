@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pages/LabelSheet.h"
 #include "pages/PageLayout.h"
 
 #include <QImage>
@@ -36,5 +37,15 @@ QImage rasterPage(const QString &pdfPath, int page, qreal dotsPerInch, QString *
 // slot's rectangle, joined by spaces from left to right. Words outside every
 // label rectangle go under slot -1.
 QMap<std::int64_t, QString> labelTexts(const Page &page, const PageLayout &layout);
+
+// The words printed on each label of a sheet, its rectangles moved by the
+// offset: the words whose centre lies in a label, joined by spaces in
+// reading order, and the box around them all. Words in no label go under -1.
+struct LabelWords {
+    QString text;
+    QRectF boxMm;
+};
+QMap<std::int64_t, LabelWords> labelWords(const Page &page, const LabelSheet &sheet,
+                                          QPointF offsetMm = QPointF());
 
 } // namespace pdflabels

@@ -138,7 +138,7 @@ private slots:
     void pageCountStopsAtTheLargestPageNumber();
     void zoomSteps_data();
     void zoomSteps();
-    void lettersLargerThanTheLabelAreDrawnWhole();
+    void lettersLargerThanTheLabelAreSetToFit();
     void noLabelRow_data();
     void noLabelRow();
     void noLabelRowPrintingTellsTheUser();
@@ -575,9 +575,10 @@ void TestPagePreview::zoomSteps() {
     QCOMPARE(zoom.scale(QSizeF(3000, 3000), 4.0), 4.0 * next / 100);
 }
 
-void TestPagePreview::lettersLargerThanTheLabelAreDrawnWhole() {
-    // 40 pt letters (14 mm) on 10 mm labels: they reach beyond the frame
-    // instead of being cut at it, on screen as on paper.
+void TestPagePreview::lettersLargerThanTheLabelAreSetToFit() {
+    // 40 pt letters (14 mm) on 10 mm labels: the name is set smaller until it
+    // fits, so nothing of it lands on the neighbouring labels, and it is
+    // still there, on screen as on paper.
     preview->labelFont = QFont(QStringLiteral("Arial"), 40);
     preview->setLabels(labelsOf({{QString::fromUtf8("ÄÖÜg"), 1}}));
     const QImage image = render(*preview, QSize(1000, 1400));
@@ -585,12 +586,13 @@ void TestPagePreview::lettersLargerThanTheLabelAreDrawnWhole() {
     const QRectF labelMm = preview->pageLayout().labelRectMm(0);
     const QRect label =
         QRectF(sheet.at(labelMm.topLeft()), sheet.at(labelMm.bottomRight())).toAlignedRect();
-    // Below the label lies the next row's label, empty: letters there are the overflow.
     const QRect below(label.left() + 3, label.bottom() + 3, label.width() - 6, label.height() / 2);
-    QVERIFY2(!inkBox(image, below).isEmpty(), "the descender of g is cut at the frame");
+    QVERIFY2(inkBox(image, below).isEmpty(), "the descender of g reaches the next label");
     const QRect above(label.left() + 3, label.top() - label.height() / 2, label.width() - 6,
                       label.height() / 2 - 3);
-    QVERIFY2(!inkBox(image, above).isEmpty(), "the umlauts' dots are cut at the frame");
+    QVERIFY2(inkBox(image, above).isEmpty(), "the umlauts' dots reach beyond the label");
+    const QRect inside = label.adjusted(3, 3, -3, -3);
+    QVERIFY2(!inkBox(image, inside).isEmpty(), "the name is not drawn");
 }
 
 void TestPagePreview::noLabelRow_data() {

@@ -1,0 +1,346 @@
+#include "app/CommandLine.h"
+
+#include "app/ColumnChoice.h"
+#include "app/ImportFailureText.h"
+#include "app/WindowSettings.h"
+#include "import/QXLSImporter.h"
+#include "pages/LabelSheetCatalogue.h"
+#include "pages/LabelSource.h"
+#include "pages/QPagePreview.h"
+#include "pages/TestPage.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QPrinter>
+#include <QTextStream>
+
+#include <optional>
+
+namespace {
+constexpr int exitDone = 0;
+constexpr int exitUnusableInput = 1;
+constexpr int exitUnusableCommandLine = 2;
+
+const QString printPdfOption = QStringLiteral("print-pdf");
+const QString testPageOption = QStringLiteral("test-page");
+const QString listStockOption = QStringLiteral("list-stock");
+
+// A failed run: the exit status and what to print on standard error.
+struct Failure {
+    int status = exitUnusableCommandLine;
+    QString reason;
+};
+
+struct Options {
+    QString outputPath;
+    QString inputPath;
+    std::optional<LabelSheet> sheet;
+    // The window's first-start font.
+    QFont font = WindowSettings().labelFont;
+    bool skipHeader = false;
+    bool frames = false;
+    std::int64_t startSlot = 0;
+    QString nameColumn;
+    QString countColumn;
+    QPointF offsetMm;
+};
+
+void addOptions(QCommandLineParser &parser) {
+    parser.addOptions({
+        {printPdfOption, QStringLiteral("Writes the labels of FILE to OUT as PDF."),
+         QStringLiteral("OUT")},
+        {testPageOption, QStringLiteral("Writes the test page of the stock to OUT as PDF."),
+         QStringLiteral("OUT")},
+        {listStockOption, QStringLiteral("Lists the label sheets of the catalogue.")},
+        {QStringLiteral("stock"), QStringLiteral("Label sheet by code or alias."),
+         QStringLiteral("CODE")},
+        {QStringLiteral("font"), QStringLiteral("Font family and size in points."),
+         QStringLiteral("FAMILY,POINTS")},
+        {QStringLiteral("skip-header"), QStringLiteral("Leaves out the caption row.")},
+        {QStringLiteral("start"), QStringLiteral("First label used on the first sheet."),
+         QStringLiteral("N")},
+        {QStringLiteral("name-column"), QStringLiteral("Column of the names."),
+         QStringLiteral("CAPTION|NUMBER")},
+        {QStringLiteral("count-column"), QStringLiteral("Column of the quantities."),
+         QStringLiteral("CAPTION|NUMBER")},
+        {QStringLiteral("frames"), QStringLiteral("Prints the label outlines on a chosen sheet.")},
+        {QStringLiteral("offset-x"), QStringLiteral("Moves the print right (mm)."),
+         QStringLiteral("MM")},
+        {QStringLiteral("offset-y"), QStringLiteral("Moves the print down (mm)."),
+         QStringLiteral("MM")},
+    });
+    parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The name list."));
+}
+
+std::optional<Failure> readFont(const QString &text, QFont *font) {
+    const qsizetype comma = text.lastIndexOf(QLatin1Char(','));
+    bool ok = false;
+    const double points = comma > 0 ? text.mid(comma + 1).trimmed().toDouble(&ok) : 0;
+    if (!ok || !(points > 0) || points > 400)
+        return Failure{exitUnusableCommandLine,
+                       QStringLiteral("--font erwartet FAMILIE,PUNKTE, z. B. \"Arial,12\"; "
+                                      "gefunden \"%1\"")
+                           .arg(text)};
+    *font = QFont(text.left(comma).trimmed());
+    font->setPointSizeF(points);
+    return std::nullopt;
+}
+
+std::optional<Failure> readOffset(const QCommandLineParser &parser, const QString &name,
+                                  qreal *mm) {
+    if (!parser.isSet(name))
+        return std::nullopt;
+    double value = 0;
+    if (!parseMillimetres(parser.value(name), &value))
+        return Failure{exitUnusableCommandLine, QStringLiteral("--%1 erwartet Millimeter, "
+                                                               "gefunden \"%2\"")
+                                                    .arg(name, parser.value(name))};
+    *mm = value;
+    return std::nullopt;
+}
+
+std::optional<Failure> readOptions(const QCommandLineParser &parser, Options *options) {
+    if (parser.isSet(QStringLiteral("stock"))) {
+        const QString code = parser.value(QStringLiteral("stock"));
+        const LabelSheet *sheet = LabelSheetCatalogue::builtIn().findCode(code);
+        if (!sheet)
+            return Failure{exitUnusableInput, QStringLiteral("Unbekannter Etikettenbogen \"%1\" "
+                                                             "(tagomat --list-stock zeigt alle)")
+                                                  .arg(code)};
+        options->sheet = *sheet;
+    }
+    if (parser.isSet(QStringLiteral("font")))
+        if (auto failure = readFont(parser.value(QStringLiteral("font")), &options->font))
+            return failure;
+    if (parser.isSet(QStringLiteral("start"))) {
+        bool ok = false;
+        const qlonglong start = parser.value(QStringLiteral("start")).toLongLong(&ok);
+        if (!ok || start < 1)
+            return Failure{exitUnusableCommandLine,
+                           QStringLiteral("--start erwartet eine Etikettennummer ab 1")};
+        options->startSlot = start - 1;
+    }
+    qreal x = 0;
+    qreal y = 0;
+    if (auto failure = readOffset(parser, QStringLiteral("offset-x"), &x))
+        return failure;
+    if (auto failure = readOffset(parser, QStringLiteral("offset-y"), &y))
+        return failure;
+    options->offsetMm = QPointF(x, y);
+    options->skipHeader = parser.isSet(QStringLiteral("skip-header"));
+    options->frames = parser.isSet(QStringLiteral("frames"));
+    options->nameColumn = parser.value(QStringLiteral("name-column"));
+    options->countColumn = parser.value(QStringLiteral("count-column"));
+    return std::nullopt;
+}
+
+// A column given by its caption (as the captions row shows it) or by its
+// number counted from 1; the caption wins where both could apply.
+std::optional<int> findColumn(const QString &wanted, const QStringList &captions) {
+    if (const qsizetype index = captions.indexOf(wanted); index >= 0)
+        return int(index);
+    for (qsizetype index = 0; index < captions.size(); ++index)
+        if (captions[index].compare(wanted, Qt::CaseInsensitive) == 0)
+            return int(index);
+    bool ok = false;
+    const int number = wanted.toInt(&ok);
+    if (ok && number >= 1 && number <= captions.size())
+        return number - 1;
+    return std::nullopt;
+}
+
+std::optional<Failure> chooseColumn(const QString &wanted, const QStringList &captions,
+                                    const char *option, int *column) {
+    if (wanted.isEmpty())
+        return std::nullopt;
+    const std::optional<int> found = findColumn(wanted, captions);
+    if (!found)
+        return Failure{exitUnusableInput, QStringLiteral("--%1: keine Spalte \"%2\"; Spalten: %3")
+                                              .arg(QLatin1String(option), wanted,
+                                                   captions.join(QStringLiteral(", ")))};
+    *column = *found;
+    return std::nullopt;
+}
+
+std::optional<Failure> importLabels(const Options &options, LabelMap *labels) {
+    QXLSImporter importer(nullptr);
+    importer.importFile(options.inputPath);
+    if (importer.errorCode() != xls::ReadErrorCode::None)
+        return Failure{exitUnusableInput,
+                       QStringLiteral("%1: %2 (%3)")
+                           .arg(options.inputPath, importFailureReason(importer.errorCode()),
+                                importer.errorString())};
+    const QStringList captions = importer.headerRow();
+    ColumnChoice columns = chooseColumns(captions);
+    if (auto failure =
+            chooseColumn(options.nameColumn, captions, "name-column", &columns.nameColumn))
+        return failure;
+    if (auto failure =
+            chooseColumn(options.countColumn, captions, "count-column", &columns.quantityColumn))
+        return failure;
+    // As the window builds them, its caption-row box being --skip-header.
+    const ImportedColumn names = importer.columnData(columns.nameColumn);
+    const bool withQuantities = columns.quantityColumn != ColumnChoice::noColumn;
+    const ImportedColumn quantities =
+        withQuantities ? importer.columnData(columns.quantityColumn) : ImportedColumn();
+    *labels =
+        LabelSource(names, withQuantities ? &quantities : nullptr, LabelRows{options.skipHeader})
+            .filtered(QString());
+    return std::nullopt;
+}
+
+QPageSize pageSizeOf(const LabelSheet &sheet) {
+    return QPageSize(sheet.paper == Paper::Letter ? QPageSize::Letter : QPageSize::A4);
+}
+
+// A PDF printer writing beside the output file; the file appears under its
+// name only when the whole document is written.
+struct PdfOutput {
+    explicit PdfOutput(const QString &path, const LabelSheet &sheet)
+        : finalPath(path), partPath(path + QStringLiteral(".part")),
+          printer(QPrinter::HighResolution) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(partPath);
+        printer.setPageSize(pageSizeOf(sheet));
+        printer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        printer.setCreator(QStringLiteral("Tagomat"));
+    }
+    std::optional<Failure> finish(bool printed) {
+        if (printed && QFileInfo::exists(partPath)) {
+            QFile::remove(finalPath);
+            if (QFile::rename(partPath, finalPath))
+                return std::nullopt;
+        }
+        QFile::remove(partPath);
+        return Failure{exitUnusableInput,
+                       QStringLiteral("%1 konnte nicht geschrieben werden").arg(finalPath)};
+    }
+    QString finalPath;
+    QString partPath;
+    QPrinter printer;
+};
+
+std::optional<Failure> printPdf(const Options &options, QTextStream &out) {
+    LabelMap labels;
+    if (auto failure = importLabels(options, &labels))
+        return failure;
+    QPagePreview preview;
+    preview.labelFont = options.font;
+    const WindowSettings firstStart;
+    preview.setLabelDimensions(firstStart.labelWidthMm, firstStart.labelHeightMm);
+    preview.setLabelSheet(options.sheet);
+    preview.setStartSlot(options.startSlot);
+    preview.framesOnPaper = options.frames;
+    preview.printOffsetMm = options.offsetMm;
+    preview.setLabels(std::move(labels));
+    PdfOutput output(options.outputPath, preview.labelSheet());
+    const std::int64_t printed = preview.printPageRange(output.printer, 0, preview.lastPageIndex());
+    if (auto failure = output.finish(preview.labelSheet().labelsPerPage() > 0))
+        return failure;
+    out << QStringLiteral("%1 Etiketten auf %2 Seiten: %3\n")
+               .arg(printed)
+               .arg(qint64(preview.lastPageIndex()) + 1)
+               .arg(options.outputPath);
+    return std::nullopt;
+}
+
+std::optional<Failure> printTestPdf(const Options &options) {
+    const WindowSettings firstStart;
+    const LabelSheet sheet = options.sheet
+                                 ? *options.sheet
+                                 : LabelSheet::fromPageLayout(PageLayout::forLabelSize(
+                                       firstStart.labelWidthMm, firstStart.labelHeightMm));
+    PdfOutput output(options.outputPath, sheet);
+    return output.finish(printTestPage(output.printer, sheet, options.offsetMm));
+}
+
+QString millimetres(double mm) {
+    return formatMillimetres(mm, QLatin1Char('.'));
+}
+
+void listStock(QTextStream &out) {
+    for (const LabelSheet &sheet : LabelSheetCatalogue::builtIn().sheets()) {
+        const QStringList fields{sheet.codes.join(QLatin1Char(',')),
+                                 sheet.maker,
+                                 sheet.description,
+                                 millimetres(sheet.labelWidth),
+                                 millimetres(sheet.labelHeight),
+                                 QString::number(sheet.columns),
+                                 QString::number(sheet.rows),
+                                 millimetres(sheet.leftMargin),
+                                 millimetres(sheet.topMargin),
+                                 millimetres(sheet.horizontalPitch),
+                                 millimetres(sheet.verticalPitch)};
+        out << fields.join(QLatin1Char('\t')) << '\n';
+    }
+}
+} // namespace
+
+bool CommandLine::wanted(const QStringList &arguments) {
+    for (const QString &argument : arguments)
+        for (const QString &option : {printPdfOption, testPageOption, listStockOption})
+            if (argument == QStringLiteral("--") + option ||
+                argument.startsWith(QStringLiteral("--") + option + QLatin1Char('=')))
+                return true;
+    return false;
+}
+
+int CommandLine::run(const QStringList &arguments, QTextStream &out, QTextStream &err) {
+    QCommandLineParser parser;
+    addOptions(parser);
+    std::optional<Failure> failure;
+    Options options;
+    if (!parser.parse(QStringList{QStringLiteral("tagomat")} + arguments)) {
+        failure = Failure{exitUnusableCommandLine, parser.errorText()};
+    } else if (parser.isSet(QStringLiteral("help"))) {
+        out << parser.helpText();
+        return exitDone;
+    } else if (int(parser.isSet(printPdfOption)) + int(parser.isSet(testPageOption)) +
+                   int(parser.isSet(listStockOption)) !=
+               1) {
+        failure = Failure{exitUnusableCommandLine,
+                          QStringLiteral("genau eine von --print-pdf, --test-page, --list-stock")};
+    } else if (parser.isSet(listStockOption)) {
+        listStock(out);
+    } else if (parser.isSet(printPdfOption) && parser.positionalArguments().size() != 1) {
+        failure = Failure{exitUnusableCommandLine,
+                          QStringLiteral("--print-pdf braucht genau eine Eingabedatei")};
+    } else if (!(failure = readOptions(parser, &options))) {
+        if (parser.isSet(printPdfOption)) {
+            options.outputPath = parser.value(printPdfOption);
+            options.inputPath = parser.positionalArguments().first();
+            failure = printPdf(options, out);
+        } else {
+            options.outputPath = parser.value(testPageOption);
+            failure = printTestPdf(options);
+        }
+    }
+    if (!failure)
+        return exitDone;
+    err << QStringLiteral("tagomat: ") << failure->reason << '\n';
+    return failure->status;
+}
+
+int CommandLine::main(int argc, char **argv) {
+    QStringList arguments;
+    for (int index = 1; index < argc; ++index)
+        arguments.append(QString::fromLocal8Bit(argv[index]));
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    bool needsPainting = false;
+    for (const QString &argument : arguments)
+        needsPainting = needsPainting || !argument.startsWith(QStringLiteral("--list-stock"));
+    if (!needsPainting) {
+        QCoreApplication application(argc, argv);
+        return run(arguments, out, err);
+    }
+    // Fonts and painting without a window: no display is needed.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    return run(arguments, out, err);
+}

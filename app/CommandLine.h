@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QStringList>
+
+class QTextStream;
+
+// Tagomat without a window:
+//   tagomat --list-stock
+//   tagomat --print-pdf OUT.pdf [--stock CODE] [--font FAMILY,POINTS]
+//           [--skip-header] [--start N] [--name-column CAPTION|NUMBER]
+//           [--count-column CAPTION|NUMBER] [--frames]
+//           [--offset-x MM] [--offset-y MM] FILE
+//   tagomat --test-page OUT.pdf [--stock CODE] [--offset-x MM] [--offset-y MM]
+// FILE is imported as the window imports it, with the columns chosen by the
+// same captions, and the labels are written to OUT.pdf as the printer would
+// print them.
+class CommandLine {
+public:
+    // True when the arguments (without the program name) ask for a mode
+    // without a window.
+    static bool wanted(const QStringList &arguments);
+
+    // Runs a command line; an application object must exist (a GUI one for
+    // the PDF modes). Answers the exit status: 0 done, 1 a file or stock
+    // that cannot be used, 2 a command line that cannot be used. Nothing is
+    // written to OUT unless the whole run succeeds.
+    static int run(const QStringList &arguments, QTextStream &out, QTextStream &err);
+
+    // main() for the modes without a window: makes the application object
+    // they need (no display needed) and runs.
+    static int main(int argc, char **argv);
+};

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "pages/LabelSheet.h"
+
+#include <QDialog>
+
+class QDialogButtonBox;
+class QLabel;
+class QLineEdit;
+class QSpinBox;
+class SheetDrawing;
+
+// Defines or changes an own label sheet: maker, name, description and the
+// geometry in millimetres (decimal commas welcome), with a drawing of the
+// sheet and the reason it cannot be used, both updated as the numbers change.
+// OK is only offered for a usable sheet.
+class SheetEditorDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit SheetEditorDialog(QWidget *parent = nullptr);
+
+    void setSheet(const LabelSheet &sheet);
+    // The sheet the fields describe (lengths that do not read count as 0).
+    LabelSheet sheet() const;
+    // Why the fields give no usable sheet, in German; empty when they do.
+    QString problem() const;
+
+private:
+    QLineEdit *addLine(const char *objectName, const QString &caption);
+    QLineEdit *addLength(const char *objectName, const QString &caption);
+    QSpinBox *addCount(const char *objectName, const QString &caption);
+    void refresh();
+
+    QLineEdit *maker = nullptr;
+    QLineEdit *code = nullptr;
+    QLineEdit *description = nullptr;
+    QLineEdit *width = nullptr;
+    QLineEdit *height = nullptr;
+    QLineEdit *radius = nullptr;
+    QSpinBox *columns = nullptr;
+    QSpinBox *rows = nullptr;
+    QLineEdit *left = nullptr;
+    QLineEdit *top = nullptr;
+    QLineEdit *horizontalPitch = nullptr;
+    QLineEdit *verticalPitch = nullptr;
+    QLabel *problemLabel = nullptr;
+    SheetDrawing *drawing = nullptr;
+    QDialogButtonBox *buttons = nullptr;
+    class QFormLayout *form = nullptr;
+    QList<QPair<QLineEdit *, QString>> lengths; // field and caption
+};

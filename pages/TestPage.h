@@ -1,0 +1,18 @@
+#pragma once
+
+#include "pages/LabelSheet.h"
+
+#include <QPointF>
+
+class QPainter;
+class QPrinter;
+
+// The test page of a label sheet, printed on plain paper and laid on a sheet
+// of labels against the light: each label's outline with a cross at its
+// centre, and a millimetre scale along the top and left edges, from which the
+// printer's offset can be read off.
+void drawTestPage(QPainter &painter, const LabelSheet &sheet, qreal scale);
+
+// Prints the test page on the printer from the paper's corner, moved by the
+// offset like every page printed there. False if the printer cannot start.
+bool printTestPage(QPrinter &printer, const LabelSheet &sheet, QPointF offsetMm);

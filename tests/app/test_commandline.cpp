@@ -1,0 +1,282 @@
+#include "app/CommandLine.h"
+#include "pages/LabelSheetCatalogue.h"
+
+#include "PdfLabels.h"
+#include "support/TestPaths.h"
+#include "support/WorkbookBuilder.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextStream>
+
+namespace {
+// How far a printed name's centre may lie from its label's centre.
+constexpr double centreToleranceMm = 0.5;
+
+struct Run {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+Run runCommandLine(const QStringList &arguments) {
+    Run run;
+    QTextStream out(&run.out);
+    QTextStream err(&run.err);
+    run.status = CommandLine::run(arguments, out, err);
+    return run;
+}
+
+// The names of a CSV list as the labels print them: each name as often as
+// its count says, the caption row left out.
+QStringList expectedNames(const QString &csvPath) {
+    QFile file(csvPath);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QStringList names;
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    for (qsizetype index = 1; index < lines.size(); ++index) {
+        const QStringList fields = lines[index].trimmed().split(QLatin1Char(','));
+        if (fields.size() == 2)
+            for (int copy = 0; copy < fields[1].toInt(); ++copy)
+                names.append(fields[0]);
+    }
+    return names;
+}
+
+QString describe(const QRectF &box) {
+    return QStringLiteral("(%1, %2) %3 x %4")
+        .arg(box.center().x())
+        .arg(box.center().y())
+        .arg(box.width())
+        .arg(box.height());
+}
+} // namespace
+
+class TestCommandLine : public QObject {
+    Q_OBJECT
+
+private slots:
+    void printsEachNameAtItsLabelsCentre_data();
+    void printsEachNameAtItsLabelsCentre();
+    void longNamesStayInsideTheirLabels();
+    void refusesWhatItCannotUse_data();
+    void refusesWhatItCannotUse();
+    void listsTheCatalogue_data();
+    void listsTheCatalogue();
+    void runsWithoutAnyDisplay();
+
+private:
+    QTemporaryDir dir;
+};
+
+void TestCommandLine::printsEachNameAtItsLabelsCentre_data() {
+    QTest::addColumn<QString>("workbook");
+    QTest::addColumn<QString>("stock");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<QStringList>("offset"); // --offset-x, --offset-y as typed
+    QTest::addColumn<QPointF>("offsetMm");
+    QTest::addColumn<int>("pages");
+
+    const QString libreOffice = QStringLiteral("teilnehmer-libreoffice.xls");
+    const QString gnumeric = QStringLiteral("teilnehmer-gnumeric.xls");
+    QTest::newRow("L7160, 60 labels on 3 sheets")
+        << libreOffice << QStringLiteral("L7160") << 1 << QStringList() << QPointF() << 3;
+    QTest::newRow("L4785 name badges from label 4")
+        << gnumeric << QStringLiteral("L4785") << 4 << QStringList() << QPointF() << 7;
+    QTest::newRow("L7160 by its alias, offset right and up")
+        << libreOffice << QStringLiteral("J8160") << 1 << QStringList{"1.5", "-2"}
+        << QPointF(1.5, -2) << 3;
+    QTest::newRow("L4785 offset with decimal commas, from the last label")
+        << gnumeric << QStringLiteral("L4785") << 10 << QStringList{"-3,2", "4,5"}
+        << QPointF(-3.2, 4.5) << 7;
+}
+
+void TestCommandLine::printsEachNameAtItsLabelsCentre() {
+    QFETCH(QString, workbook);
+    QFETCH(QString, stock);
+    QFETCH(int, start);
+    QFETCH(QStringList, offset);
+    QFETCH(QPointF, offsetMm);
+    QFETCH(int, pages);
+    const QString pdf = dir.filePath(QStringLiteral("labels.pdf"));
+    QStringList arguments{
+        "--print-pdf",          pdf,      "--stock",       stock, "--skip-header", "--start",
+        QString::number(start), "--font", "DejaVu Sans,14"};
+    if (!offset.isEmpty())
+        arguments << "--offset-x" << offset[0] << "--offset-y" << offset[1];
+    const Run run = runCommandLine(arguments << testpaths::dataFile("workbooks/" + workbook));
+    QVERIFY2(run.status == 0, qPrintable(run.err));
+
+    const LabelSheet sheet = *LabelSheetCatalogue::builtIn().findCode(stock);
+    QString error;
+    const QList<pdflabels::Page> printed = pdflabels::readPages(pdf, &error);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    QCOMPARE(printed.size(), pages);
+    const QStringList names = expectedNames(testpaths::dataFile("workbooks/teilnehmer.csv"));
+    QVERIFY(names.size() == 60);
+    qsizetype copy = 0;
+    for (qsizetype page = 0; page < printed.size(); ++page) {
+        QVERIFY(std::abs(printed[page].sizeMm.width() - 210) < 0.5);
+        const auto labels = pdflabels::labelWords(printed[page], sheet, offsetMm);
+        QVERIFY2(!labels.contains(-1), qPrintable("outside every label: " + labels[-1].text));
+        const std::int64_t firstSlot = page == 0 ? start - 1 : 0;
+        for (std::int64_t slot = 0; slot < sheet.labelsPerPage(); ++slot) {
+            if (slot < firstSlot || copy >= names.size()) {
+                QVERIFY2(!labels.contains(slot), qPrintable(QString::number(slot)));
+                continue;
+            }
+            // NFKC: pdftotext gives ligatures such as "ff" as one character.
+            QCOMPARE(labels.value(slot).text.normalized(QString::NormalizationForm_KC),
+                     names[copy++]);
+            const QPointF want = sheet.labelRect(slot).translated(offsetMm).center();
+            const QRectF box = labels.value(slot).boxMm;
+            QVERIFY2(std::abs(box.center().x() - want.x()) <= centreToleranceMm &&
+                         std::abs(box.center().y() - want.y()) <= centreToleranceMm,
+                     qPrintable(QStringLiteral("page %1 slot %2: %3, label centre (%4, %5)")
+                                    .arg(page)
+                                    .arg(slot)
+                                    .arg(describe(box))
+                                    .arg(want.x())
+                                    .arg(want.y())));
+        }
+    }
+    QCOMPARE(copy, names.size());
+}
+
+void TestCommandLine::longNamesStayInsideTheirLabels() {
+    // Mini labels of 38.1 x 21.2 mm with 2.5 mm gaps and a 20 pt font.
+    const std::vector<std::u16string> names{
+        u"Name", u"Maximilian Alexander Friedrich von Hohenzollern-Sigmaringen",
+        u"Donaudampfschifffahrtsgesellschaftskapitän", u"Bo"};
+    WorkbookBuilder builder;
+    testwriters::BiffWriter &cells = builder.addSheet(std::uint32_t(names.size()), 1);
+    for (std::size_t row = 0; row < names.size(); ++row)
+        cells.labelSst(std::uint16_t(row), 0, builder.addString(names[row]));
+    const QString workbook = dir.filePath(QStringLiteral("long.xls"));
+    QVERIFY(builder.writeTo(workbook));
+    const QString pdf = dir.filePath(QStringLiteral("long.pdf"));
+    const Run run = runCommandLine(
+        {"--print-pdf", pdf, "--stock", "L7651", "--font", "DejaVu Sans,20", workbook});
+    QVERIFY2(run.status == 0, qPrintable(run.err));
+
+    QString error;
+    const QList<pdflabels::Page> printed = pdflabels::readPages(pdf, &error);
+    QVERIFY2(printed.size() == 1, qPrintable(error));
+    const LabelSheet sheet = *LabelSheetCatalogue::builtIn().findCode(QStringLiteral("L7651"));
+    const auto labels = pdflabels::labelWords(printed.first(), sheet);
+    QVERIFY(!labels.contains(-1));
+    QCOMPARE(labels.size(), 4);
+    for (auto label = labels.begin(); label != labels.end(); ++label) {
+        const QRectF rect = sheet.labelRect(label.key());
+        QVERIFY2(rect.contains(label->boxMm),
+                 qPrintable(label->text + " at " + describe(label->boxMm)));
+    }
+    // The longest name is not cut: it is set smaller, on two lines.
+    QCOMPARE(labels.value(1).text,
+             QStringLiteral("Maximilian Alexander Friedrich von Hohenzollern-Sigmaringen"));
+    QRectF first;
+    QRectF last;
+    QRectF shortName;
+    for (const pdflabels::Word &word : printed.first().words) {
+        if (word.text == QLatin1String("Maximilian"))
+            first = word.boxMm;
+        else if (word.text == QLatin1String("Hohenzollern-Sigmaringen"))
+            last = word.boxMm;
+        else if (word.text == QLatin1String("Bo"))
+            shortName = word.boxMm;
+    }
+    QVERIFY2(last.top() >= first.bottom() - 0.1, qPrintable(describe(first) + describe(last)));
+    QVERIFY(first.height() < shortName.height());
+}
+
+void TestCommandLine::refusesWhatItCannotUse_data() {
+    QTest::addColumn<QStringList>("arguments"); // OUT is added first, FILE replaces "FILE"
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("reasonPart");
+    QTest::newRow("unknown stock")
+        << QStringList{"--stock", "X9999", "FILE"} << 1 << QStringLiteral("X9999");
+    QTest::newRow("not a workbook") << QStringList{testpaths::dataFile("workbooks/teilnehmer.csv")}
+                                    << 1 << QStringLiteral("teilnehmer.csv");
+    QTest::newRow("missing file") << QStringList{"/nonexistent/liste.xls"} << 1
+                                  << QStringLiteral("liste.xls");
+    QTest::newRow("unknown name column")
+        << QStringList{"--name-column", "Vorname", "FILE"} << 1 << QStringLiteral("Vorname");
+    QTest::newRow("no input file") << QStringList{} << 2 << QStringLiteral("Eingabedatei");
+    QTest::newRow("start 0") << QStringList{"--start", "0", "FILE"} << 2
+                             << QStringLiteral("--start");
+    QTest::newRow("font without size")
+        << QStringList{"--font", "Arial", "FILE"} << 2 << QStringLiteral("--font");
+    QTest::newRow("offset no number")
+        << QStringList{"--offset-x", "links", "FILE"} << 2 << QStringLiteral("--offset-x");
+    QTest::newRow("unknown option")
+        << QStringList{"--colour", "FILE"} << 2 << QStringLiteral("colour");
+}
+
+void TestCommandLine::refusesWhatItCannotUse() {
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, reasonPart);
+    const QString pdf = dir.filePath(QStringLiteral("refused.pdf"));
+    arguments.replaceInStrings(QRegularExpression(QStringLiteral("^FILE$")),
+                               testpaths::dataFile("workbooks/teilnehmer-xlwt.xls"));
+    const Run run = runCommandLine(QStringList{"--print-pdf", pdf} + arguments);
+    QCOMPARE(run.status, status);
+    QVERIFY2(run.err.startsWith(QLatin1String("tagomat: ")) && run.err.contains(reasonPart),
+             qPrintable(run.err));
+    QVERIFY(!QFile::exists(pdf));
+    QVERIFY(!QFile::exists(pdf + QStringLiteral(".part")));
+}
+
+void TestCommandLine::listsTheCatalogue_data() {
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("L7160") << QStringLiteral("L7160")
+                           << QStringLiteral("L7160,J8160\tAvery Zweckform\tAdressetiketten\t63.5\t"
+                                             "38.1\t3\t7\t7.21\t15.15\t66.04\t38.1");
+    QTest::newRow("L4785 with its aliases")
+        << QStringLiteral("L4786")
+        << QStringLiteral("L4785,L4784,L4786,L4787\tAvery Zweckform\tNamensschilder\t80\t50\t2\t"
+                          "5\t17.5\t13.5\t95\t55");
+    QTest::newRow("Herma 4360") << QStringLiteral("4360")
+                                << QStringLiteral(
+                                       "4360\tHerma\tEtiketten\t70\t36\t3\t8\t0\t4.5\t70\t36");
+}
+
+void TestCommandLine::listsTheCatalogue() {
+    QFETCH(QString, code);
+    QFETCH(QString, line);
+    const Run run = runCommandLine({"--list-stock"});
+    QCOMPARE(run.status, 0);
+    const QStringList lines = run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), LabelSheetCatalogue::builtIn().size());
+    for (const QString &each : lines)
+        QCOMPARE(each.count(QLatin1Char('\t')), 10);
+    QVERIFY2(lines.contains(line), qPrintable(run.out));
+    // Every code the line shows is taken by --stock.
+    for (const QString &alias : line.section(QLatin1Char('\t'), 0, 0).split(QLatin1Char(',')))
+        QCOMPARE(LabelSheetCatalogue::builtIn().findCode(alias)->code(),
+                 LabelSheetCatalogue::builtIn().findCode(code)->code());
+}
+
+void TestCommandLine::runsWithoutAnyDisplay() {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QLatin1String(name));
+    process.setProcessEnvironment(environment);
+    const QString pdf = dir.filePath(QStringLiteral("headless.pdf"));
+    process.start(QStringLiteral(TAGOMAT_PATH),
+                  {"--print-pdf", pdf, "--stock", "L7163",
+                   testpaths::dataFile("workbooks/namensliste-xlwt.xls")});
+    QVERIFY(process.waitForFinished(60000));
+    QVERIFY2(process.exitCode() == 0, process.readAllStandardError().constData());
+    QString error;
+    const QList<pdflabels::Page> printed = pdflabels::readPages(pdf, &error);
+    QVERIFY2(!printed.isEmpty() && !printed.first().words.isEmpty(), qPrintable(error));
+}
+
+QTEST_MAIN(TestCommandLine)
+#include "test_commandline.moc"
