@@ -6,6 +6,7 @@
 #include "import/QXLSImporter.h"
 #include "pages/LabelSheetCatalogue.h"
 #include "pages/LabelSource.h"
+#include "pages/LabelTemplate.h"
 #include "pages/QPagePreview.h"
 #include "pages/TestPage.h"
 
@@ -45,6 +46,8 @@ struct Options {
     std::int64_t startSlot = 0;
     QString nameColumn;
     QString countColumn;
+    // The label text, lines separated by '|'; empty prints the name column.
+    QString labelText;
     QPointF offsetMm;
 };
 
@@ -66,6 +69,9 @@ void addOptions(QCommandLineParser &parser) {
          QStringLiteral("CAPTION|NUMBER")},
         {QStringLiteral("count-column"), QStringLiteral("Column of the quantities."),
          QStringLiteral("CAPTION|NUMBER")},
+        {QStringLiteral("text"),
+         QStringLiteral("Label text: columns as \u00ABCaption\u00BB, lines separated by |."),
+         QStringLiteral("TEXT")},
         {QStringLiteral("frames"), QStringLiteral("Prints the label outlines on a chosen sheet.")},
         {QStringLiteral("offset-x"), QStringLiteral("Moves the print right (mm)."),
          QStringLiteral("MM")},
@@ -135,6 +141,7 @@ std::optional<Failure> readOptions(const QCommandLineParser &parser, Options *op
     options->frames = parser.isSet(QStringLiteral("frames"));
     options->nameColumn = parser.value(QStringLiteral("name-column"));
     options->countColumn = parser.value(QStringLiteral("count-column"));
+    options->labelText = parser.value(QStringLiteral("text"));
     return std::nullopt;
 }
 
@@ -182,14 +189,22 @@ std::optional<Failure> importLabels(const Options &options, LabelMap *labels) {
     if (auto failure =
             chooseColumn(options.countColumn, captions, "count-column", &columns.quantityColumn))
         return failure;
+    LabelTemplate labelText = LabelTemplate::ofColumn(columns.nameColumn);
+    if (!options.labelText.isEmpty()) {
+        labelText = LabelTemplate::parse(options.labelText, captions);
+        if (const QStringList missing = labelText.missingCaptions(); !missing.isEmpty())
+            return Failure{exitUnusableInput,
+                           QStringLiteral("--text: keine Spalte \u00AB%1\u00BB; Spalten: %2")
+                               .arg(missing.join(QStringLiteral("\u00BB, \u00AB")),
+                                    captions.join(QStringLiteral(", ")))};
+    }
     // As the window builds them, its caption-row box being --skip-header.
-    const ImportedColumn names = importer.columnData(columns.nameColumn);
     const bool withQuantities = columns.quantityColumn != ColumnChoice::noColumn;
     const ImportedColumn quantities =
         withQuantities ? importer.columnData(columns.quantityColumn) : ImportedColumn();
-    *labels =
-        LabelSource(names, withQuantities ? &quantities : nullptr, LabelRows{options.skipHeader})
-            .filtered(QString());
+    *labels = LabelSource(importer.importedTable(), labelText,
+                          withQuantities ? &quantities : nullptr, LabelRows{options.skipHeader})
+                  .filtered(QString());
     return std::nullopt;
 }
 

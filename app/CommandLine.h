@@ -8,7 +8,7 @@ class QTextStream;
 //   tagomat --list-stock
 //   tagomat --print-pdf OUT.pdf [--stock CODE] [--font FAMILY,POINTS]
 //           [--skip-header] [--start N] [--name-column CAPTION|NUMBER]
-//           [--count-column CAPTION|NUMBER] [--frames]
+//           [--count-column CAPTION|NUMBER] [--text TEXT] [--frames]
 //           [--offset-x MM] [--offset-y MM] FILE
 //   tagomat --test-page OUT.pdf [--stock CODE] [--offset-x MM] [--offset-y MM]
 // FILE is imported as the window imports it, with the columns chosen by the

@@ -6,10 +6,13 @@
 #include "support/WorkbookBuilder.h"
 
 #include <QFile>
+#include <QHash>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
+
+#include <array>
 
 namespace {
 // How far a printed name's centre may lie from its label's centre.
@@ -62,6 +65,7 @@ private slots:
     void printsEachNameAtItsLabelsCentre_data();
     void printsEachNameAtItsLabelsCentre();
     void longNamesStayInsideTheirLabels();
+    void printsTheLabelTextOnTwoLines();
     void refusesWhatItCannotUse_data();
     void refusesWhatItCannotUse();
     void listsTheCatalogue_data();
@@ -192,14 +196,52 @@ void TestCommandLine::longNamesStayInsideTheirLabels() {
     QVERIFY(first.height() < shortName.height());
 }
 
+void TestCommandLine::printsTheLabelTextOnTwoLines() {
+    const std::vector<std::array<std::u16string, 3>> rows{
+        {u"Vorname", u"Nachname", u"Firma"}, {u"Anna", u"Schmidt", u"Stadtwerke"}};
+    WorkbookBuilder builder;
+    testwriters::BiffWriter &cells = builder.addSheet(std::uint32_t(rows.size()), 3);
+    for (std::size_t row = 0; row < rows.size(); ++row)
+        for (std::size_t column = 0; column < 3; ++column)
+            cells.labelSst(std::uint16_t(row), std::uint16_t(column),
+                           builder.addString(rows[row][column]));
+    const QString workbook = dir.filePath(QStringLiteral("badges.xls"));
+    QVERIFY(builder.writeTo(workbook));
+    const QString pdf = dir.filePath(QStringLiteral("badges.pdf"));
+    const Run run = runCommandLine({"--print-pdf", pdf, "--stock", "L4785", "--skip-header",
+                                    "--text", "«Vorname» «Nachname»|«Firma»", workbook});
+    QVERIFY2(run.status == 0, qPrintable(run.err));
+
+    QString error;
+    const QList<pdflabels::Page> printed = pdflabels::readPages(pdf, &error);
+    QVERIFY2(printed.size() == 1, qPrintable(error));
+    QHash<QString, QRectF> boxes;
+    for (const pdflabels::Word &word : printed.first().words)
+        boxes.insert(word.text, word.boxMm);
+    const QRectF label =
+        LabelSheetCatalogue::builtIn().findCode(QStringLiteral("L4785"))->labelRect(0);
+    for (const char *word : {"Anna", "Schmidt", "Stadtwerke"})
+        QVERIFY2(boxes.contains(QLatin1String(word)) &&
+                     label.contains(boxes.value(QLatin1String(word))),
+                 word);
+    // The second line lies beneath the first and is set smaller.
+    QVERIFY(boxes.value(QStringLiteral("Stadtwerke")).top() >=
+            boxes.value(QStringLiteral("Anna")).bottom() - 0.1);
+    QVERIFY(boxes.value(QStringLiteral("Stadtwerke")).height() <
+            boxes.value(QStringLiteral("Anna")).height());
+}
+
 void TestCommandLine::refusesWhatItCannotUse_data() {
     QTest::addColumn<QStringList>("arguments"); // OUT is added first, FILE replaces "FILE"
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("reasonPart");
     QTest::newRow("unknown stock")
         << QStringList{"--stock", "X9999", "FILE"} << 1 << QStringLiteral("X9999");
-    QTest::newRow("not a workbook") << QStringList{testpaths::dataFile("workbooks/teilnehmer.csv")}
-                                    << 1 << QStringLiteral("teilnehmer.csv");
+    QTest::newRow("not a workbook")
+        << QStringList{testpaths::dataFile("container/large.xls.qz")} << 1
+        << QStringLiteral("large.xls.qz");
+    QTest::newRow("label text with an unknown caption")
+        << QStringList{"--text", "«Name»|«Firma»", "FILE"} << 1 << QStringLiteral("Firma");
     QTest::newRow("missing file") << QStringList{"/nonexistent/liste.xls"} << 1
                                   << QStringLiteral("liste.xls");
     QTest::newRow("unknown name column")

@@ -65,4 +65,7 @@ struct ReadError {
     std::string describe() const;
 };
 
+// The code's name as this header spells it ("CorruptZip"), for tools and tables.
+const char *codeName(ReadErrorCode code);
+
 } // namespace xls

@@ -253,6 +253,7 @@ void TestDelimitedText::refusals() {
     const Outcome outcome = read(bytes, {std::uint16_t(codePage), 0});
     QCOMPARE(outcome.error.code, code);
     QVERIFY2(QString::fromStdString(outcome.error.text).contains(text), outcome.error.text.c_str());
+    QCOMPARE(outcome.error.line.value_or(0), std::uint64_t(line));
 }
 
 void TestDelimitedText::optionsOverrideDetection_data() {

@@ -23,41 +23,6 @@ struct Outcome {
     int cells = 0;
 };
 
-const char *codeName(ReadErrorCode code) {
-    switch (code) {
-#define TAGOMAT_CODE(name)                                                                         \
-    case ReadErrorCode::name:                                                                      \
-        return #name;
-        TAGOMAT_CODE(None)
-        TAGOMAT_CODE(FileNotOpened)
-        TAGOMAT_CODE(FileReadFailed)
-        TAGOMAT_CODE(FileTooLarge)
-        TAGOMAT_CODE(NotCompoundFile)
-        TAGOMAT_CODE(OfficeOpenXml)
-        TAGOMAT_CODE(LegacyWorksheet)
-        TAGOMAT_CODE(UnsupportedSectorSize)
-        TAGOMAT_CODE(CorruptHeader)
-        TAGOMAT_CODE(CorruptAllocationTable)
-        TAGOMAT_CODE(CorruptChain)
-        TAGOMAT_CODE(CorruptDirectory)
-        TAGOMAT_CODE(StreamExceedsChain)
-        TAGOMAT_CODE(TruncatedFile)
-        TAGOMAT_CODE(NoSuchEntry)
-        TAGOMAT_CODE(NoWorkbookStream)
-        TAGOMAT_CODE(Excel95Workbook)
-        TAGOMAT_CODE(EncryptedWorkbook)
-        TAGOMAT_CODE(CorruptWorkbookStream)
-        TAGOMAT_CODE(TruncatedWorkbookStream)
-        TAGOMAT_CODE(NoWorksheet)
-        TAGOMAT_CODE(WrongPassword)
-        TAGOMAT_CODE(UnsupportedEncryption)
-        TAGOMAT_CODE(EncryptedOfficeOpenXml)
-        TAGOMAT_CODE(UnknownCodePage)
-#undef TAGOMAT_CODE
-    }
-    return "?";
-}
-
 // clang-format off
 const std::map<QString, Outcome> expected = {
 #include "corpus_outcomes.inc"
@@ -77,7 +42,7 @@ Outcome load(const QString &path, QString &reason) {
     ExcelWorkbook workbook;
     if (!workbook.loadMemory({bytes.begin(), bytes.end()}, options)) {
         reason = QString::fromStdString(workbook.lastError().describe());
-        return {codeName(workbook.lastError().code)};
+        return {xls::codeName(workbook.lastError().code)};
     }
     int cells = 0;
     workbook.sheet(0)->forEachValue(

@@ -34,43 +34,6 @@ QString corpusDir() {
     return !dir.isEmpty() && QDir(dir).exists() ? dir : QString();
 }
 
-// The code's name as ReadError.h spells it, for a readable table.
-QString codeName(ReadErrorCode code) {
-    static const char *const names[] = {"None",
-                                        "FileNotOpened",
-                                        "FileReadFailed",
-                                        "FileTooLarge",
-                                        "NotCompoundFile",
-                                        "OfficeOpenXml",
-                                        "LegacyWorksheet",
-                                        "UnsupportedSectorSize",
-                                        "CorruptHeader",
-                                        "CorruptAllocationTable",
-                                        "CorruptChain",
-                                        "CorruptDirectory",
-                                        "StreamExceedsChain",
-                                        "TruncatedFile",
-                                        "NoSuchEntry",
-                                        "NoWorkbookStream",
-                                        "Excel95Workbook",
-                                        "EncryptedWorkbook",
-                                        "CorruptWorkbookStream",
-                                        "TruncatedWorkbookStream",
-                                        "NoWorksheet",
-                                        "WrongPassword",
-                                        "UnsupportedEncryption",
-                                        "EncryptedOfficeOpenXml",
-                                        "UnknownCodePage",
-                                        "CorruptZip",
-                                        "UnsupportedZip",
-                                        "InflateLimit",
-                                        "CorruptXml",
-                                        "XmlLimit",
-                                        "NoSpreadsheetPart",
-                                        "BinaryWorkbook"};
-    const auto index = std::size_t(code);
-    return index < std::size(names) ? names[index] : QString::number(int(code));
-}
 
 Outcome load(const QString &path, QString &reason) {
     QFile file(path);
@@ -80,7 +43,7 @@ Outcome load(const QString &path, QString &reason) {
     ExcelWorkbook workbook;
     if (!workbook.loadMemory({bytes.begin(), bytes.end()})) {
         reason = QString::fromStdString(workbook.lastError().describe());
-        return {codeName(workbook.lastError().code)};
+        return {QString::fromLatin1(xls::codeName(workbook.lastError().code))};
     }
     int cells = 0;
     workbook.sheet(0)->forEachValue(
