@@ -4,6 +4,8 @@
 // as in BIFF8: u16 type, u16 payload length.
 #pragma once
 
+#include "xls/biff/BiffConstants.h"
+
 #include <cstddef>
 #include <cstdint>
 
@@ -15,10 +17,10 @@ namespace Code {
 inline constexpr std::uint16_t BofBiff2 = 0x0009;
 inline constexpr std::uint16_t BofBiff3 = 0x0209;
 inline constexpr std::uint16_t BofBiff4 = 0x0409;
-inline constexpr std::uint16_t BofBiff5 = 0x0809;
-inline constexpr std::uint16_t Eof = 0x000A;
+inline constexpr std::uint16_t BofBiff5 = ZAreda::RecordCode::BOF;
+inline constexpr std::uint16_t Eof = ZAreda::RecordCode::Eof;
 inline constexpr std::uint16_t CodePage = 0x0042;
-inline constexpr std::uint16_t FilePass = 0x002F;
+inline constexpr std::uint16_t FilePass = ZAreda::RecordCode::FilePass;
 // BIFF2 cells: u16 row, u16 column, three attribute bytes, then the value.
 inline constexpr std::uint16_t Dimensions2 = 0x0000;
 inline constexpr std::uint16_t Blank2 = 0x0001;
@@ -27,36 +29,36 @@ inline constexpr std::uint16_t Number2 = 0x0003;
 inline constexpr std::uint16_t Label2 = 0x0004;
 inline constexpr std::uint16_t BoolErr2 = 0x0005;
 inline constexpr std::uint16_t Formula2 =
-    0x0006; // BIFF5 uses the same code with a 6-byte cell header
+    ZAreda::RecordCode::Formula; // BIFF5 uses the same code with a 6-byte cell header
 inline constexpr std::uint16_t String2 = 0x0007;
 // BIFF3 and later: u16 row, u16 column, u16 XF index, then the value.
-inline constexpr std::uint16_t Dimensions = 0x0200;
-inline constexpr std::uint16_t Blank = 0x0201;
-inline constexpr std::uint16_t Number = 0x0203;
-inline constexpr std::uint16_t Label = 0x0204;
-inline constexpr std::uint16_t BoolErr = 0x0205;
-inline constexpr std::uint16_t Formula3 = 0x0206;
-inline constexpr std::uint16_t String = 0x0207;
+inline constexpr std::uint16_t Dimensions = ZAreda::RecordCode::Dimensions;
+inline constexpr std::uint16_t Blank = ZAreda::RecordCode::Blank;
+inline constexpr std::uint16_t Number = ZAreda::RecordCode::Number;
+inline constexpr std::uint16_t Label = ZAreda::RecordCode::Label;
+inline constexpr std::uint16_t BoolErr = ZAreda::RecordCode::BoolErr;
+inline constexpr std::uint16_t Formula3 = ZAreda::RecordCode::Formula3;
+inline constexpr std::uint16_t String = ZAreda::RecordCode::String;
 inline constexpr std::uint16_t Formula4 = 0x0406;
-inline constexpr std::uint16_t RK = 0x027E;
-inline constexpr std::uint16_t MulRK = 0x00BD;
-inline constexpr std::uint16_t MulBlank = 0x00BE;
-inline constexpr std::uint16_t RString = 0x00D6;
+inline constexpr std::uint16_t RK = ZAreda::RecordCode::RK;
+inline constexpr std::uint16_t MulRK = ZAreda::RecordCode::MulRK;
+inline constexpr std::uint16_t MulBlank = ZAreda::RecordCode::MulBlank;
+inline constexpr std::uint16_t RString = ZAreda::RecordCode::RString;
 // The records a formula may take with it before its STRING record.
-inline constexpr std::uint16_t ShrFmla = 0x04BC;
-inline constexpr std::uint16_t ShrFmla2 = 0x00BC;
+inline constexpr std::uint16_t ShrFmla = ZAreda::RecordCode::ShrFmla1;
+inline constexpr std::uint16_t ShrFmla2 = ZAreda::RecordCode::ShrFmla;
 inline constexpr std::uint16_t Array2 = 0x0021;
-inline constexpr std::uint16_t Array = 0x0221;
-inline constexpr std::uint16_t Table2 = 0x0036;
-inline constexpr std::uint16_t Table = 0x0236;
+inline constexpr std::uint16_t Array = ZAreda::RecordCode::Array;
+inline constexpr std::uint16_t Table2 = ZAreda::RecordCode::Table;
+inline constexpr std::uint16_t Table = ZAreda::RecordCode::Table8;
 } // namespace Code
 
 // BOF version field of a BIFF5/7 stream (BIFF8 writes 0x0600).
-inline constexpr std::uint16_t kBiff5Version = 0x0500;
+inline constexpr std::uint16_t kBiff5Version = ZAreda::kBiff5Version;
 
 // BOF substream types.
-inline constexpr std::uint16_t kGlobals = 0x0005;
-inline constexpr std::uint16_t kWorksheet = 0x0010;
+inline constexpr std::uint16_t kGlobals = ZAreda::kGlobalsSubstream;
+inline constexpr std::uint16_t kWorksheet = ZAreda::kWorksheetSubstream;
 inline constexpr std::uint16_t kBiff4WorkbookGlobals = 0x0100; // an Excel 4.0 "W" workbook
 
 // Cell headers: u16 row and u16 column, then three attribute bytes (BIFF2) or
