@@ -15,8 +15,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         for (const xls::ZipEntry &entry : zip.entries()) {
             volatile std::size_t seen = 0;
             xls::ReadError entryError;
-            zip.read(entry, [&](xls::ByteSpan piece) { return (seen = seen + piece.size()), true; },
-                     budget, entryError);
+            zip.read(
+                entry, [&](xls::ByteSpan piece) { return (seen = seen + piece.size()), true; },
+                budget, entryError);
         }
     } else if (error.text.empty()) {
         __builtin_trap();

@@ -271,8 +271,8 @@ std::int64_t QPagePreview::drawLabelPage(QPainter &painter, int page, qreal scal
             painter.setFont(fitted.font);
             painter.drawText(textBox, Qt::AlignCenter, fitted.lines.join(QLatin1Char('\n')));
         } else {
-            drawLabelLines(painter, textBox, QStringList{cursor.name()} + cursor.moreLines(),
-                           font, scale);
+            drawLabelLines(painter, textBox, QStringList{cursor.name()} + cursor.moreLines(), font,
+                           scale);
         }
         painter.restore();
     }

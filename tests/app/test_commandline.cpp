@@ -197,8 +197,8 @@ void TestCommandLine::longNamesStayInsideTheirLabels() {
 }
 
 void TestCommandLine::printsTheLabelTextOnTwoLines() {
-    const std::vector<std::array<std::u16string, 3>> rows{
-        {u"Vorname", u"Nachname", u"Firma"}, {u"Anna", u"Schmidt", u"Stadtwerke"}};
+    const std::vector<std::array<std::u16string, 3>> rows{{u"Vorname", u"Nachname", u"Firma"},
+                                                          {u"Anna", u"Schmidt", u"Stadtwerke"}};
     WorkbookBuilder builder;
     testwriters::BiffWriter &cells = builder.addSheet(std::uint32_t(rows.size()), 3);
     for (std::size_t row = 0; row < rows.size(); ++row)
@@ -237,9 +237,8 @@ void TestCommandLine::refusesWhatItCannotUse_data() {
     QTest::addColumn<QString>("reasonPart");
     QTest::newRow("unknown stock")
         << QStringList{"--stock", "X9999", "FILE"} << 1 << QStringLiteral("X9999");
-    QTest::newRow("not a workbook")
-        << QStringList{testpaths::dataFile("container/large.xls.qz")} << 1
-        << QStringLiteral("large.xls.qz");
+    QTest::newRow("not a workbook") << QStringList{testpaths::dataFile("container/large.xls.qz")}
+                                    << 1 << QStringLiteral("large.xls.qz");
     QTest::newRow("label text with an unknown caption")
         << QStringList{"--text", "«Name»|«Firma»", "FILE"} << 1 << QStringLiteral("Firma");
     QTest::newRow("missing file") << QStringList{"/nonexistent/liste.xls"} << 1

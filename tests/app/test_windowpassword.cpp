@@ -79,8 +79,8 @@ void TestWindowPassword::askedAsOftenAsTheUserWants_data() {
     QTest::newRow("right password") << QStringList{"password"} << QList<bool>{false} << true;
     QTest::newRow("wrong, then right")
         << QStringList{"Passwort", "password"} << QList<bool>{false, true} << true;
-    QTest::newRow("wrong twice, then right") << QStringList{"x", "PASSWORD", "password"}
-                                             << QList<bool>{false, true, true} << true;
+    QTest::newRow("wrong twice, then right")
+        << QStringList{"x", "PASSWORD", "password"} << QList<bool>{false, true, true} << true;
     QTest::newRow("cancel") << QStringList{cancel} << QList<bool>{false} << false;
     QTest::newRow("wrong, then cancel")
         << QStringList{"geheim", cancel} << QList<bool>{false, true} << false;

@@ -34,7 +34,6 @@ QString corpusDir() {
     return !dir.isEmpty() && QDir(dir).exists() ? dir : QString();
 }
 
-
 Outcome load(const QString &path, QString &reason) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
