@@ -9,7 +9,6 @@
 
 namespace {
 constexpr double millimetresPerPoint = 25.4 / 72;
-constexpr double millimetresPerInch = 25.4;
 constexpr double millimetresPerCentimetre = 10;
 constexpr double millimetresPerPica = 25.4 / 6;
 

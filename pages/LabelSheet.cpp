@@ -8,8 +8,6 @@
 #include <limits>
 
 namespace {
-constexpr double a4WidthMm = 210;
-constexpr double a4HeightMm = 297;
 constexpr double letterWidthMm = 215.9;
 constexpr double letterHeightMm = 279.4;
 // Published sheet data is rounded to tenths or hundredths of a millimetre, so
@@ -34,7 +32,7 @@ LabelSheet LabelSheet::fromPageLayout(const PageLayout &layout) {
 
 QSizeF LabelSheet::paperSizeMm() const {
     return paper == Paper::Letter ? QSizeF(letterWidthMm, letterHeightMm)
-                                  : QSizeF(a4WidthMm, a4HeightMm);
+                                  : QSizeF(sheetWidthMm, sheetHeightMm);
 }
 
 QRectF LabelSheet::labelRect(std::int64_t slot) const {

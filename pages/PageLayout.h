@@ -9,6 +9,7 @@
 // The sheet: A4 portrait, in millimetres.
 inline constexpr int sheetWidthMm = 210;
 inline constexpr int sheetHeightMm = 297;
+inline constexpr double millimetresPerInch = 25.4;
 inline const QSizeF sheetSizeMm(sheetWidthMm, sheetHeightMm);
 
 // Row and column of a label slot in the grid of a page.

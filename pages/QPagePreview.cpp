@@ -22,7 +22,6 @@
 #include <cmath>
 
 namespace {
-constexpr qreal millimetresPerInch = 25.4;
 constexpr qreal pointsPerInch = 72.0;
 // Where no screen reports its size, the usual desktop density.
 constexpr qreal fallbackDotsPerInch = 96.0;

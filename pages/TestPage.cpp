@@ -4,7 +4,6 @@
 #include <QPrinter>
 
 namespace {
-constexpr qreal millimetresPerInch = 25.4;
 constexpr qreal crossArmMm = 4;
 constexpr qreal tickMm = 1.5;
 constexpr qreal halfCentimetreTickMm = 3;
