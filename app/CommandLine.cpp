@@ -4,18 +4,19 @@
 #include "app/ImportFailureText.h"
 #include "app/WindowSettings.h"
 #include "import/QXLSImporter.h"
+#include "pages/ColumnLookup.h"
+#include "pages/LabelJob.h"
 #include "pages/LabelSheetCatalogue.h"
 #include "pages/LabelSource.h"
 #include "pages/LabelTemplate.h"
-#include "pages/QPagePreview.h"
 #include "pages/TestPage.h"
 
-#include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QPrinter>
+#include <QGuiApplication>
+#include <QPdfWriter>
 #include <QTextStream>
 
 #include <optional>
@@ -145,32 +146,31 @@ std::optional<Failure> readOptions(const QCommandLineParser &parser, Options *op
     return std::nullopt;
 }
 
-// A column given by its caption (as the captions row shows it) or by its
-// number counted from 1; the caption wins where both could apply.
-std::optional<int> findColumn(const QString &wanted, const QStringList &captions) {
-    if (const qsizetype index = captions.indexOf(wanted); index >= 0)
-        return int(index);
-    for (qsizetype index = 0; index < captions.size(); ++index)
-        if (captions[index].compare(wanted, Qt::CaseInsensitive) == 0)
-            return int(index);
-    bool ok = false;
-    const int number = wanted.toInt(&ok);
-    if (ok && number >= 1 && number <= captions.size())
-        return number - 1;
-    return std::nullopt;
-}
-
 std::optional<Failure> chooseColumn(const QString &wanted, const QStringList &captions,
                                     const char *option, int *column) {
     if (wanted.isEmpty())
         return std::nullopt;
-    const std::optional<int> found = findColumn(wanted, captions);
-    if (!found)
-        return Failure{exitUnusableInput, QStringLiteral("--%1: keine Spalte \"%2\"; Spalten: %3")
-                                              .arg(QLatin1String(option), wanted,
-                                                   captions.join(QStringLiteral(", ")))};
-    *column = *found;
+    const ColumnLookup found = lookUpColumn(captions, wanted);
+    if (!found.found())
+        return Failure{
+            exitUnusableInput,
+            QStringLiteral("--%1: %2; Spalten: %3")
+                .arg(QLatin1String(option),
+                     columnLookupProblem(found, QLatin1Char('"') + wanted + QLatin1Char('"')),
+                     captions.join(QStringLiteral(", ")))};
+    *column = found.column;
     return std::nullopt;
+}
+
+// Why the label text names a column that cannot be used: the first such field.
+Failure labelTextFailure(const QStringList &missing, const QStringList &captions) {
+    const QString caption = missing.first();
+    return Failure{exitUnusableInput,
+                   QStringLiteral("--text: %1; Spalten: %2")
+                       .arg(columnLookupProblem(lookUpColumn(captions, caption),
+                                                LabelTemplate::fieldOpening + caption +
+                                                    LabelTemplate::fieldClosing),
+                            captions.join(QStringLiteral(", ")))};
 }
 
 std::optional<Failure> importLabels(const Options &options, LabelMap *labels) {
@@ -189,22 +189,14 @@ std::optional<Failure> importLabels(const Options &options, LabelMap *labels) {
     if (auto failure =
             chooseColumn(options.countColumn, captions, "count-column", &columns.quantityColumn))
         return failure;
-    LabelTemplate labelText = LabelTemplate::ofColumn(columns.nameColumn);
+    LabelChoice choice{LabelTemplate::ofColumn(columns.nameColumn), columns.quantityColumn,
+                       options.skipHeader};
     if (!options.labelText.isEmpty()) {
-        labelText = LabelTemplate::parse(options.labelText, captions);
-        if (const QStringList missing = labelText.missingCaptions(); !missing.isEmpty())
-            return Failure{exitUnusableInput,
-                           QStringLiteral("--text: keine Spalte \u00AB%1\u00BB; Spalten: %2")
-                               .arg(missing.join(QStringLiteral("\u00BB, \u00AB")),
-                                    captions.join(QStringLiteral(", ")))};
+        choice.text = LabelTemplate::parse(options.labelText, captions);
+        if (const QStringList missing = choice.text.missingCaptions(); !missing.isEmpty())
+            return labelTextFailure(missing, captions);
     }
-    // As the window builds them, its caption-row box being --skip-header.
-    const bool withQuantities = columns.quantityColumn != ColumnChoice::noColumn;
-    const ImportedColumn quantities =
-        withQuantities ? importer.columnData(columns.quantityColumn) : ImportedColumn();
-    *labels = LabelSource(importer.importedTable(), labelText,
-                          withQuantities ? &quantities : nullptr, LabelRows{options.skipHeader})
-                  .filtered(QString());
+    *labels = LabelSource(importer.importedTable(), choice).filtered(QString());
     return std::nullopt;
 }
 
@@ -212,17 +204,17 @@ QPageSize pageSizeOf(const LabelSheet &sheet) {
     return QPageSize(sheet.paper == Paper::Letter ? QPageSize::Letter : QPageSize::A4);
 }
 
-// A PDF printer writing beside the output file; the file appears under its
-// name only when the whole document is written.
+// A PDF writer writing beside the output file, at a printer's high
+// resolution; the file appears under its name only when the whole document is
+// written.
 struct PdfOutput {
     explicit PdfOutput(const QString &path, const LabelSheet &sheet)
-        : finalPath(path), partPath(path + QStringLiteral(".part")),
-          printer(QPrinter::HighResolution) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(partPath);
-        printer.setPageSize(pageSizeOf(sheet));
-        printer.setPageMargins(QMarginsF(0, 0, 0, 0));
-        printer.setCreator(QStringLiteral("Tagomat"));
+        : finalPath(path), partPath(path + QStringLiteral(".part")), writer(partPath) {
+        writer.setResolution(pdfDotsPerInch);
+        writer.setPageSize(pageSizeOf(sheet));
+        // Coordinates from the paper's corner.
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        writer.setCreator(QStringLiteral("Tagomat"));
     }
     std::optional<Failure> finish(bool printed) {
         if (printed && QFileInfo::exists(partPath)) {
@@ -234,31 +226,38 @@ struct PdfOutput {
         return Failure{exitUnusableInput,
                        QStringLiteral("%1 konnte nicht geschrieben werden").arg(finalPath)};
     }
+    static constexpr int pdfDotsPerInch = 1200;
     QString finalPath;
     QString partPath;
-    QPrinter printer;
+    QPdfWriter writer;
 };
+
+// The labels on the grid of the window's first-start label size, or on the
+// chosen stock.
+LabelJob jobOf(const Options &options, LabelMap labels) {
+    const WindowSettings firstStart;
+    LabelJob job;
+    job.setGrid(PageLayout::forLabelSize(firstStart.labelWidthMm, firstStart.labelHeightMm));
+    job.setChosenSheet(options.sheet);
+    job.setStartSlot(options.startSlot);
+    job.setFramesOnPaper(options.frames);
+    job.setFont(options.font);
+    job.setLabels(std::move(labels));
+    return job;
+}
 
 std::optional<Failure> printPdf(const Options &options, QTextStream &out) {
     LabelMap labels;
     if (auto failure = importLabels(options, &labels))
         return failure;
-    QPagePreview preview;
-    preview.labelFont = options.font;
-    const WindowSettings firstStart;
-    preview.setLabelDimensions(firstStart.labelWidthMm, firstStart.labelHeightMm);
-    preview.setLabelSheet(options.sheet);
-    preview.setStartSlot(options.startSlot);
-    preview.framesOnPaper = options.frames;
-    preview.printOffsetMm = options.offsetMm;
-    preview.setLabels(std::move(labels));
-    PdfOutput output(options.outputPath, preview.labelSheet());
-    const std::int64_t printed = preview.printPageRange(output.printer, 0, preview.lastPageIndex());
-    if (auto failure = output.finish(preview.labelSheet().labelsPerPage() > 0))
+    const LabelJob job = jobOf(options, std::move(labels));
+    PdfOutput output(options.outputPath, job.sheet());
+    const std::int64_t printed = job.print(output.writer, 0, job.pageCount() - 1, options.offsetMm);
+    if (auto failure = output.finish(job.sheet().labelsPerPage() > 0))
         return failure;
     out << QStringLiteral("%1 Etiketten auf %2 Seiten: %3\n")
                .arg(printed)
-               .arg(qint64(preview.lastPageIndex()) + 1)
+               .arg(job.pageCount())
                .arg(options.outputPath);
     return std::nullopt;
 }
@@ -270,7 +269,7 @@ std::optional<Failure> printTestPdf(const Options &options) {
                                  : LabelSheet::fromPageLayout(PageLayout::forLabelSize(
                                        firstStart.labelWidthMm, firstStart.labelHeightMm));
     PdfOutput output(options.outputPath, sheet);
-    return output.finish(printTestPage(output.printer, sheet, options.offsetMm));
+    return output.finish(printTestPage(output.writer, sheet, options.offsetMm));
 }
 
 QString millimetres(double mm) {
@@ -356,6 +355,6 @@ int CommandLine::main(int argc, char **argv) {
     // Fonts and painting without a window: no display is needed.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
+    QGuiApplication application(argc, argv);
     return run(arguments, out, err);
 }

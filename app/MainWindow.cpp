@@ -468,20 +468,11 @@ void MainWindow::reloadPage(QString filter) {
     if (!importer)
         return;
     filterText = filter;
-    const LabelTemplate labelText = labelTextEditor->labelTemplate();
-    const int quantityColumn = chosenColumns().quantityColumn;
-    const bool skipCaptions = headerCheck->isChecked();
-    if (!labelSource || labelSourceText != labelText ||
-        labelSourceQuantityColumn != quantityColumn || labelSourceSkipsCaptions != skipCaptions) {
-        const bool withQuantities = quantityColumn != ColumnChoice::noColumn;
-        const ImportedColumn quantities =
-            withQuantities ? importer->columnData(quantityColumn) : ImportedColumn();
-        labelSource.emplace(importer->importedTable(), labelText,
-                            withQuantities ? &quantities : nullptr, LabelRows{skipCaptions});
-        labelSourceText = labelText;
-        labelSourceQuantityColumn = quantityColumn;
-        labelSourceSkipsCaptions = skipCaptions;
-    }
+    const LabelChoice choice{labelTextEditor->labelTemplate(), chosenColumns().quantityColumn,
+                             headerCheck->isChecked()};
+    // Kept between filter keystrokes: only another choice reads the table again.
+    if (!labelSource || labelSource->choice() != choice)
+        labelSource.emplace(importer->importedTable(), choice);
     ui.pagePreview->setLabels(labelSource->filtered(filterText));
     const QString &search = ui.pagePreview->searchText;
     searchFound = search.isEmpty() || firstCopyMatching(ui.pagePreview->labels, search);
@@ -507,7 +498,7 @@ void MainWindow::scrollToName(QString name) {
 
 void MainWindow::showSheet() {
     // The size spins belong to the grid; a chosen sheet brings its own size.
-    const bool grid = !ui.pagePreview->chosenSheet.has_value();
+    const bool grid = !ui.pagePreview->labelJob().chosenSheet().has_value();
     widthSpin->setEnabled(grid);
     heightSpin->setEnabled(grid);
     slotUpdateFileInfo();

@@ -119,7 +119,4 @@ private:
     FullNameOffer *fullNameOffer = nullptr;
     // The labels of the label text and quantity column, kept between filter keystrokes.
     std::optional<LabelSource> labelSource;
-    LabelTemplate labelSourceText;
-    int labelSourceQuantityColumn = 0;
-    bool labelSourceSkipsCaptions = false;
 };

@@ -70,8 +70,8 @@ SheetChooser::SheetChooser(QTreeWidget *tree, QPagePreview *preview, QObject *pa
     QSettings settings = userSettings();
     kept = SheetSettings::load(settings);
     printerName = QPrinterInfo::defaultPrinterName();
-    preview->printerOffsets = kept.printerOffsets;
-    preview->framesOnPaper = kept.framesOnPaper;
+    preview->setPrinterOffsets(kept.printerOffsets);
+    preview->setFramesOnPaper(kept.framesOnPaper);
     rebuildList();
     buildItems(tree);
     chooseSheet(kept.chosenMaker, kept.chosenCode);
@@ -145,7 +145,7 @@ void SheetChooser::buildItems(QTreeWidget *tree) {
             [this](int row) { choose(combo->itemData(row).toInt()); });
     connect(startSpin, &QSpinBox::valueChanged, this, &SheetChooser::applyStart);
     connect(framesCheck, &QCheckBox::toggled, this, [this](bool on) {
-        this->preview->framesOnPaper = on;
+        this->preview->setFramesOnPaper(on);
         kept.framesOnPaper = on;
         save();
     });
@@ -219,7 +219,7 @@ void SheetChooser::showChosen() {
                              .arg(sheet.rows)
                              .arg(sheet.labelsPerPage()));
     startSpin->setRange(1, int(std::max<std::int64_t>(1, sheet.labelsPerPage())));
-    startSpin->setValue(int(preview->startSlot) + 1);
+    startSpin->setValue(int(preview->labelJob().startSlot()) + 1);
     editButton->setEnabled(chosenIsOwn());
     deleteButton->setEnabled(chosenIsOwn());
 }
@@ -231,7 +231,7 @@ void SheetChooser::applyStart() {
 
 void SheetChooser::applyOffset() {
     kept.printerOffsets.insert(printerName, QPointF(offsetXSpin->value(), offsetYSpin->value()));
-    preview->printerOffsets = kept.printerOffsets;
+    preview->setPrinterOffsets(kept.printerOffsets);
     save();
 }
 

@@ -10,6 +10,20 @@ LabelSource::LabelSource(const ImportedTable &table, const LabelTemplate &labelT
                          const ImportedColumn *quantities, LabelRows rows)
     : all(buildLabelMap(table, labelText, quantities, rows, &noted)) {}
 
+namespace {
+ImportedColumn quantitiesOf(const ImportedTable &table, const LabelChoice &choice) {
+    return choice.quantityColumn == LabelChoice::noColumn ? ImportedColumn()
+                                                          : table.value(choice.quantityColumn);
+}
+} // namespace
+
+LabelSource::LabelSource(const ImportedTable &table, const LabelChoice &choice) : madeWith(choice) {
+    const ImportedColumn quantities = quantitiesOf(table, choice);
+    all = buildLabelMap(table, choice.text,
+                        choice.quantityColumn == LabelChoice::noColumn ? nullptr : &quantities,
+                        LabelRows{choice.skipCaptions}, &noted);
+}
+
 LabelMap LabelSource::filtered(const QString &filter) const {
     if (filter.isEmpty())
         return all;

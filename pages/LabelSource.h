@@ -7,6 +7,16 @@
 
 #include <QString>
 
+// What makes the labels of an imported table: the label text, the quantity
+// column (or none) and whether the caption row gives a label.
+struct LabelChoice {
+    static constexpr int noColumn = -1;
+    LabelTemplate text;
+    int quantityColumn = noColumn;
+    bool skipCaptions = false;
+    friend bool operator==(const LabelChoice &, const LabelChoice &) = default;
+};
+
 // The labels of a table and one quantity column before filtering. Built once
 // per import, label text and column choice, so that a keystroke in the filter
 // line only picks labels instead of reading the columns again. Filtering after
@@ -22,14 +32,20 @@ public:
     // The labels the template makes of the table.
     LabelSource(const ImportedTable &table, const LabelTemplate &labelText,
                 const ImportedColumn *quantities, LabelRows rows);
+    // The labels a choice makes of the table: what the window shows and the
+    // command line prints.
+    LabelSource(const ImportedTable &table, const LabelChoice &choice);
 
     // The labels whose name (first line) starts with the filter text in any
     // letter case, in the order of the sheet; an empty filter keeps them all.
     LabelMap filtered(const QString &filter) const;
     // What the rows said about all labels, before filtering.
     const LabelNotes &notes() const { return noted; }
+    // The choice the labels were made with; default for a name column alone.
+    const LabelChoice &choice() const { return madeWith; }
 
 private:
+    LabelChoice madeWith;
     LabelNotes noted;
     LabelMap all;
 };

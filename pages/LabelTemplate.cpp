@@ -1,5 +1,7 @@
 #include "pages/LabelTemplate.h"
 
+#include "pages/ColumnLookup.h"
+
 #include <QHash>
 #include <QSet>
 
@@ -7,12 +9,10 @@
 
 namespace {
 
-const QString unnamedColumnPrefix = QStringLiteral("Spalte ");
-
 // The names of all columns, worked out once for a whole template.
 class ColumnNames {
 public:
-    explicit ColumnNames(const QStringList &captions) {
+    explicit ColumnNames(const QStringList &captions) : captions(captions) {
         QHash<QString, int> uses;
         for (const QString &caption : captions)
             ++uses[caption.trimmed()];
@@ -21,8 +21,8 @@ public:
             const QString caption = captions.at(column).trimmed();
             // A caption "Spalte 2" on another column would take that column's name.
             const bool ownName = !caption.isEmpty() && uses.value(caption) == 1 &&
-                                 numberedColumn(caption, captions.size()) == noMatch;
-            names << (ownName ? caption : numberedName(column));
+                                 !isNumberedColumnName(caption, captions.size());
+            names << (ownName ? caption : numberedColumnName(column));
         }
     }
 
@@ -31,42 +31,12 @@ public:
     }
 
     int column(const QString &written) const {
-        const QString wanted = written.trimmed();
-        if (const qsizetype exact = names.indexOf(wanted); exact >= 0)
-            return int(exact);
-        if (const int folded = onlyMatch(wanted, Qt::CaseInsensitive); folded != noMatch)
-            return folded;
-        return numberedColumn(wanted, names.size());
+        const ColumnLookup found = lookUpColumn(captions, written);
+        return found.found() ? found.column : LabelTemplate::noColumn;
     }
 
 private:
-    static constexpr int noMatch = LabelTemplate::noColumn;
-
-    static QString numberedName(int column) {
-        return unnamedColumnPrefix + QString::number(column + 1);
-    }
-
-    // "Spalte 3" for the third column, whatever its caption.
-    static int numberedColumn(const QString &wanted, qsizetype columnCount) {
-        if (!wanted.startsWith(unnamedColumnPrefix, Qt::CaseInsensitive))
-            return noMatch;
-        bool isNumber = false;
-        const int number = wanted.mid(unnamedColumnPrefix.size()).toInt(&isNumber, 10);
-        return isNumber && number >= 1 && number <= columnCount ? number - 1 : noMatch;
-    }
-
-    int onlyMatch(const QString &wanted, Qt::CaseSensitivity sensitivity) const {
-        int found = noMatch;
-        for (int column = 0; column < names.size(); ++column) {
-            if (names.at(column).compare(wanted, sensitivity) != 0)
-                continue;
-            if (found != noMatch)
-                return noMatch;
-            found = column;
-        }
-        return found;
-    }
-
+    QStringList captions;
     QStringList names;
 };
 

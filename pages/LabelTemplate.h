@@ -71,9 +71,8 @@ private:
 // the same one, so that every column has a name of its own.
 QString columnName(const QStringList &captions, int column);
 
-// The column a field's name refers to: the column whose name is exactly that,
-// else the one whose caption matches it in any letter case and without
-// surrounding spaces, else "Spalte n"; noColumn when none or more than one fit.
+// The column a field's name refers to, as lookUpColumn finds it; noColumn when
+// none or more than one fit.
 int columnOfName(const QStringList &captions, const QString &name);
 
 // The field for a column, as a template writes it: «name».

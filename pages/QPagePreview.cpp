@@ -1,11 +1,8 @@
 #include "pages/QPagePreview.h"
 
 #include "pages/CaseFolding.h"
-#include "pages/LabelCursor.h"
 #include "pages/LabelSearch.h"
-#include "pages/LabelTextBlock.h"
 #include "pages/PrintRange.h"
-#include "pages/TextFit.h"
 
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -22,31 +19,11 @@
 #include <cmath>
 
 namespace {
-constexpr qreal pointsPerInch = 72.0;
 // Where no screen reports its size, the usual desktop density.
 constexpr qreal fallbackDotsPerInch = 96.0;
 // The ground around the sheet, so the white sheet stands out.
 const QColor previewGround(128, 128, 128);
 constexpr int scrollStepPx = 20;
-// Lines under the name shrink together with it, the name down to this size.
-constexpr qreal smallestLabelLinePoints = 6;
-// Kept free between a name and its label's edge, so a fitted name never
-// touches the cut.
-constexpr qreal innerMarginXMm = 1.5;
-constexpr qreal innerMarginYMm = 0.5;
-
-QRectF scaled(const QRectF &mm, qreal scale) {
-    return QRectF(mm.topLeft() * scale, mm.size() * scale);
-}
-
-void drawOutline(QPainter &painter, const LabelSheet &sheet, const QRectF &label, qreal scale) {
-    if (sheet.shape == LabelShape::Rectangle && sheet.cornerRadius > 0)
-        painter.drawRoundedRect(label, sheet.cornerRadius * scale, sheet.cornerRadius * scale);
-    else if (sheet.shape == LabelShape::Rectangle)
-        painter.drawRect(label);
-    else
-        painter.drawEllipse(label);
-}
 } // namespace
 
 QPagePreview::QPagePreview(QWidget *parent) : QAbstractScrollArea(parent) {
@@ -72,29 +49,40 @@ PageLayout QPagePreview::pageLayout() const {
     return {labelWidth, labelHeight, labelColumns, labelRows, gridRect};
 }
 
-void QPagePreview::setLabelSheet(std::optional<LabelSheet> sheet) {
-    chosenSheet = std::move(sheet);
-    startSlot = 0;
+const LabelJob &QPagePreview::labelJob() const {
+    job.setGrid(pageLayout());
+    job.setLabels(labels);
+    job.setFont(labelFont);
+    return job;
+}
+
+void QPagePreview::showJobChange() {
     currentPage = std::min(currentPage, lastPageIndex());
     viewport()->update();
     emit pageChanged();
 }
 
-LabelSheet QPagePreview::labelSheet() const {
-    return chosenSheet ? *chosenSheet : LabelSheet::fromPageLayout(pageLayout());
+void QPagePreview::setLabelSheet(std::optional<LabelSheet> sheet) {
+    job.setChosenSheet(std::move(sheet));
+    showJobChange();
 }
 
 void QPagePreview::setStartSlot(std::int64_t slot) {
-    const std::int64_t perPage = labelSheet().labelsPerPage();
-    startSlot = perPage > 0 ? std::clamp<std::int64_t>(slot, 0, perPage - 1) : 0;
-    currentPage = std::min(currentPage, lastPageIndex());
-    viewport()->update();
-    emit pageChanged();
+    labelJob();
+    job.setStartSlot(slot);
+    showJobChange();
+}
+
+void QPagePreview::setFramesOnPaper(bool on) {
+    job.setFramesOnPaper(on);
+}
+
+void QPagePreview::setPrinterOffsets(const QMap<QString, QPointF> &offsets) {
+    job.setPrinterOffsets(offsets);
 }
 
 int QPagePreview::pageCount() const {
-    const std::int64_t pages = labelSheet().pageCount(labels.totalCopies(), startSlot);
-    return int(std::min<std::int64_t>(pages, INT_MAX));
+    return labelJob().pageCount();
 }
 
 int QPagePreview::lastPageIndex() const {
@@ -105,10 +93,8 @@ bool QPagePreview::findName(const QString &text) {
     searchText = text;
     foldedSearch = foldCase(text);
     const auto copy = firstCopyMatching(labels, text);
-    if (copy) {
-        const std::int64_t page = labelSheet().positionOfCopy(*copy, startSlot).page;
-        currentPage = int(std::min<std::int64_t>(page, INT_MAX));
-    }
+    if (copy)
+        currentPage = int(std::min<std::int64_t>(labelJob().pageOfCopy(*copy), INT_MAX));
     viewport()->update();
     emit pageChanged();
     return copy.has_value();
@@ -203,86 +189,11 @@ void QPagePreview::updateScrollBars() {
     setUp(verticalScrollBar(), sheet.height(), room.height());
 }
 
-qreal QPagePreview::labelPointSize() const {
-    // A font given in pixels is taken as pixels of a usual desktop screen.
-    return labelFont.pointSizeF() > 0 ? labelFont.pointSizeF()
-                                      : labelFont.pixelSize() * pointsPerInch / fallbackDotsPerInch;
-}
-
-QFont QPagePreview::labelFontAtScale(qreal scale, const QPaintDevice &device) const {
-    QFont font = labelFont;
-    const qreal points = labelPointSize();
-    // The device turns points into its own units at its logical density;
-    // the label wants points / 72 inches at scale units per millimetre.
-    const qreal dpi = device.logicalDpiY() > 0 ? device.logicalDpiY() : fallbackDotsPerInch;
-    font.setPointSizeF(points * scale * millimetresPerInch / dpi);
-    // Unhinted, so letters keep their printed widths at every zoom.
-    font.setHintingPreference(QFont::PreferNoHinting);
-    return font;
-}
-
-void QPagePreview::drawLabelLines(QPainter &painter, const QRectF &box, const QStringList &lines,
-                                  const QFont &font, qreal) const {
-    // The smallest size on paper, in the units of the font at this scale.
-    const qreal smallest = smallestLabelLinePoints * font.pointSizeF() / labelPointSize();
-    const LabelTextBlock block =
-        LabelTextBlock::fit(lines, font, box.size(), smallest, painter.device());
-    block.draw(painter, box);
-}
-
 std::int64_t QPagePreview::drawLabelPage(QPainter &painter, int page, qreal scale,
                                          bool highlightSearch) const {
-    const LabelSheet sheet = labelSheet();
-    const std::int64_t perPage = sheet.labelsPerPage();
-    if (perPage <= 0 || page < 0)
-        return 0;
-    // The grid always shows its frames; a chosen sheet's die-cut labels only
-    // on the screen, or on paper when asked for.
-    const bool frames = !chosenSheet || highlightSearch || framesOnPaper;
-    const std::int64_t firstSlot = sheet.firstSlotOnPage(page, startSlot);
-    const QFont font = labelFontAtScale(scale, *painter.device());
-    painter.save();
-    painter.setPen(QPen(Qt::black, 0));
-    if (chosenSheet && highlightSearch) {
-        // The labels used up before the start position, greyed.
-        painter.setBrush(Qt::lightGray);
-        for (std::int64_t slot = 0; slot < firstSlot; ++slot)
-            drawOutline(painter, sheet, scaled(sheet.labelRect(slot), scale), scale);
-    }
-    std::int64_t slot = firstSlot;
-    for (LabelCursor cursor(labels, sheet.firstCopyOnPage(page, startSlot));
-         !cursor.atEnd() && slot < perPage; cursor.next(), ++slot) {
-        const QRectF label = scaled(sheet.labelRect(slot), scale);
-        const bool highlighted =
-            highlightSearch && highlightsFolded(cursor.current().foldedName, foldedSearch);
-        painter.setBrush(highlighted ? Qt::yellow : Qt::white);
-        if (frames || highlighted)
-            drawOutline(painter, sheet, label, scale);
-        const QRectF textBox = label.adjusted(innerMarginXMm * scale, innerMarginYMm * scale,
-                                              -innerMarginXMm * scale, -innerMarginYMm * scale);
-        painter.save();
-        // What fitting cannot shrink further (a label lower than one line)
-        // is cut at the label's edge rather than drawn on its neighbour.
-        painter.setClipRect(label, Qt::IntersectClip);
-        if (cursor.moreLines().isEmpty()) {
-            const FittedText fitted =
-                fitText(cursor.name(), font, textBox.size(), painter.device());
-            painter.setFont(fitted.font);
-            painter.drawText(textBox, Qt::AlignCenter, fitted.lines.join(QLatin1Char('\n')));
-        } else {
-            drawLabelLines(painter, textBox, QStringList{cursor.name()} + cursor.moreLines(), font,
-                           scale);
-        }
-        painter.restore();
-    }
-    if (chosenSheet && highlightSearch) {
-        // The rest of the sheet, still empty.
-        painter.setBrush(Qt::white);
-        for (std::int64_t rest = slot; rest < perPage; ++rest)
-            drawOutline(painter, sheet, scaled(sheet.labelRect(rest), scale), scale);
-    }
-    painter.restore();
-    return slot - firstSlot;
+    return labelJob().drawPage(painter, page, scale,
+                               highlightSearch ? LabelJob::Medium::Screen : LabelJob::Medium::Paper,
+                               foldedSearch);
 }
 
 void QPagePreview::paintEvent(QPaintEvent *) {
@@ -347,29 +258,10 @@ void QPagePreview::preparePrintDialog(QPrintDialog &dialog) const {
 }
 
 std::int64_t QPagePreview::printPageRange(QPrinter &printer, int firstPage, int lastPage) const {
-    const LabelSheet sheet = labelSheet();
-    // The label sheets are A4 (or a template's Letter) whatever the
-    // printer's default paper.
-    printer.setPageSize(
-        QPageSize(sheet.paper == Paper::Letter ? QPageSize::Letter : QPageSize::A4));
-    printer.setPageOrientation(QPageLayout::Portrait);
     // Coordinates from the paper's corner, not from the printable area's.
     printer.setFullPage(true);
-    const qreal scale = printer.resolution() / millimetresPerInch;
-    QPainter painter;
-    if (sheet.labelsPerPage() <= 0 || firstPage < 0 || !painter.begin(&printer))
-        return 0;
-    painter.translate(printOffsetMm * scale);
-    std::int64_t printed = drawLabelPage(painter, firstPage, scale, false);
-    // A new sheet only for a page that has labels, so no empty sheet at the end.
-    for (std::int64_t page = std::int64_t(firstPage) + 1;
-         page <= lastPage && sheet.firstCopyOnPage(page, startSlot) < labels.totalCopies();
-         ++page) {
-        printer.newPage();
-        printed += drawLabelPage(painter, int(page), scale, false);
-    }
-    painter.end();
-    return printed;
+    const LabelJob &pages = labelJob();
+    return pages.print(printer, firstPage, lastPage, pages.printerOffset(printer.printerName()));
 }
 
 void QPagePreview::printPage() {
@@ -386,7 +278,6 @@ void QPagePreview::printPage() {
     if (dialog.exec() != QDialog::Accepted)
         return;
     const PageSpan pages = chosenPrintPages(printer.fromPage(), printer.toPage(), lastPageIndex());
-    printOffsetMm = printerOffsets.value(printer.printerName());
     printPageRange(printer, pages.first, pages.last);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pages/LabelJob.h"
 #include "pages/LabelMap.h"
 #include "pages/LabelSheet.h"
 #include "pages/PageLayout.h"
@@ -20,10 +21,12 @@ class QPaintDevice;
 class QPrintDialog;
 class QPrinter;
 
-// Shows one A4 sheet of name labels, scaled to fit its space or zoomed (and
-// then scrolled), and owns the label settings, the label list, the search
-// text and the page shown; prints pages of labels with the same drawing at
-// the printer's resolution.
+// Shows one page of a label job, the paper (A4, or Letter for some label
+// sheets) scaled to fit its space or zoomed (and then scrolled). It keeps the
+// layout of the label size, the label list, the font, the search text and
+// the page shown; the job it hands them to (with the chosen sheet, start
+// position, frames and printer offsets) draws the page here and prints pages
+// of labels with the same drawing at the printer's resolution.
 class QPagePreview : public QAbstractScrollArea {
     Q_OBJECT
 
@@ -70,27 +73,28 @@ public:
     // size again with none; the start slot goes back to the first.
     void setLabelSheet(std::optional<LabelSheet> sheet);
     // The chosen sheet, or the grid of the label size as a sheet.
-    LabelSheet labelSheet() const;
+    LabelSheet labelSheet() const { return labelJob().sheet(); }
     // Leaves the slots before it empty on the first page ("Beginnen bei
     // Etikett N" is slot N - 1); clamped to the page.
     void setStartSlot(std::int64_t slot);
-    // labelFont sized for a device that draws scale units per millimetre, so
-    // that its letters measure the label font's point size on paper.
-    QFont labelFontAtScale(qreal scale, const QPaintDevice &device) const;
+    // Prints a chosen sheet's outlines on paper too.
+    void setFramesOnPaper(bool on);
+    // Each printer's correction in mm, by printer name, used when printing there.
+    void setPrinterOffsets(const QMap<QString, QPointF> &offsets);
+    // The job of what is shown: the label list, the sheet, the font and the
+    // print settings.
+    const LabelJob &labelJob() const;
 
     // Draws the labels of one page with the painter at the sheet's top-left
     // corner, at scale device units per millimetre, and answers how many it
-    // drew. Used for the screen (highlightSearch) and the printer alike. Each
-    // name is set no larger than the label font and no wider than its label.
-    // On a chosen sheet the screen shows every label's outline (greyed before
-    // the start position), the paper only with framesOnPaper.
+    // drew: as the screen shows them (highlightSearch) or as they print.
     std::int64_t drawLabelPage(QPainter &painter, int page, qreal scale,
                                bool highlightSearch) const;
 
     // Offers the page shown up to the last page in the print dialog.
     void preparePrintDialog(QPrintDialog &dialog) const;
     // Prints the zero-based pages firstPage to lastPage on the printer, on the
-    // sheet's paper from its corner moved by printOffsetMm, without
+    // sheet's paper from its corner moved by the printer's offset, without
     // highlighting; stops early where the labels run out. Answers the labels
     // printed.
     std::int64_t printPageRange(QPrinter &printer, int firstPage, int lastPage) const;
@@ -105,13 +109,6 @@ public:
     QFont labelFont;
     QString searchText;
     int currentPage = 0;
-    std::optional<LabelSheet> chosenSheet;
-    std::int64_t startSlot = 0;
-    bool framesOnPaper = false;
-    // The printer's correction, applied on paper only: printPage takes the
-    // chosen printer's from printerOffsets (in mm, by printer name).
-    QPointF printOffsetMm;
-    QMap<QString, QPointF> printerOffsets;
 
 signals:
     // The page shown or the number of pages changed.
@@ -131,17 +128,16 @@ protected:
 
 private:
     void tellNoLabelFits();
-    // The label font's size in points, also for a font given in pixels.
-    qreal labelPointSize() const;
-    // The lines of a label set together in its rectangle, shrunk to fit and
-    // never drawn beyond it.
-    void drawLabelLines(QPainter &painter, const QRectF &box, const QStringList &lines,
-                        const QFont &font, qreal scale) const;
+    // Shows what changed in the job's settings: the page and the page count.
+    void showJobChange();
     // Scroll ranges for the sheet at the current scale.
     void updateScrollBars();
     qreal screenPixelsPerMm() const;
 
     PreviewZoom zoom;
+    // Takes the layout members, the labels and the font as they are when asked
+    // for (they are public and may be set directly).
+    mutable LabelJob job;
     // searchText case-folded once, for highlighting while painting.
     QString foldedSearch;
 };

@@ -67,9 +67,13 @@ void drawTestPage(QPainter &painter, const LabelSheet &sheet, qreal scale) {
 
 bool printTestPage(QPrinter &printer, const LabelSheet &sheet, QPointF offsetMm) {
     printer.setFullPage(true);
-    const qreal scale = printer.resolution() / millimetresPerInch;
+    return printTestPage(static_cast<QPagedPaintDevice &>(printer), sheet, offsetMm);
+}
+
+bool printTestPage(QPagedPaintDevice &device, const LabelSheet &sheet, QPointF offsetMm) {
+    const qreal scale = device.logicalDpiX() / millimetresPerInch;
     QPainter painter;
-    if (!painter.begin(&printer))
+    if (!painter.begin(&device))
         return false;
     painter.translate(offsetMm * scale);
     drawTestPage(painter, sheet, scale);

@@ -4,6 +4,7 @@
 
 #include <QPointF>
 
+class QPagedPaintDevice;
 class QPainter;
 class QPrinter;
 
@@ -16,3 +17,6 @@ void drawTestPage(QPainter &painter, const LabelSheet &sheet, qreal scale);
 // Prints the test page on the printer from the paper's corner, moved by the
 // offset like every page printed there. False if the printer cannot start.
 bool printTestPage(QPrinter &printer, const LabelSheet &sheet, QPointF offsetMm);
+// The same on a device whose painter starts at the paper's corner (a PDF
+// writer without margins).
+bool printTestPage(QPagedPaintDevice &device, const LabelSheet &sheet, QPointF offsetMm);

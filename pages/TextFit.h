@@ -1,28 +1,43 @@
 #pragma once
 
 #include <QFont>
+#include <QList>
+#include <QRectF>
 #include <QSizeF>
 #include <QString>
 #include <QStringList>
 
+class QPainter;
 class QPaintDevice;
 
-// A text set to fit a box: the font to draw it in and its lines.
+// The lines of a label set to fit a box: each line with its font.
 struct FittedText {
-    QFont font;
     QStringList lines;
+    QList<QFont> fonts; // one per line
     // The lines' width and height together, in the device's units.
     QSizeF size;
+    // A label of one line is laid out as one text (also when broken in two),
+    // a label of several lines line by line.
+    bool oneText = false;
+
+    // Draws the lines centred in the box, each line centred on its own.
+    void draw(QPainter &painter, const QRectF &box) const;
 };
 
-// The smallest font size a name is set in before it breaks onto a second line.
+// The smallest font size a name is set in on paper before it breaks onto a
+// second line (one line) or is cut short (several lines).
 inline constexpr qreal smallestFittingPointSize = 6;
+// The lines under the first are set at this share of its size.
+inline constexpr qreal laterLineScale = 0.7;
 
-// Sets a text in the largest size up to the font's own that fits the box,
-// measured on the device (the box is in its units); down to
-// smallestFittingPointSize on one line, then on two lines broken at the space
-// nearest the middle (or mid-word for a single long word). A text that does
-// not fit even so keeps the smallest size with each line cut short and an
-// ellipsis, so it never reaches beyond the box.
-FittedText fitText(const QString &text, const QFont &font, const QSizeF &box,
-                   const QPaintDevice *device);
+// Sets the lines of a label (the first one at least) in the largest size up to
+// the font's own that fits the box, measured on the device (the box is in its
+// units), trying sizes in half points down to smallestPointSize (in the font's
+// units). Several lines shrink together, the lines under the first at
+// laterLineScale of its size. One line that does not fit at the smallest size
+// is broken in two at the space nearest its middle (mid-word for a single
+// long word) and fitted again. What does not fit even so keeps the smallest
+// size, each line cut short with an ellipsis, and only as many lines as the
+// box's height holds, so nothing reaches beyond the box.
+FittedText fitText(const QStringList &lines, const QFont &font, const QSizeF &box,
+                   qreal smallestPointSize, const QPaintDevice *device);

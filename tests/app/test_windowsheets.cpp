@@ -22,7 +22,7 @@ static PrivateConfigHome privateConfigHome;
 
 namespace {
 QString chosenCode(MainWindow *window) {
-    const auto &sheet = window->ui.pagePreview->chosenSheet;
+    const auto &sheet = window->ui.pagePreview->labelJob().chosenSheet();
     return sheet ? sheet->code() : QString();
 }
 
@@ -72,7 +72,7 @@ void TestWindowSheets::theGridIsTheDefault() {
     QVERIFY(combo);
     QVERIFY(combo->itemText(0).startsWith(QLatin1String("Einfaches Raster")));
     QCOMPARE(combo->currentIndex(), 0);
-    QVERIFY(!window->ui.pagePreview->chosenSheet);
+    QVERIFY(!window->ui.pagePreview->labelJob().chosenSheet());
     QVERIFY(widget<QSpinBox>("widthSpin")->isEnabled());
     // Today's grid: 100 x 10 mm, 2 x 28.
     QCOMPARE(sheetRowValue(window.get(), QStringLiteral("Etiketten")),
@@ -108,7 +108,7 @@ void TestWindowSheets::searchChoosesASheet() {
     // Choosing the grid again brings today's layout back.
     combo->setCurrentIndex(0);
     emit combo->activated(0);
-    QVERIFY(!window->ui.pagePreview->chosenSheet);
+    QVERIFY(!window->ui.pagePreview->labelJob().chosenSheet());
     QVERIFY(widget<QSpinBox>("widthSpin")->isEnabled());
 }
 
@@ -137,7 +137,7 @@ void TestWindowSheets::startPositionMovesThePages() {
     QVERIFY(window->findChild<SheetChooser *>()->chooseSheet(QStringLiteral("Avery Zweckform"),
                                                              QStringLiteral("L7160")));
     widget<QSpinBox>("startSpin")->setValue(start);
-    QCOMPARE(window->ui.pagePreview->startSlot, start - 1);
+    QCOMPARE(window->ui.pagePreview->labelJob().startSlot(), start - 1);
     window->ui.pagePreview->showLastPage();
     window->nextPage();
     QCOMPARE(pageLabel(window.get()), pages);
@@ -157,15 +157,14 @@ void TestWindowSheets::choicesAreKeptButNotTheStart() {
     window = std::make_unique<MainWindow>();
     QCOMPARE(chosenCode(window.get()), QStringLiteral("L4785"));
     QVERIFY(widget<QCheckBox>("framesCheck")->isChecked());
-    QVERIFY(window->ui.pagePreview->framesOnPaper);
+    QVERIFY(window->ui.pagePreview->labelJob().framesOnPaper());
     QCOMPARE(widget<QDoubleSpinBox>("offsetXSpin")->value(), 1.5);
     QCOMPARE(widget<QDoubleSpinBox>("offsetYSpin")->value(), -0.7);
     QCOMPARE(widget<QSpinBox>("startSpin")->value(), 1);
-    QCOMPARE(window->ui.pagePreview->startSlot, 0);
-    // The offset belongs to the printer it was set for, and the preview never uses it.
+    QCOMPARE(window->ui.pagePreview->labelJob().startSlot(), 0);
+    // The offset belongs to the printer it was set for.
     const QString printer = window->findChild<SheetChooser *>()->offsetPrinter();
-    QCOMPARE(window->ui.pagePreview->printerOffsets.value(printer), QPointF(1.5, -0.7));
-    QCOMPARE(window->ui.pagePreview->printOffsetMm, QPointF());
+    QCOMPARE(window->ui.pagePreview->labelJob().printerOffset(printer), QPointF(1.5, -0.7));
 }
 
 void TestWindowSheets::importedTemplatesCanBeChosen() {
@@ -276,7 +275,7 @@ void TestWindowSheets::ownSheetIsSavedAndDeleted() {
                            [](const LabelSheet &s) { return s.maker == QLatin1String("Eigene"); }),
              1);
     QVERIFY(chooser->deleteChosenOwnSheet());
-    QVERIFY(!window->ui.pagePreview->chosenSheet);
+    QVERIFY(!window->ui.pagePreview->labelJob().chosenSheet());
     QVERIFY(!chooser->chooseSheet(QStringLiteral("Eigene"), QStringLiteral("Messe 2027")));
 }
 

@@ -1,6 +1,6 @@
 #include "PdfLabels.h"
-#include "pages/LabelTextBlock.h"
 #include "pages/QPagePreview.h"
+#include "pages/TextFit.h"
 
 #include <QFontMetricsF>
 #include <QImage>
@@ -82,7 +82,7 @@ void TestLabelLines::blockFitsItsBox() {
     device.setDotsPerMeterX(2835); // 72 dpi: one point per pixel
     device.setDotsPerMeterY(2835);
     const QFont font(QStringLiteral("Arial"), 20);
-    const LabelTextBlock block = LabelTextBlock::fit(lines, font, box, 6, &device);
+    const FittedText block = fitText(lines, font, box, 6, &device);
     QCOMPARE(block.lines.size(), linesSet);
     QCOMPARE(block.fonts.size(), linesSet);
     if (linesSet == 0)

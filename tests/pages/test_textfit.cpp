@@ -56,25 +56,27 @@ void TestTextFit::staysInsideItsBox() {
     const QSizeF box = boxMm * dotsPerMm;
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(points);
-    const FittedText fitted = fitText(text, font, box, &device);
+    const FittedText fitted = fitText({text}, font, box, smallestFittingPointSize, &device);
+    QCOMPARE(fitted.fonts.size(), fitted.lines.size());
+    const QFont fittedFont = fitted.fonts.first();
 
     QCOMPARE(fitted.lines.size(), lines);
     // Measured again on the device: every line within the box's width, all
     // lines within its height.
-    const QFontMetricsF metrics(fitted.font, &device);
+    const QFontMetricsF metrics(fittedFont, &device);
     for (const QString &line : fitted.lines)
         QVERIFY2(metrics.horizontalAdvance(line) <= box.width(),
                  qPrintable(QStringLiteral("%1 wider than %2").arg(line).arg(box.width())));
     if (size != QLatin1String("smallest"))
         QVERIFY(metrics.height() * fitted.lines.size() <= box.height());
     if (size == QLatin1String("chosen"))
-        QCOMPARE(fitted.font.pointSizeF(), points);
+        QCOMPARE(fittedFont.pointSizeF(), points);
     else if (size == QLatin1String("smaller"))
-        QVERIFY(fitted.font.pointSizeF() < points &&
-                fitted.font.pointSizeF() >= smallestFittingPointSize);
+        QVERIFY(fittedFont.pointSizeF() < points &&
+                fittedFont.pointSizeF() >= smallestFittingPointSize);
     else
-        QCOMPARE(fitted.font.pointSizeF(), smallestFittingPointSize);
-    QCOMPARE(fitted.font.family(), font.family());
+        QCOMPARE(fittedFont.pointSizeF(), smallestFittingPointSize);
+    QCOMPARE(fittedFont.family(), font.family());
     // Nothing of the name is lost unless it had to be cut short.
     if (size != QLatin1String("smallest"))
         QCOMPARE(fitted.lines.join(QString()).remove(QLatin1Char(' ')),

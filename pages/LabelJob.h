@@ -1,0 +1,99 @@
+#pragma once
+
+#include "pages/LabelMap.h"
+#include "pages/LabelSheet.h"
+#include "pages/PageLayout.h"
+#include "pages/TextFitCache.h"
+
+#include <QFont>
+#include <QMap>
+#include <QPointF>
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+class QPagedPaintDevice;
+class QPaintDevice;
+class QPainter;
+
+// One run of labels on paper: the label list, the sheet it goes on (a chosen
+// label sheet, or the grid a label size gives), the font, the slot the first
+// sheet starts at, whether a chosen sheet's outlines print, and each printer's
+// offset. It counts the pages, tells the labels of a page and draws a page on
+// any painter at any scale: the screen, a printer and a PDF writer all draw
+// through it, so it is the only place that knows how a label looks.
+class LabelJob {
+public:
+    // Who looks at a page: the screen shows every outline and marks the
+    // search; paper shows a chosen sheet's outlines only when asked for.
+    enum class Medium { Screen, Paper };
+
+    void setLabels(LabelMap labels) { list = std::move(labels); }
+    const LabelMap &labels() const { return list; }
+    void setFont(const QFont &font) { labelFont = font; }
+    const QFont &font() const { return labelFont; }
+
+    // The grid of the label size, the sheet while none is chosen.
+    void setGrid(const PageLayout &layout) { grid = layout; }
+    // Prints on a chosen sheet from now on, or on the grid with none; the
+    // start slot goes back to the first.
+    void setChosenSheet(std::optional<LabelSheet> sheet);
+    const std::optional<LabelSheet> &chosenSheet() const { return chosen; }
+    // The chosen sheet, or the grid as a sheet.
+    LabelSheet sheet() const;
+    // Leaves the slots before it empty on the first page; clamped to the page.
+    void setStartSlot(std::int64_t slot);
+    std::int64_t startSlot() const { return start; }
+    void setFramesOnPaper(bool on) { frames = on; }
+    bool framesOnPaper() const { return frames; }
+    // Each printer's correction in mm, by printer name; applied on paper only.
+    void setPrinterOffsets(const QMap<QString, QPointF> &offsets) { offsetsMm = offsets; }
+    QPointF printerOffset(const QString &printerName) const { return offsetsMm.value(printerName); }
+
+    // Pages of the label list, at least 1, at most INT_MAX (what page fields
+    // and the print dialog can hold).
+    int pageCount() const;
+    // The page a copy of the sequence lands on, counted from 0.
+    std::int64_t pageOfCopy(std::int64_t copy) const;
+    // The lines of each label on a page, slot by slot from the first used.
+    QList<QStringList> labelsOnPage(int page) const;
+
+    // The font sized for a device that draws scale units per millimetre, so
+    // that its letters measure the label font's point size on paper.
+    QFont fontAtScale(qreal scale, const QPaintDevice &device) const;
+    // Draws the labels of one page with the painter at the paper's top-left
+    // corner, at scale device units per millimetre, and answers how many it
+    // drew. On the screen, names containing the case-folded search are marked
+    // and a chosen sheet's labels before the start slot are greyed. Each
+    // label's lines are set no larger than the font and no wider than the label.
+    std::int64_t drawPage(QPainter &painter, int page, qreal scale, Medium medium,
+                          const QString &foldedSearch = QString()) const;
+    // Prints the zero-based pages first to last on the device from the
+    // corner its painter starts at, moved by offsetMm, on the sheet's paper;
+    // stops early where the labels run out, so no sheet is left empty at the
+    // end. Answers the labels printed.
+    std::int64_t print(QPagedPaintDevice &device, int firstPage, int lastPage,
+                       QPointF offsetMm) const;
+
+    // How many label texts were fitted rather than found kept from an
+    // earlier drawing (a repaint at the same scale fits none).
+    qsizetype fittingsMade() const { return fits->fittingsMade(); }
+
+private:
+    // The label font's size in points, also for a font given in pixels.
+    qreal pointSize() const;
+
+    LabelMap list;
+    QFont labelFont;
+    PageLayout grid;
+    std::optional<LabelSheet> chosen;
+    std::int64_t start = 0;
+    bool frames = false;
+    QMap<QString, QPointF> offsetsMm;
+    // Shared by copies of the job: fitting depends on the text, the font and
+    // the box alone, whatever list they came from.
+    std::shared_ptr<TextFitCache> fits = std::make_shared<TextFitCache>();
+};
