@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
+#include "pages/ColumnLookup.h"
 #include "pages/LabelSheetCatalogue.h"
+#include "pages/LabelTemplate.h"
 
 #include "PdfLabels.h"
 #include "support/TestPaths.h"
@@ -49,6 +51,35 @@ QStringList expectedNames(const QString &csvPath) {
     return names;
 }
 
+// Nine columns named to make each way of naming a column meet the others:
+// an empty caption, two captions equal but for the letter case, one caption
+// twice, a caption of the numbered form and a caption that is a number.
+const QStringList namingCaptions{"Vorname", "Nachname", "Firma",    "FIRMA", "",
+                                 "Ort",     "Ort",      "Spalte 2", "7"};
+
+// One table for the one look-up: row 0 the captions, row 1 "r0" to "r8".
+void addColumnNames() {
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<int>("column"); // counted from 0; -1 refused
+    QTest::addColumn<QString>("reason");
+    const QString absent = QStringLiteral("keine Spalte");
+    const QString ambiguous = QStringLiteral("passt auf die Spalten");
+    QTest::newRow("caption") << "Nachname" << 1 << QString();
+    QTest::newRow("caption with spaces around") << " Vorname " << 0 << QString();
+    QTest::newRow("caption in another letter case") << "nachname" << 1 << QString();
+    QTest::newRow("exact case before any case") << "FIRMA" << 3 << QString();
+    QTest::newRow("number") << "5" << 4 << QString();
+    QTest::newRow("Spalte n") << "Spalte 5" << 4 << QString();
+    QTest::newRow("spalte n in any case") << "spalte 1" << 0 << QString();
+    QTest::newRow("a caption Spalte 2 is no caption: column 2") << "Spalte 2" << 1 << QString();
+    QTest::newRow("a caption that is a number before the number") << "7" << 8 << QString();
+    QTest::newRow("ambiguous in any case") << "firma" << -1 << ambiguous;
+    QTest::newRow("ambiguous: one caption twice") << "Ort" << -1 << ambiguous;
+    QTest::newRow("number beyond the columns") << "10" << -1 << absent;
+    QTest::newRow("Spalte 0") << "Spalte 0" << -1 << absent;
+    QTest::newRow("absent") << "Telefon" << -1 << absent;
+}
+
 QString describe(const QRectF &box) {
     return QStringLiteral("(%1, %2) %3 x %4")
         .arg(box.center().x())
@@ -71,8 +102,20 @@ private slots:
     void listsTheCatalogue_data();
     void listsTheCatalogue();
     void runsWithoutAnyDisplay();
+    void lookUpNamesTheColumn_data() { addColumnNames(); }
+    void lookUpNamesTheColumn();
+    void labelTextNamesTheColumn_data() { addColumnNames(); }
+    void labelTextNamesTheColumn();
+    void commandLineNamesTheColumn_data() { addColumnNames(); }
+    void commandLineNamesTheColumn();
 
 private:
+    // The naming workbook, written once.
+    QString namingWorkbook();
+    // Prints the naming workbook with these options and answers the one
+    // label's text, or the run's error.
+    QString printedNamingLabel(const QStringList &options, int *status);
+
     QTemporaryDir dir;
 };
 
@@ -317,6 +360,84 @@ void TestCommandLine::runsWithoutAnyDisplay() {
     QString error;
     const QList<pdflabels::Page> printed = pdflabels::readPages(pdf, &error);
     QVERIFY2(!printed.isEmpty() && !printed.first().words.isEmpty(), qPrintable(error));
+}
+
+void TestCommandLine::lookUpNamesTheColumn() {
+    QFETCH(QString, written);
+    QFETCH(int, column);
+    QFETCH(QString, reason);
+    const ColumnLookup found = lookUpColumn(namingCaptions, written);
+    QCOMPARE(found.found(), column >= 0);
+    QCOMPARE(found.column, column);
+    if (!reason.isEmpty())
+        QVERIFY2(columnLookupProblem(found, written).contains(reason),
+                 qPrintable(columnLookupProblem(found, written)));
+}
+
+void TestCommandLine::labelTextNamesTheColumn() {
+    QFETCH(QString, written);
+    QFETCH(int, column);
+    const LabelTemplate text = LabelTemplate::parse(u'«' + written + u'»', namingCaptions);
+    if (column >= 0) {
+        QCOMPARE(text.soleColumn(), std::optional<int>(column));
+        // Written back and read again, the field names the same column.
+        const QString writtenBack = text.text(namingCaptions);
+        QCOMPARE(LabelTemplate::parse(writtenBack, namingCaptions).soleColumn(),
+                 std::optional<int>(column));
+    } else {
+        QCOMPARE(text.missingCaptions(), QStringList{written});
+    }
+}
+
+QString TestCommandLine::namingWorkbook() {
+    const QString path = dir.filePath(QStringLiteral("naming.xls"));
+    if (QFile::exists(path))
+        return path;
+    WorkbookBuilder builder;
+    testwriters::BiffWriter &cells = builder.addSheet(2, std::uint16_t(namingCaptions.size()));
+    for (qsizetype column = 0; column < namingCaptions.size(); ++column) {
+        if (!namingCaptions.at(column).isEmpty())
+            cells.labelSst(0, std::uint16_t(column),
+                           builder.addString(namingCaptions.at(column).toStdU16String()));
+        cells.labelSst(1, std::uint16_t(column),
+                       builder.addString(QStringLiteral("r%1").arg(column).toStdU16String()));
+    }
+    return builder.writeTo(path) ? path : QString();
+}
+
+QString TestCommandLine::printedNamingLabel(const QStringList &options, int *status) {
+    const QString pdf = dir.filePath(QStringLiteral("naming.pdf"));
+    QFile::remove(pdf);
+    const Run run =
+        runCommandLine(QStringList{"--print-pdf", pdf, "--stock", "L7160", "--skip-header"} +
+                       options + QStringList{namingWorkbook()});
+    *status = run.status;
+    if (run.status != 0)
+        return run.err;
+    QString error;
+    const QList<pdflabels::Page> printed = pdflabels::readPages(pdf, &error);
+    if (printed.size() != 1)
+        return error;
+    const LabelSheet sheet = *LabelSheetCatalogue::builtIn().findCode(QStringLiteral("L7160"));
+    return pdflabels::labelWords(printed.first(), sheet).value(0).text;
+}
+
+void TestCommandLine::commandLineNamesTheColumn() {
+    QFETCH(QString, written);
+    QFETCH(int, column);
+    QFETCH(QString, reason);
+    for (const QStringList &options :
+         {QStringList{"--name-column", written}, QStringList{"--text", u'«' + written + u'»'}}) {
+        int status = -1;
+        const QString printed = printedNamingLabel(options, &status);
+        if (column >= 0) {
+            QCOMPARE(status, 0);
+            QCOMPARE(printed, QStringLiteral("r%1").arg(column));
+        } else {
+            QCOMPARE(status, 1);
+            QVERIFY2(printed.contains(reason), qPrintable(printed));
+        }
+    }
 }
 
 QTEST_MAIN(TestCommandLine)
