@@ -61,11 +61,11 @@ void TestSamePrint::windowAndCommandLinePrintTheSame_data() {
 
     QTest::newRow("grid, names by their quantities")
         << "namensliste-libreoffice.xls" << QString() << 1 << false << QString();
-    QTest::newRow("L7160 from label 5 with frames")
-        << "teilnehmer-libreoffice.xls" << "L7160" << 5 << true << QString();
+    QTest::newRow("L7160 from label 5 with frames") << "teilnehmer-libreoffice.xls"
+                                                    << "L7160" << 5 << true << QString();
     QTest::newRow("L4785 badges of two lines")
-        << "namensliste-gnumeric.xls" << "L4785" << 2 << false
-        << QStringLiteral("«Vorname» «Nachname»|«Anzahl» Etiketten");
+        << "namensliste-gnumeric.xls"
+        << "L4785" << 2 << false << QStringLiteral("«Vorname» «Nachname»|«Anzahl» Etiketten");
 }
 
 void TestSamePrint::windowAndCommandLinePrintTheSame() {
@@ -82,7 +82,7 @@ void TestSamePrint::windowAndCommandLinePrintTheSame() {
     window->findChild<QCheckBox *>(QStringLiteral("headerCheck"))->setChecked(true);
     const LabelSheet *sheet = LabelSheetCatalogue::builtIn().findCode(stock);
     QVERIFY(window->findChild<SheetChooser *>()->chooseSheet(sheet ? sheet->maker : QString(),
-                                                              sheet ? sheet->code() : QString()));
+                                                             sheet ? sheet->code() : QString()));
     window->findChild<QSpinBox *>(QStringLiteral("startSpin"))->setValue(start);
     window->findChild<QCheckBox *>(QStringLiteral("framesCheck"))->setChecked(frames);
     if (!text.isEmpty())
@@ -98,8 +98,8 @@ void TestSamePrint::windowAndCommandLinePrintTheSame() {
     }
 
     const QString commandLinePdf = dir.filePath(QStringLiteral("commandline.pdf"));
-    QStringList arguments{"--print-pdf", commandLinePdf, "--skip-header", "--start",
-                          QString::number(start), "--font", "DejaVu Sans,14"};
+    QStringList arguments{"--print-pdf",          commandLinePdf, "--skip-header", "--start",
+                          QString::number(start), "--font",       "DejaVu Sans,14"};
     if (sheet)
         arguments << "--stock" << stock;
     if (frames)
