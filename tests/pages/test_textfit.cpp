@@ -1,36 +1,13 @@
-#include "pages/LabelJob.h"
 #include "pages/TextFit.h"
 
 #include <QFontMetricsF>
 #include <QImage>
-#include <QPainter>
 #include <QTest>
 
 namespace {
 constexpr int dotsPerInch = 300;
 constexpr qreal dotsPerMm = dotsPerInch / 25.4;
 
-// A page of the job at scale pixels per millimetre, as the screen shows it.
-QImage drawn(const LabelJob &job, qreal scale) {
-    QImage image((sheetSizeMm * scale).toSize(), QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    job.drawPage(painter, 0, scale, LabelJob::Medium::Screen);
-    return image;
-}
-
-// Short and long names, one of them with a line under it.
-LabelJob badgeJob() {
-    LabelJob job;
-    job.setGrid(PageLayout::forLabelSize(70, 30));
-    job.setFont(QFont(QStringLiteral("Arial"), 14));
-    LabelMap labels;
-    labels.insert(QStringLiteral("Anna"), 2);
-    labels.insert(QStringLiteral("Maximilian Alexander Friedrich von Hohenzollern"), 1);
-    labels.insert(QStringLiteral("Bert Schmidt"), 1, {QStringLiteral("Stadtwerke Nord")});
-    job.setLabels(labels);
-    return job;
-}
 } // namespace
 
 class TestTextFit : public QObject {
@@ -39,8 +16,6 @@ class TestTextFit : public QObject {
 private slots:
     void staysInsideItsBox_data();
     void staysInsideItsBox();
-    void repaintFitsOnlyWhatChanged_data();
-    void repaintFitsOnlyWhatChanged();
 };
 
 void TestTextFit::staysInsideItsBox_data() {
@@ -109,30 +84,6 @@ void TestTextFit::staysInsideItsBox() {
                  QString(text).remove(QLatin1Char(' ')));
     else
         QVERIFY(fitted.lines.first().endsWith(QChar(0x2026)));
-}
-
-void TestTextFit::repaintFitsOnlyWhatChanged_data() {
-    QTest::addColumn<qreal>("firstScale");
-    QTest::addColumn<qreal>("secondScale");
-    QTest::addColumn<bool>("fitsAgain");
-    QTest::newRow("the same scale again") << qreal(2) << qreal(2) << false;
-    QTest::newRow("zoomed in") << qreal(2) << qreal(3) << true;
-    QTest::newRow("zoomed out") << qreal(3) << qreal(1.5) << true;
-}
-
-void TestTextFit::repaintFitsOnlyWhatChanged() {
-    QFETCH(qreal, firstScale);
-    QFETCH(qreal, secondScale);
-    QFETCH(bool, fitsAgain);
-    const LabelJob job = badgeJob();
-    drawn(job, firstScale);
-    const qsizetype fittedFirst = job.fittingsMade();
-    // Four labels, three texts: the name printed twice is fitted once.
-    QCOMPARE(fittedFirst, 3);
-    const QImage again = drawn(job, secondScale);
-    QCOMPARE(job.fittingsMade() > fittedFirst, fitsAgain);
-    // Kept or fitted anew, the page looks as a job that never drew it draws it.
-    QCOMPARE(again, drawn(badgeJob(), secondScale));
 }
 
 QTEST_MAIN(TestTextFit)

@@ -1,0 +1,114 @@
+#include "pages/LabelJob.h"
+#include "pages/LabelSheetCatalogue.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QTest>
+
+namespace {
+// A page of the job at scale pixels per millimetre, as the screen shows it.
+QImage drawn(const LabelJob &job, qreal scale) {
+    QImage image((sheetSizeMm * scale).toSize(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    job.drawPage(painter, 0, scale, LabelJob::Medium::Screen);
+    return image;
+}
+
+// Short and long names, one of them with a line under it.
+LabelJob badgeJob() {
+    LabelJob job;
+    job.setGrid(PageLayout::forLabelSize(70, 30));
+    job.setFont(QFont(QStringLiteral("Arial"), 14));
+    LabelMap labels;
+    labels.insert(QStringLiteral("Anna"), 2);
+    labels.insert(QStringLiteral("Maximilian Alexander Friedrich von Hohenzollern"), 1);
+    labels.insert(QStringLiteral("Bert Schmidt"), 1, {QStringLiteral("Stadtwerke Nord")});
+    job.setLabels(labels);
+    return job;
+}
+using Entries = QList<std::pair<QString, int>>;
+} // namespace
+
+Q_DECLARE_METATYPE(Entries)
+
+class TestLabelJob : public QObject {
+    Q_OBJECT
+
+private slots:
+    void labelsOfAPage_data();
+    void labelsOfAPage();
+    void repaintFitsOnlyWhatChanged_data();
+    void repaintFitsOnlyWhatChanged();
+};
+
+void TestLabelJob::labelsOfAPage_data() {
+    QTest::addColumn<Entries>("entries");
+    QTest::addColumn<int>("start"); // slot, from 0
+    QTest::addColumn<int>("pages");
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QStringList>("names");
+    // L7160: 21 labels a page.
+    QTest::newRow("from the first slot")
+        << Entries{{"Anna", 2}, {"Bert", 1}} << 0 << 1 << 0 << QStringList{"Anna", "Anna", "Bert"};
+    QTest::newRow("from the last slot: one label on page 1")
+        << Entries{{"Anna", 2}, {"Bert", 1}} << 20 << 2 << 0 << QStringList{"Anna"};
+    QTest::newRow("from the last slot: the rest on page 2")
+        << Entries{{"Anna", 2}, {"Bert", 1}} << 20 << 2 << 1 << QStringList{"Anna", "Bert"};
+    QTest::newRow("a start past the page is its last slot")
+        << Entries{{"Anna", 2}} << 99 << 2 << 1 << QStringList{"Anna"};
+    QTest::newRow("names without copies take no slot")
+        << Entries{{"Anna", 0}, {"Bert", 22}} << 0 << 2 << 1 << QStringList{"Bert"};
+    QTest::newRow("past the last page: none")
+        << Entries{{"Anna", 1}} << 0 << 1 << 1 << QStringList{};
+}
+
+void TestLabelJob::labelsOfAPage() {
+    QFETCH(Entries, entries);
+    QFETCH(int, start);
+    QFETCH(int, pages);
+    QFETCH(int, page);
+    QFETCH(QStringList, names);
+    LabelJob job;
+    LabelMap labels;
+    for (const auto &[name, quantity] : entries)
+        labels.insert(name, quantity);
+    job.setLabels(labels);
+    job.setStartSlot(5);
+    job.setChosenSheet(*LabelSheetCatalogue::builtIn().findCode(QStringLiteral("L7160")));
+    // Another sheet starts at its first slot again.
+    QCOMPARE(job.startSlot(), 0);
+    job.setStartSlot(start);
+    QCOMPARE(job.pageCount(), pages);
+    QStringList shown;
+    for (const QStringList &lines : job.labelsOnPage(page))
+        shown << lines.first();
+    QCOMPARE(shown, names);
+}
+
+void TestLabelJob::repaintFitsOnlyWhatChanged_data() {
+    QTest::addColumn<qreal>("firstScale");
+    QTest::addColumn<qreal>("secondScale");
+    QTest::addColumn<bool>("fitsAgain");
+    QTest::newRow("the same scale again") << qreal(2) << qreal(2) << false;
+    QTest::newRow("zoomed in") << qreal(2) << qreal(3) << true;
+    QTest::newRow("zoomed out") << qreal(3) << qreal(1.5) << true;
+}
+
+void TestLabelJob::repaintFitsOnlyWhatChanged() {
+    QFETCH(qreal, firstScale);
+    QFETCH(qreal, secondScale);
+    QFETCH(bool, fitsAgain);
+    const LabelJob job = badgeJob();
+    drawn(job, firstScale);
+    const qsizetype fittedFirst = job.fittingsMade();
+    // Four labels, three texts: the name printed twice is fitted once.
+    QCOMPARE(fittedFirst, 3);
+    const QImage again = drawn(job, secondScale);
+    QCOMPARE(job.fittingsMade() > fittedFirst, fitsAgain);
+    // Kept or fitted anew, the page looks as a job that never drew it draws it.
+    QCOMPARE(again, drawn(badgeJob(), secondScale));
+}
+
+QTEST_MAIN(TestLabelJob)
+#include "test_labeljob.moc"
