@@ -21,12 +21,12 @@ class QPaintDevice;
 class QPrintDialog;
 class QPrinter;
 
-// Shows one page of a label job, the paper (A4, or Letter for some label
-// sheets) scaled to fit its space or zoomed (and then scrolled). It keeps the
-// layout of the label size, the label list, the font, the search text and
-// the page shown; the job it hands them to (with the chosen sheet, start
-// position, frames and printer offsets) draws the page here and prints pages
-// of labels with the same drawing at the printer's resolution.
+// Shows one page of the label job at a time, on an A4-sized paper from its
+// top-left corner, scaled to fit its space or zoomed (and then scrolled), and
+// turns the pages. It keeps the grid of the label size, the label list, the
+// font, the search text and the page shown; its job adds the chosen sheet,
+// the start position, the frames and the printer offsets, and draws the page
+// here and on the printer alike.
 class QPagePreview : public QAbstractScrollArea {
     Q_OBJECT
 
