@@ -12,6 +12,7 @@ int main(int argc, char **argv) {
     if (CommandLine::wanted(arguments))
         return CommandLine::main(argc, argv);
     QApplication application(argc, argv);
+    // The names the settings are filed under, also for Qt's other uses of them.
     QApplication::setOrganizationName(Settings::organisationName());
     QApplication::setApplicationName(Settings::applicationName());
     installGermanTranslations(application);
