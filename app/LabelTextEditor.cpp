@@ -1,13 +1,12 @@
 #include "app/LabelTextEditor.h"
 
-#include "pages/LabelTextKey.h"
+#include "app/Settings.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QSettings>
 #include <QSignalBlocker>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -20,12 +19,11 @@ QString uiText(const char *source) {
 
 // One settings key per list, but the text only where it differs from the default.
 void keep(const QStringList &captions, const QString &labelText, bool isDefault) {
-    QSettings settings;
-    const QString key = labelTextSettingsKey(captions);
+    Settings settings;
     if (isDefault)
-        settings.remove(key);
+        settings.forgetLabelText(captions);
     else
-        settings.setValue(key, labelText);
+        settings.setLabelText(captions, labelText);
 }
 
 } // namespace
@@ -85,7 +83,7 @@ void LabelTextEditor::setTable(const ImportedTable *newTable, const QStringList 
     captions = newCaptions;
     nameColumn = newNameColumn;
     fillColumnPickers();
-    const QString kept = QSettings().value(labelTextSettingsKey(captions)).toString();
+    const QString kept = Settings().labelText(captions);
     showLines((kept.isEmpty() ? defaultText() : kept).split(LabelTemplate::lineSeparator));
     updateExample();
     emit changed();

@@ -6,6 +6,7 @@
 #include "app/ImportFailureText.h"
 #include "app/LabelTextEditor.h"
 #include "app/PasswordDialog.h"
+#include "app/Settings.h"
 #include "app/SheetChooser.h"
 #include "app/StatusText.h"
 #include "app/StyleSheet.h"
@@ -27,7 +28,6 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QRegularExpressionValidator>
-#include <QSettings>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QStyle>
@@ -72,7 +72,7 @@ QString fontDescription(const QFont &font) {
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent, Qt::WindowFlags flags)
-    : QMainWindow(parent, flags), settings(WindowSettings::load(QSettings())) {
+    : QMainWindow(parent, flags), settings(Settings().window()) {
     ui.setupUi(this);
 
     connect(ui.action_Beenden, SIGNAL(triggered()), this, SLOT(close()));
@@ -209,8 +209,7 @@ void MainWindow::closeEvent(QCloseEvent *event) {
     settings.windowGeometry = saveGeometry();
     settings.splitterState = ui.splitter->saveState();
     settings.zoomPercent = ui.pagePreview->zoomPercent();
-    QSettings stored;
-    settings.save(stored);
+    Settings().setWindow(settings);
     event->accept();
 }
 

@@ -1,5 +1,6 @@
 #include "app/SheetChooser.h"
 
+#include "app/Settings.h"
 #include "app/SheetEditorDialog.h"
 #include "pages/GLabelsTemplates.h"
 #include "pages/LabelSheetCatalogue.h"
@@ -20,7 +21,6 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
-#include <QSettings>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTreeWidget>
@@ -33,10 +33,6 @@ constexpr int noSheet = -1;
 
 QString tr(const char *text) {
     return QCoreApplication::translate("SheetChooser", text);
-}
-
-QSettings userSettings() {
-    return QSettings(QStringLiteral("Tagomat"), QStringLiteral("Tagomat"));
 }
 
 QString sheetTitle(const LabelSheet &sheet) {
@@ -67,8 +63,7 @@ QPushButton *newButton(const char *name, const QString &text) {
 
 SheetChooser::SheetChooser(QTreeWidget *tree, QPagePreview *preview, QObject *parent)
     : QObject(parent), preview(preview) {
-    QSettings settings = userSettings();
-    kept = SheetSettings::load(settings);
+    kept = Settings().sheets();
     printerName = QPrinterInfo::defaultPrinterName();
     preview->setPrinterOffsets(kept.printerOffsets);
     preview->setFramesOnPaper(kept.framesOnPaper);
@@ -236,8 +231,7 @@ void SheetChooser::applyOffset() {
 }
 
 void SheetChooser::save() {
-    QSettings settings = userSettings();
-    kept.save(settings);
+    Settings().setSheets(kept);
 }
 
 int SheetChooser::indexOf(const QString &maker, const QString &code) const {

@@ -4,12 +4,9 @@
 #include <QFont>
 #include <QString>
 
-class QSettings;
-
-// What the window keeps between runs. Read in the window's constructor and
-// written when it closes, in the QSettings of the organisation and
-// application named in main. Values that are missing or out of range give
-// the first start's defaults.
+// What the window keeps between runs, in the "window" group of Settings: read
+// in the window's constructor and written when it closes. A default-made one
+// holds the first start's values.
 struct WindowSettings {
     int labelWidthMm = 100;
     int labelHeightMm = 10;
@@ -23,8 +20,6 @@ struct WindowSettings {
     int zoomPercent = 0;
 
     WindowSettings();
-    static WindowSettings load(const QSettings &settings);
-    void save(QSettings &settings) const;
 };
 
 inline constexpr int minimumLabelSizeMm = 1;

@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 #include "app/MainWindow.h"
+#include "app/Settings.h"
 #include "app/Translations.h"
 
 #include <QApplication>
@@ -11,9 +12,9 @@ int main(int argc, char **argv) {
     if (CommandLine::wanted(arguments))
         return CommandLine::main(argc, argv);
     QApplication application(argc, argv);
-    // Where QSettings keeps the window's settings.
-    QApplication::setOrganizationName(QStringLiteral("Tagomat"));
-    QApplication::setApplicationName(QStringLiteral("Tagomat"));
+    // The names the settings are filed under, also for Qt's other uses of them.
+    QApplication::setOrganizationName(Settings::organisationName());
+    QApplication::setApplicationName(Settings::applicationName());
     installGermanTranslations(application);
     // "Fusion" is the maintained successor of the "plastique" style.
     QApplication::setStyle(QStringLiteral("Fusion"));

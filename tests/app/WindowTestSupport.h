@@ -6,12 +6,14 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
 
 #include <functional>
+#include <memory>
 
 namespace windowtest {
 
@@ -22,8 +24,15 @@ class PrivateConfigHome {
 public:
     PrivateConfigHome() { qputenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit()); }
 
+    // A first start's settings from here on: an empty folder of their own.
+    void startAfresh() {
+        settingsDir = std::make_unique<QTemporaryDir>();
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir->path());
+    }
+
 private:
     QTemporaryDir dir;
+    std::unique_ptr<QTemporaryDir> settingsDir;
 };
 
 // An importer holding a sheet given cell by cell, as a successful import of

@@ -3,6 +3,7 @@
 // settings across a restart and Qt's dialogs in German.
 #include "WindowTestSupport.h"
 #include "app/MainWindow.h"
+#include "app/Settings.h"
 #include "app/StatusText.h"
 #include "app/Translations.h"
 #include "support/TestPaths.h"
@@ -294,10 +295,7 @@ void TestWindowAnswers::printOnlyWithLabels() {
 }
 
 void TestWindowAnswers::settingsLastAcrossARestart() {
-    QTemporaryDir folder;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
-    QCoreApplication::setOrganizationName("TagomatTest");
-    QCoreApplication::setApplicationName("TagomatTest");
+    privateConfigHome.startAfresh();
     QTemporaryDir lists;
     const QString workbook = lists.filePath("namen.xls");
     QVERIFY(QFile::copy(testpaths::dataFile("workbooks/namensliste-xlwt.xls"), workbook));
@@ -339,13 +337,13 @@ void TestWindowAnswers::settingsLastAcrossARestart() {
     QCOMPARE(zoom->currentText(), QStringLiteral("150 %"));
     QCOMPARE(window->size(), QSize(1000, 760));
     QCOMPARE(window->findChild<QSplitter *>("splitter")->sizes(), splitterSizes);
-    QCOMPARE(QSettings().value("import/lastFolder").toString(), QFileInfo(workbook).absolutePath());
+    QCOMPARE(Settings().window().lastFolder, QFileInfo(workbook).absolutePath());
 
     // Stored nonsense gives the defaults, not a broken window.
     {
-        QSettings stored;
-        stored.setValue("labels/widthMm", 5000);
-        stored.setValue("labels/heightMm", "abc");
+        QSettings stored(Settings::organisationName(), Settings::applicationName());
+        stored.setValue("window/labelWidthMm", 5000);
+        stored.setValue("window/labelHeightMm", "abc");
         stored.setValue("window/zoomPercent", 37);
     }
     cleanup();
@@ -353,8 +351,6 @@ void TestWindowAnswers::settingsLastAcrossARestart() {
     QCOMPARE(window->findChild<QSpinBox *>("widthSpin")->value(), 100);
     QCOMPARE(window->findChild<QSpinBox *>("heightSpin")->value(), 10);
     QCOMPARE(window->ui.pagePreview->zoomPercent(), 0);
-    QCoreApplication::setOrganizationName(QString());
-    QCoreApplication::setApplicationName(QString());
 }
 
 void TestWindowAnswers::statusTexts_data() {

@@ -1,12 +1,11 @@
 #include "WindowTestSupport.h"
 #include "app/MainWindow.h"
-#include "pages/LabelTextKey.h"
+#include "app/Settings.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QSettings>
 #include <QTest>
 #include <QToolButton>
 
@@ -62,7 +61,7 @@ private:
 };
 
 void TestWindowLabelText::init() {
-    QSettings().clear();
+    privateConfigHome.startAfresh();
     window = new MainWindow;
 }
 
@@ -228,7 +227,7 @@ void TestWindowLabelText::textKeptPerSetOfCaptions() {
     // Back to the untouched text: nothing is kept any more.
     lineEdit(2)->selectAll();
     QTest::keyClick(lineEdit(2), Qt::Key_Delete);
-    QVERIFY(!QSettings().contains(labelTextSettingsKey(badges().first())));
+    QVERIFY(Settings().labelText(badges().first()).isEmpty());
 }
 
 void TestWindowLabelText::lineOneFollowsTheNameColumnUntilWritten() {

@@ -11,7 +11,6 @@
 #include <QDoubleSpinBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSettings>
 #include <QSpinBox>
 
 #include <memory>
@@ -58,7 +57,7 @@ private:
 };
 
 void TestWindowSheets::init() {
-    QSettings(QStringLiteral("Tagomat"), QStringLiteral("Tagomat")).clear();
+    privateConfigHome.startAfresh();
     window = std::make_unique<MainWindow>();
     window->adoptImporter(new TableImporter(QStringLiteral("liste.xls"), thirtyPairs()));
 }

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "app/SheetSettings.h"
+#include "app/WindowSettings.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class QSettings;
+
+// The one owner of what Tagomat keeps between runs, and the only code that
+// opens QSettings. All of it lives in one file of the user's settings, filed
+// under organisation and application "Tagomat", in three groups:
+//   window/     the window and the label grid (WindowSettings)
+//   sheets/     label sheets, frames and printer offsets (SheetSettings)
+//   labelText/  the label text per set of captions
+// Opening carries the keys older versions wrote over to these groups once.
+class Settings {
+public:
+    // The names Qt knows the program by; the settings file is named after them.
+    static QString organisationName();
+    static QString applicationName();
+
+    Settings();
+    ~Settings();
+    Settings(const Settings &) = delete;
+    Settings &operator=(const Settings &) = delete;
+
+    // Missing or out-of-range values read as the first start's defaults.
+    WindowSettings window() const;
+    void setWindow(const WindowSettings &window);
+    // Kept sheets that no longer read as valid sheets are left out.
+    SheetSettings sheets() const;
+    void setSheets(const SheetSettings &sheets);
+    // The text kept for a list with these captions; empty when none is kept.
+    QString labelText(const QStringList &captions) const;
+    void setLabelText(const QStringList &captions, const QString &text);
+    void forgetLabelText(const QStringList &captions);
+
+private:
+    void carryOverOldKeys();
+
+    std::unique_ptr<QSettings> store;
+};
