@@ -1,9 +1,12 @@
 #include "import/QXLSImporter.h"
 
+#include "import/CellText.h"
 #include "import/CellTextCache.h"
 #include "xls/model/ExcelWorkbook.h"
+#include "xls/model/FileFormat.h"
 
 #include <QFile>
+#include <QIODevice>
 #include <QThread>
 #include <QtConcurrent/QtConcurrentMap>
 
@@ -51,18 +54,34 @@ void QXLSImporter::importSheet(const QString &fileName, int sheetIndex) {
 
 namespace {
 
-// One column of the sheet as the imported table holds it.
-ImportedColumn importColumn(const ExcelWorksheet &sheet, std::uint32_t column,
-                            CellTextCache &texts) {
-    qsizetype cellCount = 0;
-    sheet.forEachValueInColumn(column, [&](std::uint32_t, const ExcelCell &) { ++cellCount; });
-    ImportedColumn cells;
-    if (cellCount == 0)
-        return cells;
-    cells.reserve(cellCount);
-    sheet.forEachValueInColumn(column, [&](std::uint32_t row, const ExcelCell &cell) {
-        cells.insert(int(row), texts.text(cell));
+struct PlacedCell {
+    std::uint32_t row;
+    const ExcelCell *cell;
+};
+
+// The cells with a value, column by column, in one walk over the sheet: its
+// cost follows the cells, however wide the sheet is announced or written.
+std::vector<std::vector<PlacedCell>> cellsByColumn(const ExcelWorksheet &sheet) {
+    std::vector<std::uint32_t> counts(sheet.columnCount());
+    sheet.forEachValue(
+        [&](std::uint32_t, std::uint32_t column, const ExcelCell &) { ++counts[column]; });
+    std::vector<std::vector<PlacedCell>> columns(counts.size());
+    for (std::size_t column = 0; column < counts.size(); ++column)
+        columns[column].reserve(counts[column]);
+    sheet.forEachValue([&](std::uint32_t row, std::uint32_t column, const ExcelCell &cell) {
+        columns[column].push_back({row, &cell});
     });
+    return columns;
+}
+
+// One column of the sheet as the imported table holds it.
+ImportedColumn importColumn(const std::vector<PlacedCell> &placed, CellTextCache &texts) {
+    ImportedColumn cells;
+    if (placed.empty())
+        return cells;
+    cells.reserve(qsizetype(placed.size()));
+    for (const PlacedCell &entry : placed)
+        cells.insert(int(entry.row), texts.text(*entry.cell));
     return cells;
 }
 
@@ -73,13 +92,14 @@ void QXLSImporter::copyCells(const ExcelWorksheet &sheet) {
     // next column not yet taken until none is left. Each worker fills one
     // column's hash at a time (which keeps it in the cache) and has its own
     // text cache, so the workers share nothing but the column counter.
-    const std::uint32_t columnCount = sheet.columnCount();
+    const std::vector<std::vector<PlacedCell>> placed = cellsByColumn(sheet);
+    const std::uint32_t columnCount = std::uint32_t(placed.size());
     std::vector<ImportedColumn> columns(columnCount);
     std::atomic<std::uint32_t> nextColumn{0};
     const auto work = [&](int) {
         auto texts = std::make_unique<CellTextCache>();
         for (std::uint32_t column; (column = nextColumn++) < columnCount;)
-            columns[column] = importColumn(sheet, column, *texts);
+            columns[column] = importColumn(placed[column], *texts);
     };
     const int workerCount = int(std::min<std::uint32_t>(
         columnCount, std::uint32_t(std::max(1, QThread::idealThreadCount()))));
@@ -88,6 +108,43 @@ void QXLSImporter::copyCells(const ExcelWorksheet &sheet) {
     table.reserve(qsizetype(columnCount));
     for (std::uint32_t column = 0; column < columnCount; ++column)
         table.insert(int(column), std::move(columns[column]));
+}
+
+bool QXLSImporter::isDelimitedText(const QString &fileName) {
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray head = file.read(xls::kSniffLength);
+    return xls::sniffFileKind({reinterpret_cast<const std::uint8_t *>(head.constData()),
+                               std::size_t(head.size())}) == xls::FileKind::Text;
+}
+
+DelimitedTextPreview QXLSImporter::previewDelimitedText(const QString &fileName,
+                                                        const LoadOptions &options, int rows,
+                                                        int columns) {
+    DelimitedTextPreview preview;
+    ExcelWorkbook workbook;
+    preview.loaded = workbook.load(QFile::encodeName(fileName).constData(), options);
+    if (workbook.textFormat) {
+        preview.codePage = workbook.textFormat->encoding.codePage;
+        preview.delimiter = workbook.textFormat->delimiter;
+    }
+    preview.errorCode = workbook.lastError().code;
+    preview.errorLine = workbook.lastError().line;
+    const ExcelWorksheet *sheet = preview.loaded ? workbook.sheet(0) : nullptr;
+    if (!sheet)
+        return preview;
+    const auto shownRows = std::uint32_t(std::max(rows, 0));
+    const auto shownColumns = std::uint32_t(std::max(columns, 0));
+    preview.columnCount = int(std::min(sheet->columnCount(), shownColumns));
+    preview.rows.resize(qsizetype(std::min(sheet->rowCount(), shownRows)));
+    for (QStringList &row : preview.rows)
+        row.resize(preview.columnCount);
+    for (qsizetype row = 0; row < preview.rows.size(); ++row)
+        for (int column = 0; column < preview.columnCount; ++column)
+            if (const ExcelCell *cell = sheet->findCell(std::uint32_t(row), std::uint32_t(column)))
+                preview.rows[row][column] = cellText(*cell);
+    return preview;
 }
 
 void QXLSImporter::setLoadOptions(const LoadOptions &options) {

@@ -2,7 +2,9 @@
 
 #include <QTest>
 
+#include <algorithm>
 #include <array>
+#include <map>
 
 class TestWorksheet : public QObject {
     Q_OBJECT
@@ -16,7 +18,22 @@ private slots:
     void cellEnlargesTheGrid();
     void clearCellNeverEnlarges();
     void hugeAnnouncedGridCostsOnlyItsCells();
+    void cellsReadInOrderWhateverOrderWritten_data();
+    void cellsReadInOrderWhateverOrderWritten();
 };
+
+namespace {
+
+// Every value as "row:column=value" in the order forEachValue gives them.
+QStringList valuesOf(const ExcelWorksheet &sheet) {
+    QStringList values;
+    sheet.forEachValue([&](std::uint32_t row, std::uint32_t column, const ExcelCell &cell) {
+        values << QStringLiteral("%1:%2=%3").arg(row).arg(column).arg(cell.integerValue());
+    });
+    return values;
+}
+
+} // namespace
 
 void TestWorksheet::integerAndDoubleConversions_data() {
     QTest::addColumn<bool>("isDouble");
@@ -176,6 +193,60 @@ void TestWorksheet::hugeAnnouncedGridCostsOnlyItsCells() {
     sheet.forEachValue([&](std::uint32_t, std::uint32_t, const ExcelCell &) { ++values; });
     QCOMPARE(values, 1);
     QVERIFY(!sheet.findCell(65535, 255));
+}
+
+// Writes (row, column, value) in the order given; later writes to the same
+// cell win. `settled` settles the sheet before it is read.
+void TestWorksheet::cellsReadInOrderWhateverOrderWritten_data() {
+    QTest::addColumn<QList<QList<int>>>("writes");
+    QTest::addColumn<bool>("settled");
+
+    QList<QList<int>> backwards;
+    for (int column = 199; column >= 0; --column)
+        backwards.append({0, column, column + 1});
+    QList<QList<int>> interleaved;
+    for (int k = 0; k < 100; ++k)
+        interleaved.append({k % 3, (k * 37) % 101, k + 1});
+    QList<QList<int>> rewritten = backwards;
+    for (int column = 0; column < 200; column += 7)
+        rewritten.append({0, column, 1000 + column});
+
+    QTest::newRow("in order") << QList<QList<int>>{{0, 0, 1}, {0, 5, 2}, {3, 1, 3}} << false;
+    QTest::newRow("a row written backwards, read before settling") << backwards << false;
+    QTest::newRow("a row written backwards, settled") << backwards << true;
+    QTest::newRow("rows and columns interleaved") << interleaved << false;
+    QTest::newRow("cells written again after a merge") << rewritten << false;
+    QTest::newRow("cells written again, settled") << rewritten << true;
+}
+
+void TestWorksheet::cellsReadInOrderWhateverOrderWritten() {
+    QFETCH(QList<QList<int>>, writes);
+    QFETCH(bool, settled);
+
+    ExcelWorksheet sheet;
+    std::map<std::pair<int, int>, int> expected;
+    for (const QList<int> &write : writes) {
+        sheet.cell(std::uint32_t(write[0]), std::uint32_t(write[1]))->setInteger(write[2]);
+        expected[{write[0], write[1]}] = write[2];
+    }
+    if (settled)
+        sheet.settle();
+    QStringList wanted;
+    for (const auto &[at, value] : expected)
+        wanted << QStringLiteral("%1:%2=%3").arg(at.first).arg(at.second).arg(value);
+    QCOMPARE(valuesOf(sheet), wanted);
+    QCOMPARE(sheet.storedCellCount(), std::uint64_t(expected.size()));
+    for (const auto &[at, value] : expected)
+        QCOMPARE(sheet.findCell(std::uint32_t(at.first), std::uint32_t(at.second))->integerValue(),
+                 value);
+    int inColumn = 0;
+    sheet.forEachValueInColumn(0, [&](std::uint32_t row, const ExcelCell &cell) {
+        QCOMPARE(cell.integerValue(), expected.at({int(row), 0}));
+        ++inColumn;
+    });
+    QCOMPARE(inColumn, int(std::count_if(expected.begin(), expected.end(), [](const auto &entry) {
+                 return entry.first.second == 0;
+             })));
 }
 
 QTEST_APPLESS_MAIN(TestWorksheet)

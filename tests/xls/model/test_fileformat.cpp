@@ -1,5 +1,5 @@
 // Telling what a file is when it is not a compound file.
-#include "xls/compound/FileSniffer.h"
+#include "xls/model/FileFormat.h"
 
 #include <QtTest>
 
@@ -94,4 +94,4 @@ void TestFileSniffer::namesWhatTheBytesAre() {
 }
 
 QTEST_GUILESS_MAIN(TestFileSniffer)
-#include "TestFileSniffer.moc"
+#include "test_fileformat.moc"

@@ -5,8 +5,9 @@
 
 namespace xls {
 
-// What the first bytes of a file look like, so that a file that is not a
-// compound file can be refused with a useful reason.
+// What the first bytes of a file look like: the one place that tells the
+// formats apart, so that the workbook loader chooses the reader once and a
+// file no reader takes is refused with a useful reason.
 enum class FileKind {
     CompoundFile,
     Empty,
@@ -23,7 +24,10 @@ enum class FileKind {
     Unknown,
 };
 
-// Looks at the first bytes of a file (a few hundred are plenty).
+// How many of a file's first bytes tell its kind.
+inline constexpr std::size_t kSniffLength = 512;
+
+// Looks at the first bytes of a file (kSniffLength are plenty).
 FileKind sniffFileKind(ByteSpan head);
 
 // The error that refuses a file of that kind: NotCompoundFile, OfficeOpenXml
