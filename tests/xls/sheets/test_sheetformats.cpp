@@ -252,6 +252,13 @@ void TestSheetFormats::xml2003Cells_data() {
         << "<Row><Cell><ss:Data ss:Type=\"String\" xmlns=\"http://www.w3.org/TR/REC-html40\">"
            "<B>fe</B>tt</ss:Data></Cell></Row>"
         << QStringList{"0,0,wstring,fett"};
+    QTest::newRow("a comment's ss:Data is no value, before or after the cell's own")
+        << "<Row><Cell><Comment ss:Author=\"Eva\"><ss:Data "
+           "xmlns=\"http://www.w3.org/TR/REC-html40\">"
+           "<B>Chef:</B>&#10;VIP</ss:Data></Comment><Data ss:Type=\"String\">Anna Meier</Data>"
+           "</Cell><Cell><Data ss:Type=\"Number\">7</Data><Comment><ss:Data>8</ss:Data></Comment>"
+           "</Cell><Cell><Comment><ss:Data>unsicher</ss:Data></Comment></Cell></Row>"
+        << QStringList{"0,0,wstring,Anna Meier", "0,1,double,7"};
 }
 
 void TestSheetFormats::xml2003Cells() {
