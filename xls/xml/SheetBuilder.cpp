@@ -69,7 +69,7 @@ std::optional<double> parseClock(std::string_view text) {
 } // namespace
 
 bool TextCollector::append(std::string_view piece) {
-    if (piece.size() > kMaxCellTextBytes - utf8.size())
+    if (piece.size() > maxBytes - utf8.size())
         return false;
     utf8.append(piece);
     return true;

@@ -25,8 +25,11 @@ constexpr std::size_t kMaxCellTextBytes = 3 * kMaxCellText;
 // than a cell may hold before it grows past that.
 class TextCollector {
 public:
+    // `maxBytes`: the most UTF-8 bytes a text of kMaxCellText units may take
+    // as the format writes it.
+    explicit TextCollector(std::size_t maxBytes = kMaxCellTextBytes) : maxBytes(maxBytes) {}
     void clear() { utf8.clear(); }
-    // False when the text grows past kMaxCellText.
+    // False when the text grows past maxBytes.
     bool append(std::string_view piece);
     bool empty() const { return utf8.empty(); }
     const std::string &bytes() const { return utf8; }
@@ -34,6 +37,7 @@ public:
     std::optional<std::u16string> wide() const;
 
 private:
+    std::size_t maxBytes;
     std::string utf8;
 };
 
