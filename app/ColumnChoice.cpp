@@ -1,10 +1,14 @@
 #include "app/ColumnChoice.h"
 
+#include "xls/common/CaptionWords.h"
+
+#include <span>
+
 namespace {
 
-bool containsAny(const QString &caption, std::initializer_list<QLatin1String> parts) {
-    for (QLatin1String part : parts)
-        if (caption.contains(part, Qt::CaseSensitive))
+bool containsAny(const QString &caption, std::span<const std::u16string_view> parts) {
+    for (std::u16string_view part : parts)
+        if (caption.contains(QStringView(part.data(), qsizetype(part.size())), Qt::CaseSensitive))
             return true;
     return false;
 }
@@ -15,10 +19,9 @@ ColumnChoice chooseColumns(const QStringList &captions) {
     ColumnChoice choice;
     for (int column = 0; column < captions.size(); ++column) {
         const QString &caption = captions.at(column);
-        if (containsAny(caption, {QLatin1String("name"), QLatin1String("Name")}))
+        if (containsAny(caption, xls::nameCaptionWords))
             choice.nameColumn = column;
-        // "Anz" covers "Anzahl".
-        if (containsAny(caption, {QLatin1String("Anz"), QLatin1String("Menge")}))
+        if (containsAny(caption, xls::quantityCaptionWords))
             choice.quantityColumn = column;
     }
     return choice;

@@ -4,7 +4,7 @@
 #include "app/WindowSettings.h"
 #include "pages/LabelSource.h"
 #include "ui_MainWindow.h"
-#include "xls/model/LoadOptions.h"
+#include "xls/common/LoadOptions.h"
 
 #include <QMainWindow>
 #include <QString>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "xls/model/LoadOptions.h"
+#include "xls/common/LoadOptions.h"
 
 #include <QDialog>
 #include <QString>

@@ -3,6 +3,7 @@
 // Spreadsheet 2003). The parts are stored uncompressed, so the fuzzer's
 // bytes reach the XML readers unchanged.
 #include "support/writers/ZipWriter.h"
+#include "xls/model/GridBuilder.h"
 #include "xls/model/SpreadsheetFormats.h"
 
 #include <cstddef>
@@ -11,10 +12,11 @@
 
 namespace {
 
-void load(xls::ByteSpan bytes) {
+void load(xls::ByteSpan bytes, bool xml) {
     ExcelWorksheet sheet;
+    GridBuilder builder(sheet);
     xls::ReadError error;
-    if (!xls::readZipOrXmlWorkbook(bytes, sheet, error) && error.text.empty())
+    if (!xls::readZipOrXmlWorkbook(bytes, xml, builder, error) && error.text.empty())
         __builtin_trap();
 }
 
@@ -26,7 +28,7 @@ void loadAsPart(std::vector<testwriters::ZipPart> parts, const std::string &name
             part.data = xml;
     }
     const auto image = testwriters::writeZip(parts);
-    load(image.bytes);
+    load(image.bytes, false);
 }
 
 } // namespace
@@ -38,6 +40,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     loadAsPart(xlsx, "xl/worksheets/sheet1.xml", xml);
     loadAsPart(xlsx, "xl/sharedStrings.xml", xml);
     loadAsPart(ods, "content.xml", xml);
-    load(xls::ByteSpan(data, size));
+    load(xls::ByteSpan(data, size), true);
     return 0;
 }

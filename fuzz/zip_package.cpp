@@ -1,5 +1,6 @@
 // Arbitrary bytes as a zip package: the directory checks, every entry read
 // under the inflation caps, then the package loaded as a workbook.
+#include "xls/model/GridBuilder.h"
 #include "xls/model/SpreadsheetFormats.h"
 #include "xls/zip/ZipArchive.h"
 
@@ -23,8 +24,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         __builtin_trap();
     }
     ExcelWorksheet sheet;
+    GridBuilder builder(sheet);
     xls::ReadError loadError;
-    if (!xls::readZipOrXmlWorkbook(bytes, sheet, loadError) && loadError.text.empty())
+    if (!xls::readZipOrXmlWorkbook(bytes, false, builder, loadError) && loadError.text.empty())
         __builtin_trap();
     return 0;
 }

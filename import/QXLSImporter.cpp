@@ -51,18 +51,34 @@ void QXLSImporter::importSheet(const QString &fileName, int sheetIndex) {
 
 namespace {
 
-// One column of the sheet as the imported table holds it.
-ImportedColumn importColumn(const ExcelWorksheet &sheet, std::uint32_t column,
-                            CellTextCache &texts) {
-    qsizetype cellCount = 0;
-    sheet.forEachValueInColumn(column, [&](std::uint32_t, const ExcelCell &) { ++cellCount; });
-    ImportedColumn cells;
-    if (cellCount == 0)
-        return cells;
-    cells.reserve(cellCount);
-    sheet.forEachValueInColumn(column, [&](std::uint32_t row, const ExcelCell &cell) {
-        cells.insert(int(row), texts.text(cell));
+struct PlacedCell {
+    std::uint32_t row;
+    const ExcelCell *cell;
+};
+
+// The cells with a value, column by column, in one walk over the sheet: its
+// cost follows the cells, however wide the sheet is announced or written.
+std::vector<std::vector<PlacedCell>> cellsByColumn(const ExcelWorksheet &sheet) {
+    std::vector<std::uint32_t> counts(sheet.columnCount());
+    sheet.forEachValue(
+        [&](std::uint32_t, std::uint32_t column, const ExcelCell &) { ++counts[column]; });
+    std::vector<std::vector<PlacedCell>> columns(counts.size());
+    for (std::size_t column = 0; column < counts.size(); ++column)
+        columns[column].reserve(counts[column]);
+    sheet.forEachValue([&](std::uint32_t row, std::uint32_t column, const ExcelCell &cell) {
+        columns[column].push_back({row, &cell});
     });
+    return columns;
+}
+
+// One column of the sheet as the imported table holds it.
+ImportedColumn importColumn(const std::vector<PlacedCell> &placed, CellTextCache &texts) {
+    ImportedColumn cells;
+    if (placed.empty())
+        return cells;
+    cells.reserve(qsizetype(placed.size()));
+    for (const PlacedCell &entry : placed)
+        cells.insert(int(entry.row), texts.text(*entry.cell));
     return cells;
 }
 
@@ -73,13 +89,14 @@ void QXLSImporter::copyCells(const ExcelWorksheet &sheet) {
     // next column not yet taken until none is left. Each worker fills one
     // column's hash at a time (which keeps it in the cache) and has its own
     // text cache, so the workers share nothing but the column counter.
-    const std::uint32_t columnCount = sheet.columnCount();
+    const std::vector<std::vector<PlacedCell>> placed = cellsByColumn(sheet);
+    const std::uint32_t columnCount = std::uint32_t(placed.size());
     std::vector<ImportedColumn> columns(columnCount);
     std::atomic<std::uint32_t> nextColumn{0};
     const auto work = [&](int) {
         auto texts = std::make_unique<CellTextCache>();
         for (std::uint32_t column; (column = nextColumn++) < columnCount;)
-            columns[column] = importColumn(sheet, column, *texts);
+            columns[column] = importColumn(placed[column], *texts);
     };
     const int workerCount = int(std::min<std::uint32_t>(
         columnCount, std::uint32_t(std::max(1, QThread::idealThreadCount()))));

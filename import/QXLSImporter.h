@@ -2,7 +2,7 @@
 
 #include "import/QBaseImporter.h"
 #include "xls/common/ReadError.h"
-#include "xls/model/LoadOptions.h"
+#include "xls/common/LoadOptions.h"
 
 #include <memory>
 

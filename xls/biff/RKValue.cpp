@@ -33,4 +33,15 @@ double rkToDouble(std::uint32_t rk) {
     return (rk & kRkDividedBy100) ? value / kHundred : value;
 }
 
+bool putRk(xls::CellSink &sink, std::uint32_t row, std::uint32_t column, std::uint32_t rk) {
+    if (!rkIsInteger(rk))
+        return sink.setDouble(row, column, rkToDouble(rk));
+    if ((rk & kRkDividedBy100) == 0)
+        return sink.setInteger(row, column, rkToInteger(rk));
+    const std::int32_t hundredths = std::int32_t(rk) >> kRkValueShift;
+    if (hundredths % 100 == 0)
+        return sink.setInteger(row, column, hundredths / 100);
+    return sink.setDouble(row, column, hundredths / 100.0);
+}
+
 } // namespace ZAreda

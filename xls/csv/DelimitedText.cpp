@@ -237,7 +237,7 @@ char16_t detectDelimiter(std::u16string_view text) {
 }
 
 ReadError readDelimitedText(ByteSpan bytes, const DelimitedTextOptions &options,
-                            DelimitedTextFormat &format, FieldSink &sink) {
+                            DelimitedTextFormat &format, CellSink &sink) {
     format = {};
     if (bytes.size() > maxTextBytes)
         return {ReadErrorCode::TextBeyondLimits,
@@ -258,6 +258,7 @@ ReadError readDelimitedText(ByteSpan bytes, const DelimitedTextOptions &options,
                        : sepLine         ? named
                                          : detectDelimiter(text);
 
+    sink.setLimits(maxRecords, maxFieldsPerRecord);
     RecordScanner scanner(text, format.delimiter, sepLine > 0 ? 2 : 1);
     std::uint32_t record = 0;
     std::uint32_t fieldsWithText = 0;
@@ -270,7 +271,7 @@ ReadError readDelimitedText(ByteSpan bytes, const DelimitedTextOptions &options,
             return;
         }
         ++fieldsWithText;
-        sink.field(record, column, value);
+        putText(sink, record, column, value);
     };
     for (; !scanner.atEnd(); ++record) {
         const std::uint64_t recordLine = scanner.currentLine();

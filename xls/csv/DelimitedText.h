@@ -1,5 +1,7 @@
 #pragma once
 
+#include "xls/common/CaptionWords.h"
+#include "xls/common/CellSink.h"
 #include "xls/csv/TextDecoding.h"
 
 #include <array>
@@ -22,11 +24,9 @@ inline constexpr std::uint32_t maxFieldsWithText = 16777216;
 inline constexpr std::uint32_t recordsForDetection = 200;
 inline constexpr std::array<char16_t, 4> delimiterCandidates{u';', u',', u'\t', u'|'};
 
-// Parts of the captions the window looks for to choose the name and the
-// quantity column (app/ColumnChoice): a header that splits into them tells
-// the right delimiter when two split the records equally well.
-inline constexpr std::array<std::u16string_view, 4> captionWords{u"name", u"Name", u"Anz",
-                                                                 u"Menge"};
+// A header that splits into the caption words (xls/common/CaptionWords.h)
+// tells the right delimiter when two split the records equally well.
+inline constexpr const auto &captionWords = xls::captionWords;
 
 // What the reader found out about a text, or was told.
 struct DelimitedTextFormat {
@@ -40,19 +40,13 @@ struct DelimitedTextOptions {
     char16_t delimiter = 0;     // 0 detects the delimiter
 };
 
-// Receives every field that is not empty, record by record, fields in order.
-class FieldSink {
-public:
-    virtual ~FieldSink() = default;
-    virtual void field(std::uint32_t record, std::uint32_t column, std::u16string_view text) = 0;
-};
-
 // Reads delimited text (RFC 4180 quoting: a field that begins with a quote
 // runs to the next single quote, a doubled quote is one quote, line breaks
-// inside are text). Fills `format` before reading the records, so a refused
-// file still tells how it was read.
+// inside are text). Every field that is not empty goes to `sink` as a text
+// cell, record by record, fields in order. Fills `format` before reading the
+// records, so a refused file still tells how it was read.
 ReadError readDelimitedText(ByteSpan bytes, const DelimitedTextOptions &options,
-                            DelimitedTextFormat &format, FieldSink &sink);
+                            DelimitedTextFormat &format, CellSink &sink);
 
 // The delimiter among the candidates that splits the first records of `text`
 // most consistently into more than one field, the caption row (the first

@@ -5,7 +5,6 @@
 #include "xls/biff/RecordFrame.h"
 #include "xls/common/CodePage.h"
 #include "xls/legacy/LegacyRecords.h"
-#include "xls/model/CellValues.h"
 
 #include <algorithm>
 #include <memory>
@@ -51,7 +50,7 @@ bool keepsPendingString(std::uint16_t code) {
 // Reads one worksheet substream's cells into a grid.
 class SheetReader {
 public:
-    SheetReader(Version version, std::unique_ptr<CodePageDecoder> &decoder, ExcelWorksheet &sheet)
+    SheetReader(Version version, std::unique_ptr<CodePageDecoder> &decoder, CellSink &sheet)
         : version(version), decoder(decoder), sheet(sheet) {}
 
     // One record of the sheet; the payload is joined with its CONTINUE records.
@@ -63,20 +62,20 @@ public:
             readDimensions(cursor);
             break;
         case Code::Integer2:
-            if (ExcelCell *cell = biff2Cell(cursor); cell && cursor.has(sizeof(std::uint16_t)))
-                cell->setInteger(cursor.u16());
+            if (const auto at = biff2Cell(cursor); at && cursor.has(sizeof(std::uint16_t)))
+                sheet.setInteger(at->row, at->column, cursor.u16());
             break;
         case Code::Number2:
-            if (ExcelCell *cell = biff2Cell(cursor); cell && cursor.has(sizeof(double)))
-                cell->setDouble(cursor.f64());
+            if (const auto at = biff2Cell(cursor); at && cursor.has(sizeof(double)))
+                sheet.setDouble(at->row, at->column, cursor.f64());
             break;
         case Code::Label2:
-            if (ExcelCell *cell = biff2Cell(cursor))
-                setText(*cell, byteString(cursor, cursor.u8()));
+            if (const auto at = biff2Cell(cursor))
+                setText(*at, byteString(cursor, cursor.u8()));
             break;
         case Code::BoolErr2:
-            if (ExcelCell *cell = biff2Cell(cursor))
-                setBoolErr(*cell, cursor);
+            if (const auto at = biff2Cell(cursor))
+                setBoolErr(*at, cursor);
             break;
         case Code::Formula2:
             if (version == Version::Biff2)
@@ -95,21 +94,21 @@ public:
             takeString(byteString(cursor, cursor.u16()));
             break;
         case Code::Number:
-            if (ExcelCell *cell = cellAt(cursor); cell && cursor.has(sizeof(double)))
-                cell->setDouble(cursor.f64());
+            if (const auto at = cellAt(cursor); at && cursor.has(sizeof(double)))
+                sheet.setDouble(at->row, at->column, cursor.f64());
             break;
         case Code::Label:
         case Code::RString:
-            if (ExcelCell *cell = cellAt(cursor))
-                setText(*cell, byteString(cursor, cursor.u16()));
+            if (const auto at = cellAt(cursor))
+                setText(*at, byteString(cursor, cursor.u16()));
             break;
         case Code::BoolErr:
-            if (ExcelCell *cell = cellAt(cursor))
-                setBoolErr(*cell, cursor);
+            if (const auto at = cellAt(cursor))
+                setBoolErr(*at, cursor);
             break;
         case Code::RK:
-            if (ExcelCell *cell = cellAt(cursor); cell && cursor.has(sizeof(std::uint32_t)))
-                setRkValue(*cell, cursor.u32());
+            if (const auto at = cellAt(cursor); at && cursor.has(sizeof(std::uint32_t)))
+                ZAreda::putRk(sheet, at->row, at->column, cursor.u32());
             break;
         case Code::MulRK:
             readMulRK(cursor);
@@ -122,31 +121,38 @@ public:
     }
 
 private:
+    struct Position {
+        std::uint16_t row = 0;
+        std::uint16_t column = 0;
+    };
+
     void readDimensions(ByteCursor &cursor) {
         cursor.u16(); // first row
         const std::uint16_t lastRowPlus1 = cursor.u16();
         cursor.u16(); // first column
         const std::uint16_t lastColumnPlus1 = cursor.u16();
         if (cursor.ok())
-            sheet.resize(std::max(sheet.rowCount(), std::uint32_t{lastRowPlus1}),
-                         std::max(sheet.columnCount(), std::uint32_t{lastColumnPlus1}));
+            sheet.announceSize(lastRowPlus1, lastColumnPlus1);
     }
 
-    ExcelCell *at(std::uint16_t row, std::uint16_t column, bool ok) {
+    // A cell record's position; the sheet reaches to it whatever its value.
+    std::optional<Position> at(std::uint16_t row, std::uint16_t column, bool ok) {
         if (!ok)
-            return nullptr;
+            return std::nullopt;
         lastCell = {row, column};
-        return sheet.cell(row, column);
+        if (!sheet.reach(row, column))
+            return std::nullopt;
+        return lastCell;
     }
     // The cell a BIFF2 cell record names (u16 row, u16 column, 3 attribute bytes).
-    ExcelCell *biff2Cell(ByteCursor &cursor) {
+    std::optional<Position> biff2Cell(ByteCursor &cursor) {
         const std::uint16_t row = cursor.u16();
         const std::uint16_t column = cursor.u16();
         cursor.skip(kBiff2CellHeaderSize - kRowColumnSize);
         return at(row, column, cursor.ok());
     }
     // The cell a BIFF3-5 cell record names (u16 row, u16 column, u16 XF index).
-    ExcelCell *cellAt(ByteCursor &cursor) {
+    std::optional<Position> cellAt(ByteCursor &cursor) {
         const std::uint16_t row = cursor.u16();
         const std::uint16_t column = cursor.u16();
         cursor.skip(kCellHeaderSize - kRowColumnSize);
@@ -160,30 +166,30 @@ private:
         return decoder->decode(cursor.bytes(std::min(length, cursor.remaining())));
     }
 
-    static void setText(ExcelCell &cell, const std::optional<std::u16string> &text) {
+    void setText(Position cell, const std::optional<std::u16string> &text) {
         if (text)
-            setTextValue(cell, *text);
+            putText(sheet, cell.row, cell.column, *text);
     }
 
-    static void setBoolErr(ExcelCell &cell, ByteCursor &cursor) {
+    void setBoolErr(Position cell, ByteCursor &cursor) {
         const std::uint8_t value = cursor.u8();
         const std::uint8_t isError = cursor.u8();
         if (cursor.ok() && isError == 0)
-            cell.setInteger(value != 0 ? 1 : 0);
+            sheet.setInteger(cell.row, cell.column, value != 0 ? 1 : 0);
     }
 
     // The cached result; a string result arrives in the STRING record after it.
-    void readFormula(ExcelCell *cell, ByteCursor &cursor) {
+    void readFormula(std::optional<Position> cell, ByteCursor &cursor) {
         pendingString.reset();
         if (!cell || !cursor.has(kFormulaResultSize))
             return;
         const ByteSpan result = cursor.bytes(kFormulaResultSize);
         if (loadU16(result.data() + kResultMarkerOffset) != kResultNotNumber) {
-            cell->setDouble(loadF64(result.data()));
+            sheet.setDouble(cell->row, cell->column, loadF64(result.data()));
             return;
         }
         if (result[0] == kResultBoolean)
-            cell->setInteger(result[kResultValueByte] != 0 ? 1 : 0);
+            sheet.setInteger(cell->row, cell->column, result[kResultValueByte] != 0 ? 1 : 0);
         else if (result[0] == kResultString)
             pendingString = lastCell;
         // Errors and empty strings are no cell.
@@ -191,8 +197,7 @@ private:
 
     void takeString(const std::optional<std::u16string> &text) {
         if (pendingString && text)
-            if (ExcelCell *cell = sheet.cell(pendingString->row, pendingString->column))
-                setTextValue(*cell, *text);
+            putText(sheet, pendingString->row, pendingString->column, *text);
         pendingString.reset();
     }
 
@@ -205,19 +210,13 @@ private:
         for (std::size_t k = 0; k < entries; ++k) {
             cursor.u16(); // XF index
             const std::uint32_t rk = cursor.u32();
-            if (ExcelCell *cell = sheet.cell(row, std::uint32_t(firstColumn) + std::uint32_t(k)))
-                setRkValue(*cell, rk);
+            ZAreda::putRk(sheet, row, std::uint32_t(firstColumn) + std::uint32_t(k), rk);
         }
     }
 
-    struct Position {
-        std::uint16_t row = 0;
-        std::uint16_t column = 0;
-    };
-
     Version version;
     std::unique_ptr<CodePageDecoder> &decoder; // the stream's; a CODEPAGE record replaces it
-    ExcelWorksheet &sheet;
+    CellSink &sheet;
     Position lastCell;
     std::optional<Position> pendingString;
 };
@@ -228,7 +227,7 @@ public:
         : stream(ZAreda::addressable(stream)), version(version), decrypted(decrypted),
           error(error) {}
 
-    bool read(std::vector<ExcelWorksheet> &sheets) {
+    bool read(WorkbookSink &sheets) {
         std::size_t pos = 0;
         while (hasRecordHeader(stream, pos) && isBofCode(recordCodeAt(stream, pos))) {
             const std::size_t next = readSubstream(pos, sheets);
@@ -236,14 +235,14 @@ public:
                 return false;
             pos = next;
         }
-        if (sheets.empty())
+        if (sheetCount == 0)
             return fail(ReadErrorCode::NoWorksheet, "the workbook holds no worksheet", pos);
         return true;
     }
 
 private:
     // Reads the substream whose BOF is at `pos`; returns where the next begins.
-    std::size_t readSubstream(std::size_t pos, std::vector<ExcelWorksheet> &sheets) {
+    std::size_t readSubstream(std::size_t pos, WorkbookSink &sheets) {
         const RecordPayload bof(stream.subspan(pos));
         const std::uint16_t type = substreamType(bof);
         const std::size_t begin = pos + bof.recordSize();
@@ -253,9 +252,10 @@ private:
         // after a SHEETHDR record.
         if (type == kBiff4WorkbookGlobals)
             return walk(begin, nullptr, &sheets);
-        if (type != kWorksheet || sheets.size() >= kMaxWorksheets)
+        if (type != kWorksheet || sheetCount >= kMaxWorksheets)
             return skipSubstream(pos);
-        ExcelWorksheet &sheet = sheets.emplace_back();
+        ++sheetCount;
+        CellSink &sheet = sheets.addSheet();
         sheet.setLimits(kMaxRows, kMaxColumns);
         SheetReader reader(version, decoder, sheet);
         return walk(begin, &reader, nullptr);
@@ -270,7 +270,7 @@ private:
     // Reads records from `pos` to the EOF that closes the substream; a BOF in
     // between opens a substream of its own (a chart) that is stepped over,
     // unless it is a worksheet bundled into the globals (`bundled`).
-    std::size_t walk(std::size_t pos, SheetReader *sheet, std::vector<ExcelWorksheet> *bundled) {
+    std::size_t walk(std::size_t pos, SheetReader *sheet, WorkbookSink *bundled) {
         while (hasRecordHeader(stream, pos)) {
             const std::uint16_t code = recordCodeAt(stream, pos);
             if (code == Code::Eof)
@@ -337,6 +337,7 @@ private:
     Version version;
     bool decrypted;
     ReadError &error;
+    std::size_t sheetCount = 0;
     std::unique_ptr<CodePageDecoder> decoder = std::make_unique<CodePageDecoder>(kDefaultCodePage);
 };
 
@@ -362,19 +363,14 @@ Version versionOf(ByteSpan stream) {
     }
 }
 
-bool readLegacyStream(ByteSpan stream, bool decrypted, std::vector<ExcelWorksheet> &sheets,
-                      ReadError &error) {
+bool readLegacyStream(ByteSpan stream, bool decrypted, WorkbookSink &sheets, ReadError &error) {
     const Version version = versionOf(stream);
     if (version == Version::None) {
         error = {ReadErrorCode::CorruptWorkbookStream,
                  "the stream does not begin with a BOF record of BIFF2 to BIFF5", 0};
         return false;
     }
-    std::vector<ExcelWorksheet> read;
-    if (!StreamReader(stream, version, decrypted, error).read(read))
-        return false;
-    sheets = std::move(read);
-    return true;
+    return StreamReader(stream, version, decrypted, error).read(sheets);
 }
 
 } // namespace xls::legacy

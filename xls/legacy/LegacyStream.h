@@ -1,12 +1,10 @@
 // Reads the worksheets of an Excel 2.x to 5.0/95 record stream (BIFF2, 3, 4
-// and 5/7) into grids of typed cells.
+// and 5/7) into sheets of typed cells.
 #pragma once
 
 #include "xls/common/ByteCursor.h"
+#include "xls/common/CellSink.h"
 #include "xls/common/ReadError.h"
-#include "xls/model/ExcelWorksheet.h"
-
-#include <vector>
 
 namespace xls::legacy {
 
@@ -21,8 +19,8 @@ Version versionOf(ByteSpan stream);
 // with 16,384 x 256 grid limits. Byte strings are decoded in the code page a
 // CODEPAGE record names, Windows-1252 without one. A FILEPASS record is an
 // error unless `decrypted` says the stream was decrypted already. False with
-// `error` set when the stream cannot be read; `sheets` is then unchanged.
-bool readLegacyStream(ByteSpan stream, bool decrypted, std::vector<ExcelWorksheet> &sheets,
-                      ReadError &error);
+// `error` set when the stream cannot be read; what `sheets` received is then
+// to be dropped.
+bool readLegacyStream(ByteSpan stream, bool decrypted, WorkbookSink &sheets, ReadError &error);
 
 } // namespace xls::legacy

@@ -1,17 +1,19 @@
 #include "xls/model/ExcelWorkbook.h"
 
+#include "xls/biff/SheetCells.h"
 #include "xls/common/CodePage.h"
-#include "xls/compound/FileSniffer.h"
 #include "xls/crypto/StreamDecryption.h"
 #include "xls/legacy/LegacyStream.h"
+#include "xls/model/FileBytes.h"
+#include "xls/model/FileFormat.h"
 #include "xls/model/GridBuilder.h"
 #include "xls/model/SpreadsheetFormats.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdio>
-#include <fstream>
 
+using xls::FileKind;
 using xls::ReadErrorCode;
 
 namespace {
@@ -22,20 +24,32 @@ constexpr std::u16string_view biff5StreamName = u"Book";
 // An Excel 2007+ workbook encrypted with [MS-OFFCRYPTO] agile or standard
 // encryption keeps its zip package in a stream of this name.
 constexpr std::u16string_view encryptedPackageName = u"EncryptedPackage";
-// An Excel 2.x-4.0 worksheet file is its record stream alone; 16,384 x 256
-// cells stay far below this.
-constexpr std::uint64_t maxLegacyFileSize = 256ull << 20;
-// How many bytes the file sniffer looks at.
+// How many bytes tell the format.
 constexpr std::size_t sniffHeadSize = 512;
+// No workbook of a format read here could stay within the inflation and cell
+// caps beyond this size; an Excel 2.x-4.0 worksheet of 16,384 x 256 cells
+// stays far below its cap.
+constexpr std::uint64_t maxFileSize = 1024ull << 20;
+constexpr std::uint64_t maxLegacyFileSize = 256ull << 20;
 
-bool isTextFile(const char *path) {
-    std::FILE *stream = std::fopen(path, "rb");
-    if (!stream)
-        return false; // the compound file reader explains why
-    std::array<std::uint8_t, sniffHeadSize> head{};
-    const std::size_t read = std::fread(head.data(), 1, head.size(), stream);
-    std::fclose(stream);
-    return xls::sniffFileKind(xls::ByteSpan(head).first(read)) == xls::FileKind::Text;
+FileKind kindOf(xls::ByteSpan bytes) {
+    return xls::sniffFileKind(bytes.first(std::min(bytes.size(), sniffHeadSize)));
+}
+
+// Delimited text past its cap is refused by its reader, which names the cap.
+std::uint64_t capFor(FileKind kind) {
+    switch (kind) {
+    case FileKind::Text:
+        return xls::csv::maxTextBytes;
+    case FileKind::LegacyWorksheet:
+        return maxLegacyFileSize;
+    default:
+        return maxFileSize;
+    }
+}
+
+std::uint64_t capForHead(xls::ByteSpan head) {
+    return capFor(kindOf(head));
 }
 
 std::string hex16(std::uint16_t value) {
@@ -54,58 +68,48 @@ bool ExcelWorkbook::load(const char *path, const LoadOptions &options) {
     error = {};
     textFormat.reset();
     file.close();
-    if (isTextFile(path))
-        return loadDelimitedTextFile(path, options);
     std::vector<std::uint8_t> bytes;
-    if (xls::readZipOrXmlFile(path, bytes, error))
-        return !error && loadZipOrXml(bytes);
-    if (!file.open(path, xls::CompoundFile::OpenRead)) {
-        error = file.lastError();
-        if (error.code == ReadErrorCode::LegacyWorksheet)
-            return loadLegacyFile(path, options);
+    if (!xls::readFileBytes(path, capForHead, bytes, error))
         return false;
-    }
-    return loadOpenedFile(options);
+    const FileKind kind = kindOf(bytes);
+    const std::uint64_t cap = capFor(kind);
+    if (kind != FileKind::Text && bytes.size() > cap) // text: its reader refuses it
+        return fail(ReadErrorCode::FileTooLarge, "the file is larger than the " +
+                                                     std::to_string(cap) +
+                                                     " bytes a workbook of its kind is read to");
+    return loadMemory(std::move(bytes), options);
 }
 
 bool ExcelWorkbook::loadMemory(std::vector<std::uint8_t> bytes, const LoadOptions &options) {
     error = {};
     textFormat.reset();
     file.close();
-    if (xls::isZipOrXml(bytes))
-        return loadZipOrXml(bytes);
-    const xls::ByteSpan head(bytes.data(), std::min(bytes.size(), sniffHeadSize));
-    if (xls::sniffFileKind(head) == xls::FileKind::Text)
+    switch (const FileKind kind = kindOf(bytes)) {
+    case FileKind::Zip:
+    case FileKind::Xml:
+        return loadZipOrXml(bytes, kind == FileKind::Xml);
+    case FileKind::Text:
         return loadDelimitedText(bytes, options);
-    if (xls::sniffFileKind(head) == xls::FileKind::LegacyWorksheet) {
+    case FileKind::LegacyWorksheet: {
         bool decrypted = false;
         return decryptIfEncrypted(bytes, options, decrypted) && loadLegacyStream(bytes, decrypted);
     }
-    if (!file.openMemory(std::move(bytes))) {
-        error = file.lastError();
+    case FileKind::CompoundFile:
+        if (!file.openMemory(std::move(bytes))) {
+            error = file.lastError();
+            return false;
+        }
+        return loadOpenedFile(options);
+    default:
+        error = xls::notCompoundFileError(bytes);
         return false;
     }
-    return loadOpenedFile(options);
 }
 
-// A BIFF2-4 worksheet file: read whole (it has no container) and parsed.
-bool ExcelWorkbook::loadLegacyFile(const char *path, const LoadOptions &options) {
-    std::ifstream in(path, std::ios::binary);
-    in.seekg(0, std::ios::end);
-    const std::streamoff size = in.tellg();
-    if (!in || size < 0)
-        return fail(ReadErrorCode::FileReadFailed, "the file cannot be read to its end");
-    if (std::uint64_t(size) > maxLegacyFileSize)
-        return fail(ReadErrorCode::FileTooLarge,
-                    "an Excel 2.x-4.0 worksheet of " + std::to_string(size) +
-                        " bytes, more than the " + std::to_string(maxLegacyFileSize) +
-                        " bytes such a file can need");
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
-    in.seekg(0);
-    in.read(reinterpret_cast<char *>(bytes.data()), size);
-    if (!in)
-        return fail(ReadErrorCode::FileReadFailed, "the file cannot be read to its end");
-    return loadMemory(std::move(bytes), options);
+void ExcelWorkbook::takeSheets(std::vector<ExcelWorksheet> newSheets) {
+    globals = {};
+    worksheets.clear();
+    sheets = std::move(newSheets);
 }
 
 ExcelWorksheet *ExcelWorkbook::sheet(int index) {
@@ -118,14 +122,13 @@ const ExcelWorksheet *ExcelWorkbook::sheet(int index) const {
     return const_cast<ExcelWorkbook *>(this)->sheet(index);
 }
 
-bool ExcelWorkbook::loadZipOrXml(xls::ByteSpan bytes) {
-    ExcelWorksheet newSheet;
-    if (!xls::readZipOrXmlWorkbook(bytes, newSheet, error))
+bool ExcelWorkbook::loadZipOrXml(xls::ByteSpan bytes, bool xml) {
+    std::vector<ExcelWorksheet> newSheets(1);
+    GridBuilder builder(newSheets.front());
+    if (!xls::readZipOrXmlWorkbook(bytes, xml, builder, error))
         return false;
-    globals = {};
-    worksheets.clear();
-    sheets.clear();
-    sheets.push_back(std::move(newSheet));
+    builder.finish();
+    takeSheets(std::move(newSheets));
     return true;
 }
 
@@ -150,12 +153,10 @@ bool ExcelWorkbook::loadOpenedFile(const LoadOptions &options) {
 }
 
 bool ExcelWorkbook::loadLegacyStream(xls::ByteSpan stream, bool decrypted) {
-    std::vector<ExcelWorksheet> newSheets;
-    if (!xls::legacy::readLegacyStream(stream, decrypted, newSheets, error))
+    GridListBuilder builder;
+    if (!xls::legacy::readLegacyStream(stream, decrypted, builder, error))
         return false;
-    globals = {};
-    worksheets.clear();
-    sheets = std::move(newSheets);
+    takeSheets(builder.take());
     return true;
 }
 
@@ -246,8 +247,9 @@ bool ExcelWorkbook::parseStream(xls::ByteSpan stream, bool decrypted, ZAreda::Wo
                             pos);
         } else if (bof.type == ZAreda::kWorksheetSubstream) {
             ZAreda::Worksheet &sheet = newWorksheets.emplace_back();
-            consumed =
-                readWorksheetIntoGrid(from, sheet, newGlobals.sst, parsedSheets.emplace_back());
+            GridBuilder grid(parsedSheets.emplace_back());
+            consumed = ZAreda::readWorksheetCells(from, sheet, newGlobals.sst, grid);
+            grid.finish();
             // A later sheet cut short keeps what it holds; the first one is
             // what gets imported, so it must be whole.
             if (sheet.truncated && newWorksheets.size() == 1)

@@ -1,9 +1,20 @@
 #include "xls/model/ExcelWorksheet.h"
 
 #include <algorithm>
+#include <tuple>
 
 namespace {
-constexpr std::uint32_t rowReserveLimit = 16;
+
+// Cells written out of column order wait in a row's tail until this many
+// gather; then they are sorted and merged in. A lookup scans the tail, so it
+// stays short; merging by batches keeps a row written backwards from moving
+// its cells once per cell.
+constexpr std::size_t maxUnsortedTail = 32;
+
+bool columnBefore(const std::pair<std::uint32_t, ExcelCell> &entry, std::uint32_t column) {
+    return entry.first < column;
+}
+
 } // namespace
 
 ExcelCell *ExcelWorksheet::cell(std::uint32_t row, std::uint32_t column) {
@@ -11,37 +22,79 @@ ExcelCell *ExcelWorksheet::cell(std::uint32_t row, std::uint32_t column) {
         return nullptr;
     columns = std::max(columns, column + 1);
     rows = std::max(rows, row + 1);
-    if (cells.size() <= row) {
-        if (cells.size() == row)
-            cells.emplace_back(); // rows mostly come in order, one after the other
+    if (cellRows.size() <= row) {
+        if (cellRows.size() == row)
+            cellRows.emplace_back(); // rows mostly come in order, one after the other
         else
-            cells.resize(row + 1);
+            cellRows.resize(row + 1);
     }
-    std::vector<ExcelCell> &cellsOfRow = cells[row];
-    if (cellsOfRow.size() <= column) {
-        // A row usually fills up to the announced width: one allocation for
-        // it, but not for a width of 256 when a row holds a single cell.
-        if (cellsOfRow.capacity() == 0)
-            cellsOfRow.reserve(std::max(column + 1, std::min(columns, rowReserveLimit)));
-        if (cellsOfRow.size() == column)
-            cellsOfRow.emplace_back(); // and so do the cells of a row
-        else
-            cellsOfRow.resize(column + 1);
+    Row &cellRow = cellRows[row];
+    if (const ExcelCell *found = find(cellRow, column))
+        return const_cast<ExcelCell *>(found);
+    ++stored;
+    const bool inOrder = cellRow.sorted == cellRow.cells.size() &&
+                         (cellRow.cells.empty() || cellRow.cells.back().first < column);
+    cellRow.cells.emplace_back(std::piecewise_construct, std::forward_as_tuple(column),
+                               std::forward_as_tuple());
+    if (inOrder) {
+        cellRow.sorted = std::uint32_t(cellRow.cells.size());
+        return &cellRow.cells.back().second;
     }
-    return &cellsOfRow[column];
+    if (cellRow.cells.size() - cellRow.sorted < maxUnsortedTail)
+        return &cellRow.cells.back().second;
+    merge(cellRow);
+    return const_cast<ExcelCell *>(find(cellRow, column));
+}
+
+const ExcelCell *ExcelWorksheet::find(const Row &row, std::uint32_t column) {
+    const auto sortedEnd = row.cells.begin() + row.sorted;
+    const auto at = std::lower_bound(row.cells.begin(), sortedEnd, column, columnBefore);
+    if (at != sortedEnd && at->first == column)
+        return &at->second;
+    for (auto tail = sortedEnd; tail != row.cells.end(); ++tail)
+        if (tail->first == column)
+            return &tail->second;
+    return nullptr;
+}
+
+std::vector<const ExcelWorksheet::Entry *> ExcelWorksheet::inOrder(const Row &row) {
+    std::vector<const Entry *> entries;
+    entries.reserve(row.cells.size());
+    for (const Entry &entry : row.cells)
+        entries.push_back(&entry);
+    if (row.sorted != row.cells.size())
+        std::sort(entries.begin(), entries.end(),
+                  [](const Entry *a, const Entry *b) { return a->first < b->first; });
+    return entries;
+}
+
+void ExcelWorksheet::merge(Row &row) {
+    const auto sortedEnd = row.cells.begin() + row.sorted;
+    const auto byColumn = [](const Entry &a, const Entry &b) {
+        return a.first < b.first;
+    };
+    std::sort(sortedEnd, row.cells.end(), byColumn);
+    std::inplace_merge(row.cells.begin(), sortedEnd, row.cells.end(), byColumn);
+    row.sorted = std::uint32_t(row.cells.size());
+}
+
+void ExcelWorksheet::settle() {
+    for (Row &row : cellRows)
+        if (row.sorted != row.cells.size())
+            merge(row);
 }
 
 const ExcelCell *ExcelWorksheet::findCell(std::uint32_t row, std::uint32_t column) const {
-    if (row >= cells.size() || column >= cells[row].size())
+    if (row >= cellRows.size())
         return nullptr;
-    return &cells[row][column];
+    return find(cellRows[row], column);
 }
 
 bool ExcelWorksheet::clearCell(std::uint32_t row, std::uint32_t column) {
     if (row >= rows || column >= columns)
         return false;
-    if (row < cells.size() && column < cells[row].size())
-        cells[row][column].clear();
+    if (const ExcelCell *found = findCell(row, column))
+        const_cast<ExcelCell *>(found)->clear();
     return true;
 }
 

@@ -3,13 +3,15 @@
 #include "xls/model/ExcelCell.h"
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 // A worksheet as a rectangular grid of typed cells, addressed by 0-based row
 // and column. The grid may be announced far larger than the cells it holds
-// (a DIMENSIONS record may claim 65,536 x 256): rows are materialised when a
-// cell in them is first written, and a row is only as long as its last
-// written cell, so memory follows the cells that are present. Cells never
+// (a DIMENSIONS record may claim 65,536 x 256, a sheet may place one cell in
+// column XFD): each row keeps only the cells written in it, as (column, cell)
+// pairs in column order, so memory follows the cells that are present and the
+// rows up to the last one written, never rows x widest column. Cells never
 // written read as Undefined.
 class ExcelWorksheet {
 public:
@@ -30,11 +32,14 @@ public:
 
     std::uint32_t rowCount() const { return rows; }
     std::uint32_t columnCount() const { return columns; }
+    // How many cells are stored (a written cell whose value was cleared among them).
+    std::uint64_t storedCellCount() const { return stored; }
 
-    // The cell at (row, column), enlarging the grid when needed; null beyond
-    // the limits. A later enlarging call invalidates earlier pointers.
+    // The cell at (row, column), created Undefined when absent and enlarging
+    // the grid when needed; null beyond the limits. A later call may move the
+    // cells of the same row, so earlier pointers into it are invalidated.
     ExcelCell *cell(std::uint32_t row, std::uint32_t column);
-    // The cell if it was ever written, without enlarging or materialising.
+    // The cell if it was ever written, without enlarging or creating.
     const ExcelCell *findCell(std::uint32_t row, std::uint32_t column) const;
     // Resets a cell inside the current grid; false outside it.
     bool clearCell(std::uint32_t row, std::uint32_t column);
@@ -42,27 +47,55 @@ public:
     // Calls f(row, column, cell) for every cell that holds a value, in
     // row-major order. Its cost follows the cells present, not the grid size.
     template <typename F> void forEachValue(F &&f) const {
-        for (std::uint32_t r = 0; r < cells.size(); ++r)
-            for (std::uint32_t c = 0; c < cells[r].size(); ++c)
-                if (cells[r][c].type() != Undefined)
-                    f(r, c, cells[r][c]);
+        for (std::uint32_t r = 0; r < cellRows.size(); ++r) {
+            const Row &row = cellRows[r];
+            if (row.sorted == row.cells.size()) {
+                for (const Entry &entry : row.cells)
+                    if (entry.second.type() != Undefined)
+                        f(r, entry.first, entry.second);
+                continue;
+            }
+            for (const Entry *entry : inOrder(row))
+                if (entry->second.type() != Undefined)
+                    f(r, entry->first, entry->second);
+        }
     }
 
     // Calls f(row, cell) for every cell of one column that holds a value, in
     // row order. Its cost follows the rows present.
     template <typename F> void forEachValueInColumn(std::uint32_t column, F &&f) const {
-        for (std::uint32_t r = 0; r < cells.size(); ++r)
-            if (column < cells[r].size() && cells[r][column].type() != Undefined)
-                f(r, cells[r][column]);
+        for (std::uint32_t r = 0; r < cellRows.size(); ++r)
+            if (const ExcelCell *found = find(cellRows[r], column);
+                found && found->type() != Undefined)
+                f(r, *found);
     }
 
     // Sets the announced size, clamped to the limits.
     void resize(std::uint32_t rowCount, std::uint32_t columnCount);
 
+    // Merges the cells written out of column order into their rows; a writer
+    // that may write in any order calls it when done, so that reading needs
+    // no sorting. Everything reads correctly without it, only slower.
+    void settle();
+
 private:
+    using Entry = std::pair<std::uint32_t, ExcelCell>;
+    // A row's cells: the first `sorted` in column order, the rest (a few
+    // written out of order) in the order written, merged in by batches so
+    // that writing a row backwards costs no more than sorting it.
+    struct Row {
+        std::vector<Entry> cells;
+        std::uint32_t sorted = 0;
+    };
+
+    static const ExcelCell *find(const Row &row, std::uint32_t column);
+    static std::vector<const Entry *> inOrder(const Row &row);
+    static void merge(Row &row);
+
     std::uint32_t rowsAllowed = maxRows;
     std::uint32_t columnsAllowed = maxColumns;
     std::uint32_t rows = 0;
     std::uint32_t columns = 0;
-    std::vector<std::vector<ExcelCell>> cells; // only rows with a written cell are non-empty
+    std::uint64_t stored = 0;
+    std::vector<Row> cellRows; // up to the last row written
 };

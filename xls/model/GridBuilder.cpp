@@ -1,119 +1,67 @@
-// Turns a worksheet's cell records into its grid of typed cells.
 #include "xls/model/GridBuilder.h"
-
-#include "xls/model/CellValues.h"
 
 #include <algorithm>
 
-namespace {
-
-using ZAreda::records::CellBlock;
-using ZAreda::records::RowBlock;
-
-// Texts are NUL-terminated for the cell's readers, so a text ends at its first NUL.
-void setText(ExcelCell &cell, const ZAreda::XLUnicodeRichExtendedString &text) {
-    if (text.isWide()) {
-        const std::u16string &units = text.wideText;
-        const auto end = std::find(units.begin(), units.end(), u'\0');
-        cell.setWString(reinterpret_cast<const std::uint16_t *>(units.data()),
-                        std::size_t(end - units.begin()));
-    } else {
-        const std::string &bytes = text.narrowText;
-        cell.setString(bytes.data(), std::min(bytes.size(), bytes.find('\0')));
-    }
+void GridBuilder::setLimits(std::uint32_t rows, std::uint32_t columns) {
+    sheet.setLimits(rows, columns);
 }
 
-// A formula cell shows its cached result.
-void setFormulaResult(ExcelCell &cell, const CellBlock::Formula &formula) {
-    using Kind = CellBlock::Formula::ResultKind;
-    switch (formula.resultKind()) {
-    case Kind::Number:
-        cell.setDouble(formula.resultDouble());
-        break;
-    case Kind::String:
-        if (const CellBlock::Formula::String *string = formula.string())
-            setText(cell, string->text);
-        break;
-    case Kind::Boolean:
-        cell.setInteger(formula.resultBool() ? 1 : 0);
-        break;
-    case Kind::Error:
-    case Kind::EmptyString:
-    case Kind::Unknown:
-        break;
-    }
+void GridBuilder::announceSize(std::uint32_t rows, std::uint32_t columns) {
+    sheet.resize(std::max(sheet.rowCount(), rows), std::max(sheet.columnCount(), columns));
 }
 
-class GridBuilder {
-public:
-    GridBuilder(ExcelWorksheet &sheet, const ZAreda::Workbook::SharedStringTable &sst,
-                const ZAreda::Worksheet::Dimensions &announced)
-        : sheet(sheet), sst(sst), announced(announced) {}
+bool GridBuilder::reach(std::uint32_t row, std::uint32_t column) {
+    return sheet.cell(row, column) != nullptr;
+}
 
-    void apply(const RowBlock &block) {
-        growToAnnounced();
-        for (const CellBlock &cellBlock : block.cellBlocks)
-            apply(block, cellBlock);
+bool GridBuilder::setInteger(std::uint32_t row, std::uint32_t column, std::int32_t value) {
+    ExcelCell *cell = sheet.cell(row, column);
+    if (cell)
+        cell->setInteger(value);
+    return cell;
+}
+
+bool GridBuilder::setDouble(std::uint32_t row, std::uint32_t column, double value) {
+    ExcelCell *cell = sheet.cell(row, column);
+    if (cell)
+        cell->setDouble(value);
+    return cell;
+}
+
+bool GridBuilder::setText(std::uint32_t row, std::uint32_t column, std::string_view text) {
+    ExcelCell *cell = sheet.cell(row, column);
+    if (cell)
+        cell->setString(text.data(), text.size());
+    return cell;
+}
+
+bool GridBuilder::setText(std::uint32_t row, std::uint32_t column, std::u16string_view text) {
+    ExcelCell *cell = sheet.cell(row, column);
+    if (cell)
+        cell->setWString(reinterpret_cast<const std::uint16_t *>(text.data()), text.size());
+    return cell;
+}
+
+bool GridBuilder::setSharedText(std::uint32_t row, std::uint32_t column,
+                                std::shared_ptr<const std::u16string> text) {
+    ExcelCell *cell = sheet.cell(row, column);
+    if (cell)
+        cell->setSharedWString(std::move(text));
+    return cell;
+}
+
+xls::CellSink &GridListBuilder::addSheet() {
+    return builders.emplace_back(sheets.emplace_back());
+}
+
+std::vector<ExcelWorksheet> GridListBuilder::take() {
+    std::vector<ExcelWorksheet> taken;
+    taken.reserve(sheets.size());
+    for (ExcelWorksheet &sheet : sheets) {
+        sheet.settle();
+        taken.push_back(std::move(sheet));
     }
-
-    // The grid takes at least the size DIMENSIONS announces, wherever the
-    // record stands; the cells grow it beyond that. Called before the cells
-    // as well, so that rows get their room at the announced width.
-    void growToAnnounced() {
-        sheet.resize(std::max(sheet.rowCount(), announced.lastRowPlus1),
-                     std::max(sheet.columnCount(), std::uint32_t{announced.lastColumnPlus1}));
-    }
-
-    void apply(const RowBlock &block, const CellBlock &cellBlock) {
-        const std::uint32_t row = cellBlock.row();
-        const std::uint32_t column = cellBlock.column();
-        if (const auto *mulRK = cellBlock.mulRK()) {
-            const auto entries = block.entries(*mulRK);
-            for (std::uint32_t k = 0; k < entries.size(); ++k)
-                if (ExcelCell *cell = sheet.cell(row, column + k))
-                    setRkValue(*cell, entries[k].rk);
-        } else if (const auto *label = cellBlock.label()) {
-            if (ExcelCell *cell = sheet.cell(row, column); cell && label->text)
-                setText(*cell, *label->text);
-        } else if (const auto *label = cellBlock.labelSST()) {
-            // An index past the strings leaves the cell as it is.
-            if (label->stringIndex < sst.strings.size())
-                if (ExcelCell *cell = sheet.cell(row, column))
-                    setText(*cell, sst.strings[label->stringIndex]);
-        } else if (const auto *number = cellBlock.number()) {
-            if (ExcelCell *cell = sheet.cell(row, column))
-                cell->setDouble(number->value);
-        } else if (const auto *boolErr = cellBlock.boolErr()) {
-            if (boolErr->errorFlag == 0)
-                if (ExcelCell *cell = sheet.cell(row, column))
-                    cell->setInteger(boolErr->value);
-        } else if (const auto *rk = cellBlock.rk()) {
-            if (ExcelCell *cell = sheet.cell(row, column))
-                setRkValue(*cell, rk->rk);
-        } else if (const auto *formula = cellBlock.formula()) {
-            if (ExcelCell *cell = sheet.cell(row, column))
-                setFormulaResult(*cell, *formula);
-        }
-        // BLANK and MULBLANK carry formatting only.
-    }
-
-private:
-    ExcelWorksheet &sheet;
-    const ZAreda::Workbook::SharedStringTable &sst;
-    const ZAreda::Worksheet::Dimensions &announced;
-};
-
-} // namespace
-
-std::uint32_t readWorksheetIntoGrid(xls::ByteSpan from, ZAreda::Worksheet &records,
-                                    const ZAreda::Workbook::SharedStringTable &sst,
-                                    ExcelWorksheet &grid) {
-    GridBuilder builder(grid, sst, records.dimensions);
-    records.cellTable.onRowBlock = [&builder](const RowBlock &block) {
-        builder.apply(block);
-    };
-    const std::uint32_t consumed = records.Read(from);
-    records.cellTable = {}; // drops the handler and the room of the last block
-    builder.growToAnnounced();
-    return consumed;
+    builders.clear();
+    sheets.clear();
+    return taken;
 }

@@ -1,17 +1,44 @@
-// Writes a worksheet's cell records into its grid of typed cells.
+// The one place where what the readers report becomes worksheets.
 #pragma once
 
-#include "xls/biff/Workbook.h"
-#include "xls/biff/Worksheet.h"
+#include "xls/common/CellSink.h"
 #include "xls/model/ExcelWorksheet.h"
 
-#include <cstdint>
+#include <deque>
+#include <vector>
 
-// Reads the worksheet substream at the start of `from` (as
-// ZAreda::Worksheet::Read does) into `records` and `grid` at once: each row
-// block's cells go into the grid as soon as the block is read, so the sheet's
-// cell records are never all held. `records` keeps every other record, its
-// cell table stays empty. Returns the bytes consumed.
-std::uint32_t readWorksheetIntoGrid(xls::ByteSpan from, ZAreda::Worksheet &records,
-                                    const ZAreda::Workbook::SharedStringTable &sst,
-                                    ExcelWorksheet &grid);
+// Writes the cells a reader reports into a worksheet.
+class GridBuilder : public xls::CellSink {
+public:
+    explicit GridBuilder(ExcelWorksheet &sheet) : sheet(sheet) {}
+
+    void setLimits(std::uint32_t rows, std::uint32_t columns) override;
+    void announceSize(std::uint32_t rows, std::uint32_t columns) override;
+    bool reach(std::uint32_t row, std::uint32_t column) override;
+    bool setInteger(std::uint32_t row, std::uint32_t column, std::int32_t value) override;
+    bool setDouble(std::uint32_t row, std::uint32_t column, double value) override;
+    bool setText(std::uint32_t row, std::uint32_t column, std::string_view text) override;
+    bool setText(std::uint32_t row, std::uint32_t column, std::u16string_view text) override;
+    bool setSharedText(std::uint32_t row, std::uint32_t column,
+                       std::shared_ptr<const std::u16string> text) override;
+    std::uint64_t storedCells() const override { return sheet.storedCellCount(); }
+
+    // Puts the rows written out of column order in order; called once the
+    // reader is done.
+    void finish() { sheet.settle(); }
+
+private:
+    ExcelWorksheet &sheet;
+};
+
+// The sheets of a workbook as a reader adds them.
+class GridListBuilder : public xls::WorkbookSink {
+public:
+    xls::CellSink &addSheet() override;
+    // The sheets built, settled; the builder is empty afterwards.
+    std::vector<ExcelWorksheet> take();
+
+private:
+    std::deque<ExcelWorksheet> sheets;
+    std::deque<GridBuilder> builders;
+};

@@ -42,7 +42,7 @@ bool isOpenDocumentSpreadsheet(const ZipArchive &zip) {
     return zip.find(kContentPart) != nullptr;
 }
 
-bool readOds(const ZipArchive &zip, ExcelWorksheet &sheet, ReadError &error) {
+bool readOds(const ZipArchive &zip, CellSink &sheet, ReadError &error) {
     InflateBudget budget;
     if (const ZipEntry *mimetype = zip.find(kMimetypePart)) {
         std::string type;

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "xls/common/CellSink.h"
 #include "xls/common/ReadError.h"
-#include "xls/model/ExcelWorksheet.h"
 #include "xls/xml/SheetBuilder.h"
 #include "xls/xml/XmlParser.h"
 #include "xls/zip/ZipArchive.h"
@@ -16,7 +16,7 @@ namespace xls {
 bool isOpenDocumentSpreadsheet(const ZipArchive &zip);
 
 // Reads the first table of an .ods package's content.xml into `sheet`.
-bool readOds(const ZipArchive &zip, ExcelWorksheet &sheet, ReadError &error);
+bool readOds(const ZipArchive &zip, CellSink &sheet, ReadError &error);
 
 // The first table of an OpenDocument spreadsheet body, in content.xml or in a
 // flat .fods document: repeated rows and columns expanded, covered cells

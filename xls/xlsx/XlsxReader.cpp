@@ -317,7 +317,7 @@ bool isOfficeOpenXmlPackage(const ZipArchive &zip) {
     return zip.find(xlsx::kPackageRelationshipsPart) != nullptr;
 }
 
-bool readXlsx(const ZipArchive &zip, ExcelWorksheet &sheet, ReadError &error) {
+bool readXlsx(const ZipArchive &zip, CellSink &sheet, ReadError &error) {
     xlsx::Package package{zip, {}};
     std::string workbookPart;
     xlsx::SheetParts parts;

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "xls/common/CellSink.h"
 #include "xls/common/ReadError.h"
-#include "xls/model/ExcelWorksheet.h"
 #include "xls/zip/ZipArchive.h"
 
 namespace xls {
@@ -13,6 +13,6 @@ bool isOfficeOpenXmlPackage(const ZipArchive &zip);
 // Reads the first worksheet, in workbook order, of an .xlsx or .xlsm package
 // (transitional or strict) into `sheet`. Only the relationships, the
 // workbook, the shared strings and that sheet are inflated.
-bool readXlsx(const ZipArchive &zip, ExcelWorksheet &sheet, ReadError &error);
+bool readXlsx(const ZipArchive &zip, CellSink &sheet, ReadError &error);
 
 } // namespace xls

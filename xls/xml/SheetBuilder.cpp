@@ -192,7 +192,7 @@ ReadError textTooLong(std::uint64_t offset) {
             "a cell text is longer than " + std::to_string(kMaxCellText) + " characters", offset};
 }
 
-SheetBuilder::SheetBuilder(ExcelWorksheet &sheet) : sheet(sheet) {
+SheetBuilder::SheetBuilder(CellSink &sheet) : sheet(sheet) {
     sheet.setLimits(kXmlMaxRows, kXmlMaxColumns);
 }
 
@@ -211,44 +211,33 @@ bool SheetBuilder::checkPosition(std::uint64_t row, std::uint64_t column) {
     return true;
 }
 
-ExcelCell *SheetBuilder::target(std::uint32_t row, std::uint32_t column) {
+// The cap counts the cells the sheet keeps, so a cell written twice counts once.
+bool SheetBuilder::admits(std::uint32_t row, std::uint32_t column) {
     if (!checkPosition(row, column))
-        return nullptr;
-    if (cells >= kXmlMaxCells) {
+        return false;
+    if (sheet.storedCells() >= kXmlMaxCells) {
         error_ = {ReadErrorCode::XmlLimit,
                   "the sheet holds more than " + std::to_string(kXmlMaxCells) +
                       " cells with a value",
                   offset_};
-        return nullptr;
+        return false;
     }
-    ExcelCell *cell = sheet.cell(row, column);
-    if (cell && cell->type() == Undefined)
-        ++cells;
-    return cell;
+    return true;
 }
 
 bool SheetBuilder::setNumber(std::uint32_t row, std::uint32_t column, double value) {
-    ExcelCell *cell = target(row, column);
-    if (cell)
-        cell->setDouble(value);
-    return cell;
+    return admits(row, column) && sheet.setDouble(row, column, value);
 }
 
 bool SheetBuilder::setBoolean(std::uint32_t row, std::uint32_t column, bool value) {
-    ExcelCell *cell = target(row, column);
-    if (cell)
-        cell->setInteger(value ? 1 : 0);
-    return cell;
+    return admits(row, column) && sheet.setInteger(row, column, value ? 1 : 0);
 }
 
 bool SheetBuilder::setText(std::uint32_t row, std::uint32_t column,
                            std::shared_ptr<const std::u16string> text) {
     if (!text || text->empty())
         return !error_; // an empty string is no cell
-    ExcelCell *cell = target(row, column);
-    if (cell)
-        cell->setSharedWString(std::move(text));
-    return cell;
+    return admits(row, column) && sheet.setSharedText(row, column, std::move(text));
 }
 
 } // namespace xls

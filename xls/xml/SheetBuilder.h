@@ -1,7 +1,7 @@
 #pragma once
 
+#include "xls/common/CellSink.h"
 #include "xls/common/ReadError.h"
-#include "xls/model/ExcelWorksheet.h"
 
 #include <cstdint>
 #include <memory>
@@ -54,11 +54,11 @@ std::optional<double> parseIsoDate(std::string_view text);
 // ("12:30:00") in days.
 std::optional<double> parseIsoDuration(std::string_view text);
 
-// Puts the values of one sheet into the typed-cell model, within the grid and
+// Puts the values of one sheet into its cells, within the grid and
 // cell-count caps. The first refusal is kept in error().
 class SheetBuilder {
 public:
-    explicit SheetBuilder(ExcelWorksheet &sheet);
+    explicit SheetBuilder(CellSink &sheet);
 
     bool setNumber(std::uint32_t row, std::uint32_t column, double value);
     bool setBoolean(std::uint32_t row, std::uint32_t column, bool value);
@@ -68,13 +68,12 @@ public:
     void setOffset(std::uint64_t offset) { offset_ = offset; }
 
     const ReadError &error() const { return error_; }
-    std::uint64_t cellCount() const { return cells; }
+    std::uint64_t cellCount() const { return sheet.storedCells(); }
 
 private:
-    ExcelCell *target(std::uint32_t row, std::uint32_t column);
+    bool admits(std::uint32_t row, std::uint32_t column);
 
-    ExcelWorksheet &sheet;
-    std::uint64_t cells = 0;
+    CellSink &sheet;
     std::uint64_t offset_ = 0;
     ReadError error_;
 };

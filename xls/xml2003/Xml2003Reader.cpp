@@ -166,7 +166,7 @@ private:
 
 } // namespace
 
-bool readXmlSpreadsheet(ByteSpan document, ExcelWorksheet &sheet, ReadError &error) {
+bool readXmlSpreadsheet(ByteSpan document, CellSink &sheet, ReadError &error) {
     SheetBuilder builder(sheet);
     RootDispatcher dispatcher(builder);
     return parseXmlDocument(document, dispatcher, error);

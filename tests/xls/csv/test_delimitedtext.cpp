@@ -18,15 +18,32 @@ xls::ByteSpan spanOf(const QByteArray &bytes) {
 }
 
 // Every field as "row:column=text", in the order the reader gives them.
-class CollectingSink : public xls::csv::FieldSink {
+class CollectingSink : public xls::CellSink {
 public:
-    void field(std::uint32_t record, std::uint32_t column, std::u16string_view text) override {
-        fields << QStringLiteral("%1:%2=%3")
-                      .arg(record)
-                      .arg(column)
-                      .arg(QString::fromUtf16(text.data(), qsizetype(text.size())));
+    void setLimits(std::uint32_t, std::uint32_t) override {}
+    void announceSize(std::uint32_t, std::uint32_t) override {}
+    bool reach(std::uint32_t, std::uint32_t) override { return false; }
+    bool setInteger(std::uint32_t, std::uint32_t, std::int32_t) override { return false; }
+    bool setDouble(std::uint32_t, std::uint32_t, double) override { return false; }
+    bool setText(std::uint32_t record, std::uint32_t column, std::string_view text) override {
+        return field(record, column, QString::fromLatin1(text.data(), qsizetype(text.size())));
     }
+    bool setText(std::uint32_t record, std::uint32_t column, std::u16string_view text) override {
+        return field(record, column, QString::fromUtf16(text.data(), qsizetype(text.size())));
+    }
+    bool setSharedText(std::uint32_t, std::uint32_t,
+                       std::shared_ptr<const std::u16string>) override {
+        return false;
+    }
+    std::uint64_t storedCells() const override { return std::uint64_t(fields.size()); }
+
     QStringList fields;
+
+private:
+    bool field(std::uint32_t record, std::uint32_t column, const QString &text) {
+        fields << QStringLiteral("%1:%2=%3").arg(record).arg(column).arg(text);
+        return true;
+    }
 };
 
 struct Outcome {

@@ -1,5 +1,5 @@
 // Telling what a file is when it is not a compound file.
-#include "xls/compound/FileSniffer.h"
+#include "xls/model/FileFormat.h"
 
 #include <QtTest>
 

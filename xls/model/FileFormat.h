@@ -5,8 +5,9 @@
 
 namespace xls {
 
-// What the first bytes of a file look like, so that a file that is not a
-// compound file can be refused with a useful reason.
+// What the first bytes of a file look like: the one place that tells the
+// formats apart, so that the workbook loader chooses the reader once and a
+// file no reader takes is refused with a useful reason.
 enum class FileKind {
     CompoundFile,
     Empty,

@@ -1,4 +1,4 @@
-#include "xls/compound/FileSniffer.h"
+#include "xls/model/FileFormat.h"
 
 #include "xls/compound/CompoundConstants.h"
 

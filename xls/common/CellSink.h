@@ -1,0 +1,54 @@
+// Where a reader puts what it finds in a sheet. Every format's reader writes
+// through this one seam and never sees the model that holds the cells.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace xls {
+
+// The cells of one sheet, addressed by 0-based row and column. A setter
+// returns false when the position lies outside the limits; the cell is then
+// not kept.
+class CellSink {
+public:
+    virtual ~CellSink() = default;
+
+    // The largest grid the format allows.
+    virtual void setLimits(std::uint32_t rows, std::uint32_t columns) = 0;
+    // The size the file announces (a DIMENSIONS record): the sheet is at
+    // least this large, clamped to the limits, whatever cells follow.
+    virtual void announceSize(std::uint32_t rows, std::uint32_t columns) = 0;
+
+    // A cell record without a value (a formula whose result is an error):
+    // the sheet reaches to it, but it holds nothing.
+    virtual bool reach(std::uint32_t row, std::uint32_t column) = 0;
+    virtual bool setInteger(std::uint32_t row, std::uint32_t column, std::int32_t value) = 0;
+    virtual bool setDouble(std::uint32_t row, std::uint32_t column, double value) = 0;
+    // Text of single-byte characters (Latin-1), and of UTF-16 units.
+    virtual bool setText(std::uint32_t row, std::uint32_t column, std::string_view text) = 0;
+    virtual bool setText(std::uint32_t row, std::uint32_t column, std::u16string_view text) = 0;
+    // A text held once and read by every cell that uses it (a shared string,
+    // a repeated cell).
+    virtual bool setSharedText(std::uint32_t row, std::uint32_t column,
+                               std::shared_ptr<const std::u16string> text) = 0;
+
+    // The cells kept so far, for the caps a reader counts against.
+    virtual std::uint64_t storedCells() const = 0;
+};
+
+// The sheets of a workbook, for readers that find several.
+class WorkbookSink {
+public:
+    virtual ~WorkbookSink() = default;
+    // A new, empty sheet after the ones added before.
+    virtual CellSink &addSheet() = 0;
+};
+
+// A decoded text: as single bytes when every unit is Latin-1, as UTF-16
+// otherwise. It ends at its first NUL, as the cells' readers stop there.
+bool putText(CellSink &sink, std::uint32_t row, std::uint32_t column, std::u16string_view text);
+
+} // namespace xls
