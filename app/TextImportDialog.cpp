@@ -1,15 +1,12 @@
 #include "app/TextImportDialog.h"
 
 #include "app/ImportFailureText.h"
-#include "import/CellText.h"
-#include "xls/compound/FileSniffer.h"
-#include "xls/csv/TextDecoding.h"
-#include "xls/model/ExcelWorkbook.h"
+#include "import/QXLSImporter.h"
+#include "xls/common/CodePage.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
-#include <QFile>
 #include <QFormLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -20,9 +17,6 @@
 #include <algorithm>
 
 namespace {
-
-// Enough of a file's beginning to tell what kind of file it is.
-constexpr qint64 sniffedBytes = 512;
 
 QString text(const char *source) {
     return QCoreApplication::translate("TextImportDialog", source);
@@ -35,12 +29,9 @@ struct EncodingChoice {
 
 // The encodings name lists come in; detection names the first four.
 constexpr EncodingChoice encodingChoices[] = {
-    {xls::csv::codePageUtf8, "UTF-8"},
-    {xls::csv::codePageWindows1252, "Windows-1252 (Westeuropäisch)"},
-    {xls::csv::codePageUtf16Le, "UTF-16 LE"},
-    {xls::csv::codePageUtf16Be, "UTF-16 BE"},
-    {28605, "ISO-8859-15 (Latin-9)"},
-    {850, "DOS (Codepage 850)"},
+    {xls::codePageUtf8, "UTF-8"},      {xls::codePageWindows1252, "Windows-1252 (Westeuropäisch)"},
+    {xls::codePageUtf16, "UTF-16 LE"}, {xls::codePageUtf16Be, "UTF-16 BE"},
+    {28605, "ISO-8859-15 (Latin-9)"},  {850, "DOS (Codepage 850)"},
     {10000, "Mac OS Roman"},
 };
 
@@ -120,12 +111,7 @@ TextImportDialog::TextImportDialog(const QString &path, QWidget *parent)
 }
 
 bool TextImportDialog::isTextFile(const QString &path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray head = file.read(sniffedBytes);
-    return xls::sniffFileKind({reinterpret_cast<const std::uint8_t *>(head.constData()),
-                               std::size_t(head.size())}) == xls::FileKind::Text;
+    return QXLSImporter::isDelimitedText(path);
 }
 
 LoadOptions TextImportDialog::loadOptions() const {
@@ -155,30 +141,25 @@ void TextImportDialog::selectDetected(unsigned codePage, char16_t delimiter) {
 }
 
 void TextImportDialog::readPreview(const LoadOptions &options) {
-    ExcelWorkbook workbook;
-    const bool loaded = workbook.load(QFile::encodeName(path).constData(), options);
-    if (options.csvCodePage == 0 && workbook.textFormat) {
+    const DelimitedTextPreview preview =
+        QXLSImporter::previewDelimitedText(path, options, previewRows, previewColumns);
+    if (options.csvCodePage == 0 && preview.codePage != 0) {
         // The first reading detects; choosing the detected values reads the
         // same, so the combo boxes are set without reading again.
         const QSignalBlocker blockEncoding(encodingCombo);
         const QSignalBlocker blockDelimiter(delimiterCombo);
-        selectDetected(workbook.textFormat->encoding.codePage, workbook.textFormat->delimiter);
+        selectDetected(preview.codePage, preview.delimiter);
     }
-    const ExcelWorksheet *sheet = loaded ? workbook.sheet(0) : nullptr;
-    const int rows = sheet ? int(std::min<std::uint32_t>(sheet->rowCount(), previewRows)) : 0;
-    const int columns =
-        sheet ? int(std::min<std::uint32_t>(sheet->columnCount(), previewColumns)) : 0;
     previewTable->clear();
-    previewTable->setRowCount(rows);
-    previewTable->setColumnCount(columns);
-    for (int row = 0; row < rows; ++row)
-        for (int column = 0; column < columns; ++column)
-            if (const ExcelCell *cell = sheet->findCell(std::uint32_t(row), std::uint32_t(column)))
-                previewTable->setItem(row, column, new QTableWidgetItem(cellText(*cell)));
+    previewTable->setRowCount(int(preview.rows.size()));
+    previewTable->setColumnCount(preview.columnCount);
+    for (int row = 0; row < int(preview.rows.size()); ++row)
+        for (int column = 0; column < preview.columnCount; ++column)
+            previewTable->setItem(row, column, new QTableWidgetItem(preview.rows[row][column]));
     previewTable->resizeColumnsToContents();
 
-    const xls::ReadError &error = workbook.lastError();
-    problemLabel->setText(loaded ? QString() : importFailureReason(error.code, error.line));
-    problemLabel->setVisible(!loaded);
-    buttons->button(QDialogButtonBox::Ok)->setEnabled(loaded);
+    problemLabel->setText(
+        preview.loaded ? QString() : importFailureReason(preview.errorCode, preview.errorLine));
+    problemLabel->setVisible(!preview.loaded);
+    buttons->button(QDialogButtonBox::Ok)->setEnabled(preview.loaded);
 }

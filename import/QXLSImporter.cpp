@@ -1,9 +1,12 @@
 #include "import/QXLSImporter.h"
 
+#include "import/CellText.h"
 #include "import/CellTextCache.h"
 #include "xls/model/ExcelWorkbook.h"
+#include "xls/model/FileFormat.h"
 
 #include <QFile>
+#include <QIODevice>
 #include <QThread>
 #include <QtConcurrent/QtConcurrentMap>
 
@@ -105,6 +108,43 @@ void QXLSImporter::copyCells(const ExcelWorksheet &sheet) {
     table.reserve(qsizetype(columnCount));
     for (std::uint32_t column = 0; column < columnCount; ++column)
         table.insert(int(column), std::move(columns[column]));
+}
+
+bool QXLSImporter::isDelimitedText(const QString &fileName) {
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray head = file.read(xls::kSniffLength);
+    return xls::sniffFileKind({reinterpret_cast<const std::uint8_t *>(head.constData()),
+                               std::size_t(head.size())}) == xls::FileKind::Text;
+}
+
+DelimitedTextPreview QXLSImporter::previewDelimitedText(const QString &fileName,
+                                                        const LoadOptions &options, int rows,
+                                                        int columns) {
+    DelimitedTextPreview preview;
+    ExcelWorkbook workbook;
+    preview.loaded = workbook.load(QFile::encodeName(fileName).constData(), options);
+    if (workbook.textFormat) {
+        preview.codePage = workbook.textFormat->encoding.codePage;
+        preview.delimiter = workbook.textFormat->delimiter;
+    }
+    preview.errorCode = workbook.lastError().code;
+    preview.errorLine = workbook.lastError().line;
+    const ExcelWorksheet *sheet = preview.loaded ? workbook.sheet(0) : nullptr;
+    if (!sheet)
+        return preview;
+    const auto shownRows = std::uint32_t(std::max(rows, 0));
+    const auto shownColumns = std::uint32_t(std::max(columns, 0));
+    preview.columnCount = int(std::min(sheet->columnCount(), shownColumns));
+    preview.rows.resize(qsizetype(std::min(sheet->rowCount(), shownRows)));
+    for (QStringList &row : preview.rows)
+        row.resize(preview.columnCount);
+    for (qsizetype row = 0; row < preview.rows.size(); ++row)
+        for (int column = 0; column < preview.columnCount; ++column)
+            if (const ExcelCell *cell = sheet->findCell(std::uint32_t(row), std::uint32_t(column)))
+                preview.rows[row][column] = cellText(*cell);
+    return preview;
 }
 
 void QXLSImporter::setLoadOptions(const LoadOptions &options) {

@@ -1,15 +1,31 @@
 #pragma once
 
 #include "import/QBaseImporter.h"
-#include "xls/common/ReadError.h"
 #include "xls/common/LoadOptions.h"
+#include "xls/common/ReadError.h"
+
+#include <QList>
+#include <QStringList>
 
 #include <memory>
+#include <optional>
 
 class ExcelWorkbook;
 class ExcelWorksheet;
 
-// Imports the first worksheet of an Excel 97-2003 workbook (.xls), or the
+// How a delimited text file is going to be read, and its first rows so read.
+struct DelimitedTextPreview {
+    bool loaded = false;
+    unsigned codePage = 0;  // the one detected or chosen, 0 when not known
+    char16_t delimiter = 0; // likewise
+    QList<QStringList> rows;
+    int columnCount = 0;
+    xls::ReadErrorCode errorCode = xls::ReadErrorCode::None;
+    std::optional<std::uint64_t> errorLine;
+};
+
+// Imports a worksheet of any workbook the reader knows (.xls and the older
+// Excel versions, .xlsx/.xlsm, .ods/.fods, XML Spreadsheet 2003) or the
 // records of a delimited text file (CSV): every cell with a value becomes its
 // text in the imported table.
 class QXLSImporter : public QBaseImporter {
@@ -31,6 +47,14 @@ public:
     // encoding): the password is wiped once that import has used it, so that
     // no password outlives the import it was given for.
     void setLoadOptions(const LoadOptions &options);
+
+    // Whether the file's content is delimited text (CSV), whatever its name says.
+    static bool isDelimitedText(const QString &fileName);
+    // Reads a delimited text file with these options (a code page or
+    // delimiter of 0 is detected) and keeps up to `rows` x `columns` texts.
+    static DelimitedTextPreview previewDelimitedText(const QString &fileName,
+                                                     const LoadOptions &options, int rows,
+                                                     int columns);
 
     // The workbook of the last import; null before the first.
     const ExcelWorkbook *loadedWorkbook() const;

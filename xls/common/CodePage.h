@@ -10,8 +10,10 @@ namespace xls {
 
 // Windows code page numbers as the CODEPAGE record ([MS-XLS] 2.4.52) and
 // text files name them.
-inline constexpr std::uint16_t codePageUtf16 = 1200;
+inline constexpr std::uint16_t codePageUtf16 = 1200; // little-endian
+inline constexpr std::uint16_t codePageUtf16Be = 1201;
 inline constexpr std::uint16_t codePageWindows1252 = 1252;
+inline constexpr std::uint16_t codePageUtf8 = 65001;
 
 // The converter name the system's iconv knows a code page by; null when the
 // number names no code page this reader can decode.

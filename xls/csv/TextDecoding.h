@@ -1,6 +1,7 @@
 #pragma once
 
 #include "xls/common/ByteCursor.h"
+#include "xls/common/CodePage.h"
 #include "xls/common/ReadError.h"
 
 #include <cstdint>
@@ -10,10 +11,10 @@ namespace xls::csv {
 
 // Code page numbers of the encodings a text file is detected in (Windows
 // numbering, as xls/common/CodePage.h uses).
-inline constexpr std::uint16_t codePageUtf16Le = 1200;
-inline constexpr std::uint16_t codePageUtf16Be = 1201;
-inline constexpr std::uint16_t codePageUtf8 = 65001;
-inline constexpr std::uint16_t codePageWindows1252 = 1252;
+inline constexpr std::uint16_t codePageUtf16Le = xls::codePageUtf16;
+inline constexpr std::uint16_t codePageUtf16Be = xls::codePageUtf16Be;
+inline constexpr std::uint16_t codePageUtf8 = xls::codePageUtf8;
+inline constexpr std::uint16_t codePageWindows1252 = xls::codePageWindows1252;
 
 // How the bytes of a text file were read.
 struct TextEncoding {

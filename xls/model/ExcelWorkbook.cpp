@@ -24,8 +24,6 @@ constexpr std::u16string_view biff5StreamName = u"Book";
 // An Excel 2007+ workbook encrypted with [MS-OFFCRYPTO] agile or standard
 // encryption keeps its zip package in a stream of this name.
 constexpr std::u16string_view encryptedPackageName = u"EncryptedPackage";
-// How many bytes tell the format.
-constexpr std::size_t sniffHeadSize = 512;
 // No workbook of a format read here could stay within the inflation and cell
 // caps beyond this size; an Excel 2.x-4.0 worksheet of 16,384 x 256 cells
 // stays far below its cap.
@@ -33,7 +31,7 @@ constexpr std::uint64_t maxFileSize = 1024ull << 20;
 constexpr std::uint64_t maxLegacyFileSize = 256ull << 20;
 
 FileKind kindOf(xls::ByteSpan bytes) {
-    return xls::sniffFileKind(bytes.first(std::min(bytes.size(), sniffHeadSize)));
+    return xls::sniffFileKind(bytes.first(std::min(bytes.size(), xls::kSniffLength)));
 }
 
 // Delimited text past its cap is refused by its reader, which names the cap.

@@ -24,7 +24,10 @@ enum class FileKind {
     Unknown,
 };
 
-// Looks at the first bytes of a file (a few hundred are plenty).
+// How many of a file's first bytes tell its kind.
+inline constexpr std::size_t kSniffLength = 512;
+
+// Looks at the first bytes of a file (kSniffLength are plenty).
 FileKind sniffFileKind(ByteSpan head);
 
 // The error that refuses a file of that kind: NotCompoundFile, OfficeOpenXml

@@ -94,4 +94,4 @@ void TestFileSniffer::namesWhatTheBytesAre() {
 }
 
 QTEST_GUILESS_MAIN(TestFileSniffer)
-#include "TestFileSniffer.moc"
+#include "test_fileformat.moc"
