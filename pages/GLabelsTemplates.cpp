@@ -5,12 +5,17 @@
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
 constexpr double millimetresPerPoint = 25.4 / 72;
 constexpr double millimetresPerCentimetre = 10;
 constexpr double millimetresPerPica = 25.4 / 6;
+// Template files give lengths in points rounded to a tenth: a pitch that
+// much under the label size (Avery 7161: 132.5 pt for 132.6 pt) is a
+// rounding, not an overlap. As much as the sheets may reach past the paper.
+constexpr double pitchRoundingMm = 0.2;
 
 QString tr(const char *text) {
     return QCoreApplication::translate("GLabelsTemplates", text);
@@ -110,8 +115,26 @@ QString templateName(const LabelSheet &sheet) {
     return (sheet.maker + QLatin1Char(' ') + sheet.code()).trimmed();
 }
 
+// A label at most pitchRoundingMm larger than its pitch takes the pitch as
+// its size; its corner radius shrinks with it.
+void fitLabelToPitch(LabelSheet &sheet) {
+    const auto fit = [](int count, double pitch, double &size) {
+        if (count < 2 || !(size > pitch) || size - pitch > pitchRoundingMm)
+            return false;
+        size = pitch;
+        return true;
+    };
+    const bool narrowed = fit(sheet.columns, sheet.horizontalPitch, sheet.labelWidth);
+    const bool lowered = fit(sheet.rows, sheet.verticalPitch, sheet.labelHeight);
+    if (narrowed || lowered)
+        sheet.cornerRadius =
+            std::min(sheet.cornerRadius, std::min(sheet.labelWidth, sheet.labelHeight) / 2);
+}
+
 // Why a template read without errors still cannot be used; empty if it can.
 QString unusableReason(const TemplateGeometry &geometry) {
+    if (geometry.sheet.code().isEmpty())
+        return tr("keine Teilenummer (part), unter der die Vorlage gespeichert werden kann");
     if (!geometry.problem.isEmpty())
         return geometry.problem;
     if (geometry.labels != 1)
@@ -184,8 +207,9 @@ GLabelsImport readGLabelsTemplates(const QByteArray &xml, const QString &sourceN
         const QString equiv =
             reader.attributes().value(QLatin1String("equiv")).toString().trimmed();
         TemplateGeometry geometry = readTemplate(reader, sourceName);
+        fitLabelToPitch(geometry.sheet);
         const QString name = templateName(geometry.sheet);
-        if (!equiv.isEmpty()) {
+        if (!equiv.isEmpty() && !geometry.sheet.code().isEmpty()) {
             const auto original =
                 readSoFar.constFind(geometry.sheet.maker + QLatin1Char(' ') + equiv);
             if (original == readSoFar.constEnd()) {

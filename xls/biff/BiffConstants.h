@@ -9,9 +9,10 @@ namespace ZAreda {
 // Record types ([MS-XLS] 2.3).
 namespace RecordCode {
 inline constexpr std::uint16_t Formula = 0x0006;
-// FORMULA under its BIFF3 number, which some writers put into BIFF8 sheets;
-// read with the BIFF8 layout.
+// FORMULA under its BIFF3 and BIFF4 numbers, which some writers put into
+// BIFF8 sheets; read with the BIFF8 layout.
 inline constexpr std::uint16_t Formula3 = 0x0206;
+inline constexpr std::uint16_t Formula4 = 0x0406;
 inline constexpr std::uint16_t Eof = 0x000A;
 inline constexpr std::uint16_t FilePass = 0x002F;
 inline constexpr std::uint16_t Font = 0x0031;

@@ -8,6 +8,7 @@ bool CellBlock::isCellCode(std::uint16_t code) {
     switch (code) {
     case RecordCode::Formula:
     case RecordCode::Formula3:
+    case RecordCode::Formula4:
     case RecordCode::MulRK:
     case RecordCode::MulBlank:
     case RecordCode::LabelSST:
@@ -48,6 +49,7 @@ std::uint32_t CellBlock::Read(xls::ByteSpan from, RowBlock &block) {
         return readAs<RK>(from);
     case RecordCode::Formula:
     case RecordCode::Formula3:
+    case RecordCode::Formula4:
         return readAs<Formula>(from);
     case RecordCode::Label:
     case RecordCode::RString:

@@ -146,8 +146,15 @@ Split measureSplit(std::u16string_view text, char16_t delimiter) {
     std::map<std::uint32_t, std::uint32_t> recordsWithFieldCount;
     Split split;
     std::uint32_t fields = 0;
+    std::uint32_t captionFields = 0; // of the first record that is no blank line
     bool blank = true;
     bool header = true;
+    const auto countRecord = [&](std::uint32_t fieldCount) {
+        if (split.records == 0)
+            captionFields = fieldCount;
+        ++split.records;
+        ++recordsWithFieldCount[fieldCount];
+    };
     const auto onField = [&](std::uint32_t column, std::u16string_view value) {
         fields = column + 1;
         blank = blank && value.empty();
@@ -160,17 +167,14 @@ Split measureSplit(std::u16string_view text, char16_t delimiter) {
         if (!scanner.readRecord(onField)) {
             // A record cut short by an unclosed quote still shows the split
             // up to the field that holds the quote.
-            if (scanner.error()) {
-                ++split.records;
-                ++recordsWithFieldCount[fields + 1];
-            }
+            if (scanner.error())
+                countRecord(fields + 1);
             break;
         }
         header = false;
         if (blank && fields == 1)
             continue;
-        ++split.records;
-        ++recordsWithFieldCount[fields];
+        countRecord(fields);
     }
     std::uint32_t modeFields = 0;
     for (const auto &[count, records] : recordsWithFieldCount)
@@ -178,7 +182,9 @@ Split measureSplit(std::u16string_view text, char16_t delimiter) {
             split.consistent = records;
             modeFields = count;
         }
-    if (modeFields < 2)
+    // A delimiter that leaves the caption row whole but splits the records
+    // below is part of their texts ("Meier, Anna" under "Name").
+    if (modeFields < 2 || captionFields == 1)
         split.consistent = 0;
     return split;
 }

@@ -49,7 +49,8 @@ ReadError readDelimitedText(ByteSpan bytes, const DelimitedTextOptions &options,
                             DelimitedTextFormat &format, CellSink &sink);
 
 // The delimiter among the candidates that splits the first records of `text`
-// most consistently into more than one field; the first candidate when none does.
+// most consistently into more than one field, the caption row (the first
+// record) included; the first candidate when none does.
 char16_t detectDelimiter(std::u16string_view text);
 
 } // namespace xls::csv

@@ -244,30 +244,43 @@ private:
     // Reads the substream whose BOF is at `pos`; returns where the next begins.
     std::size_t readSubstream(std::size_t pos, WorkbookSink &sheets) {
         const RecordPayload bof(stream.subspan(pos));
-        ByteCursor fields(bof.data());
-        fields.u16(); // version
-        const std::uint16_t type = fields.u16();
+        const std::uint16_t type = substreamType(bof);
         const std::size_t begin = pos + bof.recordSize();
-        if (type == kGlobals || type == kBiff4WorkbookGlobals)
-            return walk(begin, nullptr);
+        if (type == kGlobals)
+            return walk(begin, nullptr, nullptr);
+        // An Excel 4.0 workbook bundles its sheets inside the globals, each
+        // after a SHEETHDR record.
+        if (type == kBiff4WorkbookGlobals)
+            return walk(begin, nullptr, &sheets);
         if (type != kWorksheet || sheetCount >= kMaxWorksheets)
             return skipSubstream(pos);
         ++sheetCount;
         CellSink &sheet = sheets.addSheet();
         sheet.setLimits(kMaxRows, kMaxColumns);
         SheetReader reader(version, decoder, sheet);
-        return walk(begin, &reader);
+        return walk(begin, &reader, nullptr);
+    }
+
+    static std::uint16_t substreamType(const RecordPayload &bof) {
+        ByteCursor fields(bof.data());
+        fields.u16(); // version
+        return fields.u16();
     }
 
     // Reads records from `pos` to the EOF that closes the substream; a BOF in
-    // between opens a substream of its own (a chart) that is stepped over.
-    std::size_t walk(std::size_t pos, SheetReader *sheet) {
+    // between opens a substream of its own (a chart) that is stepped over,
+    // unless it is a worksheet bundled into the globals (`bundled`).
+    std::size_t walk(std::size_t pos, SheetReader *sheet, WorkbookSink *bundled) {
         while (hasRecordHeader(stream, pos)) {
             const std::uint16_t code = recordCodeAt(stream, pos);
             if (code == Code::Eof)
                 return pos + ZAreda::kRecordHeaderSize;
             if (isBofCode(code)) {
-                pos = skipSubstream(pos);
+                const bool isBundledSheet =
+                    bundled && substreamType(RecordPayload(stream.subspan(pos))) == kWorksheet;
+                pos = isBundledSheet ? readSubstream(pos, *bundled) : skipSubstream(pos);
+                if (error)
+                    return stream.size();
                 continue;
             }
             const RecordPayload payload(stream.subspan(pos));

@@ -26,8 +26,9 @@ int hexDigit(char16_t c) {
 }
 
 // ECMA-376 22.9.2.19 ST_Xstring: "_xHHHH_" stands for the UTF-16 unit HHHH.
+constexpr std::size_t escapeLength = 7;
+
 void decodeEscapes(std::u16string &text) {
-    constexpr std::size_t escapeLength = 7;
     if (text.find(u"_x") == std::u16string::npos)
         return;
     std::size_t out = 0;
@@ -51,6 +52,11 @@ void decodeEscapes(std::u16string &text) {
     }
     text.resize(out);
 }
+
+// A text of kMaxCellText units written with an escape for each unit: the
+// most raw bytes a text within the cap may take. The cap itself is checked
+// on the decoded text.
+constexpr std::size_t kMaxEscapedTextBytes = escapeLength * kMaxCellText;
 
 // A cell text, decoded and checked against the cell length cap.
 std::optional<std::u16string> finishText(const TextCollector &text) {
@@ -85,7 +91,7 @@ public:
         collecting = false;
         phonetic = 0;
     }
-    TextCollector text;
+    TextCollector text{kMaxEscapedTextBytes};
 
 private:
     bool collecting = false;
@@ -301,7 +307,7 @@ private:
     bool inSheetData = false, inCell = false, inValue = false, inInline = false;
     std::string type;
     std::uint64_t row = 0, nextRow = 0, column = 0, nextColumn = 0;
-    TextCollector value;
+    TextCollector value{kMaxEscapedTextBytes};
     RunText run;
 };
 

@@ -22,6 +22,15 @@ std::int64_t daysFromCivil(std::int64_t y, unsigned m, unsigned d) {
     return era * 146097 + std::int64_t(doe) - 719468;
 }
 
+bool isLeapYear(std::int64_t y) {
+    return y % 4 == 0 && (y % 100 != 0 || y % 400 == 0);
+}
+
+int daysInMonth(std::int64_t y, int m) {
+    constexpr int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return m == 2 && isLeapYear(y) ? 29 : days[m - 1];
+}
+
 bool readInt(std::string_view &text, std::size_t digits, int &out) {
     if (text.size() < digits)
         return false;
@@ -60,7 +69,7 @@ std::optional<double> parseClock(std::string_view text) {
 } // namespace
 
 bool TextCollector::append(std::string_view piece) {
-    if (piece.size() > kMaxCellTextBytes - utf8.size())
+    if (piece.size() > maxBytes - utf8.size())
         return false;
     utf8.append(piece);
     return true;
@@ -120,15 +129,20 @@ std::optional<double> parseXmlNumber(std::string_view text) {
 }
 
 std::optional<double> parseIsoDate(std::string_view text) {
+    // A time alone ("14:30:00", "T14:30:00") is the fraction of a day.
+    constexpr std::size_t hourDigits = 2;
+    if (take(text, 'T') || (text.size() > hourDigits && text[hourDigits] == ':'))
+        return parseClock(text);
     const bool negative = take(text, '-');
     int y = 0, m = 0, d = 0;
     const std::size_t yearDigits = std::min(text.find('-'), text.size());
     if (yearDigits < 4 || yearDigits > 6 || !readInt(text, yearDigits, y) || !take(text, '-') ||
-        !readInt(text, 2, m) || !take(text, '-') || !readInt(text, 2, d) || m < 1 || m > 12 ||
-        d < 1 || d > 31)
+        !readInt(text, 2, m) || !take(text, '-') || !readInt(text, 2, d) || m < 1 || m > 12)
         return std::nullopt;
-    const std::int64_t days =
-        daysFromCivil(negative ? -y : y, unsigned(m), unsigned(d)) + kUnixEpochSerial;
+    const std::int64_t year = negative ? -y : y;
+    if (d < 1 || d > daysInMonth(year, m))
+        return std::nullopt;
+    const std::int64_t days = daysFromCivil(year, unsigned(m), unsigned(d)) + kUnixEpochSerial;
     double fraction = 0;
     if (take(text, 'T')) {
         const auto clock = parseClock(text);

@@ -25,8 +25,11 @@ constexpr std::size_t kMaxCellTextBytes = 3 * kMaxCellText;
 // than a cell may hold before it grows past that.
 class TextCollector {
 public:
+    // `maxBytes`: the most UTF-8 bytes a text of kMaxCellText units may take
+    // as the format writes it.
+    explicit TextCollector(std::size_t maxBytes = kMaxCellTextBytes) : maxBytes(maxBytes) {}
     void clear() { utf8.clear(); }
-    // False when the text grows past kMaxCellText.
+    // False when the text grows past maxBytes.
     bool append(std::string_view piece);
     bool empty() const { return utf8.empty(); }
     const std::string &bytes() const { return utf8; }
@@ -34,6 +37,7 @@ public:
     std::optional<std::u16string> wide() const;
 
 private:
+    std::size_t maxBytes;
     std::string utf8;
 };
 
@@ -42,9 +46,12 @@ std::u16string utf8ToUtf16(std::string_view utf8);
 // A number as XML sheets write it ("1.5", "-2E3"); nullopt for anything else.
 std::optional<double> parseXmlNumber(std::string_view text);
 // An ISO 8601 date or date-time ("2024-03-01", "2024-03-01T12:30:00.5") as
-// days since 1899-12-30 with the time as the day fraction; a bare time
-// ("PT12H30M" or "12:30:00") as the fraction alone.
+// days since 1899-12-30 (Excel's 1900 date system) with the time as the day
+// fraction; a time alone ("14:30:00", "T14:30") as the fraction alone;
+// nullopt for a day the month does not have.
 std::optional<double> parseIsoDate(std::string_view text);
+// An ISO 8601 duration ("PT12H30M", "P1DT6H") or a bare clock time
+// ("12:30:00") in days.
 std::optional<double> parseIsoDuration(std::string_view text);
 
 // Puts the values of one sheet into its cells, within the grid and

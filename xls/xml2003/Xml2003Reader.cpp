@@ -40,6 +40,10 @@ public:
             ++dataDepth; // formatted runs (html:B, html:Font) inside the text
             return;
         }
+        if (commentDepth > 0) {
+            ++commentDepth;
+            return;
+        }
         if (is(name, "Worksheet")) {
             inWorksheet = true;
         } else if (!inWorksheet) {
@@ -53,6 +57,9 @@ public:
             const std::uint64_t index = numberAttribute(attributes, "Index");
             column = index > 0 ? index - 1 : nextColumn;
             nextColumn = column + 1 + numberAttribute(attributes, "MergeAcross");
+        } else if (is(name, "Comment")) {
+            // A cell's note carries an ss:Data of its own: no part of the value.
+            commentDepth = 1;
         } else if (is(name, "Data")) {
             const char *type = attributes.find(kSpreadsheetNs, "Type");
             dataType = type ? type : "String";
@@ -70,6 +77,8 @@ public:
                 return;
             inData = false;
             endData();
+        } else if (commentDepth > 0) {
+            --commentDepth;
         } else if (is(name, "Worksheet") && inWorksheet) {
             done = true;
         }
@@ -112,6 +121,7 @@ private:
     SheetBuilder &builder;
     bool inWorksheet = false, inData = false, done = false;
     int dataDepth = 0;
+    int commentDepth = 0; // elements open inside a Comment
     std::string dataType;
     std::uint64_t row = 0, nextRow = 0, column = 0, nextColumn = 0;
     TextCollector text;

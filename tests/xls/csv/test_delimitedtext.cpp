@@ -147,6 +147,15 @@ void TestDelimitedText::detection_data() {
     QTest::newRow("one column takes the first candidate")
         << QByteArray("Name\nAnna\n") << 65001 << false << ";" << false
         << QStringList{"0:0=Name", "1:0=Anna"};
+    QTest::newRow("one column of \"Nachname, Vorname\" under its caption")
+        << QByteArray("Name\nMeier, Anna\nSchulz, Bernd\n") << 65001 << false << ";" << false
+        << QStringList{"0:0=Name", "1:0=Meier, Anna", "2:0=Schulz, Bernd"};
+    QTest::newRow("a caption row split like the records below")
+        << QByteArray("Name,Anzahl\nMeier,2\nSchulz,3\n") << 65001 << false << "," << false
+        << QStringList{"0:0=Name", "0:1=Anzahl", "1:0=Meier", "1:1=2", "2:0=Schulz", "2:1=3"};
+    QTest::newRow("a caption row with the delimiter above records without")
+        << QByteArray("Name|Anzahl\nAnna\nBert\n") << 65001 << false << ";" << false
+        << QStringList{"0:0=Name|Anzahl", "1:0=Anna", "2:0=Bert"};
     QTest::newRow("only the first 200 records decide")
         << QByteArray("a;b\n").repeated(200) + QByteArray("c,d,e\n").repeated(300) << 65001 << false
         << ";" << false << QStringList();

@@ -313,6 +313,19 @@ void TestLegacy::workbookSheetsAndLimits_data() {
     w4.record(0x0409, bof(biff4, 0x0010)).raw(label(0, 0, "Zweites")).eof();
     QTest::newRow("BIFF4 workbook: its worksheets in order")
         << file(w4.bytes()) << 2 << 1 << "Erstes";
+    // As Excel 4.0 writes it: the sheets inside the globals, each after a
+    // SHEETHDR (its length, its name), SHEETSOFFSET pointing at the first.
+    BiffWriter sheet4;
+    sheet4.record(0x0409, bof(biff4, 0x0010)).raw(label(0, 0, "Innen")).eof();
+    const auto sheetLength = std::uint32_t(sheet4.bytes().size());
+    BiffWriter bundled;
+    bundled.record(0x0409, bof(biff4, 0x0100)).record(0x008E, Bytes().u32(20));
+    for (const char *name : {"A", "B"})
+        bundled.record(0x008F, Bytes().u32(sheetLength).u8(1).u8(std::uint8_t(*name)))
+            .raw(sheet4.bytes());
+    bundled.eof();
+    QTest::newRow("BIFF4 workbook with its worksheets bundled into the globals")
+        << file(bundled.bytes()) << 2 << 1 << "Innen";
 
     BiffWriter chart;
     chart.record(0x0809, bof(biff5, 0x0020)).raw(label(0, 0, "Diagramm")).eof();

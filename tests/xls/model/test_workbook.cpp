@@ -113,7 +113,7 @@ void TestWorkbook::cellValues_data() {
     row("FORMULA empty string", BiffWriter().formula(0, 0, formulaSpecial(3)), Undefined);
     row("FORMULA Boolean true", BiffWriter().formula(0, 0, formulaSpecial(1, 1)), Integer, 1);
     row("FORMULA error", BiffWriter().formula(0, 0, formulaSpecial(2, 0x07)), Undefined);
-    // Some writers put a FORMULA under its BIFF3 number 0x0206 into BIFF8 sheets.
+    // Some writers put a FORMULA under its BIFF3 or BIFF4 number into BIFF8 sheets.
     auto formula3 = [](const testwriters::ByteVector &result) {
         return testwriters::Bytes().u16(0).u16(0).u16(15).raw(result).u16(0).u32(0).u16(0);
     };
@@ -122,6 +122,9 @@ void TestWorkbook::cellValues_data() {
     row("FORMULA as 0x0206, string with STRING",
         BiffWriter().record(0x0206, formula3(formulaSpecial(0))).string(u"Clara Roth", false),
         String, 0, "Clara Roth");
+    row("FORMULA as 0x0406, string with STRING",
+        BiffWriter().record(0x0406, formula3(formulaSpecial(0))).string(u"Dora Lenz", false),
+        String, 0, "Dora Lenz");
     row("LABEL",
         BiffWriter().record(
             0x0204, testwriters::Bytes().u16(0).u16(0).u16(15).u16(5).u8(0).narrow(u"Clara")),

@@ -72,6 +72,11 @@ void TestSheetFormats::xlsxCells_data() {
     QTest::newRow("ISO date cells as serial days")
         << "<sheetData><row><c t=\"d\"><v>2024-03-01T12:00:00</v></c></row></sheetData>"
         << QString() << QStringList{"0,0,double,45352.5"};
+    QTest::newRow("ISO date, time and date-time forms; an invalid date: no cell")
+        << "<sheetData><row><c t=\"d\"><v>2024-03-05</v></c><c t=\"d\"><v>12:00:00</v></c>"
+           "<c t=\"d\"><v>2024-03-05T18:00:00Z</v></c><c t=\"d\"><v>2023-02-29</v></c>"
+           "<c t=\"d\"><v>morgen</v></c></row></sheetData>"
+        << QString() << QStringList{"0,0,double,45356", "0,1,double,0.5", "0,2,double,45356.75"};
     QTest::newRow("a number that is none, an empty inline string: no cell")
         << "<sheetData><row><c><v>12abc</v></c><c t=\"inlineStr\"><is><t/></is></c></row>"
            "</sheetData>"
@@ -247,6 +252,13 @@ void TestSheetFormats::xml2003Cells_data() {
         << "<Row><Cell><ss:Data ss:Type=\"String\" xmlns=\"http://www.w3.org/TR/REC-html40\">"
            "<B>fe</B>tt</ss:Data></Cell></Row>"
         << QStringList{"0,0,wstring,fett"};
+    QTest::newRow("a comment's ss:Data is no value, before or after the cell's own")
+        << "<Row><Cell><Comment ss:Author=\"Eva\"><ss:Data "
+           "xmlns=\"http://www.w3.org/TR/REC-html40\">"
+           "<B>Chef:</B>&#10;VIP</ss:Data></Comment><Data ss:Type=\"String\">Anna Meier</Data>"
+           "</Cell><Cell><Data ss:Type=\"Number\">7</Data><Comment><ss:Data>8</ss:Data></Comment>"
+           "</Cell><Cell><Comment><ss:Data>unsicher</ss:Data></Comment></Cell></Row>"
+        << QStringList{"0,0,wstring,Anna Meier", "0,1,double,7"};
 }
 
 void TestSheetFormats::xml2003Cells() {
@@ -264,6 +276,11 @@ void TestSheetFormats::isoDates_data() {
     QTest::newRow("leap day 2024") << "2024-02-29" << false << 45351.0;
     QTest::newRow("with time") << "2000-01-01T18:00:00" << false << 36526.75;
     QTest::newRow("month 13") << "2024-13-01" << false << -1.0;
+    QTest::newRow("February 29 outside a leap year") << "2023-02-29" << false << -1.0;
+    QTest::newRow("April 31") << "2024-04-31" << false << -1.0;
+    QTest::newRow("time alone") << "06:00:00" << false << 0.25;
+    QTest::newRow("time alone after T") << "T18:00" << false << 0.75;
+    QTest::newRow("time with a bad minute") << "12:60:00" << false << -1.0;
     QTest::newRow("not a date") << "gestern" << false << -1.0;
     QTest::newRow("duration with hours and minutes") << "PT06H30M00S" << true << 6.5 / 24;
     QTest::newRow("duration with days") << "P1DT12H" << true << 1.5;

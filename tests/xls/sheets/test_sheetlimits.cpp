@@ -101,6 +101,13 @@ std::string text(std::size_t length) {
     return std::string(length, 'x');
 }
 
+std::string repeated(const std::string &piece, int times) {
+    std::string out;
+    for (int i = 0; i < times; ++i)
+        out += piece;
+    return out;
+}
+
 } // namespace
 
 void TestSheetLimits::refused_data() {
@@ -142,6 +149,15 @@ void TestSheetLimits::refused_data() {
         << ReadErrorCode::XmlLimit << "longer than 32767";
     QTest::newRow("shared string of 32768 characters")
         << writeZip(xlsxParts({oneCell}, "<si><t>" + text(32768) + "</t></si>")).bytes
+        << ReadErrorCode::XmlLimit << "longer than 32767";
+    QTest::newRow("shared string of 105,000 raw characters decoding to 15,000 is read")
+        << writeZip(xlsxParts({oneCell}, "<si><t>" + repeated("_x000D_", 15000) + "</t></si>"))
+               .bytes
+        << ReadErrorCode::None << "";
+    QTest::newRow("shared string of 40,000 raw characters decoding to 32,768")
+        << writeZip(xlsxParts({oneCell}, "<si><t>" + repeated("_x000A_", 1200) +
+                                             text(32768 - 1200) + "</t></si>"))
+               .bytes
         << ReadErrorCode::XmlLimit << "longer than 32767";
     QTest::newRow(".ods text:s past the cell text cap")
         << writeZip(odsParts("<table:table-row><table:table-cell office:value-type=\"string\">"
