@@ -17,9 +17,14 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPdfWriter>
+#include <QSaveFile>
 #include <QTextStream>
 
 #include <optional>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 namespace {
 constexpr int exitDone = 0;
@@ -204,12 +209,12 @@ QPageSize pageSizeOf(const LabelSheet &sheet) {
     return QPageSize(sheet.paper == Paper::Letter ? QPageSize::Letter : QPageSize::A4);
 }
 
-// A PDF writer writing beside the output file, at a printer's high
-// resolution; the file appears under its name only when the whole document is
-// written.
+// A PDF writer at a printer's high resolution, writing to a temporary file
+// of a unique name beside the output file. The output file is replaced only
+// when the whole document is written; a failed run changes nothing.
 struct PdfOutput {
     explicit PdfOutput(const QString &path, const LabelSheet &sheet)
-        : finalPath(path), partPath(path + QStringLiteral(".part")), writer(partPath) {
+        : file(path), opened(file.open(QIODevice::WriteOnly)), writer(&file) {
         writer.setResolution(pdfDotsPerInch);
         writer.setPageSize(pageSizeOf(sheet));
         // Coordinates from the paper's corner.
@@ -217,20 +222,36 @@ struct PdfOutput {
         writer.setCreator(QStringLiteral("Tagomat"));
     }
     std::optional<Failure> finish(bool printed) {
-        if (printed && QFileInfo::exists(partPath)) {
-            QFile::remove(finalPath);
-            if (QFile::rename(partPath, finalPath))
-                return std::nullopt;
-        }
-        QFile::remove(partPath);
-        return Failure{exitUnusableInput,
-                       QStringLiteral("%1 konnte nicht geschrieben werden").arg(finalPath)};
+        if (opened && printed && file.commit())
+            return std::nullopt;
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return Failure{
+            exitUnusableInput,
+            QStringLiteral("%1 konnte nicht geschrieben werden (%2)").arg(file.fileName(), reason)};
     }
     static constexpr int pdfDotsPerInch = 1200;
-    QString finalPath;
-    QString partPath;
+    QSaveFile file;
+    bool opened = false;
     QPdfWriter writer;
 };
+
+// Whether two paths name one file: the same file once links are followed, or
+// two hard links to it.
+bool sameFile(const QString &first, const QString &second) {
+    const QString canonical = QFileInfo(first).canonicalFilePath();
+    if (!canonical.isEmpty() && canonical == QFileInfo(second).canonicalFilePath())
+        return true;
+#ifdef Q_OS_UNIX
+    struct stat firstStat {};
+    struct stat secondStat {};
+    return ::stat(QFile::encodeName(first).constData(), &firstStat) == 0 &&
+           ::stat(QFile::encodeName(second).constData(), &secondStat) == 0 &&
+           firstStat.st_dev == secondStat.st_dev && firstStat.st_ino == secondStat.st_ino;
+#else
+    return false;
+#endif
+}
 
 // The labels on the grid of the window's first-start label size, or on the
 // chosen stock.
@@ -247,6 +268,12 @@ LabelJob jobOf(const Options &options, LabelMap labels) {
 }
 
 std::optional<Failure> printPdf(const Options &options, QTextStream &out) {
+    // The list is never replaced by what is made of it.
+    if (sameFile(options.outputPath, options.inputPath))
+        return Failure{exitUnusableCommandLine,
+                       QStringLiteral("%1 ist die Eingabedatei; die Ausgabe braucht einen anderen "
+                                      "Namen")
+                           .arg(options.outputPath)};
     LabelMap labels;
     if (auto failure = importLabels(options, &labels))
         return failure;
