@@ -49,7 +49,10 @@ struct Options {
     QFont font = WindowSettings().labelFont;
     bool skipHeader = false;
     bool frames = false;
+    // Counted from 0; checked against the sheet once it is known.
     std::int64_t startSlot = 0;
+    // A longer job is refused before anything is drawn.
+    std::int64_t maximumPages = 10000;
     QString nameColumn;
     QString countColumn;
     // The label text, lines separated by '|'; empty prints the name column.
@@ -83,6 +86,9 @@ void addOptions(QCommandLineParser &parser) {
          QStringLiteral("MM")},
         {QStringLiteral("offset-y"), QStringLiteral("Moves the print down (mm)."),
          QStringLiteral("MM")},
+        {QStringLiteral("max-pages"),
+         QStringLiteral("Refuses a job of more pages than N (default 10000)."),
+         QStringLiteral("N")},
     });
     parser.addHelpOption();
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The name list."));
@@ -107,10 +113,12 @@ std::optional<Failure> readOffset(const QCommandLineParser &parser, const QStrin
     if (!parser.isSet(name))
         return std::nullopt;
     double value = 0;
-    if (!parseMillimetres(parser.value(name), &value))
-        return Failure{exitUnusableCommandLine, QStringLiteral("--%1 erwartet Millimeter, "
-                                                               "gefunden \"%2\"")
-                                                    .arg(name, parser.value(name))};
+    if (!parseMillimetres(parser.value(name), &value) || !isPrinterOffset(value))
+        return Failure{exitUnusableCommandLine,
+                       QStringLiteral("--%1 erwartet Millimeter von -%2 bis %2, gefunden \"%3\"")
+                           .arg(name)
+                           .arg(maximumPrinterOffsetMm)
+                           .arg(parser.value(name))};
     *mm = value;
     return std::nullopt;
 }
@@ -135,6 +143,13 @@ std::optional<Failure> readOptions(const QCommandLineParser &parser, Options *op
             return Failure{exitUnusableCommandLine,
                            QStringLiteral("--start erwartet eine Etikettennummer ab 1")};
         options->startSlot = start - 1;
+    }
+    if (parser.isSet(QStringLiteral("max-pages"))) {
+        bool ok = false;
+        options->maximumPages = parser.value(QStringLiteral("max-pages")).toLongLong(&ok);
+        if (!ok || options->maximumPages < 1)
+            return Failure{exitUnusableCommandLine,
+                           QStringLiteral("--max-pages erwartet eine Seitenzahl ab 1")};
     }
     qreal x = 0;
     qreal y = 0;
@@ -255,7 +270,7 @@ bool sameFile(const QString &first, const QString &second) {
 
 // The labels on the grid of the window's first-start label size, or on the
 // chosen stock.
-LabelJob jobOf(const Options &options, LabelMap labels) {
+LabelJob jobOf(const Options &options) {
     const WindowSettings firstStart;
     LabelJob job;
     job.setGrid(PageLayout::forLabelSize(firstStart.labelWidthMm, firstStart.labelHeightMm));
@@ -263,8 +278,32 @@ LabelJob jobOf(const Options &options, LabelMap labels) {
     job.setStartSlot(options.startSlot);
     job.setFramesOnPaper(options.frames);
     job.setFont(options.font);
-    job.setLabels(std::move(labels));
     return job;
+}
+
+// The start slot lies on the sheet: a larger one is refused rather than
+// moved to the sheet's last label.
+std::optional<Failure> checkStart(const Options &options, const LabelSheet &sheet) {
+    if (options.startSlot < sheet.labelsPerPage())
+        return std::nullopt;
+    return Failure{
+        exitUnusableCommandLine,
+        QStringLiteral("--start %1: der Bogen %2 hat nur %3 Etiketten")
+            .arg(options.startSlot + 1)
+            .arg(sheet.code().isEmpty() ? QStringLiteral("der Labelgröße") : sheet.code())
+            .arg(sheet.labelsPerPage())};
+}
+
+// A job of more pages than allowed is refused before any is drawn.
+std::optional<Failure> checkPages(const Options &options, const LabelJob &job) {
+    const std::int64_t pages = job.sheet().pageCount(job.labels().totalCopies(), job.startSlot());
+    if (pages <= options.maximumPages)
+        return std::nullopt;
+    return Failure{exitUnusableInput,
+                   QStringLiteral("%1 Etiketten ergäben %2 Seiten, mehr als --max-pages %3")
+                       .arg(job.labels().totalCopies())
+                       .arg(pages)
+                       .arg(options.maximumPages)};
 }
 
 std::optional<Failure> printPdf(const Options &options, QTextStream &out) {
@@ -274,10 +313,15 @@ std::optional<Failure> printPdf(const Options &options, QTextStream &out) {
                        QStringLiteral("%1 ist die Eingabedatei; die Ausgabe braucht einen anderen "
                                       "Namen")
                            .arg(options.outputPath)};
+    LabelJob job = jobOf(options);
+    if (auto failure = checkStart(options, job.sheet()))
+        return failure;
     LabelMap labels;
     if (auto failure = importLabels(options, &labels))
         return failure;
-    const LabelJob job = jobOf(options, std::move(labels));
+    job.setLabels(std::move(labels));
+    if (auto failure = checkPages(options, job))
+        return failure;
     PdfOutput output(options.outputPath, job.sheet());
     const std::int64_t printed = job.print(output.writer, 0, job.pageCount() - 1, options.offsetMm);
     if (auto failure = output.finish(job.sheet().labelsPerPage() > 0))

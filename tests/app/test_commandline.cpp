@@ -89,7 +89,8 @@ QByteArray contentOf(const QString &path) {
 }
 
 // Writes a list of the given kind: "teilnehmer" the sixty names of the test
-// data, "nameless" captions and quantities without a name.
+// data, "huge" one name of 2147483647 copies, "nameless" captions and
+// quantities without a name.
 bool writeList(const QString &kind, const QString &path) {
     if (kind == QLatin1String("teilnehmer"))
         return QFile::copy(testpaths::dataFile("workbooks/teilnehmer-xlwt.xls"), path);
@@ -97,7 +98,10 @@ bool writeList(const QString &kind, const QString &path) {
     testwriters::BiffWriter &cells = builder.addSheet(3, 2);
     cells.labelSst(0, 0, builder.addString(u"Name"));
     cells.labelSst(0, 1, builder.addString(u"Anzahl"));
-    if (kind == QLatin1String("nameless")) {
+    if (kind == QLatin1String("huge")) {
+        cells.labelSst(1, 0, builder.addString(u"Anna"));
+        cells.number(1, 1, 2147483647);
+    } else if (kind == QLatin1String("nameless")) {
         cells.number(1, 1, 3);
         cells.number(2, 1, 2);
     }
@@ -302,7 +306,7 @@ void TestCommandLine::refusesWhatItCannotUse_data() {
     // OUT is the output file, FILE a copy of the list, both in a folder of
     // their own; LINK is a symbolic and HARDLINK a hard link to FILE.
     QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QString>("list"); // what FILE holds: teilnehmer, nameless
+    QTest::addColumn<QString>("list"); // what FILE holds: see writeList
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("reasonPart"); // empty: the run succeeds
     const QStringList out{"--print-pdf", "OUT"};
@@ -327,6 +331,26 @@ void TestCommandLine::refusesWhatItCannotUse_data() {
         << out + QStringList{"--offset-x", "links", "FILE"} << teilnehmer << 2 << "--offset-x";
     QTest::newRow("unknown option")
         << out + QStringList{"--colour", "FILE"} << teilnehmer << 2 << "colour";
+    QTest::newRow("start 22 on a sheet of 21")
+        << out + QStringList{"--stock", "L7160", "--start", "22", "FILE"} << teilnehmer << 2
+        << "hat nur 21 Etiketten";
+    QTest::newRow("start 100 on a sheet of 21")
+        << out + QStringList{"--stock", "L7160", "--start", "100", "FILE"} << teilnehmer << 2
+        << "--start 100";
+    QTest::newRow("start at the largest number")
+        << out + QStringList{"--stock", "L7160", "--start", "9223372036854775807", "FILE"}
+        << teilnehmer << 2 << "--start 9223372036854775807";
+    QTest::newRow("offset 10.5 mm across")
+        << out + QStringList{"--offset-x", "10.5", "FILE"} << teilnehmer << 2 << "--offset-x";
+    QTest::newRow("offset 11 mm up")
+        << out + QStringList{"--offset-y", "-11", "FILE"} << teilnehmer << 2 << "--offset-y";
+    QTest::newRow("more pages than --max-pages")
+        << out + QStringList{"--stock", "L7160", "--skip-header", "--max-pages", "2", "FILE"}
+        << teilnehmer << 1 << "60 Etiketten ergäben 3 Seiten, mehr als --max-pages 2";
+    QTest::newRow("a quantity of 2147483647 beyond the default page limit")
+        << out +
+               QStringList{"--stock", "L7160", "--skip-header", "--count-column", "Anzahl", "FILE"}
+        << "huge" << 1 << "102261127 Seiten, mehr als --max-pages 10000";
     QTest::newRow("output is the input")
         << QStringList{"--print-pdf", "FILE", "FILE"} << teilnehmer << 2 << "Eingabedatei";
     QTest::newRow("output is a symbolic link to the input")
