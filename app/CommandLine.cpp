@@ -15,6 +15,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QPdfWriter>
 #include <QSaveFile>
@@ -90,6 +91,12 @@ void addOptions(QCommandLineParser &parser) {
          QStringLiteral("Refuses a job of more pages than N (default 10000)."),
          QStringLiteral("N")},
     });
+    parser.setApplicationDescription(QStringLiteral(
+        "Prints name labels from a list. Without --print-pdf, --test-page or --list-stock\n"
+        "Tagomat opens its window (tagomat [FILE]).\n"
+        "In --text, \\| is a | on the label rather than a new line.\n"
+        "Exit status: 0 done, 1 a file, stock or label list that cannot be used,\n"
+        "2 a command line that cannot be used; OUT is written only on success."));
     parser.addHelpOption();
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The name list."));
 }
@@ -163,6 +170,13 @@ std::optional<Failure> readOptions(const QCommandLineParser &parser, Options *op
     options->nameColumn = parser.value(QStringLiteral("name-column"));
     options->countColumn = parser.value(QStringLiteral("count-column"));
     options->labelText = parser.value(QStringLiteral("text"));
+    // Read without the list's captions: only the lines are counted here.
+    if (const int surplus = LabelTemplate::parse(options->labelText, {}).surplusLines();
+        surplus > 0)
+        return Failure{exitUnusableCommandLine,
+                       QStringLiteral("--text hat %1 Zeilen, ein Etikett höchstens %2")
+                           .arg(LabelTemplate::maximumLines + surplus)
+                           .arg(LabelTemplate::maximumLines)};
     return std::nullopt;
 }
 
@@ -215,6 +229,12 @@ std::optional<Failure> importLabels(const Options &options, LabelMap *labels) {
         choice.text = LabelTemplate::parse(options.labelText, captions);
         if (const QStringList missing = choice.text.missingCaptions(); !missing.isEmpty())
             return labelTextFailure(missing, captions);
+        if (choice.text.columns().isEmpty())
+            return Failure{exitUnusableInput,
+                           QStringLiteral("--text \"%1\" nennt keine Spalte wie %2Name%3; es "
+                                          "gäbe keine Etiketten")
+                               .arg(options.labelText, LabelTemplate::fieldOpening,
+                                    LabelTemplate::fieldClosing)};
     }
     *labels = LabelSource(importer.importedTable(), choice).filtered(QString());
     return std::nullopt;
@@ -319,6 +339,11 @@ std::optional<Failure> printPdf(const Options &options, QTextStream &out) {
     LabelMap labels;
     if (auto failure = importLabels(options, &labels))
         return failure;
+    if (labels.totalCopies() == 0)
+        return Failure{exitUnusableInput,
+                       QStringLiteral("%1 ergibt keine Etiketten: keine Zeile hat einen Namen mit "
+                                      "einer Anzahl ab 1")
+                           .arg(options.inputPath)};
     job.setLabels(std::move(labels));
     if (auto failure = checkPages(options, job))
         return failure;
@@ -326,9 +351,11 @@ std::optional<Failure> printPdf(const Options &options, QTextStream &out) {
     const std::int64_t printed = job.print(output.writer, 0, job.pageCount() - 1, options.offsetMm);
     if (auto failure = output.finish(job.sheet().labelsPerPage() > 0))
         return failure;
-    out << QStringLiteral("%1 Etiketten auf %2 Seiten: %3\n")
+    out << QStringLiteral("%1 %2 auf %3 %4: %5\n")
                .arg(printed)
+               .arg(printed == 1 ? QStringLiteral("Etikett") : QStringLiteral("Etiketten"))
                .arg(job.pageCount())
+               .arg(job.pageCount() == 1 ? QStringLiteral("Seite") : QStringLiteral("Seiten"))
                .arg(options.outputPath);
     return std::nullopt;
 }
@@ -341,6 +368,16 @@ std::optional<Failure> printTestPdf(const Options &options) {
                                        firstStart.labelWidthMm, firstStart.labelHeightMm));
     PdfOutput output(options.outputPath, sheet);
     return output.finish(printTestPage(output.writer, sheet, options.offsetMm));
+}
+
+// A font family the system does not have is replaced by another: said, so
+// that the labels do not come out in a surprising face unnoticed.
+void warnOfSubstitute(const QFont &font, QTextStream &err) {
+    const QString used = QFontInfo(font).family();
+    if (used.compare(font.family(), Qt::CaseInsensitive) != 0)
+        err << QStringLiteral("tagomat: Warnung: Schrift \"%1\" nicht vorhanden, gedruckt wird "
+                              "mit \"%2\"\n")
+                   .arg(font.family(), used);
 }
 
 QString millimetres(double mm) {
@@ -366,11 +403,14 @@ void listStock(QTextStream &out) {
 } // namespace
 
 bool CommandLine::wanted(const QStringList &arguments) {
-    for (const QString &argument : arguments)
+    for (const QString &argument : arguments) {
+        if (argument == QLatin1String("--help") || argument == QLatin1String("-h"))
+            return true;
         for (const QString &option : {printPdfOption, testPageOption, listStockOption})
             if (argument == QStringLiteral("--") + option ||
                 argument.startsWith(QStringLiteral("--") + option + QLatin1Char('=')))
                 return true;
+    }
     return false;
 }
 
@@ -398,6 +438,8 @@ int CommandLine::run(const QStringList &arguments, QTextStream &out, QTextStream
         if (parser.isSet(printPdfOption)) {
             options.outputPath = parser.value(printPdfOption);
             options.inputPath = parser.positionalArguments().first();
+            if (parser.isSet(QStringLiteral("font")))
+                warnOfSubstitute(options.font, err);
             failure = printPdf(options, out);
         } else {
             options.outputPath = parser.value(testPageOption);
@@ -416,9 +458,11 @@ int CommandLine::main(int argc, char **argv) {
         arguments.append(QString::fromLocal8Bit(argv[index]));
     QTextStream out(stdout);
     QTextStream err(stderr);
+    // Only the PDF modes draw; the list and the usage need no fonts.
     bool needsPainting = false;
     for (const QString &argument : arguments)
-        needsPainting = needsPainting || !argument.startsWith(QStringLiteral("--list-stock"));
+        for (const QString &option : {printPdfOption, testPageOption})
+            needsPainting = needsPainting || argument.startsWith(QStringLiteral("--") + option);
     if (!needsPainting) {
         QCoreApplication application(argc, argv);
         return run(arguments, out, err);

@@ -108,6 +108,14 @@ bool writeList(const QString &kind, const QString &path) {
     return builder.writeTo(path);
 }
 
+// The environment of a machine without any display.
+QProcessEnvironment withoutDisplay() {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QLatin1String(name));
+    return environment;
+}
+
 QString describe(const QRectF &box) {
     return QStringLiteral("(%1, %2) %3 x %4")
         .arg(box.center().x())
@@ -130,6 +138,8 @@ private slots:
     void listsTheCatalogue_data();
     void listsTheCatalogue();
     void runsWithoutAnyDisplay();
+    void printsTheUsageWithoutAnyDisplay_data();
+    void printsTheUsageWithoutAnyDisplay();
     void lookUpNamesTheColumn_data() { addColumnNames(); }
     void lookUpNamesTheColumn();
     void labelTextNamesTheColumn_data() { addColumnNames(); }
@@ -351,6 +361,12 @@ void TestCommandLine::refusesWhatItCannotUse_data() {
         << out +
                QStringList{"--stock", "L7160", "--skip-header", "--count-column", "Anzahl", "FILE"}
         << "huge" << 1 << "102261127 Seiten, mehr als --max-pages 10000";
+    QTest::newRow("label text of literal text only")
+        << out + QStringList{"--text", "Hallo", "FILE"} << teilnehmer << 1 << "nennt keine Spalte";
+    QTest::newRow("a list without names")
+        << out + QStringList{"--skip-header", "FILE"} << "nameless" << 1 << "keine Etiketten";
+    QTest::newRow("four lines in --text") << out + QStringList{"--text", "«Name»|a|b|c", "FILE"}
+                                          << teilnehmer << 2 << "--text hat 4 Zeilen";
     QTest::newRow("output is the input")
         << QStringList{"--print-pdf", "FILE", "FILE"} << teilnehmer << 2 << "Eingabedatei";
     QTest::newRow("output is a symbolic link to the input")
@@ -439,10 +455,7 @@ void TestCommandLine::listsTheCatalogue() {
 
 void TestCommandLine::runsWithoutAnyDisplay() {
     QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        environment.remove(QLatin1String(name));
-    process.setProcessEnvironment(environment);
+    process.setProcessEnvironment(withoutDisplay());
     const QString pdf = dir.filePath(QStringLiteral("headless.pdf"));
     process.start(QStringLiteral(TAGOMAT_PATH),
                   {"--print-pdf", pdf, "--stock", "L7163",
@@ -452,6 +465,25 @@ void TestCommandLine::runsWithoutAnyDisplay() {
     QString error;
     const QList<pdflabels::Page> printed = pdflabels::readPages(pdf, &error);
     QVERIFY2(!printed.isEmpty() && !printed.first().words.isEmpty(), qPrintable(error));
+}
+
+void TestCommandLine::printsTheUsageWithoutAnyDisplay_data() {
+    QTest::addColumn<QString>("option");
+    QTest::newRow("--help") << QStringLiteral("--help");
+    QTest::newRow("-h") << QStringLiteral("-h");
+}
+
+void TestCommandLine::printsTheUsageWithoutAnyDisplay() {
+    QFETCH(QString, option);
+    QProcess process;
+    process.setProcessEnvironment(withoutDisplay());
+    process.start(QStringLiteral(TAGOMAT_PATH), {option});
+    QVERIFY(process.waitForFinished(60000));
+    const QString usage = QString::fromLocal8Bit(process.readAllStandardOutput());
+    QVERIFY2(process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0,
+             process.readAllStandardError().constData());
+    for (const char *part : {"--print-pdf", "--test-page", "--list-stock", "--max-pages", "FILE"})
+        QVERIFY2(usage.contains(QLatin1String(part)), qPrintable(usage));
 }
 
 void TestCommandLine::lookUpNamesTheColumn() {
