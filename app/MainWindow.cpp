@@ -439,7 +439,15 @@ void MainWindow::setLabelSize() {
 }
 
 void MainWindow::printPages() {
+    showPrintRange();
     ui.pagePreview->printPage();
+}
+
+void MainWindow::showPrintRange() {
+    updateStatus();
+    const QPagePreview *preview = ui.pagePreview;
+    ui.statusLabel->setText(withNote(ui.statusLabel->text(),
+                                     printRangeNote(preview->currentPage, preview->pageCount())));
 }
 
 void MainWindow::selectFont() {

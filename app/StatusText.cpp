@@ -1,5 +1,7 @@
 #include "app/StatusText.h"
 
+#include "pages/PrintRange.h"
+
 #include <QCoreApplication>
 #include <QLocale>
 #include <QStringList>
@@ -45,4 +47,17 @@ QString labelListStatus(const LabelListFacts &facts) {
                           : text("%1 Namen mit einer Anzahl unter 1 erhalten kein Label.")
                                 .arg(number(facts.namesWithoutCopies)));
     return sentences.join(QLatin1Char(' '));
+}
+
+QString printRangeNote(int currentPage, int pageCount) {
+    if (currentPage <= 0)
+        return {};
+    const PageSpan pages = presetPrintRange(currentPage, pageCount - 1);
+    return (pages.first == pages.last ? text("Gedruckt wird die %1.")
+                                      : text("Gedruckt werden die %1."))
+        .arg(printRangeText(pages, pageCount));
+}
+
+QString withNote(const QString &status, const QString &note) {
+    return note.isEmpty() ? status : status + QLatin1Char(' ') + note;
 }

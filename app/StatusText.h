@@ -20,3 +20,11 @@ struct LabelListFacts {
 // thing the user should know (nothing found, quantities counted as 1, names
 // without a label), one sentence each.
 QString labelListStatus(const LabelListFacts &facts);
+
+// Which pages printing offers when the page shown is not the first, as the
+// print dialog opens with its range folded away: "Gedruckt werden die Seiten
+// 2 bis 25 von 25." Empty on the first page.
+QString printRangeNote(int currentPage, int pageCount);
+
+// The status line with one more sentence; an empty one adds nothing.
+QString withNote(const QString &status, const QString &note);

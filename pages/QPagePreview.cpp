@@ -254,7 +254,8 @@ void QPagePreview::preparePrintDialog(QPrintDialog &dialog) const {
     dialog.setMinMax(1, pageCount());
     dialog.setPrintRange(QAbstractPrintDialog::PageRange);
     dialog.setFromTo(preset.first, preset.last);
-    dialog.setWindowTitle(tr("Labels drucken (A4-Bögen)"));
+    dialog.setWindowTitle(
+        tr("Labels drucken (A4-Bögen): %1").arg(printRangeText(preset, pageCount())));
 }
 
 std::int64_t QPagePreview::printPageRange(QPrinter &printer, int firstPage, int lastPage) const {

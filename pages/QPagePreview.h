@@ -91,7 +91,9 @@ public:
     std::int64_t drawLabelPage(QPainter &painter, int page, qreal scale,
                                bool highlightSearch) const;
 
-    // Offers the page shown up to the last page in the print dialog.
+    // Offers the page shown up to the last page in the print dialog, and
+    // names these pages in its title, as the range is out of sight while the
+    // dialog's settings are folded away.
     void preparePrintDialog(QPrintDialog &dialog) const;
     // Prints the zero-based pages firstPage to lastPage on the printer, on the
     // sheet's paper from its corner moved by the printer's offset, without

@@ -732,14 +732,16 @@ void TestPagePreview::printDialogPresetRunsFromPageShown_data() {
     QTest::addColumn<int>("currentPage");
     QTest::addColumn<int>("from");
     QTest::addColumn<int>("to");
-    QTest::newRow("page 1 shown") << 0 << 1 << 2;
-    QTest::newRow("page 2 shown") << 1 << 2 << 2;
+    QTest::addColumn<QString>("pages"); // as the title names them
+    QTest::newRow("page 1 shown") << 0 << 1 << 2 << "Seiten 1 bis 2 von 2";
+    QTest::newRow("page 2 shown") << 1 << 2 << 2 << "Seite 2 von 2";
 }
 
 void TestPagePreview::printDialogPresetRunsFromPageShown() {
     QFETCH(int, currentPage);
     QFETCH(int, from);
     QFETCH(int, to);
+    QFETCH(QString, pages);
     preview->setLabels(labelsOf(thirtyPairs()));
     preview->currentPage = currentPage;
     QPrinter printer(QPrinter::ScreenResolution);
@@ -755,6 +757,8 @@ void TestPagePreview::printDialogPresetRunsFromPageShown() {
     QCOMPARE(printer.toPage(), to);
     // The dialog says that the labels are for A4 sheets.
     QVERIFY2(dialog.windowTitle().contains(QStringLiteral("A4")), qPrintable(dialog.windowTitle()));
+    // And which pages are chosen, as they are out of sight when it opens.
+    QVERIFY2(dialog.windowTitle().endsWith(pages), qPrintable(dialog.windowTitle()));
 }
 
 QTEST_MAIN(TestPagePreview)
