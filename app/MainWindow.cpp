@@ -248,7 +248,7 @@ void MainWindow::updateStatus() {
     facts.rowsWithFractionalQuantity =
         labelSource ? labelSource->notes().rowsWithFractionalQuantity : 0;
     facts.namesWithoutCopies = labels.namesWithoutCopies();
-    ui.statusLabel->setText(labelListStatus(facts));
+    ui.statusLabel->setText(withNote(labelListStatus(facts), largeQuantityNote(labels)));
 }
 
 void MainWindow::showFontName() {

@@ -1,5 +1,6 @@
 #include "app/StatusText.h"
 
+#include "pages/LabelMap.h"
 #include "pages/PrintRange.h"
 
 #include <QCoreApplication>
@@ -20,6 +21,9 @@ QString number(std::int64_t value) {
 QString counted(std::int64_t value, const char *one, const char *many) {
     return number(value) + QLatin1Char(' ') + text(value == 1 ? one : many);
 }
+
+// Quantities above this are named in the status line.
+constexpr int largeQuantity = 1000;
 
 } // namespace
 
@@ -47,6 +51,27 @@ QString labelListStatus(const LabelListFacts &facts) {
                           : text("%1 Namen mit einer Anzahl unter 1 erhalten kein Label.")
                                 .arg(number(facts.namesWithoutCopies)));
     return sentences.join(QLatin1Char(' '));
+}
+
+QString largeQuantityNote(const LabelMap &labels) {
+    const LabelEntry *largest = nullptr;
+    qsizetype large = 0;
+    for (const LabelEntry &entry : labels) {
+        if (entry.quantity <= largeQuantity)
+            continue;
+        ++large;
+        if (!largest || entry.quantity > largest->quantity)
+            largest = &entry;
+    }
+    if (!largest)
+        return {};
+    QString note = text("Menge über %1: %2 bei «%3»")
+                       .arg(number(largeQuantity), number(largest->quantity), largest->name);
+    if (large > 1)
+        note += QLatin1Char(' ') + (large == 2
+                                        ? text("und bei 1 weiteren Namen")
+                                        : text("und bei %1 weiteren Namen").arg(number(large - 1)));
+    return note + QLatin1Char('.');
 }
 
 QString printRangeNote(int currentPage, int pageCount) {

@@ -260,6 +260,19 @@ void TestWindowAnswers::statusLineAnswers_data() {
         << "STRASSE"
         << QString::fromUtf8("1 Name, 1 Label. 2 Zeilen mit einer Anzahl, die keine ganze Zahl "
                              "ist, wurden als 1 gezählt.");
+    QTest::newRow("quantities above 1.000 named, the largest first")
+        << QList<QStringList>{{"Name", "Anzahl"},
+                              {"Bert", "1001"},
+                              {"Anna", "2147483647"},
+                              {"Carla", "1000"},
+                              {"Dora", "5000"}}
+        << ""
+        << ""
+        << QString::fromUtf8("5 Namen, 2.147.490.649 Labels. Menge über 1.000: 2.147.483.647 bei "
+                             "«Anna» und bei 2 weiteren Namen.");
+    QTest::newRow("a quantity above 1.000 outside the filter is not named")
+        << QList<QStringList>{{"Name", "Anzahl"}, {"Anna", "2147483647"}, {"Bert", "2"}} << "B"
+        << "" << QString::fromUtf8("1 Name, 2 Labels.");
 }
 
 void TestWindowAnswers::statusLineAnswers() {
