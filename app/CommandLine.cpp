@@ -15,11 +15,17 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QPdfWriter>
+#include <QSaveFile>
 #include <QTextStream>
 
 #include <optional>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 namespace {
 constexpr int exitDone = 0;
@@ -44,7 +50,10 @@ struct Options {
     QFont font = WindowSettings().labelFont;
     bool skipHeader = false;
     bool frames = false;
+    // Counted from 0; checked against the sheet once it is known.
     std::int64_t startSlot = 0;
+    // A longer job is refused before anything is drawn.
+    std::int64_t maximumPages = 10000;
     QString nameColumn;
     QString countColumn;
     // The label text, lines separated by '|'; empty prints the name column.
@@ -78,7 +87,16 @@ void addOptions(QCommandLineParser &parser) {
          QStringLiteral("MM")},
         {QStringLiteral("offset-y"), QStringLiteral("Moves the print down (mm)."),
          QStringLiteral("MM")},
+        {QStringLiteral("max-pages"),
+         QStringLiteral("Refuses a job of more pages than N (default 10000)."),
+         QStringLiteral("N")},
     });
+    parser.setApplicationDescription(QStringLiteral(
+        "Prints name labels from a list. Without --print-pdf, --test-page or --list-stock\n"
+        "Tagomat opens its window (tagomat [FILE]).\n"
+        "In --text, \\| is a | on the label rather than a new line.\n"
+        "Exit status: 0 done, 1 a file, stock or label list that cannot be used,\n"
+        "2 a command line that cannot be used; OUT is written only on success."));
     parser.addHelpOption();
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The name list."));
 }
@@ -102,10 +120,12 @@ std::optional<Failure> readOffset(const QCommandLineParser &parser, const QStrin
     if (!parser.isSet(name))
         return std::nullopt;
     double value = 0;
-    if (!parseMillimetres(parser.value(name), &value))
-        return Failure{exitUnusableCommandLine, QStringLiteral("--%1 erwartet Millimeter, "
-                                                               "gefunden \"%2\"")
-                                                    .arg(name, parser.value(name))};
+    if (!parseMillimetres(parser.value(name), &value) || !isPrinterOffset(value))
+        return Failure{exitUnusableCommandLine,
+                       QStringLiteral("--%1 erwartet Millimeter von -%2 bis %2, gefunden \"%3\"")
+                           .arg(name)
+                           .arg(maximumPrinterOffsetMm)
+                           .arg(parser.value(name))};
     *mm = value;
     return std::nullopt;
 }
@@ -131,6 +151,13 @@ std::optional<Failure> readOptions(const QCommandLineParser &parser, Options *op
                            QStringLiteral("--start erwartet eine Etikettennummer ab 1")};
         options->startSlot = start - 1;
     }
+    if (parser.isSet(QStringLiteral("max-pages"))) {
+        bool ok = false;
+        options->maximumPages = parser.value(QStringLiteral("max-pages")).toLongLong(&ok);
+        if (!ok || options->maximumPages < 1)
+            return Failure{exitUnusableCommandLine,
+                           QStringLiteral("--max-pages erwartet eine Seitenzahl ab 1")};
+    }
     qreal x = 0;
     qreal y = 0;
     if (auto failure = readOffset(parser, QStringLiteral("offset-x"), &x))
@@ -143,6 +170,13 @@ std::optional<Failure> readOptions(const QCommandLineParser &parser, Options *op
     options->nameColumn = parser.value(QStringLiteral("name-column"));
     options->countColumn = parser.value(QStringLiteral("count-column"));
     options->labelText = parser.value(QStringLiteral("text"));
+    // Read without the list's captions: only the lines are counted here.
+    if (const int surplus = LabelTemplate::parse(options->labelText, {}).surplusLines();
+        surplus > 0)
+        return Failure{exitUnusableCommandLine,
+                       QStringLiteral("--text hat %1 Zeilen, ein Etikett höchstens %2")
+                           .arg(LabelTemplate::maximumLines + surplus)
+                           .arg(LabelTemplate::maximumLines)};
     return std::nullopt;
 }
 
@@ -195,6 +229,12 @@ std::optional<Failure> importLabels(const Options &options, LabelMap *labels) {
         choice.text = LabelTemplate::parse(options.labelText, captions);
         if (const QStringList missing = choice.text.missingCaptions(); !missing.isEmpty())
             return labelTextFailure(missing, captions);
+        if (choice.text.columns().isEmpty())
+            return Failure{exitUnusableInput,
+                           QStringLiteral("--text \"%1\" nennt keine Spalte wie %2Name%3; es "
+                                          "gäbe keine Etiketten")
+                               .arg(options.labelText, LabelTemplate::fieldOpening,
+                                    LabelTemplate::fieldClosing)};
     }
     *labels = LabelSource(importer.importedTable(), choice).filtered(QString());
     return std::nullopt;
@@ -204,12 +244,12 @@ QPageSize pageSizeOf(const LabelSheet &sheet) {
     return QPageSize(sheet.paper == Paper::Letter ? QPageSize::Letter : QPageSize::A4);
 }
 
-// A PDF writer writing beside the output file, at a printer's high
-// resolution; the file appears under its name only when the whole document is
-// written.
+// A PDF writer at a printer's high resolution, writing to a temporary file
+// of a unique name beside the output file. The output file is replaced only
+// when the whole document is written; a failed run changes nothing.
 struct PdfOutput {
     explicit PdfOutput(const QString &path, const LabelSheet &sheet)
-        : finalPath(path), partPath(path + QStringLiteral(".part")), writer(partPath) {
+        : file(path), opened(file.open(QIODevice::WriteOnly)), writer(&file) {
         writer.setResolution(pdfDotsPerInch);
         writer.setPageSize(pageSizeOf(sheet));
         // Coordinates from the paper's corner.
@@ -217,24 +257,40 @@ struct PdfOutput {
         writer.setCreator(QStringLiteral("Tagomat"));
     }
     std::optional<Failure> finish(bool printed) {
-        if (printed && QFileInfo::exists(partPath)) {
-            QFile::remove(finalPath);
-            if (QFile::rename(partPath, finalPath))
-                return std::nullopt;
-        }
-        QFile::remove(partPath);
-        return Failure{exitUnusableInput,
-                       QStringLiteral("%1 konnte nicht geschrieben werden").arg(finalPath)};
+        if (opened && printed && file.commit())
+            return std::nullopt;
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return Failure{
+            exitUnusableInput,
+            QStringLiteral("%1 konnte nicht geschrieben werden (%2)").arg(file.fileName(), reason)};
     }
     static constexpr int pdfDotsPerInch = 1200;
-    QString finalPath;
-    QString partPath;
+    QSaveFile file;
+    bool opened = false;
     QPdfWriter writer;
 };
 
+// Whether two paths name one file: the same file once links are followed, or
+// two hard links to it.
+bool sameFile(const QString &first, const QString &second) {
+    const QString canonical = QFileInfo(first).canonicalFilePath();
+    if (!canonical.isEmpty() && canonical == QFileInfo(second).canonicalFilePath())
+        return true;
+#ifdef Q_OS_UNIX
+    struct stat firstStat {};
+    struct stat secondStat {};
+    return ::stat(QFile::encodeName(first).constData(), &firstStat) == 0 &&
+           ::stat(QFile::encodeName(second).constData(), &secondStat) == 0 &&
+           firstStat.st_dev == secondStat.st_dev && firstStat.st_ino == secondStat.st_ino;
+#else
+    return false;
+#endif
+}
+
 // The labels on the grid of the window's first-start label size, or on the
 // chosen stock.
-LabelJob jobOf(const Options &options, LabelMap labels) {
+LabelJob jobOf(const Options &options) {
     const WindowSettings firstStart;
     LabelJob job;
     job.setGrid(PageLayout::forLabelSize(firstStart.labelWidthMm, firstStart.labelHeightMm));
@@ -242,22 +298,64 @@ LabelJob jobOf(const Options &options, LabelMap labels) {
     job.setStartSlot(options.startSlot);
     job.setFramesOnPaper(options.frames);
     job.setFont(options.font);
-    job.setLabels(std::move(labels));
     return job;
 }
 
+// The start slot lies on the sheet: a larger one is refused rather than
+// moved to the sheet's last label.
+std::optional<Failure> checkStart(const Options &options, const LabelSheet &sheet) {
+    if (options.startSlot < sheet.labelsPerPage())
+        return std::nullopt;
+    return Failure{
+        exitUnusableCommandLine,
+        QStringLiteral("--start %1: der Bogen %2 hat nur %3 Etiketten")
+            .arg(options.startSlot + 1)
+            .arg(sheet.code().isEmpty() ? QStringLiteral("der Labelgröße") : sheet.code())
+            .arg(sheet.labelsPerPage())};
+}
+
+// A job of more pages than allowed is refused before any is drawn.
+std::optional<Failure> checkPages(const Options &options, const LabelJob &job) {
+    const std::int64_t pages = job.sheet().pageCount(job.labels().totalCopies(), job.startSlot());
+    if (pages <= options.maximumPages)
+        return std::nullopt;
+    return Failure{exitUnusableInput,
+                   QStringLiteral("%1 Etiketten ergäben %2 Seiten, mehr als --max-pages %3")
+                       .arg(job.labels().totalCopies())
+                       .arg(pages)
+                       .arg(options.maximumPages)};
+}
+
 std::optional<Failure> printPdf(const Options &options, QTextStream &out) {
+    // The list is never replaced by what is made of it.
+    if (sameFile(options.outputPath, options.inputPath))
+        return Failure{exitUnusableCommandLine,
+                       QStringLiteral("%1 ist die Eingabedatei; die Ausgabe braucht einen anderen "
+                                      "Namen")
+                           .arg(options.outputPath)};
+    LabelJob job = jobOf(options);
+    if (auto failure = checkStart(options, job.sheet()))
+        return failure;
     LabelMap labels;
     if (auto failure = importLabels(options, &labels))
         return failure;
-    const LabelJob job = jobOf(options, std::move(labels));
+    if (labels.totalCopies() == 0)
+        return Failure{exitUnusableInput,
+                       QStringLiteral("%1 ergibt keine Etiketten: keine Zeile hat einen Namen mit "
+                                      "einer Anzahl ab 1")
+                           .arg(options.inputPath)};
+    job.setLabels(std::move(labels));
+    if (auto failure = checkPages(options, job))
+        return failure;
     PdfOutput output(options.outputPath, job.sheet());
     const std::int64_t printed = job.print(output.writer, 0, job.pageCount() - 1, options.offsetMm);
     if (auto failure = output.finish(job.sheet().labelsPerPage() > 0))
         return failure;
-    out << QStringLiteral("%1 Etiketten auf %2 Seiten: %3\n")
+    out << QStringLiteral("%1 %2 auf %3 %4: %5\n")
                .arg(printed)
+               .arg(printed == 1 ? QStringLiteral("Etikett") : QStringLiteral("Etiketten"))
                .arg(job.pageCount())
+               .arg(job.pageCount() == 1 ? QStringLiteral("Seite") : QStringLiteral("Seiten"))
                .arg(options.outputPath);
     return std::nullopt;
 }
@@ -270,6 +368,16 @@ std::optional<Failure> printTestPdf(const Options &options) {
                                        firstStart.labelWidthMm, firstStart.labelHeightMm));
     PdfOutput output(options.outputPath, sheet);
     return output.finish(printTestPage(output.writer, sheet, options.offsetMm));
+}
+
+// A font family the system does not have is replaced by another: said, so
+// that the labels do not come out in a surprising face unnoticed.
+void warnOfSubstitute(const QFont &font, QTextStream &err) {
+    const QString used = QFontInfo(font).family();
+    if (used.compare(font.family(), Qt::CaseInsensitive) != 0)
+        err << QStringLiteral("tagomat: Warnung: Schrift \"%1\" nicht vorhanden, gedruckt wird "
+                              "mit \"%2\"\n")
+                   .arg(font.family(), used);
 }
 
 QString millimetres(double mm) {
@@ -295,11 +403,14 @@ void listStock(QTextStream &out) {
 } // namespace
 
 bool CommandLine::wanted(const QStringList &arguments) {
-    for (const QString &argument : arguments)
+    for (const QString &argument : arguments) {
+        if (argument == QLatin1String("--help") || argument == QLatin1String("-h"))
+            return true;
         for (const QString &option : {printPdfOption, testPageOption, listStockOption})
             if (argument == QStringLiteral("--") + option ||
                 argument.startsWith(QStringLiteral("--") + option + QLatin1Char('=')))
                 return true;
+    }
     return false;
 }
 
@@ -327,6 +438,8 @@ int CommandLine::run(const QStringList &arguments, QTextStream &out, QTextStream
         if (parser.isSet(printPdfOption)) {
             options.outputPath = parser.value(printPdfOption);
             options.inputPath = parser.positionalArguments().first();
+            if (parser.isSet(QStringLiteral("font")))
+                warnOfSubstitute(options.font, err);
             failure = printPdf(options, out);
         } else {
             options.outputPath = parser.value(testPageOption);
@@ -345,9 +458,11 @@ int CommandLine::main(int argc, char **argv) {
         arguments.append(QString::fromLocal8Bit(argv[index]));
     QTextStream out(stdout);
     QTextStream err(stderr);
+    // Only the PDF modes draw; the list and the usage need no fonts.
     bool needsPainting = false;
     for (const QString &argument : arguments)
-        needsPainting = needsPainting || !argument.startsWith(QStringLiteral("--list-stock"));
+        for (const QString &option : {printPdfOption, testPageOption})
+            needsPainting = needsPainting || argument.startsWith(QStringLiteral("--") + option);
     if (!needsPainting) {
         QCoreApplication application(argc, argv);
         return run(arguments, out, err);

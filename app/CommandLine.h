@@ -9,21 +9,22 @@ class QTextStream;
 //   tagomat --print-pdf OUT.pdf [--stock CODE] [--font FAMILY,POINTS]
 //           [--skip-header] [--start N] [--name-column CAPTION|NUMBER]
 //           [--count-column CAPTION|NUMBER] [--text TEXT] [--frames]
-//           [--offset-x MM] [--offset-y MM] FILE
+//           [--offset-x MM] [--offset-y MM] [--max-pages N] FILE
 //   tagomat --test-page OUT.pdf [--stock CODE] [--offset-x MM] [--offset-y MM]
 // FILE is imported as the window imports it, with the columns chosen by the
 // same captions, and the labels are written to OUT.pdf as the printer would
-// print them.
+// print them. tagomat --help (or -h) prints the usage.
 class CommandLine {
 public:
     // True when the arguments (without the program name) ask for a mode
-    // without a window.
+    // without a window, the usage included.
     static bool wanted(const QStringList &arguments);
 
     // Runs a command line; an application object must exist (a GUI one for
-    // the PDF modes). Answers the exit status: 0 done, 1 a file or stock
-    // that cannot be used, 2 a command line that cannot be used. Nothing is
-    // written to OUT unless the whole run succeeds.
+    // the PDF modes). Answers the exit status: 0 done, 1 a file, stock or
+    // label list that cannot be used (no labels, more pages than allowed), 2
+    // a command line that cannot be used (OUT naming the input among them).
+    // Nothing but OUT is written, and OUT only when the whole run succeeds.
     static int run(const QStringList &arguments, QTextStream &out, QTextStream &err);
 
     // main() for the modes without a window: makes the application object

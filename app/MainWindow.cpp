@@ -248,7 +248,7 @@ void MainWindow::updateStatus() {
     facts.rowsWithFractionalQuantity =
         labelSource ? labelSource->notes().rowsWithFractionalQuantity : 0;
     facts.namesWithoutCopies = labels.namesWithoutCopies();
-    ui.statusLabel->setText(labelListStatus(facts));
+    ui.statusLabel->setText(withNote(labelListStatus(facts), largeQuantityNote(labels)));
 }
 
 void MainWindow::showFontName() {
@@ -439,7 +439,15 @@ void MainWindow::setLabelSize() {
 }
 
 void MainWindow::printPages() {
+    showPrintRange();
     ui.pagePreview->printPage();
+}
+
+void MainWindow::showPrintRange() {
+    updateStatus();
+    const QPagePreview *preview = ui.pagePreview;
+    ui.statusLabel->setText(withNote(ui.statusLabel->text(),
+                                     printRangeNote(preview->currentPage, preview->pageCount())));
 }
 
 void MainWindow::selectFont() {

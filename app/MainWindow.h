@@ -87,6 +87,8 @@ private:
     void rebuildLabels();
     void updatePageLabel();
     void updateStatus();
+    // Says in the status line which pages printing offers, before the dialog opens.
+    void showPrintRange();
     void showFontName();
     ColumnChoice chosenColumns() const;
     void tellImportFailed(const QString &path, const QXLSImporter &failed);

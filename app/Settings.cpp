@@ -1,5 +1,6 @@
 #include "app/Settings.h"
 
+#include "pages/LabelJob.h"
 #include "pages/LabelSheetCatalogue.h"
 #include "pages/LabelTextKey.h"
 #include "pages/PreviewZoom.h"
@@ -53,6 +54,12 @@ int storedInt(const QSettings &settings, const QString &key, int low, int high, 
     bool isNumber = false;
     const int value = settings.value(key).toInt(&isNumber);
     return isNumber && value >= low && value <= high ? value : fallback;
+}
+
+// A stored printer correction in mm; one a spin box could not show (beyond
+// the range, not a number) reads as none.
+double storedOffset(double mm) {
+    return isPrinterOffset(mm) ? mm : 0;
 }
 
 QList<LabelSheet> storedSheets(const QSettings &settings, const QString &key) {
@@ -138,8 +145,11 @@ SheetSettings Settings::sheets() const {
     loaded.ownSheets = storedSheets(*store, ownSheetsKey);
     loaded.importedSheets = storedSheets(*store, importedSheetsKey);
     const QVariantMap offsets = store->value(printerOffsetsKey).toMap();
-    for (auto offset = offsets.begin(); offset != offsets.end(); ++offset)
-        loaded.printerOffsets.insert(offset.key(), offset.value().toPointF());
+    for (auto offset = offsets.begin(); offset != offsets.end(); ++offset) {
+        const QPointF mm = offset.value().toPointF();
+        loaded.printerOffsets.insert(offset.key(),
+                                     QPointF(storedOffset(mm.x()), storedOffset(mm.y())));
+    }
     return loaded;
 }
 

@@ -27,7 +27,6 @@
 #include <QVBoxLayout>
 
 namespace {
-constexpr double maximumOffsetMm = 10;
 constexpr double offsetStepMm = 0.1;
 constexpr int noSheet = -1;
 
@@ -47,7 +46,7 @@ QDoubleSpinBox *newOffsetSpin(const char *name) {
     auto *spin = new QDoubleSpinBox;
     spin->setObjectName(QLatin1String(name));
     spin->setLocale(QLocale(QLocale::German, QLocale::Germany));
-    spin->setRange(-maximumOffsetMm, maximumOffsetMm);
+    spin->setRange(-maximumPrinterOffsetMm, maximumPrinterOffsetMm);
     spin->setSingleStep(offsetStepMm);
     spin->setDecimals(1);
     spin->setSuffix(QStringLiteral(" mm"));

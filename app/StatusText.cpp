@@ -1,5 +1,8 @@
 #include "app/StatusText.h"
 
+#include "pages/LabelMap.h"
+#include "pages/PrintRange.h"
+
 #include <QCoreApplication>
 #include <QLocale>
 #include <QStringList>
@@ -18,6 +21,9 @@ QString number(std::int64_t value) {
 QString counted(std::int64_t value, const char *one, const char *many) {
     return number(value) + QLatin1Char(' ') + text(value == 1 ? one : many);
 }
+
+// Quantities above this are named in the status line.
+constexpr int largeQuantity = 1000;
 
 } // namespace
 
@@ -45,4 +51,38 @@ QString labelListStatus(const LabelListFacts &facts) {
                           : text("%1 Namen mit einer Anzahl unter 1 erhalten kein Label.")
                                 .arg(number(facts.namesWithoutCopies)));
     return sentences.join(QLatin1Char(' '));
+}
+
+QString largeQuantityNote(const LabelMap &labels) {
+    const LabelEntry *largest = nullptr;
+    qsizetype large = 0;
+    for (const LabelEntry &entry : labels) {
+        if (entry.quantity <= largeQuantity)
+            continue;
+        ++large;
+        if (!largest || entry.quantity > largest->quantity)
+            largest = &entry;
+    }
+    if (!largest)
+        return {};
+    QString note = text("Menge über %1: %2 bei «%3»")
+                       .arg(number(largeQuantity), number(largest->quantity), largest->name);
+    if (large > 1)
+        note += QLatin1Char(' ') + (large == 2
+                                        ? text("und bei 1 weiteren Namen")
+                                        : text("und bei %1 weiteren Namen").arg(number(large - 1)));
+    return note + QLatin1Char('.');
+}
+
+QString printRangeNote(int currentPage, int pageCount) {
+    if (currentPage <= 0)
+        return {};
+    const PageSpan pages = presetPrintRange(currentPage, pageCount - 1);
+    return (pages.first == pages.last ? text("Gedruckt wird die %1.")
+                                      : text("Gedruckt werden die %1."))
+        .arg(printRangeText(pages, pageCount));
+}
+
+QString withNote(const QString &status, const QString &note) {
+    return note.isEmpty() ? status : status + QLatin1Char(' ') + note;
 }

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+class LabelMap;
+
 // What the status line under the preview reports about the label list.
 struct LabelListFacts {
     bool imported = false;
@@ -20,3 +22,16 @@ struct LabelListFacts {
 // thing the user should know (nothing found, quantities counted as 1, names
 // without a label), one sentence each.
 QString labelListStatus(const LabelListFacts &facts);
+
+// The largest quantity above 1.000 and its label, and how many more there
+// are, so that a mistyped quantity is seen before it prints: "Menge über
+// 1.000: 2.147.483.647 bei «Anna»." Empty when there is none.
+QString largeQuantityNote(const LabelMap &labels);
+
+// Which pages printing offers when the page shown is not the first, as the
+// print dialog opens with its range folded away: "Gedruckt werden die Seiten
+// 2 bis 25 von 25." Empty on the first page.
+QString printRangeNote(int currentPage, int pageCount);
+
+// The status line with one more sentence; an empty one adds nothing.
+QString withNote(const QString &status, const QString &note);

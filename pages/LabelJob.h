@@ -15,6 +15,15 @@
 #include <memory>
 #include <optional>
 
+// The largest printer correction either way, in mm: a printer that misses by
+// more needs another setting, not a correction.
+constexpr double maximumPrinterOffsetMm = 10;
+// Whether a correction in mm is one to give a printer: finite and at most
+// maximumPrinterOffsetMm either way.
+inline bool isPrinterOffset(double mm) {
+    return mm >= -maximumPrinterOffsetMm && mm <= maximumPrinterOffsetMm;
+}
+
 class QPagedPaintDevice;
 class QPaintDevice;
 class QPainter;

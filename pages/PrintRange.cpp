@@ -1,5 +1,7 @@
 #include "pages/PrintRange.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 PageSpan presetPrintRange(int currentPage, int lastPageIndex) {
@@ -12,4 +14,15 @@ PageSpan chosenPrintPages(int fromPage, int toPage, int lastPageIndex) {
     const int first = std::max(fromPage, 1) - 1;
     const int last = toPage > 0 ? toPage - 1 : lastPageIndex;
     return {first, std::max(first, last)};
+}
+
+QString printRangeText(PageSpan oneBased, int pageCount) {
+    if (oneBased.first == oneBased.last)
+        return QCoreApplication::translate("PrintRange", "Seite %1 von %2")
+            .arg(oneBased.first)
+            .arg(pageCount);
+    return QCoreApplication::translate("PrintRange", "Seiten %1 bis %2 von %3")
+        .arg(oneBased.first)
+        .arg(oneBased.last)
+        .arg(pageCount);
 }

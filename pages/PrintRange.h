@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 // A run of pages, both ends included.
 struct PageSpan {
     int first = 0;
@@ -13,3 +15,7 @@ PageSpan presetPrintRange(int currentPage, int lastPageIndex);
 // The zero-based pages to print for the dialog's one-based from and to page.
 // The dialog reports 0 and 0 when the whole document is chosen.
 PageSpan chosenPrintPages(int fromPage, int toPage, int lastPageIndex);
+
+// The one-based pages of a span among all pages, in German: "Seiten 2 bis 25
+// von 25", or "Seite 1 von 1" for a single page.
+QString printRangeText(PageSpan oneBased, int pageCount);

@@ -5,6 +5,7 @@
 #include "pages/PrintRange.h"
 
 #include <QKeyEvent>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPageSize>
 #include <QPainter>
@@ -30,6 +31,9 @@ QPagePreview::QPagePreview(QWidget *parent) : QAbstractScrollArea(parent) {
     setFrameShape(QFrame::NoFrame);
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setAutoFillBackground(false);
+    confirmManyPages = [this](std::int64_t pages) {
+        return askToPrintManyPages(pages);
+    };
 }
 
 void QPagePreview::setLabelDimensions(int width, int height) {
@@ -254,7 +258,24 @@ void QPagePreview::preparePrintDialog(QPrintDialog &dialog) const {
     dialog.setMinMax(1, pageCount());
     dialog.setPrintRange(QAbstractPrintDialog::PageRange);
     dialog.setFromTo(preset.first, preset.last);
-    dialog.setWindowTitle(tr("Labels drucken (A4-Bögen)"));
+    dialog.setWindowTitle(
+        tr("Labels drucken (A4-Bögen): %1").arg(printRangeText(preset, pageCount())));
+}
+
+std::int64_t QPagePreview::printChosenPages(QPrinter &printer) {
+    const PageSpan pages = chosenPrintPages(printer.fromPage(), printer.toPage(), lastPageIndex());
+    const std::int64_t count = std::int64_t(pages.last) - pages.first + 1;
+    if (count > manyPages && !(confirmManyPages && confirmManyPages(count)))
+        return 0;
+    return printPageRange(printer, pages.first, pages.last);
+}
+
+bool QPagePreview::askToPrintManyPages(std::int64_t pages) {
+    const QString question =
+        tr("%1 Seiten drucken? Eine Menge in der Liste ist vielleicht zu groß.")
+            .arg(QLocale(QLocale::German, QLocale::Germany).toString(qlonglong(pages)));
+    return QMessageBox::question(this, tr("Drucken"), question, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
 }
 
 std::int64_t QPagePreview::printPageRange(QPrinter &printer, int firstPage, int lastPage) const {
@@ -275,10 +296,8 @@ void QPagePreview::printPage() {
     printer.setPageSize(QPageSize(QPageSize::A4));
     QPrintDialog dialog(&printer, this);
     preparePrintDialog(dialog);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    const PageSpan pages = chosenPrintPages(printer.fromPage(), printer.toPage(), lastPageIndex());
-    printPageRange(printer, pages.first, pages.last);
+    if (dialog.exec() == QDialog::Accepted)
+        printChosenPages(printer);
 }
 
 void QPagePreview::tellNoLabelFits() {

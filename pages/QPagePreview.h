@@ -14,6 +14,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 class QPainter;
@@ -91,8 +92,18 @@ public:
     std::int64_t drawLabelPage(QPainter &painter, int page, qreal scale,
                                bool highlightSearch) const;
 
-    // Offers the page shown up to the last page in the print dialog.
+    // Offers the page shown up to the last page in the print dialog, and
+    // names these pages in its title, as the range is out of sight while the
+    // dialog's settings are folded away.
     void preparePrintDialog(QPrintDialog &dialog) const;
+    // Prints the pages chosen on the printer (all when none are), after
+    // asking when they are more than manyPages. Answers the labels printed.
+    std::int64_t printChosenPages(QPrinter &printer);
+    // A print run of more pages is confirmed first.
+    static constexpr int manyPages = 1000;
+    // Asks whether to print this many pages; answers no unless the user
+    // agrees. Tests answer in the user's place.
+    std::function<bool(std::int64_t pages)> confirmManyPages;
     // Prints the zero-based pages firstPage to lastPage on the printer, on the
     // sheet's paper from its corner moved by the printer's offset, without
     // highlighting; stops early where the labels run out. Answers the labels
@@ -128,6 +139,8 @@ protected:
 
 private:
     void tellNoLabelFits();
+    // The question confirmManyPages asks unless a test answers; default No.
+    bool askToPrintManyPages(std::int64_t pages);
     // Shows what changed in the job's settings: the page and the page count.
     void showJobChange();
     // Scroll ranges for the sheet at the current scale.

@@ -7,6 +7,7 @@
 #include "support/TestPaths.h"
 #include "support/WorkbookBuilder.h"
 
+#include <QDir>
 #include <QFile>
 #include <QHash>
 #include <QProcess>
@@ -15,6 +16,8 @@
 #include <QTextStream>
 
 #include <array>
+
+#include <unistd.h>
 
 namespace {
 // How far a printed name's centre may lie from its label's centre.
@@ -80,6 +83,39 @@ void addColumnNames() {
     QTest::newRow("absent") << "Telefon" << -1 << absent;
 }
 
+QByteArray contentOf(const QString &path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Writes a list of the given kind: "teilnehmer" the sixty names of the test
+// data, "huge" one name of 2147483647 copies, "nameless" captions and
+// quantities without a name.
+bool writeList(const QString &kind, const QString &path) {
+    if (kind == QLatin1String("teilnehmer"))
+        return QFile::copy(testpaths::dataFile("workbooks/teilnehmer-xlwt.xls"), path);
+    WorkbookBuilder builder;
+    testwriters::BiffWriter &cells = builder.addSheet(3, 2);
+    cells.labelSst(0, 0, builder.addString(u"Name"));
+    cells.labelSst(0, 1, builder.addString(u"Anzahl"));
+    if (kind == QLatin1String("huge")) {
+        cells.labelSst(1, 0, builder.addString(u"Anna"));
+        cells.number(1, 1, 2147483647);
+    } else if (kind == QLatin1String("nameless")) {
+        cells.number(1, 1, 3);
+        cells.number(2, 1, 2);
+    }
+    return builder.writeTo(path);
+}
+
+// The environment of a machine without any display.
+QProcessEnvironment withoutDisplay() {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QLatin1String(name));
+    return environment;
+}
+
 QString describe(const QRectF &box) {
     return QStringLiteral("(%1, %2) %3 x %4")
         .arg(box.center().x())
@@ -102,6 +138,8 @@ private slots:
     void listsTheCatalogue_data();
     void listsTheCatalogue();
     void runsWithoutAnyDisplay();
+    void printsTheUsageWithoutAnyDisplay_data();
+    void printsTheUsageWithoutAnyDisplay();
     void lookUpNamesTheColumn_data() { addColumnNames(); }
     void lookUpNamesTheColumn();
     void labelTextNamesTheColumn_data() { addColumnNames(); }
@@ -275,43 +313,113 @@ void TestCommandLine::printsTheLabelTextOnTwoLines() {
 }
 
 void TestCommandLine::refusesWhatItCannotUse_data() {
-    QTest::addColumn<QStringList>("arguments"); // OUT is added first, FILE replaces "FILE"
+    // OUT is the output file, FILE a copy of the list, both in a folder of
+    // their own; LINK is a symbolic and HARDLINK a hard link to FILE.
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("list"); // what FILE holds: see writeList
     QTest::addColumn<int>("status");
-    QTest::addColumn<QString>("reasonPart");
+    QTest::addColumn<QString>("reasonPart"); // empty: the run succeeds
+    const QStringList out{"--print-pdf", "OUT"};
+    const QString teilnehmer = QStringLiteral("teilnehmer");
     QTest::newRow("unknown stock")
-        << QStringList{"--stock", "X9999", "FILE"} << 1 << QStringLiteral("X9999");
-    QTest::newRow("not a workbook") << QStringList{testpaths::dataFile("container/large.xls.qz")}
-                                    << 1 << QStringLiteral("large.xls.qz");
+        << out + QStringList{"--stock", "X9999", "FILE"} << teilnehmer << 1 << "X9999";
+    QTest::newRow("not a workbook")
+        << out + QStringList{testpaths::dataFile("container/large.xls.qz")} << teilnehmer << 1
+        << "large.xls.qz";
     QTest::newRow("label text with an unknown caption")
-        << QStringList{"--text", "«Name»|«Firma»", "FILE"} << 1 << QStringLiteral("Firma");
-    QTest::newRow("missing file") << QStringList{"/nonexistent/liste.xls"} << 1
-                                  << QStringLiteral("liste.xls");
+        << out + QStringList{"--text", "«Name»|«Firma»", "FILE"} << teilnehmer << 1 << "Firma";
+    QTest::newRow("missing file") << out + QStringList{"/nonexistent/liste.xls"} << teilnehmer << 1
+                                  << "liste.xls";
     QTest::newRow("unknown name column")
-        << QStringList{"--name-column", "Vorname", "FILE"} << 1 << QStringLiteral("Vorname");
-    QTest::newRow("no input file") << QStringList{} << 2 << QStringLiteral("Eingabedatei");
-    QTest::newRow("start 0") << QStringList{"--start", "0", "FILE"} << 2
-                             << QStringLiteral("--start");
+        << out + QStringList{"--name-column", "Vorname", "FILE"} << teilnehmer << 1 << "Vorname";
+    QTest::newRow("no input file") << out << teilnehmer << 2 << "Eingabedatei";
+    QTest::newRow("start 0") << out + QStringList{"--start", "0", "FILE"} << teilnehmer << 2
+                             << "--start";
     QTest::newRow("font without size")
-        << QStringList{"--font", "Arial", "FILE"} << 2 << QStringLiteral("--font");
+        << out + QStringList{"--font", "Arial", "FILE"} << teilnehmer << 2 << "--font";
     QTest::newRow("offset no number")
-        << QStringList{"--offset-x", "links", "FILE"} << 2 << QStringLiteral("--offset-x");
+        << out + QStringList{"--offset-x", "links", "FILE"} << teilnehmer << 2 << "--offset-x";
     QTest::newRow("unknown option")
-        << QStringList{"--colour", "FILE"} << 2 << QStringLiteral("colour");
+        << out + QStringList{"--colour", "FILE"} << teilnehmer << 2 << "colour";
+    QTest::newRow("start 22 on a sheet of 21")
+        << out + QStringList{"--stock", "L7160", "--start", "22", "FILE"} << teilnehmer << 2
+        << "hat nur 21 Etiketten";
+    QTest::newRow("start 100 on a sheet of 21")
+        << out + QStringList{"--stock", "L7160", "--start", "100", "FILE"} << teilnehmer << 2
+        << "--start 100";
+    QTest::newRow("start at the largest number")
+        << out + QStringList{"--stock", "L7160", "--start", "9223372036854775807", "FILE"}
+        << teilnehmer << 2 << "--start 9223372036854775807";
+    QTest::newRow("offset 10.5 mm across")
+        << out + QStringList{"--offset-x", "10.5", "FILE"} << teilnehmer << 2 << "--offset-x";
+    QTest::newRow("offset 11 mm up")
+        << out + QStringList{"--offset-y", "-11", "FILE"} << teilnehmer << 2 << "--offset-y";
+    QTest::newRow("more pages than --max-pages")
+        << out + QStringList{"--stock", "L7160", "--skip-header", "--max-pages", "2", "FILE"}
+        << teilnehmer << 1 << "60 Etiketten ergäben 3 Seiten, mehr als --max-pages 2";
+    QTest::newRow("a quantity of 2147483647 beyond the default page limit")
+        << out +
+               QStringList{"--stock", "L7160", "--skip-header", "--count-column", "Anzahl", "FILE"}
+        << "huge" << 1 << "102261127 Seiten, mehr als --max-pages 10000";
+    QTest::newRow("label text of literal text only")
+        << out + QStringList{"--text", "Hallo", "FILE"} << teilnehmer << 1 << "nennt keine Spalte";
+    QTest::newRow("a list without names")
+        << out + QStringList{"--skip-header", "FILE"} << "nameless" << 1 << "keine Etiketten";
+    QTest::newRow("four lines in --text") << out + QStringList{"--text", "«Name»|a|b|c", "FILE"}
+                                          << teilnehmer << 2 << "--text hat 4 Zeilen";
+    QTest::newRow("output is the input")
+        << QStringList{"--print-pdf", "FILE", "FILE"} << teilnehmer << 2 << "Eingabedatei";
+    QTest::newRow("output is a symbolic link to the input")
+        << QStringList{"--print-pdf", "LINK", "FILE"} << teilnehmer << 2 << "Eingabedatei";
+    QTest::newRow("output is a hard link to the input")
+        << QStringList{"--print-pdf", "HARDLINK", "FILE"} << teilnehmer << 2 << "Eingabedatei";
+    QTest::newRow("printed, and nothing but OUT written")
+        << out + QStringList{"--stock", "L7160", "FILE"} << teilnehmer << 0 << QString();
+    QTest::newRow("test page, and nothing but OUT written")
+        << QStringList{"--test-page", "OUT", "--stock", "L7160"} << teilnehmer << 0 << QString();
 }
 
 void TestCommandLine::refusesWhatItCannotUse() {
     QFETCH(QStringList, arguments);
+    QFETCH(QString, list);
     QFETCH(int, status);
     QFETCH(QString, reasonPart);
-    const QString pdf = dir.filePath(QStringLiteral("refused.pdf"));
-    arguments.replaceInStrings(QRegularExpression(QStringLiteral("^FILE$")),
-                               testpaths::dataFile("workbooks/teilnehmer-xlwt.xls"));
-    const Run run = runCommandLine(QStringList{"--print-pdf", pdf} + arguments);
-    QCOMPARE(run.status, status);
-    QVERIFY2(run.err.startsWith(QLatin1String("tagomat: ")) && run.err.contains(reasonPart),
-             qPrintable(run.err));
-    QVERIFY(!QFile::exists(pdf));
-    QVERIFY(!QFile::exists(pdf + QStringLiteral(".part")));
+    const QTemporaryDir folder;
+    const QString input = folder.filePath(QStringLiteral("liste.xls"));
+    QVERIFY(writeList(list, input));
+    const QByteArray before = contentOf(input);
+    QStringList expected{QStringLiteral("liste.xls")};
+    const QHash<QString, QString> placeholders{
+        {"OUT", folder.filePath(QStringLiteral("out.pdf"))},
+        {"FILE", input},
+        {"LINK", folder.filePath(QStringLiteral("link.pdf"))},
+        {"HARDLINK", folder.filePath(QStringLiteral("hard.pdf"))}};
+    if (arguments.contains(QStringLiteral("LINK"))) {
+        QVERIFY(QFile::link(input, placeholders["LINK"]));
+        expected << QStringLiteral("link.pdf");
+    }
+    if (arguments.contains(QStringLiteral("HARDLINK"))) {
+        QVERIFY(::link(QFile::encodeName(input).constData(),
+                       QFile::encodeName(placeholders["HARDLINK"]).constData()) == 0);
+        expected << QStringLiteral("hard.pdf");
+    }
+    for (QString &argument : arguments)
+        argument = placeholders.value(argument, argument);
+
+    const Run run = runCommandLine(arguments);
+    QVERIFY2(run.status == status, qPrintable(run.err));
+    if (status != 0)
+        QVERIFY2(run.err.startsWith(QLatin1String("tagomat: ")) && run.err.contains(reasonPart),
+                 qPrintable(run.err));
+    else
+        expected << QStringLiteral("out.pdf");
+    // Nothing but OUT is written, and only on success: no temporary file is
+    // left, and the list is as it was.
+    QStringList found = QDir(folder.path()).entryList(QDir::Files | QDir::System | QDir::Hidden);
+    found.sort();
+    expected.sort();
+    QCOMPARE(found, expected);
+    QCOMPARE(contentOf(input), before);
 }
 
 void TestCommandLine::listsTheCatalogue_data() {
@@ -347,10 +455,7 @@ void TestCommandLine::listsTheCatalogue() {
 
 void TestCommandLine::runsWithoutAnyDisplay() {
     QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        environment.remove(QLatin1String(name));
-    process.setProcessEnvironment(environment);
+    process.setProcessEnvironment(withoutDisplay());
     const QString pdf = dir.filePath(QStringLiteral("headless.pdf"));
     process.start(QStringLiteral(TAGOMAT_PATH),
                   {"--print-pdf", pdf, "--stock", "L7163",
@@ -360,6 +465,25 @@ void TestCommandLine::runsWithoutAnyDisplay() {
     QString error;
     const QList<pdflabels::Page> printed = pdflabels::readPages(pdf, &error);
     QVERIFY2(!printed.isEmpty() && !printed.first().words.isEmpty(), qPrintable(error));
+}
+
+void TestCommandLine::printsTheUsageWithoutAnyDisplay_data() {
+    QTest::addColumn<QString>("option");
+    QTest::newRow("--help") << QStringLiteral("--help");
+    QTest::newRow("-h") << QStringLiteral("-h");
+}
+
+void TestCommandLine::printsTheUsageWithoutAnyDisplay() {
+    QFETCH(QString, option);
+    QProcess process;
+    process.setProcessEnvironment(withoutDisplay());
+    process.start(QStringLiteral(TAGOMAT_PATH), {option});
+    QVERIFY(process.waitForFinished(60000));
+    const QString usage = QString::fromLocal8Bit(process.readAllStandardOutput());
+    QVERIFY2(process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0,
+             process.readAllStandardError().constData());
+    for (const char *part : {"--print-pdf", "--test-page", "--list-stock", "--max-pages", "FILE"})
+        QVERIFY2(usage.contains(QLatin1String(part)), qPrintable(usage));
 }
 
 void TestCommandLine::lookUpNamesTheColumn() {

@@ -112,6 +112,26 @@ void TestSettings::keysOfOlderVersionsCarryOver_data() {
         << QVariantMap{{"labelSheets/printerOffsets", QVariantMap{{printer, QPointF(1.5, -0.7)}}}}
         << "offsetYSpin"
         << "-0.7";
+    QTest::newRow("a printer offset beyond 10 mm reads as none")
+        << QVariantMap{{"labelSheets/printerOffsets", QVariantMap{{printer, QPointF(500, -0.7)}}}}
+        << "offsetXSpin"
+        << "0";
+    QTest::newRow("an in-range offset stays beside one beyond 10 mm")
+        << QVariantMap{{"labelSheets/printerOffsets", QVariantMap{{printer, QPointF(500, -0.7)}}}}
+        << "offsetYSpin"
+        << "-0.7";
+    QTest::newRow("a printer offset of -300 mm reads as none")
+        << QVariantMap{{"labelSheets/printerOffsets", QVariantMap{{printer, QPointF(1, -300)}}}}
+        << "offsetYSpin"
+        << "0";
+    QTest::newRow("a printer offset that is no number reads as none")
+        << QVariantMap{{"labelSheets/printerOffsets", QVariantMap{{printer, QPointF(qQNaN(), 1)}}}}
+        << "offsetXSpin"
+        << "0";
+    QTest::newRow("a printer offset of 1e308 mm reads as none")
+        << QVariantMap{{"labelSheets/printerOffsets", QVariantMap{{printer, QPointF(1, 1e308)}}}}
+        << "offsetYSpin"
+        << "0";
     QTest::newRow("own sheet") << QVariantMap{{"labelSheets/ownSheets", QStringList{own}},
                                               {"labelSheets/chosenMaker", "Eigene"},
                                               {"labelSheets/chosenCode", "ES-1"}}

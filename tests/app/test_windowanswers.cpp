@@ -14,6 +14,7 @@
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -26,6 +27,7 @@
 #include <QSplitter>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace windowtest;
 
@@ -79,6 +81,8 @@ private slots:
     void statusLineAnswers();
     void printOnlyWithLabels_data();
     void printOnlyWithLabels();
+    void printingNamesItsPagesFirst_data();
+    void printingNamesItsPagesFirst();
     void settingsLastAcrossARestart();
     void statusTexts_data();
     void statusTexts();
@@ -256,6 +260,19 @@ void TestWindowAnswers::statusLineAnswers_data() {
         << "STRASSE"
         << QString::fromUtf8("1 Name, 1 Label. 2 Zeilen mit einer Anzahl, die keine ganze Zahl "
                              "ist, wurden als 1 gezählt.");
+    QTest::newRow("quantities above 1.000 named, the largest first")
+        << QList<QStringList>{{"Name", "Anzahl"},
+                              {"Bert", "1001"},
+                              {"Anna", "2147483647"},
+                              {"Carla", "1000"},
+                              {"Dora", "5000"}}
+        << ""
+        << ""
+        << QString::fromUtf8("5 Namen, 2.147.490.649 Labels. Menge über 1.000: 2.147.483.647 bei "
+                             "«Anna» und bei 2 weiteren Namen.");
+    QTest::newRow("a quantity above 1.000 outside the filter is not named")
+        << QList<QStringList>{{"Name", "Anzahl"}, {"Anna", "2147483647"}, {"Bert", "2"}} << "B"
+        << "" << QString::fromUtf8("1 Name, 2 Labels.");
 }
 
 void TestWindowAnswers::statusLineAnswers() {
@@ -292,6 +309,42 @@ void TestWindowAnswers::printOnlyWithLabels() {
         window->adoptImporter(new TableImporter("liste.xls", rows));
     window->ui.filterEdit->setText(filter);
     QCOMPARE(window->findChild<QAction *>("actionD_rucken")->isEnabled(), enabled);
+}
+
+void TestWindowAnswers::printingNamesItsPagesFirst_data() {
+    QTest::addColumn<int>("page");         // the page shown, counted from 1
+    QTest::addColumn<QString>("pages");    // as the dialog's title names them
+    QTest::addColumn<QString>("sentence"); // added to the status line; empty none
+    QTest::newRow("the first page") << 1 << "Seiten 1 bis 4 von 4" << QString();
+    QTest::newRow("a later page") << 2 << "Seiten 2 bis 4 von 4"
+                                  << "Gedruckt werden die Seiten 2 bis 4 von 4.";
+    QTest::newRow("the last page") << 4 << "Seite 4 von 4"
+                                   << "Gedruckt wird die Seite 4 von 4.";
+}
+
+void TestWindowAnswers::printingNamesItsPagesFirst() {
+    QFETCH(int, page);
+    QFETCH(QString, pages);
+    QFETCH(QString, sentence);
+    window->adoptImporter(new TableImporter("liste.xls", twoHundred()));
+    window->ui.pagePreview->showPage(page - 1);
+    auto *line = window->findChild<QLabel *>("statusLabel");
+    const QString status = line->text();
+    // What the user sees while the print dialog is open; it is then cancelled.
+    QString title;
+    QString shown;
+    QTimer answer;
+    connect(&answer, &QTimer::timeout, [&] {
+        if (auto *dialog = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget())) {
+            title = dialog->windowTitle();
+            shown = line->text();
+            dialog->reject();
+        }
+    });
+    answer.start(20);
+    window->ui.actionD_rucken->trigger();
+    QVERIFY2(title.endsWith(pages), qPrintable(title));
+    QCOMPARE(shown, sentence.isEmpty() ? status : status + u' ' + sentence);
 }
 
 void TestWindowAnswers::settingsLastAcrossARestart() {

@@ -148,6 +148,8 @@ private slots:
     void printsAMillionCopiesPageByArithmetic();
     void printDialogPresetRunsFromPageShown_data();
     void printDialogPresetRunsFromPageShown();
+    void manyPagesPrintOnlyWhenConfirmed_data();
+    void manyPagesPrintOnlyWhenConfirmed();
 
 private:
     // Prints pages to a PDF file and reads back the text of each label slot.
@@ -732,14 +734,16 @@ void TestPagePreview::printDialogPresetRunsFromPageShown_data() {
     QTest::addColumn<int>("currentPage");
     QTest::addColumn<int>("from");
     QTest::addColumn<int>("to");
-    QTest::newRow("page 1 shown") << 0 << 1 << 2;
-    QTest::newRow("page 2 shown") << 1 << 2 << 2;
+    QTest::addColumn<QString>("pages"); // as the title names them
+    QTest::newRow("page 1 shown") << 0 << 1 << 2 << "Seiten 1 bis 2 von 2";
+    QTest::newRow("page 2 shown") << 1 << 2 << 2 << "Seite 2 von 2";
 }
 
 void TestPagePreview::printDialogPresetRunsFromPageShown() {
     QFETCH(int, currentPage);
     QFETCH(int, from);
     QFETCH(int, to);
+    QFETCH(QString, pages);
     preview->setLabels(labelsOf(thirtyPairs()));
     preview->currentPage = currentPage;
     QPrinter printer(QPrinter::ScreenResolution);
@@ -755,6 +759,45 @@ void TestPagePreview::printDialogPresetRunsFromPageShown() {
     QCOMPARE(printer.toPage(), to);
     // The dialog says that the labels are for A4 sheets.
     QVERIFY2(dialog.windowTitle().contains(QStringLiteral("A4")), qPrintable(dialog.windowTitle()));
+    // And which pages are chosen, as they are out of sight when it opens.
+    QVERIFY2(dialog.windowTitle().endsWith(pages), qPrintable(dialog.windowTitle()));
+}
+
+void TestPagePreview::manyPagesPrintOnlyWhenConfirmed_data() {
+    QTest::addColumn<int>("pages");    // of one label each
+    QTest::addColumn<int>("fromPage"); // as the dialog reports it; 0 for all
+    QTest::addColumn<int>("toPage");
+    QTest::addColumn<bool>("answer");
+    QTest::addColumn<qint64>("asked"); // the pages asked about; 0 not asked
+    QTest::addColumn<qint64>("printed");
+    QTest::newRow("1000 pages print unasked") << 1000 << 0 << 0 << false << 0ll << 1000ll;
+    QTest::newRow("1001 pages, answered no") << 1001 << 0 << 0 << false << 1001ll << 0ll;
+    QTest::newRow("1001 pages, answered yes") << 1001 << 0 << 0 << true << 1001ll << 1001ll;
+    QTest::newRow("1000 of 1001 pages chosen print unasked")
+        << 1001 << 2 << 1001 << false << 0ll << 1000ll;
+}
+
+void TestPagePreview::manyPagesPrintOnlyWhenConfirmed() {
+    QFETCH(int, pages);
+    QFETCH(int, fromPage);
+    QFETCH(int, toPage);
+    QFETCH(bool, answer);
+    QFETCH(qint64, asked);
+    QFETCH(qint64, printed);
+    preview->setLabelDimensions(200, 148); // one label a page
+    preview->setLabels(labelsOf({{"Anna", pages}}));
+    qint64 askedAbout = 0;
+    preview->confirmManyPages = [&](std::int64_t count) {
+        askedAbout = count;
+        return answer;
+    };
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::ScreenResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath(QStringLiteral("many.pdf")));
+    printer.setFromTo(fromPage, toPage);
+    QCOMPARE(preview->printChosenPages(printer), printed);
+    QCOMPARE(askedAbout, asked);
 }
 
 QTEST_MAIN(TestPagePreview)
