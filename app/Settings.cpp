@@ -16,6 +16,7 @@ const QString labelWidthKey = QStringLiteral("window/labelWidthMm");
 const QString labelHeightKey = QStringLiteral("window/labelHeightMm");
 const QString labelFontKey = QStringLiteral("window/labelFont");
 const QString skipCaptionRowKey = QStringLiteral("window/skipCaptionRow");
+const QString mergeEqualLabelsKey = QStringLiteral("window/mergeEqualLabels");
 const QString lastFolderKey = QStringLiteral("window/lastFolder");
 const QString geometryKey = QStringLiteral("window/geometry");
 const QString splitterKey = QStringLiteral("window/splitter");
@@ -111,6 +112,7 @@ WindowSettings Settings::window() const {
     if (!fontText.isEmpty() && font.fromString(fontText))
         loaded.labelFont = font;
     loaded.skipCaptionRow = store->value(skipCaptionRowKey, false).toBool();
+    loaded.mergeEqualLabels = store->value(mergeEqualLabelsKey, true).toBool();
     loaded.lastFolder = store->value(lastFolderKey).toString();
     loaded.windowGeometry = store->value(geometryKey).toByteArray();
     loaded.splitterState = store->value(splitterKey).toByteArray();
@@ -124,6 +126,7 @@ void Settings::setWindow(const WindowSettings &window) {
     store->setValue(labelHeightKey, window.labelHeightMm);
     store->setValue(labelFontKey, window.labelFont.toString());
     store->setValue(skipCaptionRowKey, window.skipCaptionRow);
+    store->setValue(mergeEqualLabelsKey, window.mergeEqualLabels);
     store->setValue(lastFolderKey, window.lastFolder);
     store->setValue(geometryKey, window.windowGeometry);
     store->setValue(splitterKey, window.splitterState);

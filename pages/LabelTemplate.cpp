@@ -194,7 +194,7 @@ QStringList LabelTemplate::missingCaptions() const {
 QStringList LabelTemplate::labelLines(const ImportedTable &table, int row) const {
     QStringList labelLines;
     for (const Line &line : lineList)
-        if (QString text = lineText(line, table, row); !text.isEmpty())
+        if (QString text = lineText(line, table, row); !isBlank(text))
             labelLines << std::move(text);
     return labelLines;
 }
@@ -214,6 +214,10 @@ QStringList LabelTemplate::exampleLines(const ImportedTable &table) const {
         if (QStringList lines = labelLines(table, row); !lines.isEmpty())
             return lines;
     return {};
+}
+
+bool isBlank(QStringView text) {
+    return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.isSpace(); });
 }
 
 QString columnName(const QStringList &captions, int column) {

@@ -53,7 +53,7 @@ public:
     // without a value is left out together with the literal text that joins
     // it to its neighbours, so no double space or dangling comma remains;
     // text before the first or after the last field stays when any field of
-    // the line has a value. Lines that come out empty are dropped.
+    // the line has a value. Lines that come out blank are dropped.
     QStringList labelLines(const ImportedTable &table, int row) const;
     // The label of the first row under the captions that gives one, as an
     // example of what the template prints; empty when no row does.
@@ -65,6 +65,10 @@ private:
     QList<Line> lineList;
     int surplusLineCount = 0;
 };
+
+// Whether a text is empty or white space alone (spaces, no-break spaces,
+// ideographic spaces, line breaks): it prints nothing a reader can see.
+bool isBlank(QStringView text);
 
 // How a template writes a column: its caption without surrounding spaces, or
 // "Spalte n" (counted from 1) when the caption is empty or another column has
