@@ -159,14 +159,26 @@ void Settings::setSheets(const SheetSettings &sheets) {
     store->setValue(printerOffsetsKey, offsets);
 }
 
-QString Settings::labelText(const QStringList &captions) const {
-    return store->value(labelTextSettingsKey(captions)).toString();
+namespace {
+// The lines apart, beside the key that held them joined, so that a line may hold a "|".
+QString linesKey(const QStringList &captions) {
+    return labelTextSettingsKey(captions) + QStringLiteral("/lines");
+}
+} // namespace
+
+QStringList Settings::labelLines(const QStringList &captions) const {
+    if (store->contains(linesKey(captions)))
+        return store->value(linesKey(captions)).toStringList();
+    const QString joined = store->value(labelTextSettingsKey(captions)).toString();
+    return joined.isEmpty() ? QStringList() : joined.split(QLatin1Char('|'));
 }
 
-void Settings::setLabelText(const QStringList &captions, const QString &text) {
-    store->setValue(labelTextSettingsKey(captions), text);
+void Settings::setLabelLines(const QStringList &captions, const QStringList &lines) {
+    store->remove(labelTextSettingsKey(captions));
+    store->setValue(linesKey(captions), lines);
 }
 
 void Settings::forgetLabelText(const QStringList &captions) {
     store->remove(labelTextSettingsKey(captions));
+    store->remove(linesKey(captions));
 }

@@ -131,6 +131,12 @@ void TestLabelTemplate::linesOfARow_data() {
         << QString::fromUtf8("«Vorname»|«Nachname»|«Firma»|«Anzahl»")
         << QStringList{"Anna", "Schmidt", "Nord", "2"} << QStringList{"Anna", "Schmidt", "Nord"};
     QTest::newRow("empty text") << QString() << QStringList{"Anna"} << QStringList{};
+    QTest::newRow("an escaped bar stays in its line")
+        << QString::fromUtf8("«Vorname» \\| «Nachname»|«Firma»")
+        << QStringList{"Anna", "Schmidt", "Nord"} << QStringList{"Anna | Schmidt", "Nord"};
+    QTest::newRow("a line of white space alone is dropped")
+        << QString::fromUtf8("«Vorname»|«Firma»") << QStringList{"Anna", "", "\u3000\u00a0"}
+        << QStringList{"Anna"};
 }
 
 void TestLabelTemplate::linesOfARow() {
@@ -173,6 +179,9 @@ void TestLabelTemplate::writtenBackAsRead_data() {
                                          << QString::fromUtf8("a|b|c") << QStringList{} << 2;
     QTest::newRow("empty lines kept in the text") << registration << QString::fromUtf8("||x")
                                                   << QString::fromUtf8("||x") << QStringList{} << 0;
+    QTest::newRow("an escaped bar is text of its line")
+        << registration << QString::fromUtf8("«Vorname» \\| Gast|«Firma»")
+        << QString::fromUtf8("«Vorname» \\| Gast|«Firma»") << QStringList{} << 0;
 }
 
 void TestLabelTemplate::writtenBackAsRead() {
@@ -187,6 +196,8 @@ void TestLabelTemplate::writtenBackAsRead() {
     QCOMPARE(read.surplusLines(), surplusLines);
     QCOMPARE(LabelTemplate::parse(written, captions), LabelTemplate::parse(written, captions));
     QCOMPARE(LabelTemplate::parse(written, captions).text(captions), written);
+    // Lines given apart read as the text's lines do, bars and all.
+    QCOMPARE(LabelTemplate::fromLines(LabelTemplate::splitLines(text), captions), read);
 }
 
 void TestLabelTemplate::columnOfAName_data() {
