@@ -18,12 +18,12 @@ QString uiText(const char *source) {
 }
 
 // One settings key per list, but the text only where it differs from the default.
-void keep(const QStringList &captions, const QString &labelText, bool isDefault) {
+void keep(const QStringList &captions, const QStringList &lines, bool isDefault) {
     Settings settings;
     if (isDefault)
         settings.forgetLabelText(captions);
     else
-        settings.setLabelText(captions, labelText);
+        settings.setLabelLines(captions, lines);
 }
 
 } // namespace
@@ -83,8 +83,8 @@ void LabelTextEditor::setTable(const ImportedTable *newTable, const QStringList 
     captions = newCaptions;
     nameColumn = newNameColumn;
     fillColumnPickers();
-    const QString kept = Settings().labelText(captions);
-    showLines((kept.isEmpty() ? defaultText() : kept).split(LabelTemplate::lineSeparator));
+    const QStringList kept = Settings().labelLines(captions);
+    showLines(kept.isEmpty() ? QStringList{defaultText()} : kept);
     updateExample();
     emit changed();
 }
@@ -128,7 +128,7 @@ QString LabelTextEditor::line(int line) const {
 }
 
 void LabelTextEditor::setText(const QString &labelText) {
-    showLines(labelText.split(LabelTemplate::lineSeparator));
+    showLines(LabelTemplate::splitLines(labelText));
     userChanged();
 }
 
@@ -137,19 +137,23 @@ void LabelTextEditor::showLines(const QStringList &lines) {
         lineEdits[line]->setText(line < lines.size() ? lines.at(line) : QString());
 }
 
-QString LabelTextEditor::text() const {
+QStringList LabelTextEditor::lines() const {
     QStringList lines;
     for (const QLineEdit *edit : lineEdits)
         lines << edit->text();
     while (lines.size() > 1 && lines.last().isEmpty())
         lines.removeLast();
-    return lines.join(LabelTemplate::lineSeparator);
+    return lines;
+}
+
+QString LabelTextEditor::text() const {
+    return LabelTemplate::joinLines(lines());
 }
 
 LabelTemplate LabelTextEditor::labelTemplate() const {
     // The untouched text reads the chosen column by its index, whatever the captions are.
     return isDefault() ? LabelTemplate::ofColumn(nameColumn)
-                       : LabelTemplate::parse(text(), captions);
+                       : LabelTemplate::fromLines(lines(), captions);
 }
 
 bool LabelTextEditor::isDefault() const {
@@ -163,7 +167,7 @@ QString LabelTextEditor::defaultText() const {
 
 void LabelTextEditor::userChanged() {
     if (!captions.isEmpty())
-        keep(captions, text(), isDefault());
+        keep(captions, lines(), isDefault());
     updateExample();
     emit changed();
 }

@@ -35,9 +35,11 @@ public:
     void setLine(int line, const QString &text);
     QString line(int line) const;
 
-    // All lines as one text, separated by "|", trailing empty lines left off.
+    // The lines, trailing empty lines left off; each may hold any text.
+    QStringList lines() const;
+    // All lines as one text, separated by "|" (a bar in a line written "\|").
     QString text() const;
-    // Replaces all lines as if the user had written them.
+    // Replaces all lines, given as one text, as if the user had written them.
     void setText(const QString &text);
     LabelTemplate labelTemplate() const;
     // Whether the lines are still what an untouched window prints: the name column alone.

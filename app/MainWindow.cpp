@@ -143,6 +143,7 @@ void MainWindow::buildSettingsTree() {
     ui.fileInfoTree->setItemWidget(labelWidthItem, 1, widthSpin);
     ui.fileInfoTree->setItemWidget(labelHeightItem, 1, heightSpin);
     ui.fileInfoTree->setItemWidget(headerItem, 1, headerCheck);
+    buildMergeCheck();
     labelTextEditor = new LabelTextEditor(fileItem, this);
     fileItem->setExpanded(true);
     ui.fileInfoTree->resizeColumnToContents(0);
@@ -156,6 +157,18 @@ void MainWindow::buildSettingsTree() {
     });
     connect(headerCheck, &QCheckBox::toggled, this, [this] { rebuildLabels(); });
     connect(labelTextEditor, &LabelTextEditor::changed, this, [this] { rebuildLabels(); });
+}
+
+void MainWindow::buildMergeCheck() {
+    auto *item =
+        new QTreeWidgetItem(fileItem, {text("Gleiche Etiketten zusammenfassen"), QString()});
+    mergeCheck = new QCheckBox;
+    mergeCheck->setObjectName(QStringLiteral("mergeCheck"));
+    mergeCheck->setToolTip(text("Zeilen mit gleichem Label ergeben ein Label mit der Anzahl der "
+                                "letzten solchen Zeile; sonst ist jede Zeile ein eigenes Label."));
+    mergeCheck->setChecked(settings.mergeEqualLabels);
+    ui.fileInfoTree->setItemWidget(item, 1, mergeCheck);
+    connect(mergeCheck, &QCheckBox::toggled, this, [this] { rebuildLabels(); });
 }
 
 void MainWindow::buildFullNameOffer() {
@@ -206,6 +219,7 @@ void MainWindow::closeEvent(QCloseEvent *event) {
     settings.labelHeightMm = heightSpin->value();
     settings.labelFont = ui.pagePreview->labelFont;
     settings.skipCaptionRow = headerCheck->isChecked();
+    settings.mergeEqualLabels = mergeCheck->isChecked();
     settings.windowGeometry = saveGeometry();
     settings.splitterState = ui.splitter->saveState();
     settings.zoomPercent = ui.pagePreview->zoomPercent();
@@ -248,7 +262,18 @@ void MainWindow::updateStatus() {
     facts.rowsWithFractionalQuantity =
         labelSource ? labelSource->notes().rowsWithFractionalQuantity : 0;
     facts.namesWithoutCopies = labels.namesWithoutCopies();
+    addRowNotes(facts);
     ui.statusLabel->setText(withNote(labelListStatus(facts), largeQuantityNote(labels)));
+}
+
+void MainWindow::addRowNotes(LabelListFacts &facts) const {
+    if (!labelSource)
+        return;
+    const LabelNotes &notes = labelSource->notes();
+    facts.rowsMerged = notes.rowsMerged;
+    facts.quantityColumn = labelSource->choice().quantityColumn != LabelChoice::noColumn;
+    facts.captionRowPrinted = notes.captionRowPrinted;
+    facts.rowsBelowCaptions = notes.rowsBelowCaptions > 0;
 }
 
 void MainWindow::showFontName() {
@@ -476,7 +501,7 @@ void MainWindow::reloadPage(QString filter) {
         return;
     filterText = filter;
     const LabelChoice choice{labelTextEditor->labelTemplate(), chosenColumns().quantityColumn,
-                             headerCheck->isChecked()};
+                             headerCheck->isChecked(), mergeCheck->isChecked()};
     // Kept between filter keystrokes: only another choice reads the table again.
     if (!labelSource || labelSource->choice() != choice)
         labelSource.emplace(importer->importedTable(), choice);

@@ -12,6 +12,7 @@
 #include <optional>
 
 class FullNameOffer;
+struct LabelListFacts;
 class LabelTextEditor;
 class QCheckBox;
 class QComboBox;
@@ -78,6 +79,10 @@ private:
     QString chooseFile(const char *caption, const char *filter);
     void buildSettingsTree();
     void buildFullNameOffer();
+    // "Gleiche Etiketten zusammenfassen": equal labels one entry, or each row its own.
+    void buildMergeCheck();
+    // What the rows said about the labels, for the status line.
+    void addRowNotes(LabelListFacts &facts) const;
     // Shows what the chosen label sheet and start position give.
     void showSheet();
     void buildPageRow();
@@ -104,6 +109,7 @@ private:
     QComboBox *countCombo = nullptr;
     QComboBox *nameCombo = nullptr;
     QCheckBox *headerCheck = nullptr;
+    QCheckBox *mergeCheck = nullptr;
     QString filterText;
     bool searchFound = true;
     QTreeWidgetItem *fileItem = nullptr;

@@ -17,6 +17,7 @@ const QString labelWidthKey = QStringLiteral("window/labelWidthMm");
 const QString labelHeightKey = QStringLiteral("window/labelHeightMm");
 const QString labelFontKey = QStringLiteral("window/labelFont");
 const QString skipCaptionRowKey = QStringLiteral("window/skipCaptionRow");
+const QString mergeEqualLabelsKey = QStringLiteral("window/mergeEqualLabels");
 const QString lastFolderKey = QStringLiteral("window/lastFolder");
 const QString geometryKey = QStringLiteral("window/geometry");
 const QString splitterKey = QStringLiteral("window/splitter");
@@ -118,6 +119,7 @@ WindowSettings Settings::window() const {
     if (!fontText.isEmpty() && font.fromString(fontText))
         loaded.labelFont = font;
     loaded.skipCaptionRow = store->value(skipCaptionRowKey, false).toBool();
+    loaded.mergeEqualLabels = store->value(mergeEqualLabelsKey, true).toBool();
     loaded.lastFolder = store->value(lastFolderKey).toString();
     loaded.windowGeometry = store->value(geometryKey).toByteArray();
     loaded.splitterState = store->value(splitterKey).toByteArray();
@@ -131,6 +133,7 @@ void Settings::setWindow(const WindowSettings &window) {
     store->setValue(labelHeightKey, window.labelHeightMm);
     store->setValue(labelFontKey, window.labelFont.toString());
     store->setValue(skipCaptionRowKey, window.skipCaptionRow);
+    store->setValue(mergeEqualLabelsKey, window.mergeEqualLabels);
     store->setValue(lastFolderKey, window.lastFolder);
     store->setValue(geometryKey, window.windowGeometry);
     store->setValue(splitterKey, window.splitterState);
@@ -166,14 +169,26 @@ void Settings::setSheets(const SheetSettings &sheets) {
     store->setValue(printerOffsetsKey, offsets);
 }
 
-QString Settings::labelText(const QStringList &captions) const {
-    return store->value(labelTextSettingsKey(captions)).toString();
+namespace {
+// The lines apart, beside the key that held them joined, so that a line may hold a "|".
+QString linesKey(const QStringList &captions) {
+    return labelTextSettingsKey(captions) + QStringLiteral("/lines");
+}
+} // namespace
+
+QStringList Settings::labelLines(const QStringList &captions) const {
+    if (store->contains(linesKey(captions)))
+        return store->value(linesKey(captions)).toStringList();
+    const QString joined = store->value(labelTextSettingsKey(captions)).toString();
+    return joined.isEmpty() ? QStringList() : joined.split(QLatin1Char('|'));
 }
 
-void Settings::setLabelText(const QStringList &captions, const QString &text) {
-    store->setValue(labelTextSettingsKey(captions), text);
+void Settings::setLabelLines(const QStringList &captions, const QStringList &lines) {
+    store->remove(labelTextSettingsKey(captions));
+    store->setValue(linesKey(captions), lines);
 }
 
 void Settings::forgetLabelText(const QStringList &captions) {
     store->remove(labelTextSettingsKey(captions));
+    store->remove(linesKey(captions));
 }

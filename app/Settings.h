@@ -34,9 +34,11 @@ public:
     // Kept sheets that no longer read as valid sheets are left out.
     SheetSettings sheets() const;
     void setSheets(const SheetSettings &sheets);
-    // The text kept for a list with these captions; empty when none is kept.
-    QString labelText(const QStringList &captions) const;
-    void setLabelText(const QStringList &captions, const QString &text);
+    // The label text's lines kept for a list with these captions; empty when
+    // none are kept. A text kept by older versions, its lines joined by "|",
+    // reads as they read it.
+    QStringList labelLines(const QStringList &captions) const;
+    void setLabelLines(const QStringList &captions, const QStringList &lines);
     void forgetLabelText(const QStringList &captions);
 
 private:

@@ -25,6 +25,19 @@ QString counted(std::int64_t value, const char *one, const char *many) {
 // Quantities above this are named in the status line.
 constexpr int largeQuantity = 1000;
 
+// Rows that became one label with an earlier row: said, so nobody vanishes unseen.
+QString mergedRows(const LabelListFacts &facts) {
+    QString sentence = facts.rowsMerged == 1
+                           ? text("1 Zeile gleicht einem Label weiter oben und wurde mit ihm "
+                                  "zusammengefasst.")
+                           : text("%1 Zeilen gleichen einem Label weiter oben und wurden mit ihm "
+                                  "zusammengefasst.")
+                                 .arg(number(facts.rowsMerged));
+    if (facts.quantityColumn)
+        sentence += QLatin1Char(' ') + text("Es zählt die Anzahl der letzten gleichen Zeile.");
+    return sentence;
+}
+
 } // namespace
 
 QString labelListStatus(const LabelListFacts &facts) {
@@ -36,8 +49,15 @@ QString labelListStatus(const LabelListFacts &facts) {
     else
         sentences << counted(facts.names, "Name", "Namen") + QStringLiteral(", ") +
                          counted(facts.labels, "Label.", "Labels.");
+    if (!facts.rowsBelowCaptions)
+        sentences << text("Die Datei enthält keine Namen unter der Kopfzeile.");
     if (!facts.search.isEmpty() && !facts.searchFound)
         sentences << text("Die Suche nach „%1“ findet keinen Namen.").arg(facts.search);
+    if (facts.captionRowPrinted)
+        sentences << text("Die Kopfzeile wird als Label gedruckt („Kopfzeile nicht drucken“ "
+                          "lässt sie weg).");
+    if (facts.rowsMerged > 0)
+        sentences << mergedRows(facts);
     if (facts.rowsWithFractionalQuantity > 0)
         sentences << (facts.rowsWithFractionalQuantity == 1
                           ? text("1 Zeile mit einer Anzahl, die keine ganze Zahl ist, wurde als "

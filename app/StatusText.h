@@ -16,10 +16,18 @@ struct LabelListFacts {
     bool searchFound = true;
     qsizetype rowsWithFractionalQuantity = 0;
     qsizetype namesWithoutCopies = 0;
+    // Rows merged into an equal label of an earlier row, and whether a
+    // quantity column gave them their quantities.
+    qsizetype rowsMerged = 0;
+    bool quantityColumn = false;
+    bool captionRowPrinted = false;
+    // The file holds rows below the captions that give labels.
+    bool rowsBelowCaptions = true;
 };
 
 // The status line in German: the names and labels of the list, then each
-// thing the user should know (nothing found, quantities counted as 1, names
+// thing the user should know (no names below the captions, nothing found,
+// the caption row printed, rows merged, quantities counted as 1, names
 // without a label), one sentence each.
 QString labelListStatus(const LabelListFacts &facts);
 

@@ -12,6 +12,8 @@ struct WindowSettings {
     int labelHeightMm = 10;
     QFont labelFont;
     bool skipCaptionRow = false;
+    // Equal labels one entry ("Gleiche Etiketten zusammenfassen").
+    bool mergeEqualLabels = true;
     // The folder of the last import; empty before the first.
     QString lastFolder;
     QByteArray windowGeometry;

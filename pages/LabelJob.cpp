@@ -3,6 +3,7 @@
 #include "pages/LabelCursor.h"
 #include "pages/LabelSearch.h"
 
+#include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPagedPaintDevice>
@@ -19,6 +20,23 @@ constexpr qreal fallbackDotsPerInch = 96.0;
 // touches the cut.
 constexpr qreal innerMarginXMm = 1.5;
 constexpr qreal innerMarginYMm = 0.5;
+
+// Labels are fitted in the units of paper at this density and the result is
+// scaled to the device, so the screen at any zoom breaks and cuts the lines
+// as the printer does.
+constexpr int paperDotsPerInch = 1200;
+constexpr qreal paperScale = paperDotsPerInch / millimetresPerInch;
+
+const QPaintDevice &paperUnits() {
+    static const QImage paper = [] {
+        QImage image(1, 1, QImage::Format_Mono);
+        const int dotsPerMetre = qRound(paperDotsPerInch / millimetresPerInch * 1000);
+        image.setDotsPerMeterX(dotsPerMetre);
+        image.setDotsPerMeterY(dotsPerMetre);
+        return image;
+    }();
+    return paper;
+}
 
 QRectF scaled(const QRectF &mm, qreal scale) {
     return QRectF(mm.topLeft() * scale, mm.size() * scale);
@@ -96,7 +114,7 @@ std::int64_t LabelJob::drawPage(QPainter &painter, int page, qreal scale, Medium
     // on the screen, or on paper when asked for.
     const bool outlines = !chosen || screen || frames;
     const std::int64_t firstSlot = paper.firstSlotOnPage(page, start);
-    const QFont font = fontAtScale(scale, *painter.device());
+    const QFont font = fontAtScale(paperScale, paperUnits());
     // The smallest size on paper, in the units of the font at this scale.
     const qreal smallest = smallestFittingPointSize * font.pointSizeF() / pointSize();
     painter.save();
@@ -116,15 +134,18 @@ std::int64_t LabelJob::drawPage(QPainter &painter, int page, qreal scale, Medium
         painter.setBrush(highlighted ? Qt::yellow : Qt::white);
         if (outlines || highlighted)
             drawOutline(painter, paper, label, scale);
-        const QRectF textBox = label.adjusted(innerMarginXMm * scale, innerMarginYMm * scale,
-                                              -innerMarginXMm * scale, -innerMarginYMm * scale);
+        const QRectF textBoxMm = paper.labelRect(slot).adjusted(innerMarginXMm, innerMarginYMm,
+                                                                -innerMarginXMm, -innerMarginYMm);
         painter.save();
         // What fitting cannot shrink further (a label lower than one line)
         // is cut at the label's edge rather than drawn on its neighbour.
         painter.setClipRect(label, Qt::IntersectClip);
-        fits->fit(QStringList{cursor.name()} + cursor.moreLines(), font, textBox.size(), smallest,
-                  painter.device())
-            .draw(painter, textBox);
+        painter.translate(textBoxMm.topLeft() * scale);
+        painter.scale(scale / paperScale, scale / paperScale);
+        const QSizeF paperBox = textBoxMm.size() * paperScale;
+        fits->fit(QStringList{cursor.name()} + cursor.moreLines(), font, paperBox, smallest,
+                  &paperUnits())
+            .draw(painter, QRectF(QPointF(0, 0), paperBox));
         painter.restore();
     }
     if (chosen && screen) {

@@ -19,7 +19,7 @@ QList<std::pair<int, const QString *>> rowsInOrder(const ImportedColumn &column,
     QList<std::pair<int, const QString *>> ordered;
     ordered.reserve(column.size());
     for (auto cell = column.cbegin(); cell != column.cend(); ++cell)
-        if (cell.key() >= firstRow && !cell.value().isEmpty())
+        if (cell.key() >= firstRow && !isBlank(cell.value()))
             ordered.append({cell.key(), &cell.value()});
     std::sort(ordered.begin(), ordered.end(),
               [](const auto &a, const auto &b) { return a.first < b.first; });
@@ -33,12 +33,28 @@ QList<int> rowsWithValues(const ImportedTable &table, const QList<int> &columns,
         const ImportedColumn cells = table.value(column);
         rows.reserve(rows.size() + cells.size());
         for (auto cell = cells.cbegin(); cell != cells.cend(); ++cell)
-            if (cell.key() >= firstRow && !cell.value().isEmpty())
+            if (cell.key() >= firstRow && !isBlank(cell.value()))
                 rows.append(cell.key());
     }
     std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     return rows;
+}
+
+// Enters one row's label as the rows ask and notes what the reader should know.
+void enterRow(LabelMap &labels, int row, const QString &name, const QStringList &moreLines,
+              const QString &quantity, LabelRows rows, LabelNotes &noted) {
+    // The caption row's quantity is a caption, not a slip worth a note.
+    if (row != captionRow && !quantity.isEmpty() && !isWholeNumber(quantity))
+        ++noted.rowsWithFractionalQuantity;
+    if (row == captionRow)
+        noted.captionRowPrinted = true;
+    else
+        ++noted.rowsBelowCaptions;
+    if (!rows.mergeEqual)
+        labels.appendRow(name, labelQuantity(quantity), moreLines);
+    else if (labels.insert(name, labelQuantity(quantity), moreLines))
+        ++noted.rowsMerged;
 }
 
 } // namespace
@@ -50,13 +66,9 @@ LabelMap buildLabelMap(const ImportedColumn &names, const ImportedColumn *quanti
         labels.reserve(names.size());
     const QString foldedFilter = foldCase(filter);
     LabelNotes noted;
-    for (const auto &[row, name] : rowsInOrder(names, rows)) {
-        const QString quantity = quantities ? quantities->value(row) : QString();
-        // The caption row's quantity is a caption, not a slip worth a note.
-        if (row != captionRow && !quantity.isEmpty() && !isWholeNumber(quantity))
-            ++noted.rowsWithFractionalQuantity;
-        labels.insert(*name, labelQuantity(quantity));
-    }
+    for (const auto &[row, name] : rowsInOrder(names, rows))
+        enterRow(labels, row, *name, {}, quantities ? quantities->value(row) : QString(), rows,
+                 noted);
     if (notes)
         *notes = noted;
     if (filter.isEmpty())
@@ -73,20 +85,17 @@ LabelMap buildLabelMap(const ImportedTable &table, const LabelTemplate &labelTex
     // One column alone reads it as the name column, at the name column's cost.
     if (const std::optional<int> column = labelText.soleColumn())
         return buildLabelMap(table.value(*column), quantities, QString(), rows, notes);
-    const int firstRow = rows.skipCaptionRow ? captionRow + 1 : captionRow;
     LabelMap labels;
     LabelNotes noted;
-    const QList<int> rowsWithLabels = rowsWithValues(table, labelText.columns(), firstRow);
+    const QList<int> rowsWithLabels = rowsWithValues(table, labelText.columns(), captionRow + 1);
     labels.reserve(rowsWithLabels.size());
     for (int row : rowsWithLabels) {
         QStringList lines = labelText.labelLines(table, row);
         if (lines.isEmpty())
             continue;
-        const QString quantity = quantities ? quantities->value(row) : QString();
-        if (!quantity.isEmpty() && !isWholeNumber(quantity))
-            ++noted.rowsWithFractionalQuantity;
         const QString name = lines.takeFirst();
-        labels.insert(name, labelQuantity(quantity), lines);
+        enterRow(labels, row, name, lines, quantities ? quantities->value(row) : QString(), rows,
+                 noted);
     }
     if (notes)
         *notes = noted;

@@ -2,7 +2,7 @@
 
 #include "pages/CaseFolding.h"
 
-void LabelMap::insert(const QString &name, int quantity, const QStringList &moreLines) {
+bool LabelMap::insert(const QString &name, int quantity, const QStringList &moreLines) {
     // One hash lookup: operator[] adds the label when it is new.
     const qsizetype labelsBefore = positions.size();
     qsizetype &position = positions[{name, moreLines}];
@@ -11,7 +11,7 @@ void LabelMap::insert(const QString &name, int quantity, const QStringList &more
         entries.append({name, quantity, foldCase(name), moreLines});
         copies += copiesOf(entries.last());
         withoutCopies += copiesOf(entries.last()) == 0 ? 1 : 0;
-        return;
+        return false;
     }
     LabelEntry &entry = entries[position];
     copies -= copiesOf(entry);
@@ -19,10 +19,18 @@ void LabelMap::insert(const QString &name, int quantity, const QStringList &more
     entry.quantity = quantity;
     copies += copiesOf(entry);
     withoutCopies += copiesOf(entry) == 0 ? 1 : 0;
+    return true;
+}
+
+void LabelMap::appendRow(const QString &name, int quantity, const QStringList &moreLines) {
+    append({name, quantity, foldCase(name), moreLines});
 }
 
 void LabelMap::append(const LabelEntry &entry) {
-    positions.insert({entry.name, entry.moreLines}, entries.size());
+    // An equal label entered before keeps its place in the look-up.
+    const Key key{entry.name, entry.moreLines};
+    if (!positions.contains(key))
+        positions.insert(key, entries.size());
     entries.append(entry);
     copies += copiesOf(entry);
     withoutCopies += copiesOf(entry) == 0 ? 1 : 0;

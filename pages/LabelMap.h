@@ -20,14 +20,19 @@ struct LabelEntry {
 // The labels to show and print: label -> quantity, in the order the labels
 // were first entered. Entering a label again replaces its quantity but keeps
 // its place, so the same sheet always gives the same sequence of labels. Two
-// labels are the same when all their lines are.
+// labels are the same when all their lines are. Rows may also be entered as
+// labels of their own (appendRow), equal or not; filter and search treat
+// those entries like any other.
 class LabelMap {
 public:
     using const_iterator = QList<LabelEntry>::const_iterator;
 
-    // Enters a label at the end, or replaces the quantity of one entered before.
-    void insert(const QString &name, int quantity, const QStringList &moreLines = {});
-    // Enters an entry of another map at the end; its label must not be entered yet.
+    // Enters a label at the end, or replaces the quantity of one entered
+    // before; answers whether it did the latter (the row merged into it).
+    bool insert(const QString &name, int quantity, const QStringList &moreLines = {});
+    // Enters a label at the end even when an equal one was entered before.
+    void appendRow(const QString &name, int quantity, const QStringList &moreLines = {});
+    // Enters an entry of another map at the end.
     void append(const LabelEntry &entry);
     void clear();
     void reserve(qsizetype names);
@@ -38,7 +43,7 @@ public:
     bool contains(const QString &name, const QStringList &moreLines = {}) const {
         return positions.contains({name, moreLines});
     }
-    // The quantity of a label, 0 for a label that is not entered.
+    // The quantity of a label (the first entered), 0 for one not entered.
     int value(const QString &name, const QStringList &moreLines = {}) const;
     const LabelEntry &at(qsizetype index) const { return entries.at(index); }
 

@@ -21,7 +21,7 @@ LabelSource::LabelSource(const ImportedTable &table, const LabelChoice &choice) 
     const ImportedColumn quantities = quantitiesOf(table, choice);
     all = buildLabelMap(table, choice.text,
                         choice.quantityColumn == LabelChoice::noColumn ? nullptr : &quantities,
-                        LabelRows{choice.skipCaptions}, &noted);
+                        LabelRows{choice.skipCaptions, choice.mergeEqual}, &noted);
 }
 
 LabelMap LabelSource::filtered(const QString &filter) const {

@@ -14,6 +14,7 @@ struct LabelChoice {
     LabelTemplate text;
     int quantityColumn = noColumn;
     bool skipCaptions = false;
+    bool mergeEqual = true;
     friend bool operator==(const LabelChoice &, const LabelChoice &) = default;
 };
 

@@ -126,9 +126,34 @@ LabelTemplate LabelTemplate::ofColumn(int column) {
 }
 
 LabelTemplate LabelTemplate::parse(const QString &text, const QStringList &captions) {
+    return fromLines(splitLines(text), captions);
+}
+
+QStringList LabelTemplate::splitLines(const QString &text) {
+    QStringList lineTexts{QString()};
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        const bool escapedBar = text.at(at) == separatorEscape && at + 1 < text.size() &&
+                                text.at(at + 1) == lineSeparator;
+        if (escapedBar)
+            lineTexts.last() += text.at(++at);
+        else if (text.at(at) == lineSeparator)
+            lineTexts << QString();
+        else
+            lineTexts.last() += text.at(at);
+    }
+    return lineTexts;
+}
+
+QString LabelTemplate::joinLines(const QStringList &lineTexts) {
+    QStringList escaped;
+    for (QString lineText : lineTexts)
+        escaped << lineText.replace(lineSeparator, QString(separatorEscape) + lineSeparator);
+    return escaped.join(lineSeparator);
+}
+
+LabelTemplate LabelTemplate::fromLines(const QStringList &lineTexts, const QStringList &captions) {
     const ColumnNames names(captions);
     LabelTemplate labelTemplate;
-    const QList<QStringView> lineTexts = QStringView(text).split(lineSeparator);
     for (qsizetype index = 0; index < lineTexts.size(); ++index) {
         if (index >= maximumLines) {
             labelTemplate.surplusLineCount = int(lineTexts.size() - maximumLines);
@@ -154,7 +179,7 @@ QString LabelTemplate::text(const QStringList &captions) const {
         }
         lineTexts << lineText;
     }
-    return lineTexts.join(lineSeparator);
+    return joinLines(lineTexts);
 }
 
 bool LabelTemplate::isEmpty() const {
@@ -194,7 +219,7 @@ QStringList LabelTemplate::missingCaptions() const {
 QStringList LabelTemplate::labelLines(const ImportedTable &table, int row) const {
     QStringList labelLines;
     for (const Line &line : lineList)
-        if (QString text = lineText(line, table, row); !text.isEmpty())
+        if (QString text = lineText(line, table, row); !isBlank(text))
             labelLines << std::move(text);
     return labelLines;
 }
@@ -214,6 +239,10 @@ QStringList LabelTemplate::exampleLines(const ImportedTable &table) const {
         if (QStringList lines = labelLines(table, row); !lines.isEmpty())
             return lines;
     return {};
+}
+
+bool isBlank(QStringView text) {
+    return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.isSpace(); });
 }
 
 QString columnName(const QStringList &captions, int column) {

@@ -9,13 +9,15 @@
 #include <optional>
 
 // What a label says: up to three lines, each built from literal text and
-// fields, a field being a column of the imported table. As text, lines are
-// separated by "|" and a field is written «Caption», or «Spalte 3» for a column
-// without a caption of its own, e.g. "«Vorname» «Nachname»|«Firma»".
+// fields, a field being a column of the imported table. A field is written
+// «Caption», or «Spalte 3» for a column without a caption of its own. As one
+// text (the command line's), lines are separated by "|" and "\|" is a bar of
+// the text, e.g. "«Vorname» «Nachname»|«Firma» \| Gast".
 class LabelTemplate {
 public:
     static constexpr int maximumLines = 3;
     static constexpr QChar lineSeparator = u'|';
+    static constexpr QChar separatorEscape = u'\\';
     static constexpr QChar fieldOpening = u'«';
     static constexpr QChar fieldClosing = u'»';
 
@@ -35,6 +37,12 @@ public:
     static LabelTemplate ofColumn(int column);
     // Reads the text form; fields are looked up among the captions (row 0).
     static LabelTemplate parse(const QString &text, const QStringList &captions);
+    // Reads lines given apart, each of which may hold any text, "|" too.
+    static LabelTemplate fromLines(const QStringList &lineTexts, const QStringList &captions);
+    // The lines of the text form: split at each "|" not written "\|".
+    static QStringList splitLines(const QString &text);
+    // The text form of lines given apart, their bars written "\|".
+    static QString joinLines(const QStringList &lineTexts);
 
     // The text form, every field written with the name columnName gives it.
     QString text(const QStringList &captions) const;
@@ -53,7 +61,7 @@ public:
     // without a value is left out together with the literal text that joins
     // it to its neighbours, so no double space or dangling comma remains;
     // text before the first or after the last field stays when any field of
-    // the line has a value. Lines that come out empty are dropped.
+    // the line has a value. Lines that come out blank are dropped.
     QStringList labelLines(const ImportedTable &table, int row) const;
     // The label of the first row under the captions that gives one, as an
     // example of what the template prints; empty when no row does.
@@ -65,6 +73,10 @@ private:
     QList<Line> lineList;
     int surplusLineCount = 0;
 };
+
+// Whether a text is empty or white space alone (spaces, no-break spaces,
+// ideographic spaces, line breaks): it prints nothing a reader can see.
+bool isBlank(QStringView text);
 
 // How a template writes a column: its caption without surrounding spaces, or
 // "Spalte n" (counted from 1) when the caption is empty or another column has

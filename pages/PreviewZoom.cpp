@@ -14,11 +14,11 @@ QList<int> PreviewZoom::percentSteps() {
     return {25, 50, 75, 100, 125, 150, 200, 300, 400};
 }
 
-qreal PreviewZoom::scale(QSizeF viewport, qreal screenPixelsPerMm) const {
+qreal PreviewZoom::scale(QSizeF viewport, qreal screenPixelsPerMm, QSizeF paperMm) const {
     if (!fitsPage())
         return screenPixelsPerMm * percent / 100.0;
-    const qreal across = (viewport.width() - 2 * previewMarginPx) / sheetSizeMm.width();
-    const qreal down = (viewport.height() - 2 * previewMarginPx) / sheetSizeMm.height();
+    const qreal across = (viewport.width() - 2 * previewMarginPx) / paperMm.width();
+    const qreal down = (viewport.height() - 2 * previewMarginPx) / paperMm.height();
     return std::max(smallestFittedScale, std::min(across, down));
 }
 

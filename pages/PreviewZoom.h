@@ -1,6 +1,8 @@
 #pragma once
 
+#include "pages/PageLayout.h"
 #include <QList>
+
 #include <QSizeF>
 
 // How large the preview shows the sheet: fitted to the space it has (the
@@ -16,8 +18,8 @@ struct PreviewZoom {
 
     // Device pixels per millimetre: for a fixed zoom the screen's pixels per
     // millimetre times the percentage; when fitting, the largest scale at
-    // which the sheet and its margin fit the viewport.
-    qreal scale(QSizeF viewport, qreal screenPixelsPerMm) const;
+    // which the paper (A4 unless given) and its margin fit the viewport.
+    qreal scale(QSizeF viewport, qreal screenPixelsPerMm, QSizeF paperMm = sheetSizeMm) const;
 
     // The next fixed level above (direction > 0) or below the scale shown now,
     // so zooming from the fitted page continues from what is on screen;

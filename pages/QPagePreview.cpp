@@ -68,6 +68,8 @@ void QPagePreview::showJobChange() {
 
 void QPagePreview::setLabelSheet(std::optional<LabelSheet> sheet) {
     job.setChosenSheet(std::move(sheet));
+    // A Letter sheet brings paper of another size.
+    updateScrollBars();
     showJobChange();
 }
 
@@ -164,11 +166,11 @@ qreal QPagePreview::screenPixelsPerMm() const {
 }
 
 qreal QPagePreview::previewScale() const {
-    return zoom.scale(QSizeF(viewport()->size()), screenPixelsPerMm());
+    return zoom.scale(QSizeF(viewport()->size()), screenPixelsPerMm(), labelSheet().paperSizeMm());
 }
 
 QPoint QPagePreview::sheetOrigin() const {
-    const QSizeF sheet = sheetSizeMm * previewScale();
+    const QSizeF sheet = labelSheet().paperSizeMm() * previewScale();
     const QSize room = viewport()->size();
     // Centred while the sheet fits, else scrolled.
     auto along = [](qreal sheetLength, int roomLength, int scrolled) {
@@ -181,7 +183,7 @@ QPoint QPagePreview::sheetOrigin() const {
 }
 
 void QPagePreview::updateScrollBars() {
-    const QSizeF sheet = sheetSizeMm * previewScale();
+    const QSizeF sheet = labelSheet().paperSizeMm() * previewScale();
     const QSize room = viewport()->size();
     auto setUp = [](QScrollBar *bar, qreal sheetLength, int roomLength) {
         const int beyond = int(std::ceil(sheetLength + 2 * previewMarginPx)) - roomLength;
@@ -207,7 +209,7 @@ void QPagePreview::paintEvent(QPaintEvent *) {
     painter.translate(sheetOrigin());
     painter.setBrush(Qt::white);
     painter.setPen(QPen(Qt::black, 0));
-    painter.drawRect(QRectF(QPointF(0, 0), sheetSizeMm * scale));
+    painter.drawRect(QRectF(QPointF(0, 0), labelSheet().paperSizeMm() * scale));
     drawLabelPage(painter, currentPage, scale, true);
 }
 
@@ -293,7 +295,8 @@ void QPagePreview::printPage() {
     // Fractional millimetres and the requested point sizes need more than the
     // screen's 96 units per inch.
     QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageSize(
+        QPageSize(labelSheet().paper == Paper::Letter ? QPageSize::Letter : QPageSize::A4));
     QPrintDialog dialog(&printer, this);
     preparePrintDialog(dialog);
     if (dialog.exec() == QDialog::Accepted)

@@ -1,7 +1,10 @@
 #include "pages/TextFit.h"
 
 #include <QFontMetricsF>
+#include <QPaintDevice>
 #include <QPainter>
+#include <QRegularExpression>
+#include <QTextBoundaryFinder>
 
 #include <algorithm>
 #include <cmath>
@@ -11,15 +14,20 @@ namespace {
 // Sizes are tried in half points, which a reader cannot tell apart any finer.
 constexpr qreal pointStep = 0.5;
 
-// How the lines of one fitting are sized from the first line's size.
-enum class LineSizes { AllAlike, LaterSmaller };
+// How the lines of one fitting are sized from the first line's size: the
+// lines of the name (the first line, with the breaks its cell holds) alike,
+// the lines under it smaller.
+struct LineSizes {
+    qsizetype nameLines = 1;
+    static LineSizes allAlike(qsizetype lines) { return {lines}; }
+};
 
 QList<QFont> fontsAt(const QFont &font, qreal firstLinePoints, qsizetype lineCount,
                      LineSizes sizes) {
     QList<QFont> fonts;
     for (qsizetype line = 0; line < lineCount; ++line) {
         QFont sized = font;
-        const bool smaller = line > 0 && sizes == LineSizes::LaterSmaller;
+        const bool smaller = line >= sizes.nameLines;
         // The font's own size stays untouched, as the font was chosen.
         if (firstLinePoints != font.pointSizeF() || smaller)
             sized.setPointSizeF(smaller ? firstLinePoints * laterLineScale : firstLinePoints);
@@ -38,8 +46,38 @@ QSizeF measure(const QStringList &lines, const QList<QFont> &fonts, const QPaint
     return size;
 }
 
+// A cell's line breaks are the label's: each line split where its text
+// breaks. Counts the pieces of the first line.
+QStringList splitAtBreaks(const QStringList &lines, qsizetype *nameLines) {
+    static const QRegularExpression breaks(
+        QStringLiteral("\\r\\n|[\\n\\r\\v\\f\\x{2028}\\x{2029}]"));
+    QStringList split;
+    for (qsizetype line = 0; line < lines.size(); ++line) {
+        split << lines.at(line).split(breaks);
+        if (line == 0)
+            *nameLines = split.size();
+    }
+    return split;
+}
+
 bool fits(const QSizeF &size, const QSizeF &box) {
     return size.width() <= box.width() && size.height() <= box.height();
+}
+
+// The character boundary nearest the middle of a text: a break there splits
+// no surrogate pair and no letter from its accents.
+qsizetype graphemeMiddle(const QString &text) {
+    const qsizetype middle = text.size() / 2;
+    QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, text);
+    graphemes.setPosition(middle);
+    if (graphemes.isAtBoundary())
+        return middle;
+    const qsizetype after = graphemes.toNextBoundary();
+    graphemes.setPosition(middle);
+    const qsizetype before = graphemes.toPreviousBoundary();
+    if (before <= 0)
+        return after;
+    return after < 0 || middle - before <= after - middle ? before : after;
 }
 
 // The two lines of a text broken at the space nearest its middle, or in the
@@ -51,8 +89,10 @@ QStringList breakInTwo(const QString &text) {
         if (text[index].isSpace() &&
             (best < 0 || std::abs(index - middle) < std::abs(best - middle)))
             best = index;
-    if (best < 0)
-        return {text.left(middle), text.mid(middle)};
+    if (best < 0) {
+        const qsizetype at = graphemeMiddle(text);
+        return {text.left(at), text.mid(at)};
+    }
     return {text.left(best).trimmed(), text.mid(best + 1).trimmed()};
 }
 
@@ -85,21 +125,28 @@ std::optional<qreal> largestFittingSize(const QStringList &lines, const QFont &f
 }
 
 FittedText setIn(const QStringList &lines, const QList<QFont> &fonts, const QPaintDevice *device) {
-    return {lines, fonts, measure(lines, fonts, device)};
+    const qreal dotsPerInch = device ? device->logicalDpiY() : 0;
+    return {lines, fonts, measure(lines, fonts, device), false, dotsPerInch};
 }
 
 // At the smallest size: each line cut to the box's width, and only as many
-// lines as the box's height holds (the first one always).
+// lines as the box's height holds (the first one always). Where lines are
+// left off, the last one shown ends in an ellipsis, so nothing goes unmarked.
 FittedText cutToBox(const QStringList &lines, const QList<QFont> &fonts, const QSizeF &box,
                     const QPaintDevice *device) {
+    const qreal width = std::max<qreal>(0, box.width());
     QStringList cut;
     qreal height = 0;
     for (qsizetype line = 0; line < lines.size(); ++line) {
         const QFontMetricsF metrics(fonts.at(line), device);
         height += metrics.height();
-        if (line > 0 && height > box.height())
+        if (line > 0 && height > box.height()) {
+            const QFontMetricsF lastMetrics(fonts.at(line - 1), device);
+            cut.last() =
+                lastMetrics.elidedText(lines.at(line - 1) + u'\u2026', Qt::ElideRight, width);
             break;
-        cut << metrics.elidedText(lines.at(line), Qt::ElideRight, std::max<qreal>(0, box.width()));
+        }
+        cut << metrics.elidedText(lines.at(line), Qt::ElideRight, width);
     }
     return setIn(cut, fonts.first(cut.size()), device);
 }
@@ -110,25 +157,25 @@ FittedText cutToBox(const QStringList &lines, const QList<QFont> &fonts, const Q
 FittedText fitBrokenInTwo(const QString &text, const QFont &font, const QSizeF &box,
                           qreal smallestPointSize, const QPaintDevice *device) {
     const QStringList twoLines = breakInTwo(text);
-    if (const auto size =
-            largestFittingSize(twoLines, font, box, smallestPointSize, LineSizes::AllAlike, device))
-        return setIn(twoLines, fontsAt(font, *size, 2, LineSizes::AllAlike), device);
+    const LineSizes alike = LineSizes::allAlike(2);
+    if (const auto size = largestFittingSize(twoLines, font, box, smallestPointSize, alike, device))
+        return setIn(twoLines, fontsAt(font, *size, 2, alike), device);
     const qreal chosen = font.pointSizeF() > 0 ? font.pointSizeF() : smallestPointSize;
     const qreal smallest = std::min(chosen, smallestPointSize);
-    const FittedText cut =
-        cutToBox(twoLines, fontsAt(font, smallest, 2, LineSizes::AllAlike), box, device);
+    const FittedText cut = cutToBox(twoLines, fontsAt(font, smallest, 2, alike), box, device);
     if (cut.lines.size() == 2)
         return cut;
-    return cutToBox({text}, fontsAt(font, smallest, 1, LineSizes::AllAlike), box, device);
+    return cutToBox({text}, fontsAt(font, smallest, 1, LineSizes::allAlike(1)), box, device);
 }
 } // namespace
 
-FittedText fitText(const QStringList &lines, const QFont &font, const QSizeF &box,
+FittedText fitText(const QStringList &labelLines, const QFont &font, const QSizeF &box,
                    qreal smallestPointSize, const QPaintDevice *device) {
+    LineSizes sizes;
+    const QStringList lines = splitAtBreaks(labelLines, &sizes.nameLines);
     if (lines.isEmpty())
         return {};
     const bool oneLine = lines.size() == 1;
-    const LineSizes sizes = oneLine ? LineSizes::AllAlike : LineSizes::LaterSmaller;
     const qreal chosen = font.pointSizeF() > 0 ? font.pointSizeF() : smallestPointSize;
     const qreal smallest = std::min(chosen, smallestPointSize);
     FittedText set;
@@ -142,18 +189,29 @@ FittedText fitText(const QStringList &lines, const QFont &font, const QSizeF &bo
     return set;
 }
 
+QFont FittedText::fontOn(qsizetype line, const QPaintDevice *device) const {
+    QFont font = fonts.at(line);
+    const int deviceDotsPerInch = device ? device->logicalDpiY() : 0;
+    // Points turn into units at the device's density: the size that gives
+    // the fitting's units where the two densities differ.
+    if (dotsPerInch > 0 && deviceDotsPerInch > 0 && deviceDotsPerInch != dotsPerInch)
+        font.setPointSizeF(font.pointSizeF() * dotsPerInch / deviceDotsPerInch);
+    return font;
+}
+
 void FittedText::draw(QPainter &painter, const QRectF &box) const {
     if (lines.isEmpty())
         return;
     if (oneText) {
-        painter.setFont(fonts.first());
+        painter.setFont(fontOn(0, painter.device()));
         painter.drawText(box, Qt::AlignCenter, lines.join(QLatin1Char('\n')));
         return;
     }
     qreal top = box.top() + (box.height() - size.height()) / 2;
     for (qsizetype line = 0; line < lines.size(); ++line) {
-        painter.setFont(fonts.at(line));
-        const qreal height = QFontMetricsF(fonts.at(line), painter.device()).height();
+        const QFont font = fontOn(line, painter.device());
+        painter.setFont(font);
+        const qreal height = QFontMetricsF(font, painter.device()).height();
         painter.drawText(QRectF(box.left(), top, box.width(), height),
                          Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip, lines.at(line));
         top += height;

@@ -146,6 +146,9 @@ void TestSettings::keysOfOlderVersionsCarryOver_data() {
     QTest::newRow("label text of a list")
         << QVariantMap{{labelTextKey, QString::fromUtf8("Hallo «Name»")}} << "labelLine1Edit"
         << QString::fromUtf8("Hallo «Name»");
+    QTest::newRow("label text of lines joined by a bar")
+        << QVariantMap{{labelTextKey, QString::fromUtf8("«Name»|Gast")}} << "labelLine2Edit"
+        << "Gast";
 }
 
 void TestSettings::keysOfOlderVersionsCarryOver() {

@@ -236,30 +236,51 @@ void TestWindowAnswers::statusLineAnswers_data() {
     QTest::addColumn<QString>("search");
     QTest::addColumn<QString>("status");
 
+    // Row 0 prints while the name column alone makes the labels, and the line says so.
+    const QString captionRow = QString::fromUtf8(
+        "Die Kopfzeile wird als Label gedruckt („Kopfzeile nicht drucken“ lässt sie weg).");
     const QList<QStringList> list{{"Name", "Anzahl"}, {"Anna", "2"},
                                   {"Bert", "2,5"},    {"Carla", "-1"},
                                   {"Dora", "x"},      {QString::fromUtf8("Straße"), "1"}};
     QTest::newRow("the list")
         << list << ""
         << ""
-        << QString::fromUtf8("6 Namen, 6 Labels. 2 Zeilen mit einer Anzahl, die keine ganze Zahl "
-                             "ist, wurden als 1 gezählt. 1 Name mit einer Anzahl unter 1 erhält "
-                             "kein Label.");
+        << QString::fromUtf8("6 Namen, 6 Labels. %1 2 Zeilen mit einer Anzahl, die keine ganze "
+                             "Zahl ist, wurden als 1 gezählt. 1 Name mit einer Anzahl unter 1 "
+                             "erhält kein Label.")
+               .arg(captionRow);
     QTest::newRow("filter finds nothing")
         << list << "Zo"
         << ""
-        << QString::fromUtf8("Kein Name beginnt mit „Zo“. 2 Zeilen mit einer Anzahl, die keine "
-                             "ganze Zahl ist, wurden als 1 gezählt.");
+        << QString::fromUtf8("Kein Name beginnt mit „Zo“. %1 2 Zeilen mit einer Anzahl, die "
+                             "keine ganze Zahl ist, wurden als 1 gezählt.")
+               .arg(captionRow);
     QTest::newRow("search finds nothing")
         << list << "A"
         << "zz"
-        << QString::fromUtf8("1 Name, 2 Labels. Die Suche nach „zz“ findet keinen Namen. 2 Zeilen "
-                             "mit einer Anzahl, die keine ganze Zahl ist, wurden als 1 gezählt.");
+        << QString::fromUtf8("1 Name, 2 Labels. Die Suche nach „zz“ findet keinen Namen. %1 2 "
+                             "Zeilen mit einer Anzahl, die keine ganze Zahl ist, wurden als 1 "
+                             "gezählt.")
+               .arg(captionRow);
     QTest::newRow("search finds sharp s by ss")
         << list << "S"
         << "STRASSE"
-        << QString::fromUtf8("1 Name, 1 Label. 2 Zeilen mit einer Anzahl, die keine ganze Zahl "
-                             "ist, wurden als 1 gezählt.");
+        << QString::fromUtf8("1 Name, 1 Label. %1 2 Zeilen mit einer Anzahl, die keine ganze "
+                             "Zahl ist, wurden als 1 gezählt.")
+               .arg(captionRow);
+    QTest::newRow("rows merged into an earlier label")
+        << QList<QStringList>{{"Name", "Anzahl"}, {"Anna", "2"}, {"Anna", "3"}} << ""
+        << ""
+        << QString::fromUtf8("2 Namen, 4 Labels. %1 1 Zeile gleicht einem Label weiter oben und "
+                             "wurde mit ihm zusammengefasst. Es zählt die Anzahl der letzten "
+                             "gleichen Zeile.")
+               .arg(captionRow);
+    QTest::newRow("no names below the captions")
+        << QList<QStringList>{{"Name", "Anzahl"}} << ""
+        << ""
+        << QString::fromUtf8("1 Name, 1 Label. Die Datei enthält keine Namen unter der "
+                             "Kopfzeile. %1")
+               .arg(captionRow);
     QTest::newRow("quantities above 1.000 named, the largest first")
         << QList<QStringList>{{"Name", "Anzahl"},
                               {"Bert", "1001"},
@@ -293,6 +314,9 @@ void TestWindowAnswers::printOnlyWithLabels_data() {
     QTest::addColumn<QList<QStringList>>("rows"); // empty: nothing imported
     QTest::addColumn<QString>("filter");
     QTest::addColumn<bool>("enabled");
+    // Row 0 prints while the name column alone makes the labels, and the line says so.
+    const QString captionRow = QString::fromUtf8(
+        "Die Kopfzeile wird als Label gedruckt („Kopfzeile nicht drucken“ lässt sie weg).");
     const QList<QStringList> list{{"Name", "Anzahl"}, {"Anna", "2"}, {"Otto", "-3"}};
     QTest::newRow("nothing imported") << QList<QStringList>{} << "" << false;
     QTest::newRow("a list") << list << "" << true;

@@ -107,10 +107,10 @@ void TestWindowLabels::settingsTreeRowsInOrder() {
             QVERIFY2(file->child(i)->text(1).isEmpty(),
                      qPrintable(file->child(i)->text(0) + " has a value before any import"));
     }
-    QCOMPARE(captions,
-             (QStringList{"Reihen", "Spalten", "Labelspalten", "Labelreihen", "Labelbreite",
-                          QString::fromUtf8("Labelhöhe"), "Schriftart", "Kopfzeile nicht drucken",
-                          "Spalte Namen", "Spalte Anzahl", "Beschriftung"}));
+    QCOMPARE(captions, (QStringList{"Reihen", "Spalten", "Labelspalten", "Labelreihen",
+                                    "Labelbreite", QString::fromUtf8("Labelhöhe"), "Schriftart",
+                                    "Kopfzeile nicht drucken", "Spalte Namen", "Spalte Anzahl",
+                                    "Gleiche Etiketten zusammenfassen", "Beschriftung"}));
     QCOMPARE(treeValue(window, "Schriftart"), QStringLiteral("Arial, 10 pt"));
     // The caption column is wide enough for its longest caption.
     const int needed = tree->fontMetrics().horizontalAdvance("Kopfzeile nicht drucken");

@@ -1,8 +1,14 @@
 #include "pages/LabelJob.h"
 #include "pages/LabelSheetCatalogue.h"
 
+#include "PdfLabels.h"
+
 #include <QImage>
+#include <QPaintEngine>
 #include <QPainter>
+#include <QPdfWriter>
+#include <QSet>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -28,6 +34,56 @@ LabelJob badgeJob() {
     return job;
 }
 using Entries = QList<std::pair<QString, int>>;
+
+// A screen that keeps where each run of text is drawn instead of painting it.
+class TextRecorder : public QPaintEngine {
+public:
+    TextRecorder() : QPaintEngine(QPaintEngine::AllFeatures) {}
+    bool begin(QPaintDevice *) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState &) override {}
+    void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
+    void drawTextItem(const QPointF &at, const QTextItem &) override { baselines.insert(at.y()); }
+    Type type() const override { return QPaintEngine::User; }
+    QSet<qreal> baselines;
+};
+
+class RecordingScreen : public QPaintDevice {
+public:
+    QPaintEngine *paintEngine() const override { return &recorder; }
+    mutable TextRecorder recorder;
+
+protected:
+    int metric(PaintDeviceMetric metric) const override {
+        switch (metric) {
+        case PdmWidth:
+            return 300;
+        case PdmHeight:
+            return 400;
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY:
+            return 96;
+        case PdmDevicePixelRatioScaled:
+            return int(devicePixelRatioFScale());
+        case PdmDepth:
+            return 32;
+        default:
+            return 1;
+        }
+    }
+};
+
+// The lines a PDF page prints: its words' tops, half a millimetre apart at least.
+int printedLines(const pdflabels::Page &page) {
+    QList<qreal> tops;
+    for (const pdflabels::Word &word : page.words)
+        if (std::none_of(tops.cbegin(), tops.cend(),
+                         [&](qreal top) { return qAbs(top - word.boxMm.top()) < 0.5; }))
+            tops << word.boxMm.top();
+    return int(tops.size());
+}
 } // namespace
 
 Q_DECLARE_METATYPE(Entries)
@@ -40,6 +96,8 @@ private slots:
     void labelsOfAPage();
     void repaintFitsOnlyWhatChanged_data();
     void repaintFitsOnlyWhatChanged();
+    void wholePageShowsThePrintedLines_data();
+    void wholePageShowsThePrintedLines();
 };
 
 void TestLabelJob::labelsOfAPage_data() {
@@ -91,8 +149,9 @@ void TestLabelJob::repaintFitsOnlyWhatChanged_data() {
     QTest::addColumn<qreal>("secondScale");
     QTest::addColumn<bool>("fitsAgain");
     QTest::newRow("the same scale again") << qreal(2) << qreal(2) << false;
-    QTest::newRow("zoomed in") << qreal(2) << qreal(3) << true;
-    QTest::newRow("zoomed out") << qreal(3) << qreal(1.5) << true;
+    // Fitted in paper units, whatever the zoom: a zoom only scales the picture.
+    QTest::newRow("zoomed in") << qreal(2) << qreal(3) << false;
+    QTest::newRow("zoomed out") << qreal(3) << qreal(1.5) << false;
 }
 
 void TestLabelJob::repaintFitsOnlyWhatChanged() {
@@ -108,6 +167,46 @@ void TestLabelJob::repaintFitsOnlyWhatChanged() {
     QCOMPARE(job.fittingsMade() > fittedFirst, fitsAgain);
     // Kept or fitted anew, the page looks as a job that never drew it draws it.
     QCOMPARE(again, drawn(badgeJob(), secondScale));
+}
+
+// The preview at "Ganze Seite" (about a pixel per millimetre) breaks a name
+// into as many lines as the PDF prints.
+void TestLabelJob::wholePageShowsThePrintedLines_data() {
+    QTest::addColumn<QSize>("labelMm");
+    QTest::addColumn<int>("lines");
+    QTest::newRow("one line at 7.5 pt") << QSize(70, 8) << 1;
+    QTest::newRow("broken in two") << QSize(40, 12) << 2;
+}
+
+void TestLabelJob::wholePageShowsThePrintedLines() {
+    QFETCH(QSize, labelMm);
+    QFETCH(int, lines);
+    LabelJob job;
+    job.setGrid(PageLayout::forLabelSize(labelMm.width(), labelMm.height()));
+    job.setFont(QFont(QStringLiteral("DejaVu Sans"), 7.5));
+    LabelMap labels;
+    labels.insert(QString::fromUtf8("Maria-Theresia von Hohenlohe-Schillingsfürst"), 1);
+    job.setLabels(labels);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("name.pdf"));
+    {
+        QPdfWriter pdf(path);
+        pdf.setResolution(1200);
+        QCOMPARE(job.print(pdf, 0, 0, QPointF()), 1);
+    }
+    QString error;
+    const QList<pdflabels::Page> pages = pdflabels::readPages(path, &error);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    QCOMPARE(printedLines(pages.first()), lines);
+
+    for (const qreal scale : {0.9, 1.3, 3.8}) {
+        RecordingScreen screen;
+        QPainter painter(&screen);
+        job.drawPage(painter, 0, scale, LabelJob::Medium::Screen);
+        painter.end();
+        QCOMPARE(int(screen.recorder.baselines.size()), lines);
+    }
 }
 
 QTEST_MAIN(TestLabelJob)

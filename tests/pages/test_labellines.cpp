@@ -51,6 +51,7 @@ private slots:
     void blockFitsItsBox();
     void printedLinesInsideTheLabel_data();
     void printedLinesInsideTheLabel();
+    void cellBreakLongNumberAndEmojiOnOneLabel();
 };
 
 void TestLabelLines::blockFitsItsBox_data() {
@@ -185,6 +186,53 @@ void TestLabelLines::printedLinesInsideTheLabel() {
              qPrintable(QStringLiteral("block centred at %1 mm, label at %2 mm")
                             .arg(blockMiddle)
                             .arg(label.center().y())));
+}
+
+// A cell of two lines, a number too long for the label and a character
+// outside the Basic Multilingual Plane on one small label: every line inside
+// the label, no two words on one another, no character broken in halves.
+void TestLabelLines::cellBreakLongNumberAndEmojiOnOneLabel() {
+    const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80"); // U+1F600, DejaVu Sans has it
+    auto preview = std::make_unique<QPagePreview>();
+    preview->setLabelDimensions(38, 21);
+    preview->labelFont = QFont(QStringLiteral("DejaVu Sans"), 14);
+    LabelMap labels;
+    labels.insert(QStringLiteral("Anna\nSchmidt"), 1,
+                  {QStringLiteral("4711081547110815471108154711081547110815") + emoji + emoji});
+    preview->setLabels(labels);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("cell.pdf"));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    QCOMPARE(preview->printPageRange(printer, 0, 0), 1);
+    QString error;
+    const QList<pdflabels::Page> pages = pdflabels::readPages(path, &error);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    QCOMPARE(pages.size(), 1);
+    const QList<pdflabels::Word> &words = pages.first().words;
+
+    const QRectF label =
+        preview->pageLayout().labelRectMm(0).adjusted(-slackMm, -slackMm, slackMm, slackMm);
+    QStringList texts;
+    for (qsizetype at = 0; at < words.size(); ++at) {
+        const pdflabels::Word &word = words.at(at);
+        texts << word.text;
+        QVERIFY2(label.contains(word.boxMm), qPrintable(word.text + " " + describe(word.boxMm)));
+        QVERIFY2(!word.text.contains(QChar::ReplacementCharacter), qPrintable(word.text));
+        for (qsizetype other = at + 1; other < words.size(); ++other) {
+            const QRectF overlap = word.boxMm.intersected(words.at(other).boxMm);
+            QVERIFY2(overlap.height() < slackMm || overlap.width() < slackMm,
+                     qPrintable(word.text + " on " + words.at(other).text));
+        }
+    }
+    // The cell's two lines, one under the other, then the number cut with a mark.
+    QCOMPARE(texts.mid(0, 2), (QStringList{"Anna", "Schmidt"}));
+    QVERIFY(words.at(1).boxMm.top() >= words.at(0).boxMm.bottom() - slackMm);
+    QCOMPARE(texts.size(), 3);
+    QVERIFY2(texts.last().startsWith("4711") && texts.last().endsWith(QChar(0x2026)),
+             qPrintable(texts.last()));
 }
 
 QTEST_MAIN(TestLabelLines)

@@ -43,6 +43,25 @@ QList<Row> annaBertAnna() {
         {0, "Anna", "3"}, {1, "Bert", ""}, {2, "anna", "2"}, {3, "Anna", "5"}, {4, "Johanna", "1"}};
 }
 
+// A table of rows, each row's cells from column 0; empty cells are left out.
+ImportedTable tableOf(const QList<QStringList> &rows) {
+    ImportedTable table;
+    for (int row = 0; row < rows.size(); ++row)
+        for (int column = 0; column < rows.at(row).size(); ++column)
+            if (!rows.at(row).at(column).isEmpty())
+                table[column].insert(row, rows.at(row).at(column));
+    return table;
+}
+
+// Each label as its lines joined by " / " and its quantity: "Anna / Nord x3".
+QStringList shown(const LabelMap &labels) {
+    QStringList entries;
+    for (const LabelEntry &entry : labels)
+        entries << (QStringList{entry.name} + entry.moreLines).join(" / ") +
+                       QStringLiteral(" x%1").arg(entry.quantity);
+    return entries;
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Labels)
@@ -67,6 +86,8 @@ private slots:
     void sourceServesOneFilterAfterAnother();
     void rowsAndNotes_data();
     void rowsAndNotes();
+    void mergesAndCaptionRow_data();
+    void mergesAndCaptionRow();
 };
 
 void TestLabelList::quantityOfText_data() {
@@ -277,6 +298,75 @@ void TestLabelList::rowsAndNotes() {
     QCOMPARE(qint64(all.namesWithoutCopies()), namesWithoutCopies);
     // Filtering keeps the count of its own names.
     QCOMPARE(qint64(source.filtered("zzz").namesWithoutCopies()), qint64(0));
+}
+
+// What the window's choice makes of a table: merged or row by row, with or
+// without the caption row, and what it notes for the status line.
+void TestLabelList::mergesAndCaptionRow_data() {
+    QTest::addColumn<QList<QStringList>>("rows"); // row 0 the captions, the quantity last
+    QTest::addColumn<QString>("text");            // empty: column 0 as the name column
+    QTest::addColumn<bool>("skipCaptions");
+    QTest::addColumn<bool>("mergeEqual");
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QStringList>("labels");
+    QTest::addColumn<int>("rowsMerged");
+    QTest::addColumn<bool>("captionRowPrinted");
+    QTest::addColumn<int>("rowsBelowCaptions");
+
+    const QList<QStringList> names{
+        {"Name", "Anzahl"}, {"Anna", "2"}, {"Bert", "1"}, {"Anna", "5"}, {"Anna", "3"}};
+    const QList<QStringList> people{{"Vorname", "Nachname", "Anzahl"},
+                                    {"Anna", "Schmidt", "2"},
+                                    {"Anna", "Schmidt", "4"},
+                                    {" ", "\u3000", "7"},
+                                    {"Bert", "Meier", "1"}};
+    const QString fullName = QString::fromUtf8("«Vorname» «Nachname»");
+    QTest::newRow("equal labels merged: counted, the last quantity")
+        << names << QString() << true << true << QString() << QStringList{"Anna x3", "Bert x1"} << 2
+        << false << 4;
+    QTest::newRow("unticked: each row its own entry and quantity")
+        << names << QString() << true << false << QString()
+        << QStringList{"Anna x2", "Bert x1", "Anna x5", "Anna x3"} << 0 << false << 4;
+    QTest::newRow("unticked: the filter keeps every row of a name")
+        << names << QString() << true << false << "an"
+        << QStringList{"Anna x2", "Anna x5", "Anna x3"} << 0 << false << 4;
+    QTest::newRow("name column: the caption row prints")
+        << names << QString() << false << true << QString()
+        << QStringList{"Name x1", "Anna x3", "Bert x1"} << 2 << true << 4;
+    QTest::newRow("label text: the caption row never prints")
+        << people << fullName << false << true << QString()
+        << QStringList{"Anna Schmidt x4", "Bert Meier x1"} << 1 << false << 3;
+    QTest::newRow("blank names are no labels")
+        << QList<QStringList>{{"Name"}, {" "}, {"\u00a0\t"}, {"\u3000"}, {"\n"}, {"Anna"}}
+        << QString() << true << true << QString() << QStringList{"Anna x1"} << 0 << false << 1;
+    QTest::newRow("label text of blank fields is no label")
+        << people << fullName << true << false << QString()
+        << QStringList{"Anna Schmidt x2", "Anna Schmidt x4", "Bert Meier x1"} << 0 << false << 3;
+    QTest::newRow("no names below the captions, name column")
+        << QList<QStringList>{{"Name", "Anzahl"}} << QString() << false << true << QString()
+        << QStringList{"Name x1"} << 0 << true << 0;
+    QTest::newRow("no names below the captions, label text")
+        << QList<QStringList>{people.first()} << fullName << false << true << QString()
+        << QStringList{} << 0 << false << 0;
+}
+
+void TestLabelList::mergesAndCaptionRow() {
+    QFETCH(QList<QStringList>, rows);
+    QFETCH(QString, text);
+    QFETCH(bool, skipCaptions);
+    QFETCH(bool, mergeEqual);
+    QFETCH(QString, filter);
+    const ImportedTable table = tableOf(rows);
+    const QStringList captions = rows.first();
+    const int quantityColumn = captions.last() == "Anzahl" ? int(captions.size() - 1) : -1;
+    const LabelTemplate labelText =
+        text.isEmpty() ? LabelTemplate::ofColumn(0) : LabelTemplate::parse(text, captions);
+    const LabelSource source(table,
+                             LabelChoice{labelText, quantityColumn, skipCaptions, mergeEqual});
+    QTEST(shown(source.filtered(filter)), "labels");
+    QTEST(int(source.notes().rowsMerged), "rowsMerged");
+    QTEST(source.notes().captionRowPrinted, "captionRowPrinted");
+    QTEST(int(source.notes().rowsBelowCaptions), "rowsBelowCaptions");
 }
 
 QTEST_APPLESS_MAIN(TestLabelList)

@@ -191,28 +191,42 @@ void TestPagePreview::startValues() {
 void TestPagePreview::sheetFitsTheWidget_data() {
     QTest::addColumn<QSize>("size");
     QTest::addColumn<bool>("heightLimits"); // else the width does
-    QTest::newRow("portrait widget") << QSize(300, 400) << true;
-    QTest::newRow("odd size") << QSize(301, 401) << true;
-    QTest::newRow("wide enough, short") << QSize(400, 300) << true;
-    QTest::newRow("the old minimum size") << QSize(220, 290) << true;
-    QTest::newRow("maximised window's preview") << QSize(1500, 900) << true;
-    QTest::newRow("narrow and tall") << QSize(150, 800) << false;
+    QTest::addColumn<bool>("letter");       // a Letter sheet chosen, else the A4 grid
+    QTest::newRow("portrait widget") << QSize(300, 400) << true << false;
+    QTest::newRow("odd size") << QSize(301, 401) << true << false;
+    QTest::newRow("wide enough, short") << QSize(400, 300) << true << false;
+    QTest::newRow("the old minimum size") << QSize(220, 290) << true << false;
+    QTest::newRow("maximised window's preview") << QSize(1500, 900) << true << false;
+    QTest::newRow("narrow and tall") << QSize(150, 800) << false << false;
+    QTest::newRow("Letter: its own paper") << QSize(300, 400) << false << true;
+    QTest::newRow("Letter, wide") << QSize(1500, 900) << true << true;
 }
 
 void TestPagePreview::sheetFitsTheWidget() {
     QFETCH(QSize, size);
     QFETCH(bool, heightLimits);
+    QFETCH(bool, letter);
+    if (letter) {
+        LabelSheet onLetter = LabelSheet::fromPageLayout(preview->pageLayout());
+        onLetter.paper = Paper::Letter;
+        onLetter.rows = 20; // inside Letter's shorter height
+
+        preview->setLabelSheet(onLetter);
+    }
+    const QSizeF paper = letter ? QSizeF(215.9, 279.4) : QSizeF(210, 297);
     const QImage image = render(*preview, size);
     const Sheet sheet = sheetOf(*preview);
-    const qreal across = (size.width() - 16) / 210.0;
-    const qreal down = (size.height() - 16) / 297.0;
+    const qreal across = (size.width() - 16) / paper.width();
+    const qreal down = (size.height() - 16) / paper.height();
     QCOMPARE(sheet.scale, heightLimits ? down : across);
     QVERIFY2(sheet.scale <= std::min(across, down) + 1e-9, "the sheet is larger than the room");
 
     // The whole sheet is visible: white inside, outlined, the ground all round.
-    QCOMPARE(image.pixelColor(sheet.at({105, 148.5}).toPoint()), white);
+    const qreal w = paper.width();
+    const qreal h = paper.height();
+    QCOMPARE(image.pixelColor(sheet.at({w / 2, h / 2}).toPoint()), white);
     const QList<std::pair<QPointF, QPointF>> edges = {
-        {{0, 148.5}, {-1, 0}}, {{210, 148.5}, {1, 0}}, {{105, 0}, {0, -1}}, {{105, 297}, {0, 1}}};
+        {{0, h / 2}, {-1, 0}}, {{w, h / 2}, {1, 0}}, {{w / 2, 0}, {0, -1}}, {{w / 2, h}, {0, 1}}};
     for (const auto &[edgeMm, outward] : edges) {
         const QPointF edge = sheet.at(edgeMm);
         QVERIFY2(blackNear(image, edge),
@@ -221,7 +235,7 @@ void TestPagePreview::sheetFitsTheWidget() {
         QCOMPARE(image.pixelColor((edge + outward * 3).toPoint()), ground);
     }
     // Centred: as much ground left as right, and above as below (a pixel of rounding).
-    const QPointF farCorner = sheet.at({210, 297});
+    const QPointF farCorner = sheet.at({w, h});
     QVERIFY(qAbs(sheet.origin.x() - (size.width() - farCorner.x())) <= 1.5);
     QVERIFY(qAbs(sheet.origin.y() - (size.height() - farCorner.y())) <= 1.5);
 }

@@ -38,6 +38,12 @@ void TestTextFit::staysInsideItsBox_data() {
     QTest::newRow("one endless word breaks mid-word")
         << QStringLiteral("Donaudampfschifffahrtsgesellschaftskapitänswitwe") << qreal(12)
         << QSizeF(36, 18) << 2 << QStringLiteral("smaller");
+    QTest::newRow("a character outside the BMP at the middle stays whole")
+        << QString(24, u'A') + QString::fromUtf8("\xF0\x9F\x98\x80") + QString(24, u'B')
+        << qreal(12) << QSizeF(45, 18) << 2 << QStringLiteral("smaller");
+    QTest::newRow("a cell's line break is a line of the label")
+        << QStringLiteral("Anna\nSchmidt") << qreal(12) << QSizeF(60, 20) << 2
+        << QStringLiteral("chosen");
     QTest::newRow("no room even so: cut short, never wider")
         << QString(QStringLiteral("Wolfgang ")).repeated(12) << qreal(12) << QSizeF(30, 3) << 1
         << QStringLiteral("smallest");
@@ -65,9 +71,13 @@ void TestTextFit::staysInsideItsBox() {
     // Measured again on the device: every line within the box's width, all
     // lines within its height.
     const QFontMetricsF metrics(fittedFont, &device);
-    for (const QString &line : fitted.lines)
+    for (const QString &line : fitted.lines) {
         QVERIFY2(metrics.horizontalAdvance(line) <= box.width(),
                  qPrintable(QStringLiteral("%1 wider than %2").arg(line).arg(box.width())));
+        // A break between the halves of a surrogate pair prints two U+FFFD.
+        QVERIFY(line.isEmpty() ||
+                (!line.back().isHighSurrogate() && !line.front().isLowSurrogate()));
+    }
     if (size != QLatin1String("smallest"))
         QVERIFY(metrics.height() * fitted.lines.size() <= box.height());
     if (size == QLatin1String("chosen"))
@@ -81,7 +91,7 @@ void TestTextFit::staysInsideItsBox() {
     // Nothing of the name is lost unless it had to be cut short.
     if (size != QLatin1String("smallest"))
         QCOMPARE(fitted.lines.join(QString()).remove(QLatin1Char(' ')),
-                 QString(text).remove(QLatin1Char(' ')));
+                 QString(text).remove(QLatin1Char(' ')).remove(QLatin1Char('\n')));
     else
         QVERIFY(fitted.lines.first().endsWith(QChar(0x2026)));
 }
