@@ -28,6 +28,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QRegularExpressionValidator>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QStyle>
@@ -96,6 +97,7 @@ MainWindow::MainWindow(QWidget *parent, Qt::WindowFlags flags)
     buildSettingsTree();
     buildFullNameOffer();
     buildPageRow();
+    buildSearchKeys();
     sheetChooser = new SheetChooser(ui.fileInfoTree, ui.pagePreview, this);
     connect(sheetChooser, &SheetChooser::sheetChanged, this, &MainWindow::showSheet);
     applySettings();
@@ -244,7 +246,9 @@ void MainWindow::updateStatus() {
     facts.labels = labels.totalCopies();
     facts.filter = filterText;
     facts.search = ui.pagePreview->searchText;
-    facts.searchFound = searchFound;
+    const SearchMatches &matches = ui.pagePreview->searchMatches();
+    facts.searchMatches = matches.count();
+    facts.currentMatch = matches.current() + 1;
     facts.rowsWithFractionalQuantity =
         labelSource ? labelSource->notes().rowsWithFractionalQuantity : 0;
     facts.namesWithoutCopies = labels.namesWithoutCopies();
@@ -473,8 +477,6 @@ void MainWindow::reloadPage(QString filter) {
     if (!labelSource || labelSource->choice() != choice)
         labelSource.emplace(importer->importedTable(), choice);
     ui.pagePreview->setLabels(labelSource->filtered(filterText));
-    const QString &search = ui.pagePreview->searchText;
-    searchFound = search.isEmpty() || firstCopyMatching(ui.pagePreview->labels, search);
     updatePageLabel();
     updateStatus();
 }
@@ -490,9 +492,28 @@ void MainWindow::about() {
 }
 
 void MainWindow::scrollToName(QString name) {
-    searchFound = ui.pagePreview->findName(name) || name.isEmpty();
+    ui.pagePreview->findName(name);
     updatePageLabel();
     updateStatus();
+}
+
+void MainWindow::buildSearchKeys() {
+    // Return in the search field and F3 anywhere in the window go on to the
+    // next match, Shift+F3 back to the previous one.
+    auto step = [this](bool forward) {
+        if (forward)
+            ui.pagePreview->findNextName();
+        else
+            ui.pagePreview->findPreviousName();
+        updateStatus();
+    };
+    connect(ui.searchEdit, &QLineEdit::returnPressed, this, [step] { step(true); });
+    auto *next = new QShortcut(QKeySequence(Qt::Key_F3), this);
+    next->setObjectName(QStringLiteral("findNextShortcut"));
+    connect(next, &QShortcut::activated, this, [step] { step(true); });
+    auto *previous = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F3), this);
+    previous->setObjectName(QStringLiteral("findPreviousShortcut"));
+    connect(previous, &QShortcut::activated, this, [step] { step(false); });
 }
 
 void MainWindow::showSheet() {

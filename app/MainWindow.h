@@ -81,6 +81,7 @@ private:
     // Shows what the chosen label sheet and start position give.
     void showSheet();
     void buildPageRow();
+    void buildSearchKeys();
     void applySettings();
     void connectSizeSpins();
     void fillColumnCombos();
@@ -103,7 +104,6 @@ private:
     QComboBox *nameCombo = nullptr;
     QCheckBox *headerCheck = nullptr;
     QString filterText;
-    bool searchFound = true;
     QTreeWidgetItem *fileItem = nullptr;
     QTreeWidgetItem *rowsItem = nullptr;
     QTreeWidgetItem *columnsItem = nullptr;

@@ -19,6 +19,15 @@ QString counted(std::int64_t value, const char *one, const char *many) {
     return number(value) + QLatin1Char(' ') + text(value == 1 ? one : many);
 }
 
+// "Treffer 3 von 12." while a search text finds names, else that it finds none.
+QString searchSentence(const LabelListFacts &facts) {
+    if (facts.searchMatches == 0)
+        return text("Die Suche nach „%1“ findet keinen Namen.").arg(facts.search);
+    if (facts.currentMatch == 0)
+        return text("%1 Treffer.").arg(number(facts.searchMatches));
+    return text("Treffer %1 von %2.").arg(number(facts.currentMatch), number(facts.searchMatches));
+}
+
 } // namespace
 
 QString labelListStatus(const LabelListFacts &facts) {
@@ -30,8 +39,8 @@ QString labelListStatus(const LabelListFacts &facts) {
     else
         sentences << counted(facts.names, "Name", "Namen") + QStringLiteral(", ") +
                          counted(facts.labels, "Label.", "Labels.");
-    if (!facts.search.isEmpty() && !facts.searchFound)
-        sentences << text("Die Suche nach „%1“ findet keinen Namen.").arg(facts.search);
+    if (!facts.search.isEmpty())
+        sentences << searchSentence(facts);
     if (facts.rowsWithFractionalQuantity > 0)
         sentences << (facts.rowsWithFractionalQuantity == 1
                           ? text("1 Zeile mit einer Anzahl, die keine ganze Zahl ist, wurde als "

@@ -254,8 +254,8 @@ void TestWindowAnswers::statusLineAnswers_data() {
     QTest::newRow("search finds sharp s by ss")
         << list << "S"
         << "STRASSE"
-        << QString::fromUtf8("1 Name, 1 Label. 2 Zeilen mit einer Anzahl, die keine ganze Zahl "
-                             "ist, wurden als 1 gezählt.");
+        << QString::fromUtf8("1 Name, 1 Label. Treffer 1 von 1. 2 Zeilen mit einer Anzahl, die "
+                             "keine ganze Zahl ist, wurden als 1 gezählt.");
 }
 
 void TestWindowAnswers::statusLineAnswers() {
