@@ -1,5 +1,7 @@
 #include "app/ColumnChoice.h"
 
+#include <algorithm>
+
 namespace {
 
 bool containsAny(const QString &caption, std::initializer_list<QLatin1String> parts) {
@@ -22,4 +24,12 @@ ColumnChoice chooseColumns(const QStringList &captions) {
             choice.quantityColumn = column;
     }
     return choice;
+}
+
+QStringList choosableCaptions(const QStringList &captions, const ImportedTable &table) {
+    qsizetype filled = 0;
+    for (auto column = table.cbegin(); column != table.cend(); ++column)
+        if (!column.value().isEmpty())
+            filled = std::max<qsizetype>(filled, column.key() + 1);
+    return captions.first(std::min(filled, captions.size()));
 }

@@ -374,13 +374,14 @@ void MainWindow::fillColumnCombos() {
     const QSignalBlocker blockCount(countCombo);
     const QSignalBlocker blockName(nameCombo);
     const QStringList captions = importer->headerRow();
+    const QStringList choosable = choosableCaptions(captions, importer->importedTable());
     countCombo->clear();
     nameCombo->clear();
-    countCombo->addItems(captions);
+    countCombo->addItems(choosable);
     // Last, so that index k stays sheet column k.
     countCombo->addItem(text("(keine)"));
-    nameCombo->addItems(captions);
-    const ColumnChoice choice = chooseColumns(captions);
+    nameCombo->addItems(choosable);
+    const ColumnChoice choice = chooseColumns(choosable);
     countCombo->setCurrentIndex(choice.quantityColumn == ColumnChoice::noColumn
                                     ? countCombo->count() - 1
                                     : choice.quantityColumn);

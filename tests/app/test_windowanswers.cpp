@@ -193,20 +193,27 @@ void TestWindowAnswers::quantityAndHeaderChoices_data() {
     QTest::addColumn<bool>("skipHeader");
     QTest::addColumn<QString>("quantityChoice");
     QTest::addColumn<QStringList>("labels");
+    QTest::addColumn<int>("columnChoices"); // in each combo, before "(keine)"
 
     const QList<QStringList> numbers{{"1"}, {"2"}, {"2226634"}};
     QTest::newRow("numbers, no caption: (keine), one label each")
-        << numbers << false << "(keine)" << QStringList{"1=1", "2=1", "2226634=1"};
+        << numbers << false << "(keine)" << QStringList{"1=1", "2=1", "2226634=1"} << 1;
     QTest::newRow("numbers, first row left off")
-        << numbers << true << "(keine)" << QStringList{"2=1", "2226634=1"};
+        << numbers << true << "(keine)" << QStringList{"2=1", "2226634=1"} << 1;
     const QList<QStringList> people{{"Name", "Anzahl"}, {"Anna", "3"}, {"Bert", "2"}};
     QTest::newRow("caption match picks its column")
-        << people << false << "Anzahl" << QStringList{"Name=1", "Anna=3", "Bert=2"};
+        << people << false << "Anzahl" << QStringList{"Name=1", "Anna=3", "Bert=2"} << 2;
     QTest::newRow("caption match, header left off")
-        << people << true << "Anzahl" << QStringList{"Anna=3", "Bert=2"};
+        << people << true << "Anzahl" << QStringList{"Anna=3", "Bert=2"} << 2;
     const QList<QStringList> cities{{"Name", "Ort"}, {"Anna", "Bonn"}, {"Bert", "Ulm"}};
     QTest::newRow("no quantity caption")
-        << cities << true << "(keine)" << QStringList{"Anna=1", "Bert=1"};
+        << cities << true << "(keine)" << QStringList{"Anna=1", "Bert=1"} << 2;
+    // As a workbook that states more columns than it fills: the blank ones at
+    // the end are no choice, a blank one between filled ones stays.
+    const QList<QStringList> stated{
+        {"Name", "", "Anzahl", "", "", ""}, {"Anna", "", "3", "", "", ""}, {"Bert", "", "2"}};
+    QTest::newRow("trailing columns without a value are left off")
+        << stated << false << "Anzahl" << QStringList{"Name=1", "Anna=3", "Bert=2"} << 3;
 }
 
 void TestWindowAnswers::quantityAndHeaderChoices() {
@@ -214,12 +221,18 @@ void TestWindowAnswers::quantityAndHeaderChoices() {
     QFETCH(bool, skipHeader);
     QFETCH(QString, quantityChoice);
     QFETCH(QStringList, labels);
+    QFETCH(int, columnChoices);
     auto *header = window->findChild<QCheckBox *>("headerCheck");
     QVERIFY2(header, "no headerCheck");
     QVERIFY2(!header->isChecked(), "the header option starts on");
     header->setChecked(skipHeader);
     window->adoptImporter(new TableImporter("liste.xls", rows));
-    QCOMPARE(window->findChild<QComboBox *>("countCombo")->currentText(), quantityChoice);
+    auto *countCombo = window->findChild<QComboBox *>("countCombo");
+    QCOMPARE(countCombo->currentText(), quantityChoice);
+    QCOMPARE(countCombo->count(), columnChoices + 1);
+    QCOMPARE(window->findChild<QComboBox *>("nameCombo")->count(), columnChoices);
+    // The tree still tells how many columns the sheet has.
+    QCOMPARE(treeValue(window, "Spalten"), QString::number(rows.first().size()));
     QCOMPARE(labelNames(window), labels);
     // Turned back, the caption row is a label again.
     header->setChecked(false);
