@@ -54,6 +54,12 @@ QDoubleSpinBox *newOffsetSpin(const char *name) {
     return spin;
 }
 
+// The offsets are kept per printer: the caption names the one they are for.
+QString offsetCaption(const QString &printer) {
+    return printer.isEmpty() ? tr("Korrektur (kein Drucker)")
+                             : tr("Korrektur für «%1»").arg(printer);
+}
+
 QPushButton *newButton(const char *name, const QString &text) {
     auto *button = new QPushButton(text);
     button->setObjectName(QLatin1String(name));
@@ -129,8 +135,8 @@ void SheetChooser::buildItems(QTreeWidget *tree) {
     offsetYSpin->setValue(offset.y());
     offsetLayout->addWidget(offsetXSpin);
     offsetLayout->addWidget(offsetYSpin);
-    offsetItem =
-        child(printerName.isEmpty() ? tr("Druckerkorrektur") : tr("Korrektur %1").arg(printerName));
+    offsetItem = child(offsetCaption(printerName));
+    offsetItem->setToolTip(0, offsetItem->text(0));
     tree->setItemWidget(offsetItem, 1, offsets);
     tree->setItemWidget(child(QString()), 1, buttonRow());
 

@@ -10,6 +10,7 @@
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QLineEdit>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QSpinBox>
 
@@ -164,6 +165,16 @@ void TestWindowSheets::choicesAreKeptButNotTheStart() {
     // The offset belongs to the printer it was set for.
     const QString printer = window->findChild<SheetChooser *>()->offsetPrinter();
     QCOMPARE(window->ui.pagePreview->labelJob().printerOffset(printer), QPointF(1.5, -0.7));
+    // and its row says which one that is.
+    const QString caption = printer.isEmpty()
+                                ? QStringLiteral("Korrektur (kein Drucker)")
+                                : QString::fromUtf8("Korrektur für «%1»").arg(printer);
+    QCOMPARE(printer, QPrinterInfo::defaultPrinterName());
+    const auto rows =
+        window->ui.fileInfoTree->findItems(caption, Qt::MatchExactly | Qt::MatchRecursive);
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(window->ui.fileInfoTree->itemWidget(rows.first(), 1),
+             widget<QDoubleSpinBox>("offsetXSpin")->parentWidget());
 }
 
 void TestWindowSheets::importedTemplatesCanBeChosen() {
