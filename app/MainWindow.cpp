@@ -518,10 +518,11 @@ void MainWindow::buildSearchKeys() {
 }
 
 void MainWindow::showSheet() {
-    // The size spins belong to the grid; a chosen sheet brings its own size.
+    // The size rows belong to the grid; a chosen sheet brings its own size,
+    // which its "Etiketten" row shows.
     const bool grid = !ui.pagePreview->labelJob().chosenSheet().has_value();
-    widthSpin->setEnabled(grid);
-    heightSpin->setEnabled(grid);
+    labelWidthItem->setHidden(!grid);
+    labelHeightItem->setHidden(!grid);
     slotUpdateFileInfo();
     updatePageLabel();
 }

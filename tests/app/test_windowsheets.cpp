@@ -31,6 +31,17 @@ QString sheetRowValue(MainWindow *window, const QString &caption) {
         window->ui.fileInfoTree->findItems(caption, Qt::MatchExactly | Qt::MatchRecursive);
     return items.isEmpty() ? QStringLiteral("<no row %1>").arg(caption) : items.first()->text(1);
 }
+// Whether the rows "Labelbreite" and "Labelhöhe" are hidden.
+QList<bool> gridSizeRowsHidden(MainWindow *window) {
+    QList<bool> hidden;
+    for (const char *caption : {"Labelbreite", "Labelhöhe"}) {
+        const auto rows = window->ui.fileInfoTree->findItems(QString::fromUtf8(caption),
+                                                             Qt::MatchExactly | Qt::MatchRecursive);
+        if (!rows.isEmpty())
+            hidden << rows.first()->isHidden();
+    }
+    return hidden;
+}
 } // namespace
 
 class TestWindowSheets : public QObject {
@@ -73,7 +84,7 @@ void TestWindowSheets::theGridIsTheDefault() {
     QVERIFY(combo->itemText(0).startsWith(QLatin1String("Einfaches Raster")));
     QCOMPARE(combo->currentIndex(), 0);
     QVERIFY(!window->ui.pagePreview->labelJob().chosenSheet());
-    QVERIFY(widget<QSpinBox>("widthSpin")->isEnabled());
+    QCOMPARE(gridSizeRowsHidden(window.get()), QList<bool>({false, false}));
     // Today's grid: 100 x 10 mm, 2 x 28.
     QCOMPARE(sheetRowValue(window.get(), QStringLiteral("Etiketten")),
              QStringLiteral("100 x 10 mm, 2 × 28 (56 je Bogen)"));
@@ -104,12 +115,13 @@ void TestWindowSheets::searchChoosesASheet() {
     QVERIFY(combo->itemText(0).startsWith(QLatin1String("Einfaches Raster")));
     QVERIFY(combo->currentText().contains(code));
     QCOMPARE(sheetRowValue(window.get(), QStringLiteral("Etiketten")), size);
-    QVERIFY(!widget<QSpinBox>("widthSpin")->isEnabled());
+    // The grid's size rows are no choice beside a sheet's own size.
+    QCOMPARE(gridSizeRowsHidden(window.get()), QList<bool>({true, true}));
     // Choosing the grid again brings today's layout back.
     combo->setCurrentIndex(0);
     emit combo->activated(0);
     QVERIFY(!window->ui.pagePreview->labelJob().chosenSheet());
-    QVERIFY(widget<QSpinBox>("widthSpin")->isEnabled());
+    QCOMPARE(gridSizeRowsHidden(window.get()), QList<bool>({false, false}));
 }
 
 void TestWindowSheets::startPositionMovesThePages_data() {
