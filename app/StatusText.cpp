@@ -32,7 +32,7 @@ QString searchSentence(const LabelListFacts &facts) {
 
 QString labelListStatus(const LabelListFacts &facts) {
     if (!facts.imported)
-        return text("Keine Namensliste importiert: Datei › XLS Importieren... öffnet eine.");
+        return text("Keine Namensliste importiert: Datei › Öffnen... öffnet eine.");
     QStringList sentences;
     if (facts.names == 0 && !facts.filter.isEmpty())
         sentences << text("Kein Name beginnt mit „%1“.").arg(facts.filter);

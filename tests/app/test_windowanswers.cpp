@@ -372,8 +372,7 @@ void TestWindowAnswers::statusTexts_data() {
     LabelListFacts facts;
     QTest::newRow("nothing imported")
         << facts
-        << QString::fromUtf8("Keine Namensliste importiert: Datei › XLS Importieren... "
-                             "öffnet eine.");
+        << QString::fromUtf8("Keine Namensliste importiert: Datei › Öffnen... öffnet eine.");
     facts.imported = true;
     facts.names = 1;
     facts.labels = 1;
