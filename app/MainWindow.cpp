@@ -28,6 +28,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QRegularExpressionValidator>
+#include <QScreen>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QSpinBox>
@@ -193,8 +194,8 @@ void MainWindow::buildPageRow() {
 }
 
 void MainWindow::applySettings() {
-    if (!settings.windowGeometry.isEmpty())
-        restoreGeometry(settings.windowGeometry);
+    if (settings.windowGeometry.isEmpty() || !restoreGeometry(settings.windowGeometry))
+        resize(firstStartSize(screen()->availableGeometry().size(), size()));
     // A larger window widens the preview, not the settings tree.
     ui.splitter->setStretchFactor(0, 0);
     ui.splitter->setStretchFactor(1, 1);

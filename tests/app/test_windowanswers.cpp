@@ -80,6 +80,8 @@ private slots:
     void printOnlyWithLabels_data();
     void printOnlyWithLabels();
     void settingsLastAcrossARestart();
+    void firstStartSize_data();
+    void firstStartSize();
     void statusTexts_data();
     void statusTexts();
     void qtDialogsSpeakGerman_data();
@@ -364,6 +366,21 @@ void TestWindowAnswers::settingsLastAcrossARestart() {
     QCOMPARE(window->findChild<QSpinBox *>("widthSpin")->value(), 100);
     QCOMPARE(window->findChild<QSpinBox *>("heightSpin")->value(), 10);
     QCOMPARE(window->ui.pagePreview->zoomPercent(), 0);
+}
+
+void TestWindowAnswers::firstStartSize_data() {
+    QTest::addColumn<QSize>("available");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("full HD: two thirds") << QSize(1920, 1040) << QSize(1280, 720);
+    QTest::newRow("WQHD: two thirds") << QSize(2560, 1400) << QSize(1706, 933);
+    QTest::newRow("laptop: the form's size") << QSize(1366, 728) << QSize(960, 720);
+    QTest::newRow("narrow and tall: each side apart") << QSize(1080, 1880) << QSize(960, 1253);
+}
+
+void TestWindowAnswers::firstStartSize() {
+    QFETCH(QSize, available);
+    QFETCH(QSize, size);
+    QCOMPARE(::firstStartSize(available, QSize(960, 720)), size);
 }
 
 void TestWindowAnswers::statusTexts_data() {
