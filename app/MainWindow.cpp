@@ -7,6 +7,7 @@
 #include "app/LabelTextEditor.h"
 #include "app/PasswordDialog.h"
 #include "app/Settings.h"
+#include "app/SettingsTreeFit.h"
 #include "app/SheetChooser.h"
 #include "app/StatusText.h"
 #include "app/StyleSheet.h"
@@ -101,6 +102,7 @@ MainWindow::MainWindow(QWidget *parent, Qt::WindowFlags flags)
     buildSearchKeys();
     sheetChooser = new SheetChooser(ui.fileInfoTree, ui.pagePreview, this);
     connect(sheetChooser, &SheetChooser::sheetChanged, this, &MainWindow::showSheet);
+    refitSettingsTree(*ui.fileInfoTree);
     applySettings();
     showSheet();
     applyStyleSheet();
@@ -148,7 +150,6 @@ void MainWindow::buildSettingsTree() {
     ui.fileInfoTree->setItemWidget(headerItem, 1, headerCheck);
     labelTextEditor = new LabelTextEditor(fileItem, this);
     fileItem->setExpanded(true);
-    ui.fileInfoTree->resizeColumnToContents(0);
 
     connect(countCombo, &QComboBox::currentIndexChanged, this, [this] { rebuildLabels(); });
     connect(nameCombo, &QComboBox::currentIndexChanged, this, [this] {
@@ -196,11 +197,14 @@ void MainWindow::buildPageRow() {
 void MainWindow::applySettings() {
     if (settings.windowGeometry.isEmpty() || !restoreGeometry(settings.windowGeometry))
         resize(firstStartSize(screen()->availableGeometry().size(), size()));
-    // A larger window widens the preview, not the settings tree.
+    // The settings tree gets its contents' width; what the window has
+    // beyond that widens the preview.
     ui.splitter->setStretchFactor(0, 0);
     ui.splitter->setStretchFactor(1, 1);
-    if (settings.splitterState.isEmpty() || !ui.splitter->restoreState(settings.splitterState))
-        ui.splitter->setSizes({treeWidthPx, previewWidthPx});
+    if (settings.splitterState.isEmpty() || !ui.splitter->restoreState(settings.splitterState)) {
+        const int tree = std::max(treeWidthPx, settingsTreeWidth(*ui.fileInfoTree));
+        ui.splitter->setSizes({tree, std::max(previewWidthPx, width() - tree)});
+    }
     ui.zoomCombo->setCurrentIndex(std::max(0, ui.zoomCombo->findData(settings.zoomPercent)));
 }
 
@@ -366,7 +370,7 @@ void MainWindow::adoptImporter(QXLSImporter *imported) {
     fillColumnCombos();
     slotUpdateFileInfo();
     fileItem->setExpanded(true);
-    ui.fileInfoTree->resizeColumnToContents(0);
+    refitSettingsTree(*ui.fileInfoTree);
     rebuildLabels();
 }
 

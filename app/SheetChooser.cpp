@@ -30,6 +30,7 @@ namespace {
 constexpr double maximumOffsetMm = 10;
 constexpr double offsetStepMm = 0.1;
 constexpr int noSheet = -1;
+constexpr int sheetTitleChars = 28;
 
 QString tr(const char *text) {
     return QCoreApplication::translate("SheetChooser", text);
@@ -108,6 +109,9 @@ void SheetChooser::buildItems(QTreeWidget *tree) {
     searchEdit->setClearButtonEnabled(true);
     combo = new QComboBox;
     combo->setObjectName(QStringLiteral("sheetCombo"));
+    // As wide as a short title, not the longest one; the list shows them whole.
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    combo->setMinimumContentsLength(sheetTitleChars);
     chooserLayout->addWidget(searchEdit);
     chooserLayout->addWidget(combo);
     tree->setItemWidget(child(tr("Bogen")), 1, chooser);
