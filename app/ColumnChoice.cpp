@@ -2,6 +2,7 @@
 
 #include "xls/common/CaptionWords.h"
 
+#include <algorithm>
 #include <span>
 
 namespace {
@@ -25,4 +26,12 @@ ColumnChoice chooseColumns(const QStringList &captions) {
             choice.quantityColumn = column;
     }
     return choice;
+}
+
+QStringList choosableCaptions(const QStringList &captions, const ImportedTable &table) {
+    qsizetype filled = 0;
+    for (auto column = table.cbegin(); column != table.cend(); ++column)
+        if (!column.value().isEmpty())
+            filled = std::max<qsizetype>(filled, column.key() + 1);
+    return captions.first(std::min(filled, captions.size()));
 }

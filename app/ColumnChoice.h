@@ -1,5 +1,7 @@
 #pragma once
 
+#include "import/ImportedTable.h"
+
 #include <QStringList>
 
 // Which sheet columns hold the names and the quantities.
@@ -19,3 +21,8 @@ struct ColumnChoice {
 // column of names or numbers taken as quantities would print nonsense). One
 // caption may choose its column for both.
 ColumnChoice chooseColumns(const QStringList &captions);
+
+// The captions the column choices offer, position k for sheet column k, up
+// to the last column that holds a value: a workbook may state more columns
+// than it fills (Gnumeric writes 256), and those blank ones are left off.
+QStringList choosableCaptions(const QStringList &captions, const ImportedTable &table);

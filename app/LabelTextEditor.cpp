@@ -1,6 +1,7 @@
 #include "app/LabelTextEditor.h"
 
 #include "app/Settings.h"
+#include "app/SettingsTreeFit.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -185,6 +186,7 @@ void LabelTextEditor::updateExample() {
         shown << uiText("(noch keine Liste)");
     }
     example->setText(shown.join(u'\n'));
-    // The row grows with the example's lines.
+    // The row grows with the example's lines, and the rows below move along.
     exampleRow->setSizeHint(0, example->parentWidget()->sizeHint());
+    refitSettingsTree(*exampleRow->treeWidget());
 }

@@ -7,6 +7,7 @@
 #include "app/LabelTextEditor.h"
 #include "app/PasswordDialog.h"
 #include "app/Settings.h"
+#include "app/SettingsTreeFit.h"
 #include "app/SheetChooser.h"
 #include "app/StatusText.h"
 #include "app/StyleSheet.h"
@@ -28,6 +29,8 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QRegularExpressionValidator>
+#include <QScreen>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QStyle>
@@ -96,8 +99,10 @@ MainWindow::MainWindow(QWidget *parent, Qt::WindowFlags flags)
     buildSettingsTree();
     buildFullNameOffer();
     buildPageRow();
+    buildSearchKeys();
     sheetChooser = new SheetChooser(ui.fileInfoTree, ui.pagePreview, this);
     connect(sheetChooser, &SheetChooser::sheetChanged, this, &MainWindow::showSheet);
+    refitSettingsTree(*ui.fileInfoTree);
     applySettings();
     showSheet();
     applyStyleSheet();
@@ -146,7 +151,6 @@ void MainWindow::buildSettingsTree() {
     buildMergeCheck();
     labelTextEditor = new LabelTextEditor(fileItem, this);
     fileItem->setExpanded(true);
-    ui.fileInfoTree->resizeColumnToContents(0);
 
     connect(countCombo, &QComboBox::currentIndexChanged, this, [this] { rebuildLabels(); });
     connect(nameCombo, &QComboBox::currentIndexChanged, this, [this] {
@@ -204,13 +208,16 @@ void MainWindow::buildPageRow() {
 }
 
 void MainWindow::applySettings() {
-    if (!settings.windowGeometry.isEmpty())
-        restoreGeometry(settings.windowGeometry);
-    // A larger window widens the preview, not the settings tree.
+    if (settings.windowGeometry.isEmpty() || !restoreGeometry(settings.windowGeometry))
+        resize(firstStartSize(screen()->availableGeometry().size(), size()));
+    // The settings tree gets its contents' width; what the window has
+    // beyond that widens the preview.
     ui.splitter->setStretchFactor(0, 0);
     ui.splitter->setStretchFactor(1, 1);
-    if (settings.splitterState.isEmpty() || !ui.splitter->restoreState(settings.splitterState))
-        ui.splitter->setSizes({treeWidthPx, previewWidthPx});
+    if (settings.splitterState.isEmpty() || !ui.splitter->restoreState(settings.splitterState)) {
+        const int tree = std::max(treeWidthPx, settingsTreeWidth(*ui.fileInfoTree));
+        ui.splitter->setSizes({tree, std::max(previewWidthPx, width() - tree)});
+    }
     ui.zoomCombo->setCurrentIndex(std::max(0, ui.zoomCombo->findData(settings.zoomPercent)));
 }
 
@@ -258,7 +265,9 @@ void MainWindow::updateStatus() {
     facts.labels = labels.totalCopies();
     facts.filter = filterText;
     facts.search = ui.pagePreview->searchText;
-    facts.searchFound = searchFound;
+    const SearchMatches &matches = ui.pagePreview->searchMatches();
+    facts.searchMatches = matches.count();
+    facts.currentMatch = matches.current() + 1;
     facts.rowsWithFractionalQuantity =
         labelSource ? labelSource->notes().rowsWithFractionalQuantity : 0;
     facts.namesWithoutCopies = labels.namesWithoutCopies();
@@ -386,7 +395,7 @@ void MainWindow::adoptImporter(QXLSImporter *imported) {
     fillColumnCombos();
     slotUpdateFileInfo();
     fileItem->setExpanded(true);
-    ui.fileInfoTree->resizeColumnToContents(0);
+    refitSettingsTree(*ui.fileInfoTree);
     rebuildLabels();
 }
 
@@ -395,13 +404,14 @@ void MainWindow::fillColumnCombos() {
     const QSignalBlocker blockCount(countCombo);
     const QSignalBlocker blockName(nameCombo);
     const QStringList captions = importer->headerRow();
+    const QStringList choosable = choosableCaptions(captions, importer->importedTable());
     countCombo->clear();
     nameCombo->clear();
-    countCombo->addItems(captions);
+    countCombo->addItems(choosable);
     // Last, so that index k stays sheet column k.
     countCombo->addItem(text("(keine)"));
-    nameCombo->addItems(captions);
-    const ColumnChoice choice = chooseColumns(captions);
+    nameCombo->addItems(choosable);
+    const ColumnChoice choice = chooseColumns(choosable);
     countCombo->setCurrentIndex(choice.quantityColumn == ColumnChoice::noColumn
                                     ? countCombo->count() - 1
                                     : choice.quantityColumn);
@@ -506,8 +516,6 @@ void MainWindow::reloadPage(QString filter) {
     if (!labelSource || labelSource->choice() != choice)
         labelSource.emplace(importer->importedTable(), choice);
     ui.pagePreview->setLabels(labelSource->filtered(filterText));
-    const QString &search = ui.pagePreview->searchText;
-    searchFound = search.isEmpty() || firstCopyMatching(ui.pagePreview->labels, search);
     updatePageLabel();
     updateStatus();
 }
@@ -523,16 +531,36 @@ void MainWindow::about() {
 }
 
 void MainWindow::scrollToName(QString name) {
-    searchFound = ui.pagePreview->findName(name) || name.isEmpty();
+    ui.pagePreview->findName(name);
     updatePageLabel();
     updateStatus();
 }
 
+void MainWindow::buildSearchKeys() {
+    // Return in the search field and F3 anywhere in the window go on to the
+    // next match, Shift+F3 back to the previous one.
+    auto step = [this](bool forward) {
+        if (forward)
+            ui.pagePreview->findNextName();
+        else
+            ui.pagePreview->findPreviousName();
+        updateStatus();
+    };
+    connect(ui.searchEdit, &QLineEdit::returnPressed, this, [step] { step(true); });
+    auto *next = new QShortcut(QKeySequence(Qt::Key_F3), this);
+    next->setObjectName(QStringLiteral("findNextShortcut"));
+    connect(next, &QShortcut::activated, this, [step] { step(true); });
+    auto *previous = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F3), this);
+    previous->setObjectName(QStringLiteral("findPreviousShortcut"));
+    connect(previous, &QShortcut::activated, this, [step] { step(false); });
+}
+
 void MainWindow::showSheet() {
-    // The size spins belong to the grid; a chosen sheet brings its own size.
+    // The size rows belong to the grid; a chosen sheet brings its own size,
+    // which its "Etiketten" row shows.
     const bool grid = !ui.pagePreview->labelJob().chosenSheet().has_value();
-    widthSpin->setEnabled(grid);
-    heightSpin->setEnabled(grid);
+    labelWidthItem->setHidden(!grid);
+    labelHeightItem->setHidden(!grid);
     slotUpdateFileInfo();
     updatePageLabel();
 }

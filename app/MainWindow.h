@@ -86,6 +86,7 @@ private:
     // Shows what the chosen label sheet and start position give.
     void showSheet();
     void buildPageRow();
+    void buildSearchKeys();
     void applySettings();
     void connectSizeSpins();
     void fillColumnCombos();
@@ -111,7 +112,6 @@ private:
     QCheckBox *headerCheck = nullptr;
     QCheckBox *mergeCheck = nullptr;
     QString filterText;
-    bool searchFound = true;
     QTreeWidgetItem *fileItem = nullptr;
     QTreeWidgetItem *rowsItem = nullptr;
     QTreeWidgetItem *columnsItem = nullptr;

@@ -29,6 +29,7 @@
 namespace {
 constexpr double offsetStepMm = 0.1;
 constexpr int noSheet = -1;
+constexpr int sheetTitleChars = 28;
 
 QString tr(const char *text) {
     return QCoreApplication::translate("SheetChooser", text);
@@ -51,6 +52,12 @@ QDoubleSpinBox *newOffsetSpin(const char *name) {
     spin->setDecimals(1);
     spin->setSuffix(QStringLiteral(" mm"));
     return spin;
+}
+
+// The offsets are kept per printer: the caption names the one they are for.
+QString offsetCaption(const QString &printer) {
+    return printer.isEmpty() ? tr("Korrektur (kein Drucker)")
+                             : tr("Korrektur für «%1»").arg(printer);
 }
 
 QPushButton *newButton(const char *name, const QString &text) {
@@ -101,6 +108,9 @@ void SheetChooser::buildItems(QTreeWidget *tree) {
     searchEdit->setClearButtonEnabled(true);
     combo = new QComboBox;
     combo->setObjectName(QStringLiteral("sheetCombo"));
+    // As wide as a short title, not the longest one; the list shows them whole.
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    combo->setMinimumContentsLength(sheetTitleChars);
     chooserLayout->addWidget(searchEdit);
     chooserLayout->addWidget(combo);
     tree->setItemWidget(child(tr("Bogen")), 1, chooser);
@@ -128,8 +138,8 @@ void SheetChooser::buildItems(QTreeWidget *tree) {
     offsetYSpin->setValue(offset.y());
     offsetLayout->addWidget(offsetXSpin);
     offsetLayout->addWidget(offsetYSpin);
-    offsetItem =
-        child(printerName.isEmpty() ? tr("Druckerkorrektur") : tr("Korrektur %1").arg(printerName));
+    offsetItem = child(offsetCaption(printerName));
+    offsetItem->setToolTip(0, offsetItem->text(0));
     tree->setItemWidget(offsetItem, 1, offsets);
     tree->setItemWidget(child(QString()), 1, buttonRow());
 

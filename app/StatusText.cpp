@@ -38,11 +38,20 @@ QString mergedRows(const LabelListFacts &facts) {
     return sentence;
 }
 
+// "Treffer 3 von 12." while a search text finds names, else that it finds none.
+QString searchSentence(const LabelListFacts &facts) {
+    if (facts.searchMatches == 0)
+        return text("Die Suche nach „%1“ findet keinen Namen.").arg(facts.search);
+    if (facts.currentMatch == 0)
+        return text("%1 Treffer.").arg(number(facts.searchMatches));
+    return text("Treffer %1 von %2.").arg(number(facts.currentMatch), number(facts.searchMatches));
+}
+
 } // namespace
 
 QString labelListStatus(const LabelListFacts &facts) {
     if (!facts.imported)
-        return text("Keine Namensliste importiert: Datei › XLS Importieren... öffnet eine.");
+        return text("Keine Namensliste importiert: Datei › Öffnen... öffnet eine.");
     QStringList sentences;
     if (facts.names == 0 && !facts.filter.isEmpty())
         sentences << text("Kein Name beginnt mit „%1“.").arg(facts.filter);
@@ -51,8 +60,8 @@ QString labelListStatus(const LabelListFacts &facts) {
                          counted(facts.labels, "Label.", "Labels.");
     if (!facts.rowsBelowCaptions)
         sentences << text("Die Datei enthält keine Namen unter der Kopfzeile.");
-    if (!facts.search.isEmpty() && !facts.searchFound)
-        sentences << text("Die Suche nach „%1“ findet keinen Namen.").arg(facts.search);
+    if (!facts.search.isEmpty())
+        sentences << searchSentence(facts);
     if (facts.captionRowPrinted)
         sentences << text("Die Kopfzeile wird als Label gedruckt („Kopfzeile nicht drucken“ "
                           "lässt sie weg).");

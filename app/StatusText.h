@@ -13,7 +13,8 @@ struct LabelListFacts {
     std::int64_t labels = 0;
     QString filter;
     QString search;
-    bool searchFound = true;
+    qsizetype searchMatches = 0; // label entries the search text finds
+    qsizetype currentMatch = 0;  // one-based; 0 before the first step to one
     qsizetype rowsWithFractionalQuantity = 0;
     qsizetype namesWithoutCopies = 0;
     // Rows merged into an equal label of an earlier row, and whether a
@@ -26,8 +27,8 @@ struct LabelListFacts {
 };
 
 // The status line in German: the names and labels of the list, then each
-// thing the user should know (no names below the captions, nothing found,
-// the caption row printed, rows merged, quantities counted as 1, names
+// thing the user should know (no names below the captions, the search's
+// matches, the caption row printed, rows merged, quantities counted as 1, names
 // without a label), one sentence each.
 QString labelListStatus(const LabelListFacts &facts);
 

@@ -25,3 +25,7 @@ QString importStartFolder(const QString &lastFolder) {
         return documents;
     return QDir::homePath();
 }
+
+QSize firstStartSize(const QSize &available, const QSize &formSize) {
+    return QSize(available.width() * 2 / 3, available.height() * 2 / 3).expandedTo(formSize);
+}

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QFont>
+#include <QSize>
 #include <QString>
 
 // What the window keeps between runs, in the "window" group of Settings: read
@@ -31,3 +32,7 @@ inline constexpr int maximumLabelWidthMm = 200;
 // Where the open-file dialog starts: the folder of the last import while it
 // exists, else the user's documents folder, else the home folder.
 QString importStartFolder(const QString &lastFolder);
+
+// The window's size on a first start: about two thirds of the screen's
+// available area, but never smaller than the form's own size.
+QSize firstStartSize(const QSize &available, const QSize &formSize);

@@ -21,3 +21,34 @@ std::optional<std::int64_t> firstCopyMatching(const LabelMap &labels, const QStr
     }
     return std::nullopt;
 }
+
+SearchMatches::SearchMatches(const LabelMap &labels, const QString &text) {
+    const QString folded = foldCase(text);
+    std::int64_t copiesBefore = 0;
+    for (const LabelEntry &entry : labels) {
+        const std::int64_t copies = copiesOf(entry);
+        if (copies > 0 && highlightsFolded(entry.foldedName, folded))
+            firstCopies.append(copiesBefore);
+        copiesBefore += copies;
+    }
+}
+
+std::optional<std::int64_t> SearchMatches::currentCopy() const {
+    if (index < 0)
+        return std::nullopt;
+    return firstCopies.at(index);
+}
+
+bool SearchMatches::next() {
+    if (firstCopies.isEmpty())
+        return false;
+    index = (index + 1) % count();
+    return true;
+}
+
+bool SearchMatches::previous() {
+    if (firstCopies.isEmpty())
+        return false;
+    index = index <= 0 ? count() - 1 : index - 1;
+    return true;
+}

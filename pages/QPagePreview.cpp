@@ -98,16 +98,44 @@ int QPagePreview::lastPageIndex() const {
 bool QPagePreview::findName(const QString &text) {
     searchText = text;
     foldedSearch = foldCase(text);
-    const auto copy = firstCopyMatching(labels, text);
+    matches = SearchMatches(labels, text);
+    std::optional<std::int64_t> copy;
+    if (text.isEmpty()) // finds no match but returns to the first name's page
+        copy = firstCopyMatching(labels, text);
+    else if (matches.next())
+        copy = matches.currentCopy();
     if (copy)
-        currentPage = int(std::min<std::int64_t>(labelJob().pageOfCopy(*copy), INT_MAX));
+        showCopy(*copy);
     viewport()->update();
     emit pageChanged();
     return copy.has_value();
 }
 
+bool QPagePreview::findNextName() {
+    if (!matches.next())
+        return false;
+    showCopy(*matches.currentCopy());
+    emit pageChanged();
+    return true;
+}
+
+bool QPagePreview::findPreviousName() {
+    if (!matches.previous())
+        return false;
+    showCopy(*matches.currentCopy());
+    emit pageChanged();
+    return true;
+}
+
+void QPagePreview::showCopy(std::int64_t copy) {
+    currentPage = int(std::min<std::int64_t>(labelJob().pageOfCopy(copy), INT_MAX));
+    viewport()->update();
+}
+
 void QPagePreview::setLabels(LabelMap newLabels) {
     labels = std::move(newLabels);
+    // The same search in the new list, none current until the next step.
+    matches = SearchMatches(labels, searchText);
     currentPage = 0;
     viewport()->update();
     emit pageChanged();

@@ -2,6 +2,7 @@
 
 #include "pages/LabelJob.h"
 #include "pages/LabelMap.h"
+#include "pages/LabelSearch.h"
 #include "pages/LabelSheet.h"
 #include "pages/PageLayout.h"
 #include "pages/PreviewZoom.h"
@@ -45,6 +46,12 @@ public:
     // page of the first such name's first copy. Answers whether a name was
     // found; no match keeps the page.
     bool findName(const QString &text);
+    // Turns to the page of the next (or previous) label the search text
+    // finds, wrapping around at the ends; false, and no change, without one.
+    bool findNextName();
+    bool findPreviousName();
+    // What the search text finds in the labels shown, and which one is current.
+    const SearchMatches &searchMatches() const { return matches; }
 
     // Shows a rebuilt label list from its first page.
     void setLabels(LabelMap newLabels);
@@ -141,6 +148,8 @@ private:
     void tellNoLabelFits();
     // The question confirmManyPages asks unless a test answers; default No.
     bool askToPrintManyPages(std::int64_t pages);
+    // Shows the page that holds a copy (counted from 0 in label order).
+    void showCopy(std::int64_t copy);
     // Shows what changed in the job's settings: the page and the page count.
     void showJobChange();
     // Scroll ranges for the sheet at the current scale.
@@ -153,4 +162,5 @@ private:
     mutable LabelJob job;
     // searchText case-folded once, for highlighting while painting.
     QString foldedSearch;
+    SearchMatches matches;
 };

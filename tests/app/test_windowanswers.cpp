@@ -84,6 +84,8 @@ private slots:
     void printingNamesItsPagesFirst_data();
     void printingNamesItsPagesFirst();
     void settingsLastAcrossARestart();
+    void firstStartSize_data();
+    void firstStartSize();
     void statusTexts_data();
     void statusTexts();
     void qtDialogsSpeakGerman_data();
@@ -197,20 +199,27 @@ void TestWindowAnswers::quantityAndHeaderChoices_data() {
     QTest::addColumn<bool>("skipHeader");
     QTest::addColumn<QString>("quantityChoice");
     QTest::addColumn<QStringList>("labels");
+    QTest::addColumn<int>("columnChoices"); // in each combo, before "(keine)"
 
     const QList<QStringList> numbers{{"1"}, {"2"}, {"2226634"}};
     QTest::newRow("numbers, no caption: (keine), one label each")
-        << numbers << false << "(keine)" << QStringList{"1=1", "2=1", "2226634=1"};
+        << numbers << false << "(keine)" << QStringList{"1=1", "2=1", "2226634=1"} << 1;
     QTest::newRow("numbers, first row left off")
-        << numbers << true << "(keine)" << QStringList{"2=1", "2226634=1"};
+        << numbers << true << "(keine)" << QStringList{"2=1", "2226634=1"} << 1;
     const QList<QStringList> people{{"Name", "Anzahl"}, {"Anna", "3"}, {"Bert", "2"}};
     QTest::newRow("caption match picks its column")
-        << people << false << "Anzahl" << QStringList{"Name=1", "Anna=3", "Bert=2"};
+        << people << false << "Anzahl" << QStringList{"Name=1", "Anna=3", "Bert=2"} << 2;
     QTest::newRow("caption match, header left off")
-        << people << true << "Anzahl" << QStringList{"Anna=3", "Bert=2"};
+        << people << true << "Anzahl" << QStringList{"Anna=3", "Bert=2"} << 2;
     const QList<QStringList> cities{{"Name", "Ort"}, {"Anna", "Bonn"}, {"Bert", "Ulm"}};
     QTest::newRow("no quantity caption")
-        << cities << true << "(keine)" << QStringList{"Anna=1", "Bert=1"};
+        << cities << true << "(keine)" << QStringList{"Anna=1", "Bert=1"} << 2;
+    // As a workbook that states more columns than it fills: the blank ones at
+    // the end are no choice, a blank one between filled ones stays.
+    const QList<QStringList> stated{
+        {"Name", "", "Anzahl", "", "", ""}, {"Anna", "", "3", "", "", ""}, {"Bert", "", "2"}};
+    QTest::newRow("trailing columns without a value are left off")
+        << stated << false << "Anzahl" << QStringList{"Name=1", "Anna=3", "Bert=2"} << 3;
 }
 
 void TestWindowAnswers::quantityAndHeaderChoices() {
@@ -218,12 +227,18 @@ void TestWindowAnswers::quantityAndHeaderChoices() {
     QFETCH(bool, skipHeader);
     QFETCH(QString, quantityChoice);
     QFETCH(QStringList, labels);
+    QFETCH(int, columnChoices);
     auto *header = window->findChild<QCheckBox *>("headerCheck");
     QVERIFY2(header, "no headerCheck");
     QVERIFY2(!header->isChecked(), "the header option starts on");
     header->setChecked(skipHeader);
     window->adoptImporter(new TableImporter("liste.xls", rows));
-    QCOMPARE(window->findChild<QComboBox *>("countCombo")->currentText(), quantityChoice);
+    auto *countCombo = window->findChild<QComboBox *>("countCombo");
+    QCOMPARE(countCombo->currentText(), quantityChoice);
+    QCOMPARE(countCombo->count(), columnChoices + 1);
+    QCOMPARE(window->findChild<QComboBox *>("nameCombo")->count(), columnChoices);
+    // The tree still tells how many columns the sheet has.
+    QCOMPARE(treeValue(window, "Spalten"), QString::number(rows.first().size()));
     QCOMPARE(labelNames(window), labels);
     // Turned back, the caption row is a label again.
     header->setChecked(false);
@@ -265,8 +280,8 @@ void TestWindowAnswers::statusLineAnswers_data() {
     QTest::newRow("search finds sharp s by ss")
         << list << "S"
         << "STRASSE"
-        << QString::fromUtf8("1 Name, 1 Label. %1 2 Zeilen mit einer Anzahl, die keine ganze "
-                             "Zahl ist, wurden als 1 gezählt.")
+        << QString::fromUtf8("1 Name, 1 Label. Treffer 1 von 1. %1 2 Zeilen mit einer Anzahl, "
+                             "die keine ganze Zahl ist, wurden als 1 gezählt.")
                .arg(captionRow);
     QTest::newRow("rows merged into an earlier label")
         << QList<QStringList>{{"Name", "Anzahl"}, {"Anna", "2"}, {"Anna", "3"}} << ""
@@ -430,14 +445,28 @@ void TestWindowAnswers::settingsLastAcrossARestart() {
     QCOMPARE(window->ui.pagePreview->zoomPercent(), 0);
 }
 
+void TestWindowAnswers::firstStartSize_data() {
+    QTest::addColumn<QSize>("available");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("full HD: two thirds") << QSize(1920, 1040) << QSize(1280, 720);
+    QTest::newRow("WQHD: two thirds") << QSize(2560, 1400) << QSize(1706, 933);
+    QTest::newRow("laptop: the form's size") << QSize(1366, 728) << QSize(960, 720);
+    QTest::newRow("narrow and tall: each side apart") << QSize(1080, 1880) << QSize(960, 1253);
+}
+
+void TestWindowAnswers::firstStartSize() {
+    QFETCH(QSize, available);
+    QFETCH(QSize, size);
+    QCOMPARE(::firstStartSize(available, QSize(960, 720)), size);
+}
+
 void TestWindowAnswers::statusTexts_data() {
     QTest::addColumn<LabelListFacts>("facts");
     QTest::addColumn<QString>("status");
     LabelListFacts facts;
     QTest::newRow("nothing imported")
         << facts
-        << QString::fromUtf8("Keine Namensliste importiert: Datei › XLS Importieren... "
-                             "öffnet eine.");
+        << QString::fromUtf8("Keine Namensliste importiert: Datei › Öffnen... öffnet eine.");
     facts.imported = true;
     facts.names = 1;
     facts.labels = 1;

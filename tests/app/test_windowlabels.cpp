@@ -56,6 +56,8 @@ private slots:
     void columnChangeRebuildsTheLabels();
     void filterNarrowsAndReturnsToPageOne();
     void searchTurnsPageAndLabelFollows();
+    void searchStepsThroughMatches_data();
+    void searchStepsThroughMatches();
     void pageButtonsStopAtTheEnds();
     void importKeepsSizeFilterAndSearch();
     void importAgainReleasesThePrevious();
@@ -273,6 +275,73 @@ void TestWindowLabels::searchTurnsPageAndLabelFollows() {
     window->ui.filterEdit->setText("n");
     QCOMPARE(window->ui.pagePreview->searchText, QStringLiteral("Zoe"));
     QCOMPARE(pageLabel(window), QStringLiteral("Seite 1/2"));
+}
+
+void TestWindowLabels::searchStepsThroughMatches_data() {
+    QTest::addColumn<QString>("search");
+    QTest::addColumn<QStringList>("steps"); // keys, or "filter TEXT"
+    QTest::addColumn<QString>("found");
+    QTest::addColumn<QString>("page");
+
+    // "name2" finds Name20 to Name29: 10 entries, 20 labels; only Name29's
+    // first copy (the 58th label) is on page 2.
+    const QString all = QStringLiteral("31 Namen, 61 Labels. ");
+    QTest::newRow("typed: the first match") << "name2" << QStringList{} << all + "Treffer 1 von 10."
+                                            << "Seite 1/2";
+    QTest::newRow("F3 counts entries, not copies")
+        << "name2" << QStringList{"F3", "F3"} << all + "Treffer 3 von 10."
+        << "Seite 1/2";
+    QTest::newRow("the last match turns the page")
+        << "name29" << QStringList{} << all + "Treffer 1 von 1."
+        << "Seite 2/2";
+    QTest::newRow("Return nine times: the last")
+        << "name2" << QStringList(9, "Return") << all + "Treffer 10 von 10."
+        << "Seite 2/2";
+    QTest::newRow("F3 past the last wraps to the first")
+        << "name2" << QStringList(10, "F3") << all + "Treffer 1 von 10."
+        << "Seite 1/2";
+    QTest::newRow("Shift+F3 before the first wraps to the last")
+        << "name2" << QStringList{"Shift+F3"} << all + "Treffer 10 von 10."
+        << "Seite 2/2";
+    QTest::newRow("Shift+F3 goes back")
+        << "name2" << QStringList{"F3", "F3", "Shift+F3"} << all + "Treffer 2 von 10."
+        << "Seite 1/2";
+    QTest::newRow("any letter case, the caption row too")
+        << "NAME" << QStringList{"Shift+F3"} << all + "Treffer 31 von 31."
+        << "Seite 2/2";
+    QTest::newRow("no match: F3 keeps the page")
+        << "zz" << QStringList{"F3", "Shift+F3"}
+        << all + QString::fromUtf8("Die Suche nach „zz“ findet keinen Namen.") << "Seite 1/2";
+    QTest::newRow("a filter counts again, none current")
+        << "name2" << QStringList{"F3", "filter Name2"}
+        << QStringLiteral("10 Namen, 20 Labels. 10 Treffer.") << "Seite 1/1";
+    QTest::newRow("F3 after a filter: the first")
+        << "name29" << QStringList{"filter Name2", "F3"}
+        << QStringLiteral("10 Namen, 20 Labels. Treffer 1 von 1.") << "Seite 1/1";
+}
+
+void TestWindowLabels::searchStepsThroughMatches() {
+    QFETCH(QString, search);
+    QFETCH(QStringList, steps);
+    QFETCH(QString, found);
+    QFETCH(QString, page);
+    window->adoptImporter(new TableImporter("liste.xls", thirtyPairs()));
+    window->show();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    window->ui.searchEdit->setFocus();
+    window->ui.searchEdit->setText(search);
+    for (const QString &step : steps) {
+        if (step.startsWith("filter "))
+            window->ui.filterEdit->setText(step.section(' ', 1));
+        else if (step == "Return")
+            QTest::keyClick(window->ui.searchEdit, Qt::Key_Return);
+        else // F3 works wherever the focus is
+            QTest::keyClick(window->ui.pagePreview, Qt::Key_F3,
+                            step == "Shift+F3" ? Qt::ShiftModifier : Qt::NoModifier);
+    }
+    QCOMPARE(window->ui.statusLabel->text(), found);
+    QCOMPARE(pageLabel(window), page);
 }
 
 void TestWindowLabels::pageButtonsStopAtTheEnds() {

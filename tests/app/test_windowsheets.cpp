@@ -10,8 +10,10 @@
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QLineEdit>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTreeWidgetItemIterator>
 
 #include <memory>
 
@@ -29,6 +31,42 @@ QString sheetRowValue(MainWindow *window, const QString &caption) {
     const auto items =
         window->ui.fileInfoTree->findItems(caption, Qt::MatchExactly | Qt::MatchRecursive);
     return items.isEmpty() ? QStringLiteral("<no row %1>").arg(caption) : items.first()->text(1);
+}
+// Why a row's widget is not shown whole on its row (row in viewport
+// coordinates), or nothing: its vertical centre lies outside the row, or a
+// text of one of its buttons, labels and spin boxes is cut.
+QString rowWidgetFault(const QRect &row, QWidget *rowWidget) {
+    const int centre = rowWidget->geometry().center().y();
+    if (centre < row.top() || centre > row.bottom())
+        return QStringLiteral("its widget's centre %1 is off the row from %2 to %3")
+            .arg(centre)
+            .arg(row.top())
+            .arg(row.bottom());
+    QList<QWidget *> parts = rowWidget->findChildren<QWidget *>();
+    parts.prepend(rowWidget);
+    for (QWidget *part : parts) {
+        const bool hasText = qobject_cast<QAbstractButton *>(part) ||
+                             qobject_cast<QLabel *>(part) || qobject_cast<QAbstractSpinBox *>(part);
+        if (hasText && part->isVisibleTo(rowWidget) && part->sizeHint().width() > part->width())
+            return QStringLiteral("%1 is cut, %2 of %3 pixels wide")
+                .arg(part->objectName().isEmpty() ? part->metaObject()->className()
+                                                  : part->objectName())
+                .arg(part->width())
+                .arg(part->sizeHint().width());
+    }
+    return QString();
+}
+
+// Whether the rows "Labelbreite" and "Labelhöhe" are hidden.
+QList<bool> gridSizeRowsHidden(MainWindow *window) {
+    QList<bool> hidden;
+    for (const char *caption : {"Labelbreite", "Labelhöhe"}) {
+        const auto rows = window->ui.fileInfoTree->findItems(QString::fromUtf8(caption),
+                                                             Qt::MatchExactly | Qt::MatchRecursive);
+        if (!rows.isEmpty())
+            hidden << rows.first()->isHidden();
+    }
+    return hidden;
 }
 } // namespace
 
@@ -48,6 +86,8 @@ private slots:
     void editorExplainsAndDraws_data();
     void editorExplainsAndDraws();
     void ownSheetIsSavedAndDeleted();
+    void settingsRowsShowWholeOnTheirCaptions_data();
+    void settingsRowsShowWholeOnTheirCaptions();
 
 private:
     std::unique_ptr<MainWindow> window;
@@ -72,7 +112,7 @@ void TestWindowSheets::theGridIsTheDefault() {
     QVERIFY(combo->itemText(0).startsWith(QLatin1String("Einfaches Raster")));
     QCOMPARE(combo->currentIndex(), 0);
     QVERIFY(!window->ui.pagePreview->labelJob().chosenSheet());
-    QVERIFY(widget<QSpinBox>("widthSpin")->isEnabled());
+    QCOMPARE(gridSizeRowsHidden(window.get()), QList<bool>({false, false}));
     // Today's grid: 100 x 10 mm, 2 x 28.
     QCOMPARE(sheetRowValue(window.get(), QStringLiteral("Etiketten")),
              QStringLiteral("100 x 10 mm, 2 × 28 (56 je Bogen)"));
@@ -103,12 +143,13 @@ void TestWindowSheets::searchChoosesASheet() {
     QVERIFY(combo->itemText(0).startsWith(QLatin1String("Einfaches Raster")));
     QVERIFY(combo->currentText().contains(code));
     QCOMPARE(sheetRowValue(window.get(), QStringLiteral("Etiketten")), size);
-    QVERIFY(!widget<QSpinBox>("widthSpin")->isEnabled());
+    // The grid's size rows are no choice beside a sheet's own size.
+    QCOMPARE(gridSizeRowsHidden(window.get()), QList<bool>({true, true}));
     // Choosing the grid again brings today's layout back.
     combo->setCurrentIndex(0);
     emit combo->activated(0);
     QVERIFY(!window->ui.pagePreview->labelJob().chosenSheet());
-    QVERIFY(widget<QSpinBox>("widthSpin")->isEnabled());
+    QCOMPARE(gridSizeRowsHidden(window.get()), QList<bool>({false, false}));
 }
 
 void TestWindowSheets::startPositionMovesThePages_data() {
@@ -164,6 +205,16 @@ void TestWindowSheets::choicesAreKeptButNotTheStart() {
     // The offset belongs to the printer it was set for.
     const QString printer = window->findChild<SheetChooser *>()->offsetPrinter();
     QCOMPARE(window->ui.pagePreview->labelJob().printerOffset(printer), QPointF(1.5, -0.7));
+    // and its row says which one that is.
+    const QString caption = printer.isEmpty()
+                                ? QStringLiteral("Korrektur (kein Drucker)")
+                                : QString::fromUtf8("Korrektur für «%1»").arg(printer);
+    QCOMPARE(printer, QPrinterInfo::defaultPrinterName());
+    const auto rows =
+        window->ui.fileInfoTree->findItems(caption, Qt::MatchExactly | Qt::MatchRecursive);
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(window->ui.fileInfoTree->itemWidget(rows.first(), 1),
+             widget<QDoubleSpinBox>("offsetXSpin")->parentWidget());
 }
 
 void TestWindowSheets::importedTemplatesCanBeChosen() {
@@ -276,6 +327,50 @@ void TestWindowSheets::ownSheetIsSavedAndDeleted() {
     QVERIFY(chooser->deleteChosenOwnSheet());
     QVERIFY(!window->ui.pagePreview->labelJob().chosenSheet());
     QVERIFY(!chooser->chooseSheet(QStringLiteral("Eigene"), QStringLiteral("Messe 2027")));
+}
+
+void TestWindowSheets::settingsRowsShowWholeOnTheirCaptions_data() {
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("first start on 1920 x 1080") << QSize(1280, 720);
+    QTest::newRow("the form's size") << QSize(960, 720);
+    QTest::newRow("small screen") << QSize(800, 600);
+    QTest::newRow("large screen") << QSize(1700, 960);
+}
+
+void TestWindowSheets::settingsRowsShowWholeOnTheirCaptions() {
+    QFETCH(QSize, size);
+    window->resize(size);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    window->findChild<SheetChooser *>()->groupItem->setExpanded(true);
+    QCoreApplication::processEvents();
+    // Three lines of label text: the example row grows by two lines.
+    widget<QLineEdit>("labelLine2Edit")->setText("zweite Zeile");
+    emit widget<QLineEdit>("labelLine2Edit")->textEdited("zweite Zeile");
+    widget<QLineEdit>("labelLine3Edit")->setText("dritte Zeile");
+    emit widget<QLineEdit>("labelLine3Edit")->textEdited("dritte Zeile");
+    QVERIFY(widget<QLabel>("labelTextExample")->text().contains("dritte Zeile"));
+    QCoreApplication::processEvents();
+
+    QTreeWidget *tree = window->ui.fileInfoTree;
+    int rowsChecked = 0;
+    for (QTreeWidgetItemIterator it(tree); *it; ++it) {
+        for (int column : {0, 1}) {
+            QWidget *rowWidget = tree->itemWidget(*it, column);
+            if (!rowWidget || (*it)->isHidden())
+                continue;
+            tree->scrollToItem(*it);
+            QCoreApplication::processEvents();
+            const QString fault = rowWidgetFault(tree->visualItemRect(*it), rowWidget);
+            QVERIFY2(fault.isEmpty(), qPrintable((*it)->text(0) + ": " + fault));
+            ++rowsChecked;
+        }
+    }
+    QCOMPARE(rowsChecked, 14); // 5 settings, 4 label text rows, 5 sheet rows
+    // Last, as it lays the rows out again. Fitting the captions again would not widen their column.
+    const int captionWidth = tree->columnWidth(0);
+    tree->resizeColumnToContents(0);
+    QVERIFY2(tree->columnWidth(0) <= captionWidth, "a caption is cut");
 }
 
 QTEST_MAIN(TestWindowSheets)
