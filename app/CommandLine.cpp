@@ -213,8 +213,8 @@ std::optional<Failure> importLabels(const Options &options, LabelMap *labels) {
     if (importer.errorCode() != xls::ReadErrorCode::None)
         return Failure{exitUnusableInput,
                        QStringLiteral("%1: %2 (%3)")
-                           .arg(options.inputPath, importFailureReason(importer.errorCode()),
-                                importer.errorString())};
+                           .arg(options.inputPath, importFailureReason(importer.readError()),
+                                importFailureDetail(importer.readError()))};
     const QStringList captions = importer.headerRow();
     ColumnChoice columns = chooseColumns(captions);
     if (auto failure =

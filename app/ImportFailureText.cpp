@@ -1,6 +1,7 @@
 #include "app/ImportFailureText.h"
 
 #include <QCoreApplication>
+#include <QStringList>
 
 namespace {
 
@@ -17,7 +18,54 @@ QString inLine(std::optional<std::uint64_t> line) {
     return line ? text(" (Zeile %1)").arg(*line) : QString();
 }
 
+QString germanPackageName(xls::PackageContent content) {
+    using xls::PackageContent;
+    switch (content) {
+    case PackageContent::Unknown:
+        break;
+    case PackageContent::WordDocument:
+        return text("ein Word-Dokument (.docx)");
+    case PackageContent::Presentation:
+        return text("eine PowerPoint-Präsentation (.pptx)");
+    case PackageContent::OtherOfficeOpenXml:
+        return text("ein Office-Dokument");
+    case PackageContent::OpenDocumentText:
+        return text("ein OpenDocument-Text (.odt)");
+    case PackageContent::OpenDocumentPresentation:
+        return text("eine OpenDocument-Präsentation (.odp)");
+    case PackageContent::OpenDocumentDrawing:
+        return text("eine OpenDocument-Zeichnung (.odg)");
+    case PackageContent::OtherOpenDocument:
+        return text("ein OpenDocument-Dokument");
+    }
+    return text("eine ZIP-Datei");
+}
+
+QString notSpreadsheetPackage(xls::PackageContent content) {
+    return text("Die Datei ist %1, keine Tabelle. Bitte eine Tabelle (.xls, .xlsx, .ods oder "
+                ".csv) wählen.")
+        .arg(germanPackageName(content));
+}
+
 } // namespace
+
+QString importFailureReason(const xls::ReadError &error) {
+    if (error.code == xls::ReadErrorCode::NotSpreadsheetPackage)
+        return notSpreadsheetPackage(error.package);
+    return importFailureReason(error.code, error.line);
+}
+
+QString importFailureDetail(const xls::ReadError &error) {
+    if (!error)
+        return {};
+    QStringList parts;
+    if (error.offset)
+        parts << text("Stelle: Byte %1").arg(*error.offset);
+    if (error.line)
+        parts << text("Zeile %1").arg(*error.line);
+    parts << text("Fehlerkennung: %1").arg(QString::fromLatin1(xls::codeName(error.code)));
+    return parts.join(QStringLiteral("; "));
+}
 
 QString importFailureReason(xls::ReadErrorCode code, std::optional<std::uint64_t> line) {
     using xls::ReadErrorCode;
@@ -105,6 +153,10 @@ QString importFailureReason(xls::ReadErrorCode code, std::optional<std::uint64_t
     case ReadErrorCode::NoSpreadsheetPart:
         return text("Die Datei enthält keine Tabelle, die gelesen werden kann, vielleicht ist "
                     "sie ein anderes Dokument.");
+    case ReadErrorCode::EmptyFile:
+        return text("Die Datei ist leer.");
+    case ReadErrorCode::NotSpreadsheetPackage:
+        return notSpreadsheetPackage(xls::PackageContent::Unknown);
     case ReadErrorCode::BinaryWorkbook:
         return text("Die Arbeitsmappe ist als Excel-Binärarbeitsmappe (.xlsb) gespeichert. "
                     "Bitte in Excel als „Excel-Arbeitsmappe (*.xlsx)“ speichern und erneut "

@@ -434,8 +434,8 @@ void MainWindow::tellImportFailed(const QString &path, const QXLSImporter &faile
         text("Die Datei „%1“ konnte nicht importiert werden.").arg(QFileInfo(path).fileName()),
         QMessageBox::Ok, this);
     message->setObjectName(QStringLiteral("importFailedMessage"));
-    message->setInformativeText(importFailureReason(failed.errorCode(), failed.errorLine()));
-    message->setDetailedText(failed.errorString());
+    message->setInformativeText(importFailureReason(failed.readError()));
+    message->setDetailedText(importFailureDetail(failed.readError()));
     message->setAttribute(Qt::WA_DeleteOnClose);
     message->setWindowModality(Qt::WindowModal);
     message->open();

@@ -65,6 +65,8 @@ public:
     xls::ReadErrorCode errorCode() const;
     // The line of a text file where the last import failed, when it names one.
     std::optional<std::uint64_t> errorLine() const { return error.line; }
+    // The whole error of the last import (code None after a successful one).
+    const xls::ReadError &readError() const { return error; }
 
 private:
     void copyCells(const ExcelWorksheet &sheet);

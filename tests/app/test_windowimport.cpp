@@ -3,6 +3,7 @@
 #include "PdfLabels.h"
 #include "WindowTestSupport.h"
 #include "support/TestPaths.h"
+#include "support/writers/ZipWriter.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -67,6 +68,7 @@ private slots:
     void nameListFillsTheWindow();
     void participantsPrintOnTwoSheets_data();
     void participantsPrintOnTwoSheets();
+    void failedImportKeepsTheWorkbookShown_data();
     void failedImportKeepsTheWorkbookShown();
     void importThroughTheFileDialog();
 
@@ -171,24 +173,58 @@ void TestWindowImport::participantsPrintOnTwoSheets() {
     }
 }
 
+void TestWindowImport::failedImportKeepsTheWorkbookShown_data() {
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QStringList>("reasonSays");
+    QTest::addColumn<QString>("detailSays");
+    QTest::newRow("an unclosed quote")
+        << "teilnehmer.xls" << QByteArray("Name;Anzahl\nAnna;2\n\"Bert;1\n")
+        << QStringList{QString::fromUtf8("Anführungszeichen"), "(Zeile 3)"} << "Zeile 3";
+    const std::string wordType =
+        "application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml";
+    const std::vector<std::uint8_t> docx =
+        testwriters::writeZip(
+            {{"[Content_Types].xml", "<Types><Override PartName=\"/word/document.xml\" "
+                                     "ContentType=\"" +
+                                         wordType + "\"/></Types>"},
+             {"_rels/.rels", "<Relationships><Relationship Id=\"rId1\" Type=\"http://schemas."
+                             "openxmlformats.org/officeDocument/2006/relationships/"
+                             "officeDocument\" Target=\"word/document.xml\"/></Relationships>"},
+             {"word/document.xml", "<document/>"}})
+            .bytes;
+    QTest::newRow("a Word document")
+        << "einladung.docx"
+        << QByteArray(reinterpret_cast<const char *>(docx.data()), qsizetype(docx.size()))
+        << QStringList{QString::fromUtf8("Word-Dokument (.docx), keine Tabelle")} << "Stelle: Byte";
+}
+
 void TestWindowImport::failedImportKeepsTheWorkbookShown() {
+    QFETCH(QString, fileName);
+    QFETCH(QByteArray, content);
+    QFETCH(QStringList, reasonSays);
+    QFETCH(QString, detailSays);
     QVERIFY2(window->importXLSFile(testpaths::dataFile("workbooks/teilnehmer-xlwt.xls")),
              qPrintable("import failed: " + failureOf(window)));
     window->ui.nextButton->click();
     const qint64 copies = window->ui.pagePreview->labels.totalCopies();
 
     QTemporaryDir dir;
-    const QString notAWorkbook = dir.filePath("teilnehmer.xls");
+    const QString notAWorkbook = dir.filePath(fileName);
     QFile broken(notAWorkbook);
     QVERIFY(broken.open(QIODevice::WriteOnly));
-    broken.write("Name;Anzahl\nAnna;2\n\"Bert;1\n");
+    broken.write(content);
     broken.close();
     QVERIFY(!window->importXLSFile(notAWorkbook));
     auto *message = window->findChild<QMessageBox *>("importFailedMessage");
     QVERIFY2(message && message->isVisible(), "no failure message");
-    QVERIFY2(message->informativeText().contains(QString::fromUtf8("Anführungszeichen")) &&
-                 message->informativeText().contains("(Zeile 3)"),
-             qPrintable(message->informativeText()));
+    for (const QString &phrase : reasonSays)
+        QVERIFY2(message->informativeText().contains(phrase),
+                 qPrintable(message->informativeText()));
+    // The details are German too: the reader's English text stays in its logs.
+    QVERIFY2(message->detailedText().contains(detailSays) &&
+                 !message->detailedText().contains(QLatin1String(" the ")),
+             qPrintable(message->detailedText()));
     message->accept();
 
     QCOMPARE(treeValue(window, "Datei"), QStringLiteral("teilnehmer-xlwt.xls"));

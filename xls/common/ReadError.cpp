@@ -80,8 +80,34 @@ const char *codeName(ReadErrorCode code) {
         return "UnclosedQuote";
     case ReadErrorCode::TextBeyondLimits:
         return "TextBeyondLimits";
+    case ReadErrorCode::EmptyFile:
+        return "EmptyFile";
+    case ReadErrorCode::NotSpreadsheetPackage:
+        return "NotSpreadsheetPackage";
     }
     return "?";
+}
+
+const char *packageContentName(PackageContent content) {
+    switch (content) {
+    case PackageContent::Unknown:
+        break;
+    case PackageContent::WordDocument:
+        return "a Word document (.docx)";
+    case PackageContent::Presentation:
+        return "a PowerPoint presentation (.pptx)";
+    case PackageContent::OtherOfficeOpenXml:
+        return "an Office Open XML document other than a workbook";
+    case PackageContent::OpenDocumentText:
+        return "an OpenDocument text (.odt)";
+    case PackageContent::OpenDocumentPresentation:
+        return "an OpenDocument presentation (.odp)";
+    case PackageContent::OpenDocumentDrawing:
+        return "an OpenDocument drawing (.odg)";
+    case PackageContent::OtherOpenDocument:
+        return "an OpenDocument file other than a spreadsheet";
+    }
+    return "a zip file of no spreadsheet format";
 }
 
 } // namespace xls

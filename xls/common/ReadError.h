@@ -51,6 +51,22 @@ enum class ReadErrorCode {
     TextNotDecodable, // bytes that are not valid in the text's encoding
     UnclosedQuote,    // a quoted field runs to the end of the text
     TextBeyondLimits, // too many bytes, records, fields or characters in a field
+    // Added later; the names tell what was refused.
+    EmptyFile,             // a file of 0 bytes
+    NotSpreadsheetPackage, // a zip package holding a document other than a spreadsheet
+};
+
+// What a zip package refused as NotSpreadsheetPackage holds instead, when its
+// content types or its mimetype tell.
+enum class PackageContent {
+    Unknown, // a zip file of no office format, or one whose type is not known here
+    WordDocument,
+    Presentation,
+    OtherOfficeOpenXml,
+    OpenDocumentText,
+    OpenDocumentPresentation,
+    OpenDocumentDrawing,
+    OtherOpenDocument,
 };
 
 struct ReadError {
@@ -58,6 +74,7 @@ struct ReadError {
     std::string text;                                 // what was found against which limit
     std::optional<std::uint64_t> offset;              // byte offset where it was found
     std::optional<std::uint64_t> line = std::nullopt; // the line of a text where it was found
+    PackageContent package = PackageContent::Unknown; // for NotSpreadsheetPackage
 
     explicit operator bool() const { return code != ReadErrorCode::None; }
 
@@ -67,5 +84,8 @@ struct ReadError {
 
 // The code's name as this header spells it ("CorruptZip"), for tools and tables.
 const char *codeName(ReadErrorCode code);
+
+// What the package holds, in English for the error text ("a Word document (.docx)").
+const char *packageContentName(PackageContent content);
 
 } // namespace xls

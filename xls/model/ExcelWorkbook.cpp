@@ -83,6 +83,8 @@ bool ExcelWorkbook::loadMemory(std::vector<std::uint8_t> bytes, const LoadOption
     textFormat.reset();
     file.close();
     switch (const FileKind kind = kindOf(bytes)) {
+    case FileKind::Empty:
+        return fail(ReadErrorCode::EmptyFile, "the file is empty");
     case FileKind::Zip:
     case FileKind::Xml:
         return loadZipOrXml(bytes, kind == FileKind::Xml);

@@ -107,7 +107,7 @@ ReadError notCompoundFileError(ByteSpan head) {
     case FileKind::CompoundFile:
         return {};
     case FileKind::Empty:
-        return refuse(ReadErrorCode::NotCompoundFile, "the file is empty");
+        return refuse(ReadErrorCode::EmptyFile, "the file is empty");
     case FileKind::Zip:
         return refuse(ReadErrorCode::OfficeOpenXml,
                       "a zip container (an .xlsx or .ods workbook or another zip file)");

@@ -30,8 +30,8 @@ inline constexpr std::size_t kSniffLength = 512;
 // Looks at the first bytes of a file (kSniffLength are plenty).
 FileKind sniffFileKind(ByteSpan head);
 
-// The error that refuses a file of that kind: NotCompoundFile, OfficeOpenXml
-// or LegacyWorksheet, with a text naming what the bytes look like.
+// The error that refuses a file of that kind: EmptyFile, NotCompoundFile,
+// OfficeOpenXml or LegacyWorksheet, with a text naming what the bytes look like.
 ReadError notCompoundFileError(ByteSpan head);
 
 } // namespace xls

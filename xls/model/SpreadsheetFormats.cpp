@@ -17,7 +17,7 @@ bool readZipOrXmlWorkbook(ByteSpan bytes, bool xml, CellSink &sheet, ReadError &
         return readXlsx(zip, sheet, error);
     if (isOpenDocumentSpreadsheet(zip))
         return readOds(zip, sheet, error);
-    error = {ReadErrorCode::NoSpreadsheetPart,
+    error = {ReadErrorCode::NotSpreadsheetPackage,
              "a zip file that is neither an Office Open XML workbook nor an OpenDocument "
              "spreadsheet",
              std::nullopt};

@@ -32,6 +32,29 @@ std::uint64_t countAttribute(const char *value, std::uint64_t limit) {
     return std::min(n, limit);
 }
 
+// OpenDocument 1.2, part 3, 3.3: the package's media type tells the kind of
+// document; a template's type extends its document's with "-template".
+bool isSpreadsheetMime(std::string_view type) {
+    return type == kSpreadsheetMime || type == std::string(kSpreadsheetMime) + "-template";
+}
+
+PackageContent contentOfMime(std::string_view type) {
+    constexpr std::string_view prefix = "application/vnd.oasis.opendocument.";
+    if (type.substr(0, prefix.size()) != prefix)
+        return PackageContent::OtherOpenDocument;
+    const std::string_view kind = type.substr(prefix.size());
+    const auto startsWith = [kind](std::string_view word) {
+        return kind.substr(0, word.size()) == word;
+    };
+    if (startsWith("text"))
+        return PackageContent::OpenDocumentText;
+    if (startsWith("presentation"))
+        return PackageContent::OpenDocumentPresentation;
+    if (startsWith("graphics"))
+        return PackageContent::OpenDocumentDrawing;
+    return PackageContent::OtherOpenDocument;
+}
+
 bool is(std::string_view name, std::string_view ns, std::string_view local) {
     return localName(name) == local && namespaceOf(name) == ns;
 }
@@ -54,10 +77,12 @@ bool readOds(const ZipArchive &zip, CellSink &sheet, ReadError &error) {
         }
         if (!zip.readAll(*mimetype, type, budget, error))
             return false;
-        if (type != kSpreadsheetMime) {
-            error = {ReadErrorCode::NoSpreadsheetPart,
-                     "an OpenDocument file of type \"" + type + "\", not a spreadsheet",
-                     std::nullopt};
+        if (!isSpreadsheetMime(type)) {
+            const PackageContent content = contentOfMime(type);
+            error = {ReadErrorCode::NotSpreadsheetPackage,
+                     std::string(packageContentName(content)) + " of type \"" + type +
+                         "\", not a spreadsheet",
+                     mimetype->headerOffset, std::nullopt, content};
             return false;
         }
     }

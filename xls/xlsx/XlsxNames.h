@@ -18,6 +18,7 @@ constexpr std::string_view kWorksheetType = "/worksheet";
 constexpr std::string_view kSharedStringsType = "/sharedStrings";
 
 constexpr std::string_view kPackageRelationshipsPart = "_rels/.rels";
+constexpr std::string_view kContentTypesPart = "[Content_Types].xml";
 
 inline bool isMain(std::string_view uri) {
     return uri == kMainTransitional || uri == kMainStrict;

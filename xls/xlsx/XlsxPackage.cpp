@@ -5,6 +5,8 @@
 #include "xls/xlsx/XlsxNames.h"
 #include "xls/xml/XmlDocument.h"
 
+#include <algorithm>
+#include <cctype>
 #include <vector>
 
 namespace xls::xlsx {
@@ -51,6 +53,62 @@ public:
     void endElement(std::string_view) override {}
     void characters(std::string_view) override {}
 };
+
+// ECMA-376 Part 2, 10.1.2: the content type of one part, from its Override
+// or else from the Default for its extension.
+class ContentTypesHandler : public XmlHandler {
+public:
+    ContentTypesHandler(std::string_view part, std::string_view extension)
+        : part(part), extension(extension) {}
+    std::string overrideType, defaultType;
+
+    void startElement(std::string_view name, const XmlAttributes &attributes) override {
+        const std::string_view local = localName(name);
+        const char *type = attributes.find("ContentType");
+        if (!type)
+            return;
+        if (local == "Override") {
+            const char *name = attributes.find("PartName");
+            if (name && equalIgnoringCase(name, part))
+                overrideType = type;
+        } else if (local == "Default") {
+            const char *name = attributes.find("Extension");
+            if (name && equalIgnoringCase(name, extension))
+                defaultType = type;
+        }
+    }
+    void endElement(std::string_view) override {}
+    void characters(std::string_view) override {}
+
+private:
+    // Part names and extensions compare ignoring ASCII case (Part 2, 9.1.1.1).
+    static bool equalIgnoringCase(std::string_view a, std::string_view b) {
+        return a.size() == b.size() &&
+               std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+                   return std::tolower(static_cast<unsigned char>(x)) ==
+                          std::tolower(static_cast<unsigned char>(y));
+               });
+    }
+    std::string part, extension;
+};
+
+bool contains(std::string_view text, std::string_view word) {
+    return text.find(word) != std::string_view::npos;
+}
+
+// Which document a main part content type names; nullopt for a workbook or a
+// type that names no main document (a bare "application/xml").
+std::optional<PackageContent> contentOfType(std::string_view type) {
+    if (contains(type, "spreadsheetml") || contains(type, "application/vnd.ms-excel"))
+        return std::nullopt;
+    if (contains(type, "wordprocessingml") || contains(type, "application/vnd.ms-word"))
+        return PackageContent::WordDocument;
+    if (contains(type, "presentationml") || contains(type, "application/vnd.ms-powerpoint"))
+        return PackageContent::Presentation;
+    if (contains(type, ".main+xml"))
+        return PackageContent::OtherOfficeOpenXml;
+    return std::nullopt;
+}
 
 bool endsWith(std::string_view text, std::string_view suffix) {
     return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
@@ -128,6 +186,28 @@ bool findWorkbookPart(Package &package, std::string &workbookPart, ReadError &er
     }
     error = {ReadErrorCode::NoSpreadsheetPart,
              "the package relationships name no office document that is present", std::nullopt};
+    return false;
+}
+
+bool checkWorkbookContentType(Package &package, std::string_view workbookPart, ReadError &error) {
+    const ZipEntry *entry = package.zip.find(kContentTypesPart);
+    if (!entry)
+        return true;
+    const auto dot = workbookPart.rfind('.');
+    const std::string_view extension =
+        dot == std::string_view::npos ? std::string_view() : workbookPart.substr(dot + 1);
+    ContentTypesHandler handler("/" + std::string(workbookPart), extension);
+    if (!parseZipEntry(package.zip, *entry, handler, package.budget, error))
+        return false;
+    const std::string &type =
+        handler.overrideType.empty() ? handler.defaultType : handler.overrideType;
+    const std::optional<PackageContent> content = contentOfType(type);
+    if (!content)
+        return true;
+    error = {ReadErrorCode::NotSpreadsheetPackage,
+             std::string(packageContentName(*content)) + ": its office document " +
+                 std::string(workbookPart) + " has the content type " + type,
+             entry->headerOffset, std::nullopt, *content};
     return false;
 }
 

@@ -35,6 +35,10 @@ std::string relationshipsPartOf(std::string_view part);
 bool readRelationships(Package &package, std::string_view relsPart, std::vector<Relationship> &out,
                        ReadError &error);
 bool findWorkbookPart(Package &package, std::string &workbookPart, ReadError &error);
+// Refuses, as NotSpreadsheetPackage, a package whose office document is by its
+// content type a Word document, a presentation or another main document than
+// a workbook. A part without a stated type is given the benefit of the doubt.
+bool checkWorkbookContentType(Package &package, std::string_view workbookPart, ReadError &error);
 bool findFirstWorksheet(Package &package, std::string_view workbookPart, SheetParts &parts,
                         ReadError &error);
 

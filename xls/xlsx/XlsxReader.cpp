@@ -322,6 +322,7 @@ bool readXlsx(const ZipArchive &zip, CellSink &sheet, ReadError &error) {
     std::string workbookPart;
     xlsx::SheetParts parts;
     if (!xlsx::findWorkbookPart(package, workbookPart, error) ||
+        !xlsx::checkWorkbookContentType(package, workbookPart, error) ||
         !xlsx::findFirstWorksheet(package, workbookPart, parts, error))
         return false;
     SharedStringsHandler sharedStrings;

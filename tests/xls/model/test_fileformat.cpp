@@ -36,7 +36,7 @@ void TestFileSniffer::namesWhatTheBytesAre_data() {
     QTest::newRow("compound file") << cfb << K::CompoundFile << E::None << "";
     QTest::newRow("compound signature cut short")
         << cfb.left(7) << K::Unknown << E::NotCompoundFile << "signature";
-    QTest::newRow("empty") << QByteArray() << K::Empty << E::NotCompoundFile << "empty";
+    QTest::newRow("empty") << QByteArray() << K::Empty << E::EmptyFile << "empty";
     QTest::newRow("xlsx") << QByteArray("PK\x03\x04\x14\x00\x06\x00", 8) << K::Zip
                           << E::OfficeOpenXml << "zip";
     QTest::newRow("empty zip") << QByteArray("PK\x05\x06", 4) << K::Zip << E::OfficeOpenXml

@@ -218,7 +218,7 @@ void TestWorkbook::refusals_data() {
         return builder;
     };
 
-    row("empty file", {}, ReadErrorCode::NotCompoundFile);
+    row("empty file", {}, ReadErrorCode::EmptyFile);
     row("CSV text with an unclosed quote", {'N', 'a', 'm', 'e', ',', '"', 'A', 'n', 'z', '\n'},
         ReadErrorCode::UnclosedQuote);
     row("PDF", {'%', 'P', 'D', 'F', '-', '1', '.', '4'}, ReadErrorCode::NotCompoundFile);

@@ -7,12 +7,15 @@
 #include "xls/zip/ZipConstants.h"
 
 #include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace testwriters;
 using xls::ReadErrorCode;
 
 Q_DECLARE_METATYPE(ReadErrorCode)
+Q_DECLARE_METATYPE(xls::PackageContent)
 
 class TestSheetLimits : public QObject {
     Q_OBJECT
@@ -23,6 +26,8 @@ private slots:
     void inflateCaps_data();
     void inflateCaps();
     void zip64Read();
+    void foreignFilesAtTheFrontDoor_data();
+    void foreignFilesAtTheFrontDoor();
 };
 
 namespace {
@@ -194,7 +199,7 @@ void TestSheetLimits::refused_data() {
     QTest::newRow("a NUL in a name")
         << writeZip({{std::string("a\0b", 3), "1"}}).bytes << ReadErrorCode::CorruptZip << "NUL";
     QTest::newRow("1000 entries are read")
-        << manyEntries(1000) << ReadErrorCode::NoSpreadsheetPart << "neither";
+        << manyEntries(1000) << ReadErrorCode::NotSpreadsheetPackage << "neither";
     QTest::newRow("1001 entries") << manyEntries(1001) << ReadErrorCode::CorruptZip
                                   << "more than the 1000";
     QTest::newRow("CRC mismatch") << damaged(xlsx, 0,
@@ -259,7 +264,7 @@ void TestSheetLimits::refused_data() {
         << writeZip({{"mimetype", "application/vnd.oasis.opendocument.text", false},
                      {"content.xml", "<x/>"}})
                .bytes
-        << ReadErrorCode::NoSpreadsheetPart << "not a spreadsheet";
+        << ReadErrorCode::NotSpreadsheetPackage << "OpenDocument text";
     QTest::newRow("XML that is no spreadsheet")
         << bytesOf("<?xml version=\"1.0\"?><svg/>") << ReadErrorCode::NoSpreadsheetPart << "root";
 }
@@ -274,6 +279,93 @@ void TestSheetLimits::refused() {
     QCOMPARE(loaded, code == ReadErrorCode::None);
     QVERIFY2(QString::fromStdString(workbook.lastError().text).contains(reason),
              workbook.lastError().text.c_str());
+}
+
+namespace {
+
+// An Office Open XML package whose office document `part` has content type `type`.
+std::vector<std::uint8_t> officePackage(const std::string &part, const std::string &type) {
+    return writeZip({{"[Content_Types].xml",
+                      "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/"
+                      "content-types\"><Default Extension=\"xml\" ContentType=\"application/"
+                      "xml\"/><Override PartName=\"/" +
+                          part + "\" ContentType=\"" + type + "\"/></Types>"},
+                     {"_rels/.rels",
+                      "<Relationships><Relationship Id=\"rId1\" Type=\"http://schemas."
+                      "openxmlformats.org/officeDocument/2006/relationships/officeDocument\" "
+                      "Target=\"" +
+                          part + "\"/></Relationships>"},
+                     {part, "<document/>"}})
+        .bytes;
+}
+
+std::vector<std::uint8_t> openDocument(const std::string &mimetype) {
+    return writeZip({{"mimetype", mimetype, false}, {"content.xml", "<x/>"}}).bytes;
+}
+
+} // namespace
+
+void TestSheetLimits::foreignFilesAtTheFrontDoor_data() {
+    using xls::PackageContent;
+    QTest::addColumn<std::vector<std::uint8_t>>("bytes");
+    QTest::addColumn<ReadErrorCode>("code");
+    QTest::addColumn<PackageContent>("package");
+    const std::string ooxml = "application/vnd.openxmlformats-officedocument.";
+    const std::string odf = "application/vnd.oasis.opendocument.";
+
+    QTest::newRow("0 bytes") << std::vector<std::uint8_t>() << ReadErrorCode::EmptyFile
+                             << PackageContent::Unknown;
+    QTest::newRow(".docx") << officePackage("word/document.xml",
+                                            ooxml + "wordprocessingml.document.main+xml")
+                           << ReadErrorCode::NotSpreadsheetPackage << PackageContent::WordDocument;
+    QTest::newRow(".pptx") << officePackage("ppt/presentation.xml",
+                                            ooxml + "presentationml.presentation.main+xml")
+                           << ReadErrorCode::NotSpreadsheetPackage << PackageContent::Presentation;
+    QTest::newRow(".vsdx") << officePackage("visio/document.xml",
+                                            "application/vnd.ms-visio.drawing.main+xml")
+                           << ReadErrorCode::NotSpreadsheetPackage
+                           << PackageContent::OtherOfficeOpenXml;
+    QTest::newRow(".odt") << openDocument(odf + "text") << ReadErrorCode::NotSpreadsheetPackage
+                          << PackageContent::OpenDocumentText;
+    QTest::newRow(".odp") << openDocument(odf + "presentation")
+                          << ReadErrorCode::NotSpreadsheetPackage
+                          << PackageContent::OpenDocumentPresentation;
+    QTest::newRow("an unknown mimetype")
+        << openDocument("application/epub+zip") << ReadErrorCode::NotSpreadsheetPackage
+        << PackageContent::OtherOpenDocument;
+    QTest::newRow("a plain zip") << writeZip({{"readme.txt", "hallo"}}).bytes
+                                 << ReadErrorCode::NotSpreadsheetPackage << PackageContent::Unknown;
+    // A spreadsheet is read whatever content type, or none, its workbook states.
+    std::vector<ZipPart> typed = xlsxParts({oneCell});
+    typed.push_back(
+        {"[Content_Types].xml", "<Types><Override PartName=\"/XL/Workbook.xml\" ContentType=\"" +
+                                    ooxml + "spreadsheetml.sheet.main+xml\"/></Types>"});
+    QTest::newRow(".xlsx typed a workbook")
+        << writeZip(typed).bytes << ReadErrorCode::None << PackageContent::Unknown;
+    typed.back().data = "<Types><Default Extension=\"xml\" ContentType=\"application/xml\"/>"
+                        "</Types>";
+    QTest::newRow(".xlsx typed only as XML")
+        << writeZip(typed).bytes << ReadErrorCode::None << PackageContent::Unknown;
+    QTest::newRow(".ots") << writeZip({{"mimetype", odf + "spreadsheet-template", false},
+                                       {"content.xml", "<x/>"}})
+                                 .bytes
+                          << ReadErrorCode::None << PackageContent::Unknown;
+}
+
+void TestSheetLimits::foreignFilesAtTheFrontDoor() {
+    QFETCH(std::vector<std::uint8_t>, bytes);
+    QFETCH(ReadErrorCode, code);
+    QFETCH(xls::PackageContent, package);
+    QTemporaryDir dir;
+    QFile file(dir.filePath("liste.xls"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(reinterpret_cast<const char *>(bytes.data()), qint64(bytes.size()));
+    file.close();
+    ExcelWorkbook workbook;
+    const bool loaded = workbook.load(QFile::encodeName(file.fileName()).constData());
+    QCOMPARE(workbook.lastError().code, code);
+    QCOMPARE(workbook.lastError().package, package);
+    QCOMPARE(loaded, code == ReadErrorCode::None);
 }
 
 void TestSheetLimits::inflateCaps_data() {
