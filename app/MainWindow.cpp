@@ -164,14 +164,16 @@ void MainWindow::buildSettingsTree() {
 }
 
 void MainWindow::buildMergeCheck() {
-    auto *item =
-        new QTreeWidgetItem(fileItem, {text("Gleiche Etiketten zusammenfassen"), QString()});
-    mergeCheck = new QCheckBox;
+    // The check box carries its own words across the row, so that its long
+    // caption does not widen the caption column of every other row.
+    auto *item = new QTreeWidgetItem(fileItem);
+    item->setFirstColumnSpanned(true);
+    mergeCheck = new QCheckBox(text("Gleiche Etiketten zusammenfassen"));
     mergeCheck->setObjectName(QStringLiteral("mergeCheck"));
     mergeCheck->setToolTip(text("Zeilen mit gleichem Label ergeben ein Label mit der Anzahl der "
                                 "letzten solchen Zeile; sonst ist jede Zeile ein eigenes Label."));
     mergeCheck->setChecked(settings.mergeEqualLabels);
-    ui.fileInfoTree->setItemWidget(item, 1, mergeCheck);
+    ui.fileInfoTree->setItemWidget(item, 0, mergeCheck);
     connect(mergeCheck, &QCheckBox::toggled, this, [this] { rebuildLabels(); });
 }
 

@@ -304,11 +304,12 @@ void TestWindowAnswers::statusLineAnswers_data() {
                               {"Dora", "5000"}}
         << ""
         << ""
-        << QString::fromUtf8("5 Namen, 2.147.490.649 Labels. Menge über 1.000: 2.147.483.647 bei "
-                             "«Anna» und bei 2 weiteren Namen.");
+        << QString::fromUtf8("5 Namen, 2.147.490.649 Labels. %1 Menge über 1.000: 2.147.483.647 "
+                             "bei «Anna» und bei 2 weiteren Namen.")
+               .arg(captionRow);
     QTest::newRow("a quantity above 1.000 outside the filter is not named")
         << QList<QStringList>{{"Name", "Anzahl"}, {"Anna", "2147483647"}, {"Bert", "2"}} << "B"
-        << "" << QString::fromUtf8("1 Name, 2 Labels.");
+        << "" << QString::fromUtf8("1 Name, 2 Labels. %1").arg(captionRow);
 }
 
 void TestWindowAnswers::statusLineAnswers() {

@@ -40,10 +40,14 @@ void TestRegressions::eachInputLoadsOrIsRefused() {
         const ExcelWorksheet *sheet = workbook.sheet(0);
         QVERIFY2(sheet, "loaded without a first sheet");
         bool insideGrid = true;
-        sheet->forEachValue([&](std::uint32_t row, std::uint32_t column, const ExcelCell &) {
+        bool textsHoldText = true;
+        sheet->forEachValue([&](std::uint32_t row, std::uint32_t column, const ExcelCell &cell) {
             insideGrid = insideGrid && row < sheet->rowCount() && column < sheet->columnCount();
+            const bool text = cell.type() == String || cell.type() == WString;
+            textsHoldText = textsHoldText && (!text || cell.stringLength() > 0);
         });
         QVERIFY2(insideGrid, "a value outside the sheet's rows and columns");
+        QVERIFY2(textsHoldText, "an empty text stored as a cell");
     } else {
         QVERIFY(workbook.lastError().code != xls::ReadErrorCode::None);
         QVERIFY(!workbook.lastError().text.empty());
