@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pages/LabelDesign.h"
 #include "pages/LabelMap.h"
 #include "pages/LabelSheet.h"
 #include "pages/PageLayout.h"
@@ -44,6 +45,14 @@ public:
     const LabelMap &labels() const { return list; }
     void setFont(const QFont &font) { labelFont = font; }
     const QFont &font() const { return labelFont; }
+    // The look beyond the label font: line styles, pictures, code, colours.
+    void setDesign(LabelDesign design);
+    const LabelDesign &design() const { return look; }
+    // What keeps labels from printing as designed, each a German sentence:
+    // a picture that cannot be read, a code text too long for its symbology
+    // or size or not fit for it (naming the row as the spreadsheet numbers
+    // it). Empty when every label draws as designed.
+    QStringList designProblems() const;
 
     // The grid of the label size, the sheet while none is chosen.
     void setGrid(const PageLayout &layout) { grid = layout; }
@@ -97,6 +106,7 @@ private:
 
     LabelMap list;
     QFont labelFont;
+    LabelDesign look;
     PageLayout grid;
     std::optional<LabelSheet> chosen;
     std::int64_t start = 0;

@@ -15,6 +15,12 @@ struct LabelEntry {
     // The name case-folded once, for the filter and the search.
     QString foldedName;
     QStringList moreLines; // the lines under the name, usually none
+    // What the label's code encodes; empty without a code.
+    QString codeText;
+    // The value of the category column that picks the label's colour.
+    QString category;
+    // The table row (counted from 0) of the first row that gave the label.
+    int row = -1;
 };
 
 // The labels to show and print: label -> quantity, in the order the labels

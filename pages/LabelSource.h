@@ -1,6 +1,7 @@
 #pragma once
 
 #include "import/ImportedTable.h"
+#include "pages/LabelDesign.h"
 #include "pages/LabelListBuilder.h"
 #include "pages/LabelMap.h"
 #include "pages/LabelTemplate.h"
@@ -15,6 +16,12 @@ struct LabelChoice {
     int quantityColumn = noColumn;
     bool skipCaptions = false;
     bool mergeEqual = true;
+    // What each label's code encodes.
+    CodeContent code;
+    // The column whose value picks a label's colour.
+    int categoryColumn = noColumn;
+    // Up to two keys the labels are sorted by; none keeps the list's order.
+    QList<SortKey> sortKeys;
     friend bool operator==(const LabelChoice &, const LabelChoice &) = default;
 };
 
