@@ -51,7 +51,7 @@ QTreeWidgetItem *addWideRow(QTreeWidgetItem *parent, const QString &caption,
 } // namespace
 
 LabelTextEditor::LabelTextEditor(QTreeWidgetItem *parent, QObject *owner) : QObject(owner) {
-    auto *heading = new QTreeWidgetItem(parent, {uiText("Beschriftung"), QString()});
+    heading = new QTreeWidgetItem(parent, {uiText("Beschriftung"), QString()});
     for (int line = 0; line < LabelTemplate::maximumLines; ++line)
         addLineRow(heading, line);
     example = new QLabel;

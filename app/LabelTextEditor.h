@@ -44,6 +44,8 @@ public:
     LabelTemplate labelTemplate() const;
     // Whether the lines are still what an untouched window prints: the name column alone.
     bool isDefault() const;
+    // The "Beschriftung" row its rows are under.
+    QTreeWidgetItem *headingItem() const { return heading; }
 
 signals:
     // The label text changed, by the user or by a new table.
@@ -60,6 +62,7 @@ private:
 
     std::array<QLineEdit *, LabelTemplate::maximumLines> lineEdits{};
     std::array<QToolButton *, LabelTemplate::maximumLines> columnPickers{};
+    QTreeWidgetItem *heading = nullptr;
     QLabel *example = nullptr;
     QTreeWidgetItem *exampleRow = nullptr;
     const ImportedTable *table = nullptr;

@@ -2,6 +2,8 @@
 
 #include "app/AboutDialog.h"
 #include "app/ColumnChoice.h"
+#include "app/DesignDialog.h"
+#include "app/DesignState.h"
 #include "app/FullNameOffer.h"
 #include "app/ImportFailureText.h"
 #include "app/LabelTextEditor.h"
@@ -98,6 +100,7 @@ MainWindow::MainWindow(QWidget *parent, Qt::WindowFlags flags)
 
     buildSettingsTree();
     buildFullNameOffer();
+    buildDesign();
     buildPageRow();
     buildSearchKeys();
     sheetChooser = new SheetChooser(ui.fileInfoTree, ui.pagePreview, this);
@@ -274,7 +277,8 @@ void MainWindow::updateStatus() {
         labelSource ? labelSource->notes().rowsWithFractionalQuantity : 0;
     facts.namesWithoutCopies = labels.namesWithoutCopies();
     addRowNotes(facts);
-    ui.statusLabel->setText(withNote(labelListStatus(facts), largeQuantityNote(labels)));
+    ui.statusLabel->setText(withNote(withNote(labelListStatus(facts), largeQuantityNote(labels)),
+                                     designProblemNote(designState->problems())));
 }
 
 void MainWindow::addRowNotes(LabelListFacts &facts) const {
@@ -395,6 +399,8 @@ void MainWindow::adoptImporter(QXLSImporter *imported) {
     labelSource.reset();
     // The label size stays: the layout is the user's choice, not the file's.
     fillColumnCombos();
+    if (designState->appliesColumns())
+        applyDesignColumns(designState->design());
     slotUpdateFileInfo();
     fileItem->setExpanded(true);
     refitSettingsTree(*ui.fileInfoTree);
@@ -512,12 +518,12 @@ void MainWindow::reloadPage(QString filter) {
     if (!importer)
         return;
     filterText = filter;
-    const LabelChoice choice{labelTextEditor->labelTemplate(), chosenColumns().quantityColumn,
-                             headerCheck->isChecked(), mergeCheck->isChecked()};
+    const LabelChoice choice = labelChoice();
     // Kept between filter keystrokes: only another choice reads the table again.
     if (!labelSource || labelSource->choice() != choice)
         labelSource.emplace(importer->importedTable(), choice);
     ui.pagePreview->setLabels(labelSource->filtered(filterText));
+    designState->check(ui.pagePreview->labelJob());
     updatePageLabel();
     updateStatus();
 }
@@ -565,4 +571,98 @@ void MainWindow::showSheet() {
     labelHeightItem->setHidden(!grid);
     slotUpdateFileInfo();
     updatePageLabel();
+}
+
+LabelChoice MainWindow::labelChoice() const {
+    LabelChoice chosen;
+    chosen.text = labelTextEditor->labelTemplate();
+    chosen.quantityColumn = chosenColumns().quantityColumn;
+    chosen.skipCaptions = headerCheck->isChecked();
+    chosen.mergeEqual = mergeCheck->isChecked();
+    return withDesignColumns(chosen, designState->design(), importer->headerRow());
+}
+
+void MainWindow::buildDesign() {
+    designState = new DesignState(labelTextEditor->headingItem(), this);
+    designState->windowDesign = [this] {
+        return windowDesign();
+    };
+    designState->openListPath = [this] {
+        return importer ? settings.lastFolder + QLatin1Char('/') +
+                              importer->fileInfo(QStringLiteral("NAME"))
+                        : QString();
+    };
+    connect(designState, &DesignState::editRequested, this, &MainWindow::editDesign);
+    connect(designState, &DesignState::opened, this, &MainWindow::applyDesign);
+    connect(designState, &DesignState::changed, this, &MainWindow::showDesign);
+    ui.pagePreview->setDesign(designState->design().look);
+}
+
+void MainWindow::editDesign() {
+    DesignSubject subject;
+    if (importer) {
+        subject.table = &importer->importedTable();
+        subject.captions = importer->headerRow();
+        subject.choice = labelChoice();
+    }
+    subject.sheet = ui.pagePreview->labelSheet();
+    SavedDesign start = designState->design();
+    start.font = ui.pagePreview->labelFont;
+    DesignDialog dialog(start, subject, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    ui.pagePreview->labelFont = dialog.design().font;
+    showFontName();
+    designState->setEdited(dialog.design());
+}
+
+void MainWindow::showDesign() {
+    ui.pagePreview->setDesign(designState->design().look);
+    ui.pagePreview->viewport()->update();
+    if (importer) {
+        rebuildLabels();
+        return;
+    }
+    designState->check(ui.pagePreview->labelJob());
+    updateStatus();
+}
+
+void MainWindow::applyDesign(const SavedDesign &design) {
+    sheetChooser->useSheet(design.sheet);
+    ui.pagePreview->labelFont = design.font;
+    showFontName();
+    if (importer)
+        applyDesignColumns(design);
+}
+
+void MainWindow::applyDesignColumns(const SavedDesign &design) {
+    // The labels are rebuilt once, by whoever applied the design.
+    const QSignalBlocker blockText(labelTextEditor);
+    const QSignalBlocker blockCount(countCombo);
+    const QSignalBlocker blockHeader(headerCheck);
+    const QSignalBlocker blockMerge(mergeCheck);
+    const LabelChoice choice = design.choiceFor(importer->headerRow());
+    if (!design.labelText.isEmpty())
+        labelTextEditor->setText(design.labelText);
+    // A design without a quantity column leaves the one the captions chose.
+    if (!design.quantityCaption.isEmpty())
+        countCombo->setCurrentIndex(choice.quantityColumn == LabelChoice::noColumn
+                                        ? countCombo->count() - 1
+                                        : choice.quantityColumn);
+    headerCheck->setChecked(design.skipCaptions);
+    mergeCheck->setChecked(design.mergeEqual);
+}
+
+SavedDesign MainWindow::windowDesign() const {
+    SavedDesign design = designState->design();
+    design.sheet = ui.pagePreview->labelJob().chosenSheet();
+    design.font = ui.pagePreview->labelFont;
+    design.labelText = labelTextEditor->text();
+    if (importer) {
+        const int quantity = chosenColumns().quantityColumn;
+        design.quantityCaption = importer->headerRow().value(quantity);
+    }
+    design.skipCaptions = headerCheck->isChecked();
+    design.mergeEqual = mergeCheck->isChecked();
+    return design;
 }

@@ -2,6 +2,7 @@
 
 #include "app/ColumnChoice.h"
 #include "app/WindowSettings.h"
+#include "pages/DesignFile.h"
 #include "pages/LabelSource.h"
 #include "ui_MainWindow.h"
 #include "xls/common/LoadOptions.h"
@@ -11,6 +12,7 @@
 
 #include <optional>
 
+class DesignState;
 class FullNameOffer;
 struct LabelListFacts;
 class LabelTextEditor;
@@ -79,6 +81,19 @@ private:
     QString chooseFile(const char *caption, const char *filter);
     void buildSettingsTree();
     void buildFullNameOffer();
+    // The "Gestaltung" row: the design's look goes to the preview, its
+    // columns to the label list.
+    void buildDesign();
+    void editDesign();
+    // Shows the design's look and rebuilds the labels with its columns.
+    void showDesign();
+    // A design opened from a file or preset: its sheet, font and columns.
+    void applyDesign(const SavedDesign &design);
+    void applyDesignColumns(const SavedDesign &design);
+    // The window's sheet, font, label text and columns with the design's look.
+    SavedDesign windowDesign() const;
+    // What makes the labels: the label text, the columns and the design's.
+    LabelChoice labelChoice() const;
     // "Gleiche Etiketten zusammenfassen": equal labels one entry, or each row its own.
     void buildMergeCheck();
     // What the rows said about the labels, for the status line.
@@ -125,6 +140,7 @@ private:
     QTreeWidgetItem *countColumnItem = nullptr;
     LabelTextEditor *labelTextEditor = nullptr;
     FullNameOffer *fullNameOffer = nullptr;
+    DesignState *designState = nullptr;
     // The labels of the label text and quantity column, kept between filter keystrokes.
     std::optional<LabelSource> labelSource;
 };

@@ -30,6 +30,8 @@ const QString ownSheetsKey = QStringLiteral("sheets/ownSheets");
 const QString importedSheetsKey = QStringLiteral("sheets/importedSheets");
 const QString printerOffsetsKey = QStringLiteral("sheets/printerOffsets");
 
+const QString designKey = QStringLiteral("design/file");
+
 // Where versions before the groups kept a value. The window's geometry,
 // splitter and zoom and the label texts kept their keys.
 struct MovedKey {
@@ -191,4 +193,13 @@ void Settings::setLabelLines(const QStringList &captions, const QStringList &lin
 void Settings::forgetLabelText(const QStringList &captions) {
     store->remove(labelTextSettingsKey(captions));
     store->remove(linesKey(captions));
+}
+
+SavedDesign Settings::design() const {
+    QString reason;
+    return readDesign(store->value(designKey).toByteArray(), &reason).value_or(SavedDesign());
+}
+
+void Settings::setDesign(const SavedDesign &design) {
+    store->setValue(designKey, writeDesign(design));
 }

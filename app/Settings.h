@@ -2,6 +2,7 @@
 
 #include "app/SheetSettings.h"
 #include "app/WindowSettings.h"
+#include "pages/DesignFile.h"
 
 #include <QString>
 #include <QStringList>
@@ -12,10 +13,11 @@ class QSettings;
 
 // The one owner of what Tagomat keeps between runs, and the only code that
 // opens QSettings. All of it lives in one file of the user's settings, filed
-// under organisation and application "Tagomat", in three groups:
+// under organisation and application "Tagomat", in four groups:
 //   window/     the window and the label grid (WindowSettings)
 //   sheets/     label sheets, frames and printer offsets (SheetSettings)
 //   labelText/  the label text per set of captions
+//   design/     the label design, as a .tagomat file holds it
 // Opening carries the keys older versions wrote over to these groups once.
 class Settings {
 public:
@@ -40,6 +42,10 @@ public:
     QStringList labelLines(const QStringList &captions) const;
     void setLabelLines(const QStringList &captions, const QStringList &lines);
     void forgetLabelText(const QStringList &captions);
+    // The design last used; one missing or no longer readable reads as the
+    // default design (plain text in the label font).
+    SavedDesign design() const;
+    void setDesign(const SavedDesign &design);
 
 private:
     void carryOverOldKeys();

@@ -330,6 +330,13 @@ void SheetChooser::saveOwnSheet(const LabelSheet &sheet) {
     chooseSheet(sheet.maker, sheet.code());
 }
 
+void SheetChooser::useSheet(const std::optional<LabelSheet> &sheet) {
+    if (!sheet)
+        chooseSheet(QString(), QString());
+    else if (!chooseSheet(sheet->maker, sheet->code()))
+        saveOwnSheet(*sheet);
+}
+
 bool SheetChooser::deleteChosenOwnSheet() {
     if (!chosenIsOwn())
         return false;

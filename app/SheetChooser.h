@@ -7,6 +7,8 @@
 #include <QObject>
 #include <QString>
 
+#include <optional>
+
 class QCheckBox;
 class QComboBox;
 class QDoubleSpinBox;
@@ -39,6 +41,9 @@ public:
     // Adds an own sheet, or replaces the one with the same maker and code,
     // and chooses it.
     void saveOwnSheet(const LabelSheet &sheet);
+    // Chooses the sheet a design names: one there is by maker and code, else
+    // the design's own sheet, kept as an own sheet; none chooses the grid.
+    void useSheet(const std::optional<LabelSheet> &sheet);
     // Deletes the chosen own sheet and goes back to the grid.
     bool deleteChosenOwnSheet();
     bool chosenIsOwn() const;

@@ -112,6 +112,16 @@ QString printRangeNote(int currentPage, int pageCount) {
         .arg(printRangeText(pages, pageCount));
 }
 
+QString designProblemNote(const QStringList &problems) {
+    if (problems.isEmpty())
+        return {};
+    if (problems.size() == 1)
+        return problems.first();
+    return problems.first() + QLatin1Char(' ') +
+           text("Dazu %1 weitere Abweichungen von der Gestaltung.")
+               .arg(number(problems.size() - 1));
+}
+
 QString withNote(const QString &status, const QString &note) {
     return note.isEmpty() ? status : status + QLatin1Char(' ') + note;
 }

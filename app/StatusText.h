@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 
@@ -41,6 +42,10 @@ QString largeQuantityNote(const LabelMap &labels);
 // print dialog opens with its range folded away: "Gedruckt werden die Seiten
 // 2 bis 25 von 25." Empty on the first page.
 QString printRangeNote(int currentPage, int pageCount);
+
+// What keeps labels from printing as designed: the first problem, and how
+// many more there are. Empty when there is none.
+QString designProblemNote(const QStringList &problems);
 
 // The status line with one more sentence; an empty one adds nothing.
 QString withNote(const QString &status, const QString &note);
