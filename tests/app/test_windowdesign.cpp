@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -113,6 +114,89 @@ SavedDesign boldNameWithCode() {
     return design;
 }
 
+// A badge list with a category column.
+QList<QStringList> roles() {
+    return {{"Vorname", "Nachname", "Firma", "E-Mail", "Rolle"},
+            {"Anna", "Berg", "Stadtwerke", "anna@example.org", "Referent"},
+            {"Jörg", "Weiß", "", "joerg@example.org", " presse "},
+            {"Lena", "Yilmaz", "Presse GmbH", "lena@example.org", "Team"},
+            {"Tom", "Adler", "", "", "Presse"}};
+}
+
+// Sets the dialog's control of this object name as a person would: a combo
+// box to the entry of that text, a check box "an" or "aus", a spin box to
+// the number, a line edit to the text; "bild" adds the picture file.
+void setControl(DesignDialog *dialog, const QString &name, const QString &value,
+                const QTemporaryDir &dir) {
+    if (name == QStringLiteral("bild")) {
+        QImage picture(40, 20, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        picture.save(dir.filePath(value));
+        QVERIFY2(dialog->addPicture(dir.filePath(value)), qPrintable(value));
+    } else if (auto *combo = dialog->findChild<QComboBox *>(name)) {
+        QVERIFY2(combo->findText(value) >= 0, qPrintable(name + ": no entry " + value));
+        combo->setCurrentIndex(combo->findText(value));
+    } else if (auto *check = dialog->findChild<QCheckBox *>(name)) {
+        check->setChecked(value == QStringLiteral("an"));
+    } else if (auto *spin = dialog->findChild<QDoubleSpinBox *>(name)) {
+        spin->setValue(value.toDouble());
+    } else if (auto *edit = dialog->findChild<QLineEdit *>(name)) {
+        edit->setText(value);
+    } else {
+        QFAIL(qPrintable("no control " + name));
+    }
+}
+
+QString fontText(const std::optional<QFont> &font) {
+    if (!font)
+        return QStringLiteral("label font");
+    return QStringLiteral("%1 %2%3%4")
+        .arg(font->family())
+        .arg(font->pointSizeF())
+        .arg(font->bold() ? QStringLiteral(" bold") : QString())
+        .arg(font->italic() ? QStringLiteral(" italic") : QString());
+}
+
+// The part of a design a row looks at, as text.
+QString designPart(const SavedDesign &design, const QString &part) {
+    QStringList parts;
+    if (part == QStringLiteral("font"))
+        return fontText(design.font);
+    if (part.startsWith(QStringLiteral("line"))) {
+        const LineStyle style = design.look.lineStyle(part.mid(4).toInt() - 1);
+        return fontText(style.font) + (style.autoSize ? QStringLiteral(" auto") : QString());
+    }
+    if (part == QStringLiteral("category")) {
+        for (const auto &[value, colour] : design.look.category.colours)
+            parts << value;
+        return design.categoryCaption + QStringLiteral(": ") + parts.join(QStringLiteral(", "));
+    }
+    if (part == QStringLiteral("sort")) {
+        for (const SavedDesign::SortCaption &key : design.sortCaptions)
+            parts << key.caption +
+                         (key.descending ? QStringLiteral(" ab") : QStringLiteral(" auf"));
+        return parts.join(QStringLiteral(", "));
+    }
+    if (part == QStringLiteral("code")) {
+        if (!design.look.code)
+            return QStringLiteral("none");
+        const QRectF area = design.look.code->areaMm;
+        return QStringLiteral("%1 %2 [%3] %4,%5 %6x%7 %8")
+            .arg(int(design.codeKind))
+            .arg(design.codeTemplate, design.vCardCaptions.join(QLatin1Char('|')))
+            .arg(area.x())
+            .arg(area.y())
+            .arg(area.width())
+            .arg(area.height())
+            .arg(int(design.look.code->symbology));
+    }
+    for (const LabelPicture &picture : design.look.pictures)
+        parts << picture.fileName + (picture.placement == LabelPicture::Placement::Background
+                                         ? QStringLiteral(" Hintergrund")
+                                         : QStringLiteral(" Logo"));
+    return parts.join(QStringLiteral(", "));
+}
+
 } // namespace
 
 class TestWindowDesign : public QObject {
@@ -123,6 +207,8 @@ private slots:
     void cleanup();
 
     void designedBadgeSurvivesFileAndRestart();
+    void dialogControlsEditTheDesign_data();
+    void dialogControlsEditTheDesign();
     void refusedDesignFileChangesNothing_data();
     void refusedDesignFileChangesNothing();
 
@@ -188,6 +274,75 @@ void TestWindowDesign::designedBadgeSurvivesFileAndRestart() {
         dialog->reject();
     }));
     QVERIFY2(shown, "the dialog does not show the kept design");
+}
+
+void TestWindowDesign::dialogControlsEditTheDesign_data() {
+    QTest::addColumn<QStringList>("settings"); // "objectName=value", in this order
+    QTest::addColumn<QString>("part");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("untouched lines keep the label font") << QStringList() << "line2"
+                                                         << "label font";
+    QTest::newRow("line 1's size is the label font's")
+        << QStringList{"line1SizeSpin=14", "line1BoldCheck=an"} << "font"
+        << "Arial 14 bold";
+    QTest::newRow("a later line gets a font of its own at the smaller size")
+        << QStringList{"line3ItalicCheck=an", "line3AutoCheck=an"} << "line3"
+        << "Arial 7 italic auto";
+    QTest::newRow("a category column brings its values, each once")
+        << QStringList{"categoryColumnCombo=Rolle"} << "category"
+        << "Rolle: Referent, presse, Team";
+    QTest::newRow("two sort keys, the second descending")
+        << QStringList{"sortColumn1Combo=Nachname", "sortColumn2Combo=Vorname",
+                       "sortOrder2Combo=absteigend"}
+        << "sort"
+        << "Nachname auf, Vorname ab";
+    QTest::newRow("a first code goes to the bottom right corner")
+        << QStringList{"codeKindCombo=Aus einer Vorlage", "codeTemplateEdit=«E-Mail»"} << "code"
+        << "1 «E-Mail» [|||] 53,23 25x25 0";
+    QTest::newRow("a vCard of four columns as Data Matrix, placed by hand")
+        << QStringList{"codeKindCombo=vCard aus Vorname, Nachname, Firma, E-Mail",
+                       "vCardFirstNameCombo=Vorname",
+                       "vCardLastNameCombo=Nachname",
+                       "vCardEmailCombo=E-Mail",
+                       "codeSymbologyCombo=Data Matrix",
+                       "codeXSpin=2",
+                       "codeWidthSpin=20"}
+        << "code"
+        << "2  [Vorname|Nachname||E-Mail] 2,23 20x25 1";
+    QTest::newRow("code removed again")
+        << QStringList{"codeKindCombo=Aus einer Vorlage", "codeKindCombo=Kein Code"} << "code"
+        << "none";
+    QTest::newRow("a second background makes the first a logo")
+        << QStringList{"bild=a.png", "picturePlacementCombo=Hintergrund", "bild=b.png",
+                       "picturePlacementCombo=Hintergrund"}
+        << "pictures"
+        << "a.png Logo, b.png Hintergrund";
+}
+
+void TestWindowDesign::dialogControlsEditTheDesign() {
+    QFETCH(QStringList, settings);
+    QFETCH(QString, part);
+    QFETCH(QString, expected);
+    TableImporter list(QStringLiteral("rollen.xls"), roles());
+    DesignSubject subject;
+    subject.table = &list.importedTable();
+    subject.captions = list.headerRow();
+    subject.choice.text =
+        LabelTemplate::parse(QStringLiteral("«Vorname» «Nachname»|«Firma»"), subject.captions);
+    subject.sheet = LabelSheet::fromPageLayout(PageLayout::forLabelSize(80, 50));
+    SavedDesign start;
+    start.font = QFont(QStringLiteral("Arial"), 10);
+    DesignDialog dialog(start, subject);
+    for (const QString &setting : settings) {
+        setControl(&dialog, setting.section(QLatin1Char('='), 0, 0),
+                   setting.section(QLatin1Char('='), 1), dir);
+        if (QTest::currentTestFailed())
+            return;
+    }
+    QCOMPARE(designPart(dialog.design(), part), expected);
+    if (settings.isEmpty())
+        QVERIFY(dialog.design() == start);
 }
 
 void TestWindowDesign::refusedDesignFileChangesNothing_data() {
