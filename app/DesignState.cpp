@@ -168,16 +168,22 @@ void DesignState::refuse(const QString &title, const QString &reason) {
     message->open();
 }
 
+// Designs are usually kept beside the lists they were made for.
+QString DesignState::startFolder() const {
+    const QString list = openListPath ? openListPath() : QString();
+    return list.isEmpty() ? QDir::homePath() : QFileInfo(list).absolutePath();
+}
+
 void DesignState::askToOpen() {
-    const QString path = QFileDialog::getOpenFileName(window, tr("Gestaltung öffnen"),
-                                                      QDir::homePath(), fileFilter());
+    const QString path =
+        QFileDialog::getOpenFileName(window, tr("Gestaltung öffnen"), startFolder(), fileFilter());
     if (!path.isEmpty())
         openFile(path);
 }
 
 void DesignState::askToSave() {
-    QString path = QFileDialog::getSaveFileName(window, tr("Gestaltung speichern"),
-                                                QDir::homePath(), fileFilter());
+    QString path = QFileDialog::getSaveFileName(window, tr("Gestaltung speichern"), startFolder(),
+                                                fileFilter());
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())

@@ -70,6 +70,7 @@ signals:
 
 private:
     QWidget *buildRow();
+    QString startFolder() const;
     void askToOpen();
     void askToSave();
     void use(const SavedDesign &design);

@@ -520,10 +520,11 @@ void MainWindow::reloadPage(QString filter) {
     filterText = filter;
     const LabelChoice choice = labelChoice();
     // Kept between filter keystrokes: only another choice reads the table again.
-    if (!labelSource || labelSource->choice() != choice)
+    if (!labelSource || labelSource->choice() != choice) {
         labelSource.emplace(importer->importedTable(), choice);
+        checkDesign();
+    }
     ui.pagePreview->setLabels(labelSource->filtered(filterText));
-    designState->check(ui.pagePreview->labelJob());
     updatePageLabel();
     updateStatus();
 }
@@ -619,12 +620,21 @@ void MainWindow::editDesign() {
 void MainWindow::showDesign() {
     ui.pagePreview->setDesign(designState->design().look);
     ui.pagePreview->viewport()->update();
+    // Read again, so that the labels are checked against the new look.
+    labelSource.reset();
     if (importer) {
         rebuildLabels();
         return;
     }
-    designState->check(ui.pagePreview->labelJob());
+    checkDesign();
     updateStatus();
+}
+
+void MainWindow::checkDesign() {
+    // The whole list, whatever the filter shows.
+    LabelJob whole = ui.pagePreview->labelJob();
+    whole.setLabels(labelSource ? labelSource->filtered(QString()) : LabelMap());
+    designState->check(whole);
 }
 
 void MainWindow::applyDesign(const SavedDesign &design) {

@@ -87,6 +87,8 @@ private:
     void editDesign();
     // Shows the design's look and rebuilds the labels with its columns.
     void showDesign();
+    // Finds what keeps the labels from printing as designed, for the status line.
+    void checkDesign();
     // A design opened from a file or preset: its sheet, font and columns.
     void applyDesign(const SavedDesign &design);
     void applyDesignColumns(const SavedDesign &design);

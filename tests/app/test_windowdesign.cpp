@@ -274,6 +274,17 @@ void TestWindowDesign::designedBadgeSurvivesFileAndRestart() {
         dialog->reject();
     }));
     QVERIFY2(shown, "the dialog does not show the kept design");
+
+    // A first name is no EAN-13: the status line says so instead of printing blank codes.
+    QVERIFY(editDesign(window, [](DesignDialog *dialog) {
+        in<QLineEdit>(dialog, "codeTemplateEdit")->setText(QStringLiteral("«Vorname»"));
+        in<QComboBox>(dialog, "codeSymbologyCombo")->setCurrentIndex(3);
+        dialog->accept();
+    }));
+    const QStringList problems = window->ui.pagePreview->labelJob().designProblems();
+    QVERIFY(!problems.isEmpty());
+    QVERIFY2(window->ui.statusLabel->text().contains(problems.first()),
+             qPrintable(window->ui.statusLabel->text()));
 }
 
 void TestWindowDesign::dialogControlsEditTheDesign_data() {
