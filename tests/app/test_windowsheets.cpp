@@ -366,7 +366,7 @@ void TestWindowSheets::settingsRowsShowWholeOnTheirCaptions() {
             ++rowsChecked;
         }
     }
-    QCOMPARE(rowsChecked, 15); // 6 settings, 4 label text rows, 5 sheet rows
+    QCOMPARE(rowsChecked, 16); // 6 settings, 4 label text rows, the design row, 5 sheet rows
     // Last, as it lays the rows out again. Fitting the captions again would not widen their column.
     const int captionWidth = tree->columnWidth(0);
     tree->resizeColumnToContents(0);
