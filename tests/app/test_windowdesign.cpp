@@ -207,6 +207,7 @@ private slots:
     void cleanup();
 
     void designedBadgeSurvivesFileAndRestart();
+    void listOpenedAfterADesignTakesItsColumns();
     void dialogControlsEditTheDesign_data();
     void dialogControlsEditTheDesign();
     void refusedDesignFileChangesNothing_data();
@@ -285,6 +286,20 @@ void TestWindowDesign::designedBadgeSurvivesFileAndRestart() {
     QVERIFY(!problems.isEmpty());
     QVERIFY2(window->ui.statusLabel->text().contains(problems.first()),
              qPrintable(window->ui.statusLabel->text()));
+}
+
+void TestWindowDesign::listOpenedAfterADesignTakesItsColumns() {
+    const QString design =
+        writeFile(dir, QStringLiteral("messe.tagomat"), writeDesign(boldNameWithCode()));
+    QVERIFY(designState(window)->openFile(design));
+    QVERIFY(openList(window, writeFile(dir, QStringLiteral("liste.csv"), registrations())));
+    const LabelMap &labels = window->ui.pagePreview->labels;
+    QCOMPARE(labels.size(), 3);
+    QCOMPARE(labels.at(1).name, QStringLiteral("Jörg Weiß"));
+    QCOMPARE(labels.at(1).moreLines, QStringList{QStringLiteral("Stadtwerke Nord")});
+    QCOMPARE(labels.at(1).codeText, QStringLiteral("joerg@example.org"));
+    QCOMPARE(labels.at(1).quantity, 2);
+    QCOMPARE(treeValue(window, QStringLiteral("Schriftart")), QStringLiteral("Arial, 14 pt"));
 }
 
 void TestWindowDesign::dialogControlsEditTheDesign_data() {
