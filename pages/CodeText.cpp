@@ -69,9 +69,9 @@ QString RowDetails::codeText(int row) const {
     case CodeContent::Kind::Template:
         return codeTemplate.labelLines(table, row).join(u'\n');
     case CodeContent::Kind::VCard:
-        return vCardText({cell(table, code.firstNameColumn, row),
-                          cell(table, code.lastNameColumn, row),
-                          cell(table, code.companyColumn, row), cell(table, code.emailColumn, row)});
+        return vCardText(
+            {cell(table, code.firstNameColumn, row), cell(table, code.lastNameColumn, row),
+             cell(table, code.companyColumn, row), cell(table, code.emailColumn, row)});
     }
     return {};
 }

@@ -7,6 +7,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLocale>
 #include <QRegularExpression>
 
 #include <cmath>
@@ -41,7 +42,7 @@ const QStringList shapeNames{QStringLiteral("rect"), QStringLiteral("round"),
 const QStringList paperNames{QStringLiteral("A4"), QStringLiteral("Letter")};
 
 QString mebibytes(qsizetype bytes) {
-    return QString::number(double(bytes) / (1024 * 1024), 'f', 1);
+    return QLocale(QLocale::German).toString(double(bytes) / (1024 * 1024), 'f', 1);
 }
 
 // --- Writing ---------------------------------------------------------------
@@ -75,20 +76,22 @@ QJsonObject sheetObject(const LabelSheet &sheet) {
 }
 
 QJsonObject lineObject(const LineStyle &style) {
-    QJsonObject line{{"colour", style.colour.name()},
-                     {"alignment", alignmentNames.value(alignments.indexOf(style.alignment), "center")},
-                     {"autoSize", style.autoSize}};
+    QJsonObject line{
+        {"colour", style.colour.name()},
+        {"alignment", alignmentNames.value(alignments.indexOf(style.alignment), "center")},
+        {"autoSize", style.autoSize}};
     if (style.font)
         line.insert("font", fontObject(*style.font));
     return line;
 }
 
 QJsonObject pictureObject(const LabelPicture &picture) {
-    return {{"fileName", picture.fileName},
-            {"placement", placementNames.at(int(picture.placement))},
-            {"positionMm", QJsonObject{{"x", picture.positionMm.x()}, {"y", picture.positionMm.y()}}},
-            {"widthMm", picture.widthMm},
-            {"data", QString::fromLatin1(picture.bytes.toBase64())}};
+    return {
+        {"fileName", picture.fileName},
+        {"placement", placementNames.at(int(picture.placement))},
+        {"positionMm", QJsonObject{{"x", picture.positionMm.x()}, {"y", picture.positionMm.y()}}},
+        {"widthMm", picture.widthMm},
+        {"data", QString::fromLatin1(picture.bytes.toBase64())}};
 }
 
 QJsonObject categoryObject(const CategoryColours &category, const QString &caption) {
@@ -147,7 +150,8 @@ public:
             refuse(path, QStringLiteral("ist keine Liste"));
         const QJsonArray items = value.toArray();
         if (items.size() > limit)
-            refuse(path, QStringLiteral("hat %1 Einträge, höchstens %2").arg(items.size()).arg(limit));
+            refuse(path,
+                   QStringLiteral("hat %1 Einträge, höchstens %2").arg(items.size()).arg(limit));
         return items;
     }
 
@@ -188,7 +192,8 @@ public:
             return 0;
         const int index = int(names.indexOf(value.toString()));
         if (!value.isString() || index < 0)
-            refuse(path, QStringLiteral("ist %1, erwartet %2").arg(shown(value), names.join(" | ")));
+            refuse(path,
+                   QStringLiteral("ist %1, erwartet %2").arg(shown(value), names.join(" | ")));
         return std::max(index, 0);
     }
 
@@ -200,7 +205,8 @@ public:
         if (value.isUndefined())
             return absent;
         if (!rgb.match(value.toString()).hasMatch()) {
-            refuse(path, QStringLiteral("ist %1, erwartet eine Farbe wie #1a2b3c").arg(shown(value)));
+            refuse(path,
+                   QStringLiteral("ist %1, erwartet eine Farbe wie #1a2b3c").arg(shown(value)));
             return absent;
         }
         return QColor::fromString(value.toString());
@@ -291,8 +297,9 @@ LabelPicture readPicture(DesignReader &reader, const QJsonObject &object, const 
     const QString data = reader.text(object, "data", path + ".data");
     // Base64 is 4 characters for 3 bytes: refuse before decoding a huge picture.
     if (data.size() / 4 * 3 > maximumPictureBytes) {
-        reader.refuse(path, QStringLiteral("ist %1 MiB groß, höchstens %2 MiB")
-                                .arg(mebibytes(data.size() / 4 * 3), mebibytes(maximumPictureBytes)));
+        reader.refuse(path,
+                      QStringLiteral("ist %1 MiB groß, höchstens %2 MiB")
+                          .arg(mebibytes(data.size() / 4 * 3), mebibytes(maximumPictureBytes)));
         return picture;
     }
     const auto decoded =
@@ -319,8 +326,8 @@ std::optional<LabelCode> readCode(DesignReader &reader, const QJsonObject &objec
 
 CategoryColours readCategory(DesignReader &reader, const QJsonObject &object) {
     CategoryColours category;
-    category.style = CategoryColours::Style(
-        reader.choice(object, "style", "category.style", styleNames));
+    category.style =
+        CategoryColours::Style(reader.choice(object, "style", "category.style", styleNames));
     category.bandHeightMm = reader.number(object, "bandHeightMm", "category.bandHeightMm", 0,
                                           maximumMillimetres, category.bandHeightMm);
     const QJsonArray colours = reader.array(object, "colours", "category.colours", maximumColours);
@@ -332,8 +339,7 @@ CategoryColours readCategory(DesignReader &reader, const QJsonObject &object) {
         if (!entry.contains("colour"))
             reader.refuse(path + ".colour", QStringLiteral("fehlt"));
     }
-    category.otherValues =
-        reader.colour(object, "otherValues", "category.otherValues", QColor());
+    category.otherValues = reader.colour(object, "otherValues", "category.otherValues", QColor());
     return category;
 }
 
@@ -361,8 +367,8 @@ LabelDesign readLook(DesignReader &reader, const QJsonObject &root) {
     LabelDesign look;
     const QJsonArray lines = reader.array(root, "lines", "lines", maximumLineStyles);
     for (qsizetype index = 0; index < lines.size(); ++index)
-        look.lines.append(readLine(reader, lines.at(index).toObject(),
-                                   QStringLiteral("lines[%1]").arg(index)));
+        look.lines.append(
+            readLine(reader, lines.at(index).toObject(), QStringLiteral("lines[%1]").arg(index)));
     const QJsonArray pictures = reader.array(root, "pictures", "pictures", maximumPictures);
     int backgrounds = 0;
     for (qsizetype index = 0; index < pictures.size() && !reader.failed(); ++index) {
@@ -395,13 +401,13 @@ QByteArray writeDesign(const SavedDesign &design) {
         pictures.append(pictureObject(picture));
     root.insert("pictures", pictures);
     if (design.look.code)
-        root.insert("code",
-                    QJsonObject{{"symbology", symbologyNames.at(int(design.look.code->symbology))},
-                                {"areaMm", QJsonObject{{"x", design.look.code->areaMm.x()},
-                                                       {"y", design.look.code->areaMm.y()},
-                                                       {"width", design.look.code->areaMm.width()},
-                                                       {"height",
-                                                        design.look.code->areaMm.height()}}}});
+        root.insert(
+            "code",
+            QJsonObject{{"symbology", symbologyNames.at(int(design.look.code->symbology))},
+                        {"areaMm", QJsonObject{{"x", design.look.code->areaMm.x()},
+                                               {"y", design.look.code->areaMm.y()},
+                                               {"width", design.look.code->areaMm.width()},
+                                               {"height", design.look.code->areaMm.height()}}}});
     root.insert("category", categoryObject(design.look.category, design.categoryCaption));
     root.insert("columns", columnsObject(design));
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
