@@ -41,6 +41,10 @@ const QStringList shapeNames{QStringLiteral("rect"), QStringLiteral("round"),
                              QStringLiteral("ellipse")};
 const QStringList paperNames{QStringLiteral("A4"), QStringLiteral("Letter")};
 
+QString germanNumber(double value) {
+    return QLocale(QLocale::German).toString(value, 'g', 10);
+}
+
 QString mebibytes(qsizetype bytes) {
     return QLocale(QLocale::German).toString(double(bytes) / (1024 * 1024), 'f', 1);
 }
@@ -178,9 +182,7 @@ public:
         const double read = value.toDouble(std::nan(""));
         if (!value.isDouble() || !std::isfinite(read) || read < low || read > high)
             refuse(path, QStringLiteral("ist %1, erwartet eine Zahl von %2 bis %3")
-                             .arg(shown(value))
-                             .arg(low)
-                             .arg(high));
+                             .arg(shown(value), germanNumber(low), germanNumber(high)));
         return failed() ? absent : read;
     }
 
@@ -224,7 +226,7 @@ public:
         if (value.isString())
             return QStringLiteral("„%1“").arg(value.toString().left(40));
         if (value.isDouble())
-            return QString::number(value.toDouble());
+            return germanNumber(value.toDouble());
         return QString::fromUtf8(QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact))
             .mid(1)
             .chopped(1)

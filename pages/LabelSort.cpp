@@ -94,7 +94,9 @@ LabelMap sortedLabels(const LabelMap &labels, const ImportedTable &table,
         order.begin(), order.end(), [&](qsizetype i) { return labels.at(i).row == captionRow; });
     std::stable_sort(firstSorted, order.end(), [&](qsizetype a, qsizetype b) {
         for (qsizetype k = 0; k < used.size(); ++k)
-            if (const int c = compare(values[k][a], values[k][b], used[k].descending); c != 0)
+            if (const int c =
+                    compare(values.at(k).at(a), values.at(k).at(b), used.at(k).descending);
+                c != 0)
                 return c < 0;
         return false;
     });

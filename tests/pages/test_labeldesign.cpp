@@ -259,19 +259,29 @@ void TestLabelDesign::codeTextsAndCategories() {
 void TestLabelDesign::designSurvivesItsFile_data() {
     QTest::addColumn<SavedDesign>("design");
     QTest::addColumn<bool>("sheetByCode");
+    QTest::addColumn<int>("pictures");
 
-    for (const DesignPreset &preset : designPresets())
-        QTest::newRow(qPrintable("preset " + preset.name)) << preset.design << true;
-    QTest::newRow("every field, own sheet, pictures") << everyField() << false;
+    const QList<DesignPreset> presets = designPresets();
+    QCOMPARE(presets.size(), 3);
+    // The logo is compiled in; the badges have a sheet of the catalogue.
+    const QList<int> presetPictures{1, 0, 0};
+    for (int index = 0; index < presets.size(); ++index)
+        QTest::newRow(qPrintable("preset " + presets.at(index).name))
+            << presets.at(index).design << true << presetPictures.at(index);
+    QTest::newRow("every field, own sheet, pictures") << everyField() << false << 2;
     SavedDesign changedCatalogueSheet = everyField();
     changedCatalogueSheet.sheet = *LabelSheetCatalogue::builtIn().findCode("L4785");
     changedCatalogueSheet.sheet->topMargin = 13;
-    QTest::newRow("catalogue sheet changed: kept in full") << changedCatalogueSheet << false;
+    QTest::newRow("catalogue sheet changed: kept in full") << changedCatalogueSheet << false << 2;
 }
 
 void TestLabelDesign::designSurvivesItsFile() {
     QFETCH(SavedDesign, design);
     QFETCH(bool, sheetByCode);
+    QVERIFY(design.sheet);
+    QTEST(int(design.look.pictures.size()), "pictures");
+    QVERIFY(std::all_of(design.look.pictures.cbegin(), design.look.pictures.cend(),
+                        [](const LabelPicture &picture) { return !picture.bytes.isEmpty(); }));
     QJsonObject root = QJsonDocument::fromJson(writeDesign(design)).object();
     QCOMPARE(root.value("sheet").toObject().contains("labelWidth"), !sheetByCode);
     // Fields a later release may add within the version are passed over.
