@@ -55,6 +55,9 @@ constexpr int namedCodeProblems = 5;
 // Sizes set alike on all labels kept for a few lists and boxes.
 constexpr qsizetype keptUniformSizes = 16;
 constexpr qreal halfPoint = 0.5;
+// Pictures and codes make room for the lines only while this share of the
+// label's text box is left in either direction.
+constexpr qreal minimumTextShare = 0.4;
 
 QPainterPath outlinePath(const LabelSheet &sheet, const QRectF &label, qreal scale) {
     QPainterPath path;
@@ -247,6 +250,47 @@ qreal LabelJob::uniformSize(qsizetype line, const LineLook &lineLook,
     return points;
 }
 
+QRectF LabelJob::textAreaMm(const QSizeF &labelMm) const {
+    QRectF text = QRectF(QPointF(), labelMm)
+                      .adjusted(innerMarginXMm, innerMarginYMm, -innerMarginXMm, -innerMarginYMm);
+    QList<QRectF> taken;
+    if (look.category.style == CategoryColours::Style::Band &&
+        (!look.category.colours.isEmpty() || look.category.otherValues.isValid()))
+        taken << QRectF(0, labelMm.height() - look.category.bandHeightMm, labelMm.width(),
+                        look.category.bandHeightMm);
+    for (qsizetype at = 0; at < look.pictures.size(); ++at) {
+        const LabelPicture &picture = look.pictures.at(at);
+        const QSizeF size = pictures->at(at).size();
+        if (picture.placement == LabelPicture::Placement::Logo && !size.isEmpty())
+            taken << QRectF(
+                picture.positionMm,
+                QSizeF(picture.widthMm, picture.widthMm * size.height() / size.width()));
+    }
+    if (look.code)
+        taken << look.code->areaMm;
+    const QPointF middle(labelMm.width() / 2, labelMm.height() / 2);
+    for (const QRectF &area : taken) {
+        if (!area.intersects(text))
+            continue;
+        // A tall piece stands at a side and narrows the lines; a low one
+        // stands above or below them.
+        QRectF rest = text;
+        if (area.height() > labelMm.height() / 2 && area.center().x() < middle.x())
+            rest.setLeft(area.right());
+        else if (area.height() > labelMm.height() / 2)
+            rest.setRight(area.left());
+        else if (area.center().y() < middle.y())
+            rest.setTop(area.bottom());
+        else
+            rest.setBottom(area.top());
+        // A piece that would leave the lines too little room is drawn over them.
+        if (rest.width() >= text.width() * minimumTextShare &&
+            rest.height() >= text.height() * minimumTextShare)
+            text = rest;
+    }
+    return text;
+}
+
 QColor LabelJob::categoryColour(const QString &value) const {
     const QString folded = value.trimmed().toCaseFolded();
     for (const auto &[category, colour] : look.category.colours)
@@ -307,12 +351,11 @@ std::int64_t LabelJob::drawPage(QPainter &painter, int page, qreal scale, Medium
     const QFont font = fontAtScale(paperScale, paperUnits());
     // The smallest size on paper, in the units of the font at this scale.
     const qreal smallest = smallestFittingPointSize * font.pointSizeF() / pointSize();
-    const QSizeF paperBox =
-        (paper.labelRect(firstSlot).size() - QSizeF(2 * innerMarginXMm, 2 * innerMarginYMm)) *
-        paperScale;
+    const QRectF textMm = textAreaMm(paper.labelRect(firstSlot).size());
+    const QSizeF paperBox = textMm.size() * paperScale;
     const QList<LineLook> looks = paperLooks(font, paperBox);
-    const bool band = look.category.style == CategoryColours::Style::Band &&
-                      (!look.category.colours.isEmpty() || look.category.otherValues.isValid());
+    const bool art = !look.pictures.isEmpty() || look.code || !look.category.colours.isEmpty() ||
+                     look.category.otherValues.isValid();
     painter.save();
     painter.setPen(QPen(Qt::black, 0));
     if (chosen && screen) {
@@ -330,26 +373,19 @@ std::int64_t LabelJob::drawPage(QPainter &painter, int page, qreal scale, Medium
         painter.setBrush(highlighted ? Qt::yellow : Qt::white);
         if (outlines || highlighted)
             drawOutline(painter, paper, label, scale);
-        const QRectF textBoxMm = paper.labelRect(slot).adjusted(innerMarginXMm, innerMarginYMm,
-                                                                -innerMarginXMm, -innerMarginYMm);
         painter.save();
         // What fitting cannot shrink further (a label lower than one line)
         // is cut at the label's edge rather than drawn on its neighbour.
         painter.setClipPath(outlinePath(paper, label, scale), Qt::IntersectClip);
         if (drawArt(painter, entry, label, scale) && highlighted)
             painter.fillRect(label, highlightOverArt);
-        QSizeF box = paperBox;
-        // A colour band takes the bottom of the label from the text.
-        if (band && categoryColour(entry.category).isValid())
-            box.rheight() -= std::min(box.height(), look.category.bandHeightMm * paperScale);
-        painter.translate(textBoxMm.topLeft() * scale);
+        painter.translate(label.topLeft() + textMm.topLeft() * scale);
         painter.scale(scale / paperScale, scale / paperScale);
-        fits->fit(QStringList{cursor.name()} + cursor.moreLines(), looks, box, smallest,
+        fits->fit(QStringList{cursor.name()} + cursor.moreLines(), looks, paperBox, smallest,
                   &paperUnits())
-            .draw(painter, QRectF(QPointF(0, 0), box));
+            .draw(painter, QRectF(QPointF(0, 0), paperBox));
         painter.restore();
-        if (outlines && (look.pictures.size() > 0 || look.code || band ||
-                         look.category.style == CategoryColours::Style::Background)) {
+        if (outlines && art) {
             // The outline again over what the design drew.
             painter.save();
             painter.setBrush(Qt::NoBrush);

@@ -115,6 +115,10 @@ private:
     // pictures, code), clipped to the label; answers whether it drew any.
     bool drawArt(QPainter &painter, const LabelEntry &entry, const QRectF &label,
                  qreal scale) const;
+    // Where a label's lines go, in mm from its top-left corner: inside its
+    // margins, clear of the colour band, logos and code the design places at
+    // its top, bottom or sides.
+    QRectF textAreaMm(const QSizeF &labelMm) const;
     // The colour a label's category value takes, invalid for none.
     QColor categoryColour(const QString &value) const;
 

@@ -154,18 +154,26 @@ void TestLabelDesign::linesSetOnTheirOwn_data() {
     QTest::addColumn<int>("companyAlignment");
     // Every name of the same height (autoSize), the widest filling the box.
     QTest::addColumn<bool>("namesAlike");
+    // A part of the label no line may touch, from its top-left corner.
+    QTest::addColumn<QRectF>("keptFreeMm");
 
     QTest::newRow("untouched: centred, each line on its own")
-        << LabelDesign() << 20 << int(Qt::AlignHCenter) << int(Qt::AlignHCenter) << false;
+        << LabelDesign() << 20 << int(Qt::AlignHCenter) << int(Qt::AlignHCenter) << false
+        << QRectF();
     LabelDesign sides;
     sides.lines = {aligned(Qt::AlignLeft), aligned(Qt::AlignRight)};
     QTest::newRow("name left, company right")
-        << sides << 20 << int(Qt::AlignLeft) << int(Qt::AlignRight) << false;
+        << sides << 20 << int(Qt::AlignLeft) << int(Qt::AlignRight) << false << QRectF();
     LabelDesign uniform;
     uniform.lines = {aligned(Qt::AlignHCenter)};
     uniform.lines[0].autoSize = true;
     QTest::newRow("automatic size: one name size on all labels")
-        << uniform << 40 << int(Qt::AlignHCenter) << int(Qt::AlignHCenter) << true;
+        << uniform << 40 << int(Qt::AlignHCenter) << int(Qt::AlignHCenter) << true << QRectF();
+    LabelDesign coded;
+    coded.code = LabelCode{CodeSymbology::QrCode, QRectF(50, 30, 28, 18)};
+    QTest::newRow("a code at the bottom: the lines above it")
+        << coded << 28 << int(Qt::AlignHCenter) << int(Qt::AlignHCenter) << false
+        << coded.code->areaMm;
 }
 
 void TestLabelDesign::linesSetOnTheirOwn() {
@@ -174,6 +182,7 @@ void TestLabelDesign::linesSetOnTheirOwn() {
     QFETCH(int, nameAlignment);
     QFETCH(int, companyAlignment);
     QFETCH(bool, namesAlike);
+    QFETCH(QRectF, keptFreeMm);
     const LabelJob job = badgeJob(badges, design, points);
 
     QTemporaryDir dir;
@@ -209,6 +218,8 @@ void TestLabelDesign::linesSetOnTheirOwn() {
             return qAbs(line.center().x() - box.center().x()) < slackMm;
         };
         QVERIFY2(placed(names.last(), nameAlignment), qPrintable(badges.at(slot).name));
+        const QRectF keptFree = keptFreeMm.translated(label.topLeft());
+        QVERIFY(!keptFree.intersects(names.last()) && !keptFree.intersects(companies.last()));
         QVERIFY2(placed(companies.last(), companyAlignment), qPrintable(badges.at(slot).name));
     }
     // The long company shrinks its own line, not the name above it.
