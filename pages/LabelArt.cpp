@@ -194,25 +194,48 @@ QString pictureProblem(const LabelPicture &picture) {
     return QString();
 }
 
+namespace {
+// Why the made code cannot hold its text, or why it would print too dense
+// for its area; empty when neither.
+QString madeCodeProblem(const LabelCode &code, const QString &text, const CodeVectors &made) {
+    if (const QString problem = encodingProblem(code.symbology, text, made); !problem.isEmpty())
+        return problem;
+    if (code.areaMm.isEmpty() || made.size.isEmpty())
+        return QString();
+    const QRectF drawn = fittedInto(made.size, code.areaMm);
+    const qreal moduleMm = drawn.width() / made.size.width() * zintUnitsPerModule;
+    if (moduleMm >= smallestModuleMm)
+        return QString();
+    const QLocale german(QLocale::German);
+    return QStringLiteral("%1 ist zu lang für die gewählte Größe: ein Modul wäre %2 mm breit, "
+                          "lesbar sind ab %3 mm.")
+        .arg(quoted(text), german.toString(moduleMm, 'f', 2),
+             german.toString(smallestModuleMm, 'f', 2));
+}
+
+// A QR code of ASCII text never outgrows the one of as many bytes in byte
+// mode (ISO/IEC 18004 7.4.5), the densest any text of that length needs: when
+// that one fits, the text's own code fits and need not be made, which is
+// what makes checking a whole list quick.
+bool fitsAsAnyAsciiText(const LabelCode &code, const QString &text) {
+    if (code.symbology != CodeSymbology::QrCode ||
+        !std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; }))
+        return false;
+    // Lower-case letters are outside the alphanumeric mode: byte mode throughout.
+    const QString bytes(text.size(), u'a');
+    return madeCodeProblem(code, bytes, *codeOf(code.symbology, bytes)).isEmpty();
+}
+} // namespace
+
 QString codeProblem(const LabelCode &code, const QString &text) {
     if (text.isEmpty())
         return QString();
     if (code.symbology == CodeSymbology::Ean13)
         if (const QString problem = eanProblem(text); !problem.isEmpty())
             return problem;
-    const auto made = codeOf(code.symbology, text);
-    if (const QString problem = encodingProblem(code.symbology, text, *made); !problem.isEmpty())
-        return problem;
-    if (code.areaMm.isEmpty() || made->size.isEmpty())
+    if (fitsAsAnyAsciiText(code, text))
         return QString();
-    const QRectF drawn = fittedInto(made->size, code.areaMm);
-    const qreal moduleMm = drawn.width() / made->size.width() * zintUnitsPerModule;
-    if (moduleMm >= smallestModuleMm)
-        return QString();
-    return QStringLiteral("%1 ist zu lang für die gewählte Größe: ein Modul wäre %2 mm breit, "
-                          "lesbar sind ab %3 mm.")
-        .arg(quoted(text), QLocale(QLocale::German).toString(moduleMm, 'f', 2),
-             QLocale(QLocale::German).toString(smallestModuleMm, 'f', 2));
+    return madeCodeProblem(code, text, *codeOf(code.symbology, text));
 }
 
 PictureArt::PictureArt(const QByteArray &bytes) {
