@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "app/ColumnChoice.h"
+#include "app/DesignOptions.h"
 #include "app/ImportFailureText.h"
 #include "app/WindowSettings.h"
 #include "import/QXLSImporter.h"
@@ -28,19 +29,11 @@
 #endif
 
 namespace {
-constexpr int exitDone = 0;
-constexpr int exitUnusableInput = 1;
-constexpr int exitUnusableCommandLine = 2;
+using Failure = CommandLineFailure;
 
 const QString printPdfOption = QStringLiteral("print-pdf");
 const QString testPageOption = QStringLiteral("test-page");
 const QString listStockOption = QStringLiteral("list-stock");
-
-// A failed run: the exit status and what to print on standard error.
-struct Failure {
-    int status = exitUnusableCommandLine;
-    QString reason;
-};
 
 struct Options {
     QString outputPath;
@@ -59,6 +52,8 @@ struct Options {
     // The label text, lines separated by '|'; empty prints the name column.
     QString labelText;
     QPointF offsetMm;
+    // A saved design, a logo and a QR code.
+    DesignOptions design;
 };
 
 void addOptions(QCommandLineParser &parser) {
@@ -91,6 +86,7 @@ void addOptions(QCommandLineParser &parser) {
          QStringLiteral("Refuses a job of more pages than N (default 10000)."),
          QStringLiteral("N")},
     });
+    DesignOptions::addTo(parser);
     parser.setApplicationDescription(QStringLiteral(
         "Prints name labels from a list. Without --print-pdf, --test-page or --list-stock\n"
         "Tagomat opens its window (tagomat [FILE]).\n"
@@ -177,6 +173,13 @@ std::optional<Failure> readOptions(const QCommandLineParser &parser, Options *op
                        QStringLiteral("--text hat %1 Zeilen, ein Etikett höchstens %2")
                            .arg(LabelTemplate::maximumLines + surplus)
                            .arg(LabelTemplate::maximumLines)};
+    if (auto failure = options->design.read(parser))
+        return failure;
+    // The options given override the design's sheet and font.
+    if (!options->sheet)
+        options->sheet = options->design.sheet();
+    if (!parser.isSet(QStringLiteral("font")))
+        options->font = options->design.font(options->font);
     return std::nullopt;
 }
 
@@ -196,17 +199,6 @@ std::optional<Failure> chooseColumn(const QString &wanted, const QStringList &ca
     return std::nullopt;
 }
 
-// Why the label text names a column that cannot be used: the first such field.
-Failure labelTextFailure(const QStringList &missing, const QStringList &captions) {
-    const QString caption = missing.first();
-    return Failure{exitUnusableInput,
-                   QStringLiteral("--text: %1; Spalten: %2")
-                       .arg(columnLookupProblem(lookUpColumn(captions, caption),
-                                                LabelTemplate::fieldOpening + caption +
-                                                    LabelTemplate::fieldClosing),
-                            captions.join(QStringLiteral(", ")))};
-}
-
 std::optional<Failure> importLabels(const Options &options, LabelMap *labels) {
     QXLSImporter importer(nullptr);
     importer.importFile(options.inputPath);
@@ -223,12 +215,21 @@ std::optional<Failure> importLabels(const Options &options, LabelMap *labels) {
     if (auto failure =
             chooseColumn(options.countColumn, captions, "count-column", &columns.quantityColumn))
         return failure;
-    LabelChoice choice{LabelTemplate::ofColumn(columns.nameColumn), columns.quantityColumn,
-                       options.skipHeader};
+    // Without a design: the columns the captions choose.
+    LabelChoice byCaptions;
+    byCaptions.text = LabelTemplate::ofColumn(columns.nameColumn);
+    byCaptions.quantityColumn = columns.quantityColumn;
+    LabelChoice choice = options.design.choice(captions, byCaptions);
+    // The column options override the design's choice.
+    if (!options.nameColumn.isEmpty())
+        choice.text = LabelTemplate::ofColumn(columns.nameColumn);
+    if (!options.countColumn.isEmpty())
+        choice.quantityColumn = columns.quantityColumn;
+    choice.skipCaptions = choice.skipCaptions || options.skipHeader;
     if (!options.labelText.isEmpty()) {
         choice.text = LabelTemplate::parse(options.labelText, captions);
         if (const QStringList missing = choice.text.missingCaptions(); !missing.isEmpty())
-            return labelTextFailure(missing, captions);
+            return missingCaptionFailure(QStringLiteral("--text"), missing, captions);
         if (choice.text.columns().isEmpty())
             return Failure{exitUnusableInput,
                            QStringLiteral("--text \"%1\" nennt keine Spalte wie %2Name%3; es "
@@ -236,6 +237,8 @@ std::optional<Failure> importLabels(const Options &options, LabelMap *labels) {
                                .arg(options.labelText, LabelTemplate::fieldOpening,
                                     LabelTemplate::fieldClosing)};
     }
+    if (auto failure = options.design.checkCaptions(choice, captions))
+        return failure;
     *labels = LabelSource(importer.importedTable(), choice).filtered(QString());
     return std::nullopt;
 }
@@ -298,6 +301,8 @@ LabelJob jobOf(const Options &options) {
     job.setStartSlot(options.startSlot);
     job.setFramesOnPaper(options.frames);
     job.setFont(options.font);
+    const LabelSheet sheet = job.sheet();
+    job.setDesign(options.design.look(QSizeF(sheet.labelWidth, sheet.labelHeight)));
     return job;
 }
 
@@ -326,6 +331,16 @@ std::optional<Failure> checkPages(const Options &options, const LabelJob &job) {
                        .arg(options.maximumPages)};
 }
 
+// Why labels cannot be drawn as designed: the first reasons, one a line, and
+// how many more there are.
+Failure designFailure(const QStringList &problems) {
+    constexpr qsizetype shown = 10;
+    QStringList lines = problems.first(std::min(shown, problems.size()));
+    if (problems.size() > shown)
+        lines << QStringLiteral("und %1 weitere").arg(problems.size() - shown);
+    return Failure{exitUnusableInput, lines.join(QStringLiteral("\ntagomat: "))};
+}
+
 std::optional<Failure> printPdf(const Options &options, QTextStream &out) {
     // The list is never replaced by what is made of it.
     if (sameFile(options.outputPath, options.inputPath))
@@ -347,6 +362,9 @@ std::optional<Failure> printPdf(const Options &options, QTextStream &out) {
     job.setLabels(std::move(labels));
     if (auto failure = checkPages(options, job))
         return failure;
+    // A label that cannot be drawn as designed is not printed without it.
+    if (const QStringList problems = job.designProblems(); !problems.isEmpty())
+        return designFailure(problems);
     PdfOutput output(options.outputPath, job.sheet());
     const std::int64_t printed = job.print(output.writer, 0, job.pageCount() - 1, options.offsetMm);
     if (auto failure = output.finish(job.sheet().labelsPerPage() > 0))
@@ -438,7 +456,7 @@ int CommandLine::run(const QStringList &arguments, QTextStream &out, QTextStream
         if (parser.isSet(printPdfOption)) {
             options.outputPath = parser.value(printPdfOption);
             options.inputPath = parser.positionalArguments().first();
-            if (parser.isSet(QStringLiteral("font")))
+            if (parser.isSet(QStringLiteral("font")) || options.design.hasDesign())
                 warnOfSubstitute(options.font, err);
             failure = printPdf(options, out);
         } else {
