@@ -331,16 +331,6 @@ std::optional<Failure> checkPages(const Options &options, const LabelJob &job) {
                        .arg(options.maximumPages)};
 }
 
-// Why labels cannot be drawn as designed: the first reasons, one a line, and
-// how many more there are.
-Failure designFailure(const QStringList &problems) {
-    constexpr qsizetype shown = 10;
-    QStringList lines = problems.first(std::min(shown, problems.size()));
-    if (problems.size() > shown)
-        lines << QStringLiteral("und %1 weitere").arg(problems.size() - shown);
-    return Failure{exitUnusableInput, lines.join(QStringLiteral("\ntagomat: "))};
-}
-
 std::optional<Failure> printPdf(const Options &options, QTextStream &out) {
     // The list is never replaced by what is made of it.
     if (sameFile(options.outputPath, options.inputPath))
@@ -364,7 +354,7 @@ std::optional<Failure> printPdf(const Options &options, QTextStream &out) {
         return failure;
     // A label that cannot be drawn as designed is not printed without it.
     if (const QStringList problems = job.designProblems(); !problems.isEmpty())
-        return designFailure(problems);
+        return Failure{exitUnusableInput, problems.join(QStringLiteral("\ntagomat: "))};
     PdfOutput output(options.outputPath, job.sheet());
     const std::int64_t printed = job.print(output.writer, 0, job.pageCount() - 1, options.offsetMm);
     if (auto failure = output.finish(job.sheet().labelsPerPage() > 0))

@@ -45,6 +45,13 @@ QList<Person> people() {
     return list;
 }
 
+// The list of three people whose second has an address of this length.
+QList<Person> longAddress(qsizetype letters) {
+    QList<Person> list = people().first(3);
+    list[1].email = QString(letters, u'x') + QStringLiteral("@example.org");
+    return list;
+}
+
 bool writeFile(const QString &path, const QByteArray &bytes) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
@@ -209,24 +216,29 @@ void TestBadgePrint::eachBadgeCarriesItsRowsCodeAndTheLogo() {
 }
 
 void TestBadgePrint::refusesWhatCannotBePrinted_data() {
-    // LIST is the list of people, LONG one whose second person's address is
-    // far too long for a code, DAMAGED a design file cut short, NEWER one of a
-    // later version, TEXT a text file, MISSING a file that does not exist.
+    // LIST is the list of people; LONG and LONGER lists whose second person
+    // has an address of 1000 and 5000 letters; DAMAGED a design file cut
+    // short, NEWER one of a later version, TEXT a text file, MISSING a file
+    // that does not exist.
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("status");
     QTest::addColumn<QStringList>("reasonParts");
     QTest::newRow("damaged design file")
-        << QStringList{"--design", "DAMAGED", "LIST"} << 1 << QStringList{"--design", "kaputt"};
-    QTest::newRow("design file of a newer version")
-        << QStringList{"--design", "NEWER", "LIST"} << 1 << QStringList{"--design", "neuer"};
-    QTest::newRow("design that is no file")
-        << QStringList{"--design", "MISSING", "LIST"} << 1 << QStringList{"--design", "fehlt"};
-    QTest::newRow("logo that is no picture")
-        << QStringList{"--logo", "TEXT", "LIST"} << 1 << QStringList{"--logo", "notiz.txt"};
+        << QStringList{"--design", "DAMAGED", "LIST"} << 1 << QStringList{"--design", "beschädigt"};
+    QTest::newRow("design file of a newer version") << QStringList{"--design", "NEWER", "LIST"} << 1
+                                                    << QStringList{"--design", "neueren Version"};
+    QTest::newRow("design that is no file") << QStringList{"--design", "MISSING", "LIST"} << 1
+                                            << QStringList{"--design", "nicht lesbar"};
+    QTest::newRow("logo that is no picture") << QStringList{"--logo", "TEXT", "LIST"} << 1
+                                             << QStringList{"--logo", "notiz.txt", "nicht lesen"};
     QTest::newRow("logo that is no file")
-        << QStringList{"--logo", "MISSING", "LIST"} << 1 << QStringList{"--logo", "fehlt"};
-    QTest::newRow("address far too long for a QR code")
-        << QStringList{"--stock", "L4785", "--qr", "«E-Mail»", "LONG"} << 1 << QStringList{"3"};
+        << QStringList{"--logo", "MISSING", "LIST"} << 1 << QStringList{"--logo", "nicht lesbar"};
+    QTest::newRow("address too long for a code of the badge's size")
+        << QStringList{"--stock", "L4785", "--qr", "«E-Mail»", "LONG"} << 1
+        << QStringList{"Zeile 3", "zu lang für die gewählte Größe"};
+    QTest::newRow("address too long for any QR code")
+        << QStringList{"--stock", "L4785", "--qr", "«E-Mail»", "LONGER"} << 1
+        << QStringList{"Zeile 3", "zu lang für einen QR-Code"};
     QTest::newRow("code of a caption the list lacks")
         << QStringList{"--qr", "«Telefon»", "LIST"} << 1 << QStringList{"--qr", "Telefon"};
     QTest::newRow("code of nothing")
@@ -238,18 +250,19 @@ void TestBadgePrint::refusesWhatCannotBePrinted() {
     QFETCH(int, status);
     QFETCH(QStringList, reasonParts);
     const QTemporaryDir folder;
-    QList<Person> longList = people().first(3);
-    longList[1].email = QString(5000, u'x') + QStringLiteral("@example.org");
-    const QByteArray newer =
-        QJsonDocument(QJsonObject{{"version", SavedDesign::currentVersion + 1}}).toJson();
     const QHash<QString, QString> files{{"LIST", folder.filePath("liste.csv")},
                                         {"LONG", folder.filePath("lang.csv")},
+                                        {"LONGER", folder.filePath("laenger.csv")},
                                         {"DAMAGED", folder.filePath("entwurf1.tagomat")},
                                         {"NEWER", folder.filePath("entwurf2.tagomat")},
                                         {"TEXT", folder.filePath("notiz.txt")}};
-    QVERIFY(writeList(files["LIST"], people()) && writeList(files["LONG"], longList));
-    QVERIFY(writeFile(files["DAMAGED"], writeDesign(SavedDesign()).chopped(10)));
-    QVERIFY(writeFile(files["NEWER"], newer));
+    QVERIFY(writeList(files["LIST"], people()) && writeList(files["LONG"], longAddress(1000)) &&
+            writeList(files["LONGER"], longAddress(5000)));
+    const QByteArray saved = writeDesign(SavedDesign());
+    QJsonObject newer = QJsonDocument::fromJson(saved).object();
+    newer.insert(QStringLiteral("version"), SavedDesign::currentVersion + 1);
+    QVERIFY(writeFile(files["DAMAGED"], saved.first(saved.size() / 2)));
+    QVERIFY(writeFile(files["NEWER"], QJsonDocument(newer).toJson()));
     QVERIFY(writeFile(files["TEXT"], "kein Bild\n"));
     QHash<QString, QByteArray> before;
     for (auto file = files.begin(); file != files.end(); ++file)
