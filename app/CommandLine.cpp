@@ -3,6 +3,7 @@
 #include "app/ColumnChoice.h"
 #include "app/DesignOptions.h"
 #include "app/ImportFailureText.h"
+#include "app/PdfOutput.h"
 #include "app/WindowSettings.h"
 #include "import/QXLSImporter.h"
 #include "pages/ColumnLookup.h"
@@ -14,19 +15,11 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QFile>
-#include <QFileInfo>
 #include <QFontInfo>
 #include <QGuiApplication>
-#include <QPdfWriter>
-#include <QSaveFile>
 #include <QTextStream>
 
 #include <optional>
-
-#ifdef Q_OS_UNIX
-#include <sys/stat.h>
-#endif
 
 namespace {
 using Failure = CommandLineFailure;
@@ -243,54 +236,6 @@ std::optional<Failure> importLabels(const Options &options, LabelMap *labels) {
     return std::nullopt;
 }
 
-QPageSize pageSizeOf(const LabelSheet &sheet) {
-    return QPageSize(sheet.paper == Paper::Letter ? QPageSize::Letter : QPageSize::A4);
-}
-
-// A PDF writer at a printer's high resolution, writing to a temporary file
-// of a unique name beside the output file. The output file is replaced only
-// when the whole document is written; a failed run changes nothing.
-struct PdfOutput {
-    explicit PdfOutput(const QString &path, const LabelSheet &sheet)
-        : file(path), opened(file.open(QIODevice::WriteOnly)), writer(&file) {
-        writer.setResolution(pdfDotsPerInch);
-        writer.setPageSize(pageSizeOf(sheet));
-        // Coordinates from the paper's corner.
-        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-        writer.setCreator(QStringLiteral("Tagomat"));
-    }
-    std::optional<Failure> finish(bool printed) {
-        if (opened && printed && file.commit())
-            return std::nullopt;
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return Failure{
-            exitUnusableInput,
-            QStringLiteral("%1 konnte nicht geschrieben werden (%2)").arg(file.fileName(), reason)};
-    }
-    static constexpr int pdfDotsPerInch = 1200;
-    QSaveFile file;
-    bool opened = false;
-    QPdfWriter writer;
-};
-
-// Whether two paths name one file: the same file once links are followed, or
-// two hard links to it.
-bool sameFile(const QString &first, const QString &second) {
-    const QString canonical = QFileInfo(first).canonicalFilePath();
-    if (!canonical.isEmpty() && canonical == QFileInfo(second).canonicalFilePath())
-        return true;
-#ifdef Q_OS_UNIX
-    struct stat firstStat {};
-    struct stat secondStat {};
-    return ::stat(QFile::encodeName(first).constData(), &firstStat) == 0 &&
-           ::stat(QFile::encodeName(second).constData(), &secondStat) == 0 &&
-           firstStat.st_dev == secondStat.st_dev && firstStat.st_ino == secondStat.st_ino;
-#else
-    return false;
-#endif
-}
-
 // The labels on the grid of the window's first-start label size, or on the
 // chosen stock.
 LabelJob jobOf(const Options &options) {
@@ -356,7 +301,8 @@ std::optional<Failure> printPdf(const Options &options, QTextStream &out) {
     if (const QStringList problems = job.designProblems(); !problems.isEmpty())
         return Failure{exitUnusableInput, problems.join(QStringLiteral("\ntagomat: "))};
     PdfOutput output(options.outputPath, job.sheet());
-    const std::int64_t printed = job.print(output.writer, 0, job.pageCount() - 1, options.offsetMm);
+    const std::int64_t printed =
+        job.print(output.writer(), 0, job.pageCount() - 1, options.offsetMm);
     if (auto failure = output.finish(job.sheet().labelsPerPage() > 0))
         return failure;
     out << QStringLiteral("%1 %2 auf %3 %4: %5\n")
@@ -375,7 +321,7 @@ std::optional<Failure> printTestPdf(const Options &options) {
                                  : LabelSheet::fromPageLayout(PageLayout::forLabelSize(
                                        firstStart.labelWidthMm, firstStart.labelHeightMm));
     PdfOutput output(options.outputPath, sheet);
-    return output.finish(printTestPage(output.writer, sheet, options.offsetMm));
+    return output.finish(printTestPage(output.writer(), sheet, options.offsetMm));
 }
 
 // A font family the system does not have is replaced by another: said, so
