@@ -32,7 +32,8 @@ struct Person {
 QList<Person> people() {
     const QStringList first{"Anna", "Jörg", "Fatma", "Lukas", "Zoë", "Henrik"};
     const QStringList last{"Schmidt", "Müller", "Yılmaz", "Weiß"};
-    const QStringList companies{"Stadtwerke Ulm", "Bäckerei Groß", "Verband der Elektrotechnik"};
+    const QStringList companies{"Stadtwerke Ulm", "Bäckerei Groß",
+                                "Verband der Elektrotechnik Elektronik Informationstechnik e.V."};
     QList<Person> list;
     for (int index = 0; index < 24; ++index) {
         const QString firstName = first[index % first.size()];
@@ -144,6 +145,7 @@ QString describe(const QRect &box) {
         .arg(box.x())
         .arg(box.y());
 }
+
 // A badge's code, in the bottom-right quarter, says the person's address;
 // the logo lies in the top-left quarter, all of it, twice as wide as high.
 void checkBadge(const QImage &badge, const Person &person, const QString &folder) {
