@@ -3,14 +3,20 @@
 #include "pages/LabelCursor.h"
 #include "pages/LabelSearch.h"
 
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QPainterPath>
+#include <QRegularExpression>
+#include <QSet>
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
+#include <tuple>
 
 namespace {
 constexpr qreal pointsPerInch = 72.0;
@@ -42,6 +48,42 @@ QRectF scaled(const QRectF &mm, qreal scale) {
     return QRectF(mm.topLeft() * scale, mm.size() * scale);
 }
 
+// The search highlight over pictures and colours: they show through it.
+const QColor highlightOverArt(255, 255, 0, 128);
+// Of the codes a design cannot hold, this many are named one by one.
+constexpr int namedCodeProblems = 5;
+// Sizes set alike on all labels kept for a few lists and boxes.
+constexpr qsizetype keptUniformSizes = 16;
+constexpr qreal halfPoint = 0.5;
+// Pictures and codes make room for the lines only while this share of the
+// label's text box is left in either direction.
+constexpr qreal minimumTextShare = 0.4;
+
+QPainterPath outlinePath(const LabelSheet &sheet, const QRectF &label, qreal scale) {
+    QPainterPath path;
+    if (sheet.shape == LabelShape::Rectangle && sheet.cornerRadius > 0)
+        path.addRoundedRect(label, sheet.cornerRadius * scale, sheet.cornerRadius * scale);
+    else if (sheet.shape == LabelShape::Rectangle)
+        path.addRect(label);
+    else
+        path.addEllipse(label);
+    return path;
+}
+
+// Whether two maps are the same list: a kept copy shares its entries'
+// storage until either changes.
+bool sameList(const LabelMap &one, const LabelMap &other) {
+    return one.size() == other.size() && (one.isEmpty() || &one.at(0) == &other.at(0));
+}
+
+// The text of one line of a label, its cell's breaks splitting it.
+QStringList piecesOfLine(const LabelEntry &entry, qsizetype line) {
+    static const QRegularExpression breaks(
+        QStringLiteral("\\r\\n|[\\n\\r\\v\\f\\x{2028}\\x{2029}]"));
+    const QString text = line == 0 ? entry.name : entry.moreLines.value(line - 1);
+    return text.split(breaks);
+}
+
 void drawOutline(QPainter &painter, const LabelSheet &sheet, const QRectF &label, qreal scale) {
     if (sheet.shape == LabelShape::Rectangle && sheet.cornerRadius > 0)
         painter.drawRoundedRect(label, sheet.cornerRadius * scale, sheet.cornerRadius * scale);
@@ -55,6 +97,42 @@ void drawOutline(QPainter &painter, const LabelSheet &sheet, const QRectF &label
 void LabelJob::setChosenSheet(std::optional<LabelSheet> sheet) {
     chosen = std::move(sheet);
     start = 0;
+}
+
+void LabelJob::setDesign(LabelDesign design) {
+    if (design == look)
+        return;
+    look = std::move(design);
+    auto read = std::make_shared<QList<PictureArt>>();
+    for (const LabelPicture &picture : look.pictures)
+        read->append(PictureArt(picture.bytes));
+    pictures = std::move(read);
+}
+
+QStringList LabelJob::designProblems() const {
+    QStringList problems;
+    for (const LabelPicture &picture : look.pictures)
+        if (const QString problem = pictureProblem(picture); !problem.isEmpty())
+            problems << problem;
+    if (!look.code)
+        return problems;
+    int unnamed = 0;
+    int named = 0;
+    for (const LabelEntry &entry : list) {
+        const QString problem = codeProblem(*look.code, entry.codeText);
+        if (problem.isEmpty())
+            continue;
+        if (named == namedCodeProblems) {
+            ++unnamed;
+            continue;
+        }
+        ++named;
+        problems << (entry.row >= 0 ? QStringLiteral("Zeile %1: %2").arg(entry.row + 1).arg(problem)
+                                    : problem);
+    }
+    if (unnamed > 0)
+        problems << QStringLiteral("und %1 weitere").arg(unnamed);
+    return problems;
 }
 
 LabelSheet LabelJob::sheet() const {
@@ -103,6 +181,162 @@ QFont LabelJob::fontAtScale(qreal scale, const QPaintDevice &device) const {
     return font;
 }
 
+QList<LineLook> LabelJob::paperLooks(const QFont &paperFont, const QSizeF &paperBox) const {
+    // Points at the label font's scale on paper.
+    const qreal perPoint = paperFont.pointSizeF() / pointSize();
+    QList<LineLook> looks;
+    for (qsizetype line = 0; line <= std::max<qsizetype>(look.lines.size(), 1); ++line) {
+        const LineStyle style = look.lineStyle(line);
+        LineLook set{paperFont, style.colour, style.alignment};
+        if (line == 0 && style.font) {
+            set.font.setWeight(style.font->weight());
+            set.font.setItalic(style.font->italic());
+        } else if (style.font) {
+            set.font = *style.font;
+            const qreal points =
+                style.font->pointSizeF() > 0
+                    ? style.font->pointSizeF()
+                    : style.font->pixelSize() * pointsPerInch / fallbackDotsPerInch;
+            set.font.setPointSizeF(points * perPoint);
+            set.font.setHintingPreference(QFont::PreferNoHinting);
+        } else if (line > 0) {
+            set.font.setPointSizeF(paperFont.pointSizeF() * laterLineScale);
+        }
+        if (style.autoSize && line < look.lines.size())
+            set.font.setPointSizeF(uniformSize(line, set, paperBox));
+        looks << set;
+    }
+    return looks;
+}
+
+qreal LabelJob::uniformSize(qsizetype line, const LineLook &lineLook,
+                            const QSizeF &paperBox) const {
+    for (const UniformSize &kept : *uniformSizes)
+        if (kept.line == line && kept.box == paperBox && kept.look == lineLook &&
+            sameList(kept.list, list))
+            return kept.points;
+    // The widest text decides: measured once at the look's size, the others
+    // scale with it, letters being unhinted.
+    const QFontMetricsF metrics(lineLook.font, &paperUnits());
+    QSet<QString> measured;
+    QString widestText;
+    qreal widest = 0;
+    for (const LabelEntry &entry : list)
+        for (const QString &piece : piecesOfLine(entry, line))
+            if (!measured.contains(piece)) {
+                measured.insert(piece);
+                const qreal width = metrics.horizontalAdvance(piece);
+                if (width > widest)
+                    std::tie(widest, widestText) = std::tie(width, piece);
+            }
+    const qreal own = lineLook.font.pointSizeF();
+    qreal points = own;
+    if (widest > paperBox.width())
+        points = own * paperBox.width() / widest;
+    if (metrics.height() > paperBox.height())
+        points = std::min(points, own * paperBox.height() / metrics.height());
+    // Paper points are the label's points (the paper font's scale is 1).
+    const qreal floor = std::min(own, smallestFittingPointSize);
+    points = std::max(floor, std::floor(points / halfPoint) * halfPoint);
+    // Rounding of the measurement: a half point less until the widest fits.
+    for (QFont sized = lineLook.font; points - halfPoint >= floor; points -= halfPoint) {
+        sized.setPointSizeF(points);
+        if (QFontMetricsF(sized, &paperUnits()).horizontalAdvance(widestText) <= paperBox.width())
+            break;
+    }
+    if (uniformSizes->size() >= keptUniformSizes)
+        uniformSizes->removeFirst();
+    uniformSizes->append({list, lineLook, line, paperBox, points});
+    return points;
+}
+
+QRectF LabelJob::textAreaMm(const QSizeF &labelMm) const {
+    QRectF text = QRectF(QPointF(), labelMm)
+                      .adjusted(innerMarginXMm, innerMarginYMm, -innerMarginXMm, -innerMarginYMm);
+    QList<QRectF> taken;
+    if (look.category.style == CategoryColours::Style::Band &&
+        (!look.category.colours.isEmpty() || look.category.otherValues.isValid()))
+        taken << QRectF(0, labelMm.height() - look.category.bandHeightMm, labelMm.width(),
+                        look.category.bandHeightMm);
+    for (qsizetype at = 0; at < look.pictures.size(); ++at) {
+        const LabelPicture &picture = look.pictures.at(at);
+        const QSizeF size = pictures->at(at).size();
+        if (picture.placement == LabelPicture::Placement::Logo && !size.isEmpty())
+            taken << QRectF(
+                picture.positionMm,
+                QSizeF(picture.widthMm, picture.widthMm * size.height() / size.width()));
+    }
+    if (look.code)
+        taken << look.code->areaMm;
+    const QPointF middle(labelMm.width() / 2, labelMm.height() / 2);
+    for (const QRectF &area : taken) {
+        if (!area.intersects(text))
+            continue;
+        // A tall piece stands at a side and narrows the lines; a low one
+        // stands above or below them.
+        QRectF rest = text;
+        if (area.height() > labelMm.height() / 2 && area.center().x() < middle.x())
+            rest.setLeft(area.right());
+        else if (area.height() > labelMm.height() / 2)
+            rest.setRight(area.left());
+        else if (area.center().y() < middle.y())
+            rest.setTop(area.bottom());
+        else
+            rest.setBottom(area.top());
+        // A piece that would leave the lines too little room is drawn over them.
+        if (rest.width() >= text.width() * minimumTextShare &&
+            rest.height() >= text.height() * minimumTextShare)
+            text = rest;
+    }
+    return text;
+}
+
+QColor LabelJob::categoryColour(const QString &value) const {
+    const QString folded = value.trimmed().toCaseFolded();
+    for (const auto &[category, colour] : look.category.colours)
+        if (category.trimmed().toCaseFolded() == folded)
+            return colour;
+    return look.category.otherValues;
+}
+
+bool LabelJob::drawArt(QPainter &painter, const LabelEntry &entry, const QRectF &label,
+                       qreal scale) const {
+    bool drew = false;
+    const QColor colour = look.category.colours.isEmpty() && !look.category.otherValues.isValid()
+                              ? QColor()
+                              : categoryColour(entry.category);
+    if (colour.isValid() && look.category.style == CategoryColours::Style::Background) {
+        painter.fillRect(label, colour);
+        drew = true;
+    }
+    for (qsizetype at = 0; at < look.pictures.size(); ++at) {
+        const LabelPicture &picture = look.pictures.at(at);
+        const PictureArt &art = pictures->at(at);
+        if (art.isNull())
+            continue;
+        if (picture.placement == LabelPicture::Placement::Background) {
+            art.draw(painter, fittedInto(art.size(), label, true));
+        } else {
+            const qreal width = picture.widthMm * scale;
+            const QSizeF size(width, width * art.size().height() / art.size().width());
+            art.draw(painter, QRectF(label.topLeft() + picture.positionMm * scale, size));
+        }
+        drew = true;
+    }
+    if (colour.isValid() && look.category.style == CategoryColours::Style::Band) {
+        const qreal band = look.category.bandHeightMm * scale;
+        painter.fillRect(QRectF(label.left(), label.bottom() - band, label.width(), band), colour);
+        drew = true;
+    }
+    if (look.code && !entry.codeText.isEmpty()) {
+        const QRectF area(label.topLeft() + look.code->areaMm.topLeft() * scale,
+                          look.code->areaMm.size() * scale);
+        drawCode(painter, look.code->symbology, entry.codeText, area);
+        drew = true;
+    }
+    return drew;
+}
+
 std::int64_t LabelJob::drawPage(QPainter &painter, int page, qreal scale, Medium medium,
                                 const QString &foldedSearch) const {
     const LabelSheet paper = sheet();
@@ -117,6 +351,11 @@ std::int64_t LabelJob::drawPage(QPainter &painter, int page, qreal scale, Medium
     const QFont font = fontAtScale(paperScale, paperUnits());
     // The smallest size on paper, in the units of the font at this scale.
     const qreal smallest = smallestFittingPointSize * font.pointSizeF() / pointSize();
+    const QRectF textMm = textAreaMm(paper.labelRect(firstSlot).size());
+    const QSizeF paperBox = textMm.size() * paperScale;
+    const QList<LineLook> looks = paperLooks(font, paperBox);
+    const bool art = !look.pictures.isEmpty() || look.code || !look.category.colours.isEmpty() ||
+                     look.category.otherValues.isValid();
     painter.save();
     painter.setPen(QPen(Qt::black, 0));
     if (chosen && screen) {
@@ -128,25 +367,31 @@ std::int64_t LabelJob::drawPage(QPainter &painter, int page, qreal scale, Medium
     std::int64_t slot = firstSlot;
     for (LabelCursor cursor(list, paper.firstCopyOnPage(page, start));
          !cursor.atEnd() && slot < perPage; cursor.next(), ++slot) {
+        const LabelEntry &entry = cursor.current();
         const QRectF label = scaled(paper.labelRect(slot), scale);
-        const bool highlighted =
-            screen && highlightsFolded(cursor.current().foldedName, foldedSearch);
+        const bool highlighted = screen && highlightsFolded(entry.foldedName, foldedSearch);
         painter.setBrush(highlighted ? Qt::yellow : Qt::white);
         if (outlines || highlighted)
             drawOutline(painter, paper, label, scale);
-        const QRectF textBoxMm = paper.labelRect(slot).adjusted(innerMarginXMm, innerMarginYMm,
-                                                                -innerMarginXMm, -innerMarginYMm);
         painter.save();
         // What fitting cannot shrink further (a label lower than one line)
         // is cut at the label's edge rather than drawn on its neighbour.
-        painter.setClipRect(label, Qt::IntersectClip);
-        painter.translate(textBoxMm.topLeft() * scale);
+        painter.setClipPath(outlinePath(paper, label, scale), Qt::IntersectClip);
+        if (drawArt(painter, entry, label, scale) && highlighted)
+            painter.fillRect(label, highlightOverArt);
+        painter.translate(label.topLeft() + textMm.topLeft() * scale);
         painter.scale(scale / paperScale, scale / paperScale);
-        const QSizeF paperBox = textBoxMm.size() * paperScale;
-        fits->fit(QStringList{cursor.name()} + cursor.moreLines(), font, paperBox, smallest,
+        fits->fit(QStringList{cursor.name()} + cursor.moreLines(), looks, paperBox, smallest,
                   &paperUnits())
             .draw(painter, QRectF(QPointF(0, 0), paperBox));
         painter.restore();
+        if (outlines && art) {
+            // The outline again over what the design drew.
+            painter.save();
+            painter.setBrush(Qt::NoBrush);
+            drawOutline(painter, paper, label, scale);
+            painter.restore();
+        }
     }
     if (chosen && screen) {
         // The rest of the sheet, still empty.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pages/LabelArt.h"
 #include "pages/LabelDesign.h"
 #include "pages/LabelMap.h"
 #include "pages/LabelSheet.h"
@@ -7,6 +8,7 @@
 #include "pages/TextFitCache.h"
 
 #include <QFont>
+#include <QList>
 #include <QMap>
 #include <QPointF>
 #include <QString>
@@ -103,6 +105,22 @@ public:
 private:
     // The label font's size in points, also for a font given in pixels.
     qreal pointSize() const;
+    // The look of each styled line on paper (the font at paperFont's scale),
+    // and one more for the lines under them; automatic sizes set for the box.
+    QList<LineLook> paperLooks(const QFont &paperFont, const QSizeF &paperBox) const;
+    // The largest size up to its own at which a line fits the box on every
+    // label of the list, found once per list, look and box.
+    qreal uniformSize(qsizetype line, const LineLook &look, const QSizeF &paperBox) const;
+    // Draws what the design puts on a label besides its text (colours,
+    // pictures, code), clipped to the label; answers whether it drew any.
+    bool drawArt(QPainter &painter, const LabelEntry &entry, const QRectF &label,
+                 qreal scale) const;
+    // Where a label's lines go, in mm from its top-left corner: inside its
+    // margins, clear of the colour band, logos and code the design places at
+    // its top, bottom or sides.
+    QRectF textAreaMm(const QSizeF &labelMm) const;
+    // The colour a label's category value takes, invalid for none.
+    QColor categoryColour(const QString &value) const;
 
     LabelMap list;
     QFont labelFont;
@@ -115,4 +133,18 @@ private:
     // Shared by copies of the job: fitting depends on the text, the font and
     // the box alone, whatever list they came from.
     std::shared_ptr<TextFitCache> fits = std::make_shared<TextFitCache>();
+    // The design's pictures, read once when the design is set.
+    std::shared_ptr<const QList<PictureArt>> pictures = std::make_shared<const QList<PictureArt>>();
+    // Sizes of lines set alike on all labels, kept with what they were found
+    // for: the list (its kept copy holds its entries, so equal entry storage
+    // means the same list), the look and the box.
+    struct UniformSize {
+        LabelMap list;
+        LineLook look;
+        qsizetype line = 0;
+        QSizeF box;
+        qreal points = 0;
+    };
+    mutable std::shared_ptr<QList<UniformSize>> uniformSizes =
+        std::make_shared<QList<UniformSize>>();
 };

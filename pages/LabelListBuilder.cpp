@@ -1,6 +1,7 @@
 #include "pages/LabelListBuilder.h"
 
 #include "pages/CaseFolding.h"
+#include "pages/CodeText.h"
 #include "pages/LabelQuantity.h"
 #include "pages/LabelTemplate.h"
 
@@ -41,9 +42,22 @@ QList<int> rowsWithValues(const ImportedTable &table, const QList<int> &columns,
     return rows;
 }
 
+// The label one row gives, before its quantity is read.
+LabelEntry rowLabel(int row, const QString &name, const QStringList &moreLines,
+                    const RowDetails *details) {
+    LabelEntry label = LabelEntry::of(name, 0, moreLines);
+    label.row = row;
+    if (details) {
+        label.codeText = details->codeText(row);
+        label.category = details->category(row);
+    }
+    return label;
+}
+
 // Enters one row's label as the rows ask and notes what the reader should know.
-void enterRow(LabelMap &labels, int row, const QString &name, const QStringList &moreLines,
-              const QString &quantity, LabelRows rows, LabelNotes &noted) {
+void enterRow(LabelMap &labels, LabelEntry label, const QString &quantity, LabelRows rows,
+              LabelNotes &noted) {
+    const int row = label.row;
     // The caption row's quantity is a caption, not a slip worth a note.
     if (row != captionRow && !quantity.isEmpty() && !isWholeNumber(quantity))
         ++noted.rowsWithFractionalQuantity;
@@ -51,24 +65,26 @@ void enterRow(LabelMap &labels, int row, const QString &name, const QStringList 
         noted.captionRowPrinted = true;
     else
         ++noted.rowsBelowCaptions;
+    label.quantity = labelQuantity(quantity);
     if (!rows.mergeEqual)
-        labels.appendRow(name, labelQuantity(quantity), moreLines);
-    else if (labels.insert(name, labelQuantity(quantity), moreLines))
+        labels.append(label);
+    else if (labels.insert(std::move(label)))
         ++noted.rowsMerged;
 }
 
 } // namespace
 
 LabelMap buildLabelMap(const ImportedColumn &names, const ImportedColumn *quantities,
-                       const QString &filter, LabelRows rows, LabelNotes *notes) {
+                       const QString &filter, LabelRows rows, LabelNotes *notes,
+                       const RowDetails *details) {
     LabelMap labels;
     if (filter.isEmpty())
         labels.reserve(names.size());
     const QString foldedFilter = foldCase(filter);
     LabelNotes noted;
     for (const auto &[row, name] : rowsInOrder(names, rows))
-        enterRow(labels, row, *name, {}, quantities ? quantities->value(row) : QString(), rows,
-                 noted);
+        enterRow(labels, rowLabel(row, *name, {}, details),
+                 quantities ? quantities->value(row) : QString(), rows, noted);
     if (notes)
         *notes = noted;
     if (filter.isEmpty())
@@ -81,10 +97,11 @@ LabelMap buildLabelMap(const ImportedColumn &names, const ImportedColumn *quanti
 }
 
 LabelMap buildLabelMap(const ImportedTable &table, const LabelTemplate &labelText,
-                       const ImportedColumn *quantities, LabelRows rows, LabelNotes *notes) {
+                       const ImportedColumn *quantities, LabelRows rows, LabelNotes *notes,
+                       const RowDetails *details) {
     // One column alone reads it as the name column, at the name column's cost.
     if (const std::optional<int> column = labelText.soleColumn())
-        return buildLabelMap(table.value(*column), quantities, QString(), rows, notes);
+        return buildLabelMap(table.value(*column), quantities, QString(), rows, notes, details);
     LabelMap labels;
     LabelNotes noted;
     const QList<int> rowsWithLabels = rowsWithValues(table, labelText.columns(), captionRow + 1);
@@ -94,8 +111,8 @@ LabelMap buildLabelMap(const ImportedTable &table, const LabelTemplate &labelTex
         if (lines.isEmpty())
             continue;
         const QString name = lines.takeFirst();
-        enterRow(labels, row, name, lines, quantities ? quantities->value(row) : QString(), rows,
-                 noted);
+        enterRow(labels, rowLabel(row, name, lines, details),
+                 quantities ? quantities->value(row) : QString(), rows, noted);
     }
     if (notes)
         *notes = noted;

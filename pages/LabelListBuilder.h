@@ -6,6 +6,7 @@
 #include <QString>
 
 class LabelTemplate;
+class RowDetails;
 
 // Which rows give labels and how.
 struct LabelRows {
@@ -34,9 +35,11 @@ struct LabelNotes {
 // is not blank (empty or white space alone) and starts with the filter text in any letter case
 // (full case folding; an empty filter passes every name). Without a quantity column (null) every
 // name gets one label. Row 0, the caption row, counts like any other unless rows.skipCaptionRow is
-// set. Notes, when given, are filled.
+// set. Notes, when given, are filled. Details, when given, give each label its code text and
+// category; every label knows the row it came from.
 LabelMap buildLabelMap(const ImportedColumn &names, const ImportedColumn *quantities,
-                       const QString &filter, LabelRows rows = {}, LabelNotes *notes = nullptr);
+                       const QString &filter, LabelRows rows = {}, LabelNotes *notes = nullptr,
+                       const RowDetails *details = nullptr);
 
 inline LabelMap buildLabelMap(const ImportedColumn &names, const ImportedColumn &quantities,
                               const QString &filter) {
@@ -48,7 +51,8 @@ inline LabelMap buildLabelMap(const ImportedColumn &names, const ImportedColumn 
 // has a line that is not blank, with the quantities and notes as above. The
 // fields take their names from row 0, so it never gives a label; a template
 // of one field alone reads its column as the name column does. Rows whose
-// labels are equal in all lines are one label, as equal names are.
+// labels are equal in all lines, code text and category are one label, as
+// equal names are.
 LabelMap buildLabelMap(const ImportedTable &table, const LabelTemplate &labelText,
                        const ImportedColumn *quantities, LabelRows rows = {},
-                       LabelNotes *notes = nullptr);
+                       LabelNotes *notes = nullptr, const RowDetails *details = nullptr);

@@ -2,13 +2,27 @@
 
 #include "pages/CaseFolding.h"
 
+LabelEntry LabelEntry::of(const QString &name, int quantity, const QStringList &moreLines) {
+    LabelEntry entry;
+    entry.name = name;
+    entry.quantity = quantity;
+    entry.foldedName = foldCase(name);
+    entry.moreLines = moreLines;
+    return entry;
+}
+
 bool LabelMap::insert(const QString &name, int quantity, const QStringList &moreLines) {
+    return insert(LabelEntry::of(name, quantity, moreLines));
+}
+
+bool LabelMap::insert(LabelEntry entered) {
     // One hash lookup: operator[] adds the label when it is new.
     const qsizetype labelsBefore = positions.size();
-    qsizetype &position = positions[{name, moreLines}];
+    const int quantity = entered.quantity;
+    qsizetype &position = positions[Key::of(entered)];
     if (positions.size() != labelsBefore) {
         position = entries.size();
-        entries.append({name, quantity, foldCase(name), moreLines});
+        entries.append(std::move(entered));
         copies += copiesOf(entries.last());
         withoutCopies += copiesOf(entries.last()) == 0 ? 1 : 0;
         return false;
@@ -23,12 +37,12 @@ bool LabelMap::insert(const QString &name, int quantity, const QStringList &more
 }
 
 void LabelMap::appendRow(const QString &name, int quantity, const QStringList &moreLines) {
-    append({name, quantity, foldCase(name), moreLines});
+    append(LabelEntry::of(name, quantity, moreLines));
 }
 
 void LabelMap::append(const LabelEntry &entry) {
     // An equal label entered before keeps its place in the look-up.
-    const Key key{entry.name, entry.moreLines};
+    const Key key = Key::of(entry);
     if (!positions.contains(key))
         positions.insert(key, entries.size());
     entries.append(entry);
@@ -49,6 +63,6 @@ void LabelMap::reserve(qsizetype names) {
 }
 
 int LabelMap::value(const QString &name, const QStringList &moreLines) const {
-    const auto known = positions.constFind({name, moreLines});
+    const auto known = positions.constFind({name, moreLines, {}, {}});
     return known == positions.cend() ? 0 : entries.at(*known).quantity;
 }

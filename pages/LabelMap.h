@@ -21,12 +21,16 @@ struct LabelEntry {
     QString category;
     // The table row (counted from 0) of the first row that gave the label.
     int row = -1;
+
+    // A label of these lines, its name case-folded.
+    static LabelEntry of(const QString &name, int quantity, const QStringList &moreLines = {});
 };
 
 // The labels to show and print: label -> quantity, in the order the labels
 // were first entered. Entering a label again replaces its quantity but keeps
 // its place, so the same sheet always gives the same sequence of labels. Two
-// labels are the same when all their lines are. Rows may also be entered as
+// labels are the same when all their lines, their code text and their
+// category are: one person's code never prints for another. Rows may also be entered as
 // labels of their own (appendRow), equal or not; filter and search treat
 // those entries like any other.
 class LabelMap {
@@ -36,6 +40,8 @@ public:
     // Enters a label at the end, or replaces the quantity of one entered
     // before; answers whether it did the latter (the row merged into it).
     bool insert(const QString &name, int quantity, const QStringList &moreLines = {});
+    // The same for a whole entry; one entered before keeps its row.
+    bool insert(LabelEntry entry);
     // Enters a label at the end even when an equal one was entered before.
     void appendRow(const QString &name, int quantity, const QStringList &moreLines = {});
     // Enters an entry of another map at the end.
@@ -45,9 +51,9 @@ public:
 
     bool isEmpty() const { return entries.isEmpty(); }
     qsizetype size() const { return entries.size(); }
-    // A label of one line, or of its name and more lines.
+    // A label of one line, or of its name and more lines, without code or category.
     bool contains(const QString &name, const QStringList &moreLines = {}) const {
-        return positions.contains({name, moreLines});
+        return positions.contains({name, moreLines, {}, {}});
     }
     // The quantity of a label (the first entered), 0 for one not entered.
     int value(const QString &name, const QStringList &moreLines = {}) const;
@@ -66,9 +72,14 @@ private:
     struct Key {
         QString name;
         QStringList moreLines;
+        QString codeText;
+        QString category;
+        static Key of(const LabelEntry &entry) {
+            return {entry.name, entry.moreLines, entry.codeText, entry.category};
+        }
         friend bool operator==(const Key &, const Key &) = default;
         friend size_t qHash(const Key &key, size_t seed = 0) {
-            return qHashMulti(seed, key.name, key.moreLines);
+            return qHashMulti(seed, key.name, key.moreLines, key.codeText, key.category);
         }
     };
 

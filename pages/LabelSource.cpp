@@ -1,6 +1,8 @@
 #include "pages/LabelSource.h"
 
 #include "pages/CaseFolding.h"
+#include "pages/CodeText.h"
+#include "pages/LabelSort.h"
 
 LabelSource::LabelSource(const ImportedColumn &names, const ImportedColumn *quantities,
                          LabelRows rows)
@@ -19,9 +21,12 @@ ImportedColumn quantitiesOf(const ImportedTable &table, const LabelChoice &choic
 
 LabelSource::LabelSource(const ImportedTable &table, const LabelChoice &choice) : madeWith(choice) {
     const ImportedColumn quantities = quantitiesOf(table, choice);
+    const RowDetails details(table, choice.code, choice.categoryColumn);
     all = buildLabelMap(table, choice.text,
                         choice.quantityColumn == LabelChoice::noColumn ? nullptr : &quantities,
-                        LabelRows{choice.skipCaptions, choice.mergeEqual}, &noted);
+                        LabelRows{choice.skipCaptions, choice.mergeEqual}, &noted,
+                        details.isEmpty() ? nullptr : &details);
+    all = sortedLabels(all, table, choice.sortKeys);
 }
 
 LabelMap LabelSource::filtered(const QString &filter) const {

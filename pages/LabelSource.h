@@ -40,8 +40,9 @@ public:
     // The labels the template makes of the table.
     LabelSource(const ImportedTable &table, const LabelTemplate &labelText,
                 const ImportedColumn *quantities, LabelRows rows);
-    // The labels a choice makes of the table: what the window shows and the
-    // command line prints.
+    // The labels a choice makes of the table, with their code texts and
+    // categories, in the order of its sort keys: what the window shows and
+    // the command line prints.
     LabelSource(const ImportedTable &table, const LabelChoice &choice);
 
     // The labels whose name (first line) starts with the filter text in any

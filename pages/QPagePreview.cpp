@@ -87,6 +87,11 @@ void QPagePreview::setPrinterOffsets(const QMap<QString, QPointF> &offsets) {
     job.setPrinterOffsets(offsets);
 }
 
+void QPagePreview::setDesign(const LabelDesign &design) {
+    job.setDesign(design);
+    viewport()->update();
+}
+
 int QPagePreview::pageCount() const {
     return labelJob().pageCount();
 }

@@ -89,6 +89,8 @@ public:
     void setFramesOnPaper(bool on);
     // Each printer's correction in mm, by printer name, used when printing there.
     void setPrinterOffsets(const QMap<QString, QPointF> &offsets);
+    // How the labels look beyond their font: line styles, pictures, code, colours.
+    void setDesign(const LabelDesign &design);
     // The job of what is shown: the label list, the sheet, the font and the
     // print settings.
     const LabelJob &labelJob() const;

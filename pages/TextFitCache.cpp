@@ -2,10 +2,11 @@
 
 #include <QPaintDevice>
 
-FittedText TextFitCache::fit(const QStringList &lines, const QFont &font, const QSizeF &box,
-                             qreal smallestPointSize, const QPaintDevice *device) {
+FittedText TextFitCache::fit(const QStringList &lines, const QList<LineLook> &looks,
+                             const QSizeF &box, qreal smallestPointSize,
+                             const QPaintDevice *device) {
     Key key{lines,
-            font,
+            looks,
             box.width(),
             box.height(),
             smallestPointSize,
@@ -14,7 +15,7 @@ FittedText TextFitCache::fit(const QStringList &lines, const QFont &font, const 
     if (const FittedText *found = kept.object(key))
         return *found;
     ++made;
-    FittedText fitted = fitText(lines, font, box, smallestPointSize, device);
+    FittedText fitted = fitLines(lines, looks, box, smallestPointSize, device);
     kept.insert(std::move(key), new FittedText(fitted));
     return fitted;
 }

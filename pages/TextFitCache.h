@@ -4,26 +4,31 @@
 
 #include <QCache>
 #include <QFont>
+#include <QList>
 #include <QSizeF>
 #include <QStringList>
 
 class QPaintDevice;
 
-// Fitted label texts kept by their lines, font, box and the device's density,
-// so that painting a page again at the same scale (scrolling, another page
-// and back) sets no text again. A zoom brings new fonts and boxes and so new
-// fittings; the oldest are dropped beyond a bound.
+// Fitted label texts kept by their lines, the lines' looks, box and the
+// device's density, so that painting a page again at the same scale
+// (scrolling, another page and back) sets no text again. A zoom brings new
+// fonts and boxes and so new fittings; the oldest are dropped beyond a bound.
 class TextFitCache {
 public:
-    FittedText fit(const QStringList &lines, const QFont &font, const QSizeF &box,
+    FittedText fit(const QStringList &lines, const QList<LineLook> &looks, const QSizeF &box,
                    qreal smallestPointSize, const QPaintDevice *device);
+    FittedText fit(const QStringList &lines, const QFont &font, const QSizeF &box,
+                   qreal smallestPointSize, const QPaintDevice *device) {
+        return fit(lines, plainLooks(font), box, smallestPointSize, device);
+    }
     // How many texts were fitted rather than found kept.
     qsizetype fittingsMade() const { return made; }
 
 private:
     struct Key {
         QStringList lines;
-        QFont font;
+        QList<LineLook> looks;
         qreal width = 0;
         qreal height = 0;
         qreal smallest = 0;
@@ -31,7 +36,7 @@ private:
         int dotsPerInchY = 0;
         friend bool operator==(const Key &, const Key &) = default;
         friend size_t qHash(const Key &key, size_t seed = 0) {
-            return qHashMulti(seed, key.lines, key.font, key.width, key.height, key.smallest,
+            return qHashMulti(seed, key.lines, key.looks, key.width, key.height, key.smallest,
                               key.dotsPerInchX, key.dotsPerInchY);
         }
     };

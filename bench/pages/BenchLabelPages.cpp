@@ -2,7 +2,8 @@
 // preview; on a sheet of 65,536 names the goal is under 20 ms. Choosing
 // another column reads both columns again, as an import does. Painting a page, finding a name and
 // printing a page must not depend on the number of copies: here every name has a quantity of
-// 1,000,000, and the last page is painted, found and printed.
+// 1,000,000, and the last page is painted, found and printed. A badge design's automatic name
+// size is found once per list; the codes of all labels are checked for the design's problems.
 #include "app/MainWindow.h"
 #include "import/QXLSImporter.h"
 
@@ -130,6 +131,57 @@ void BM_PrintLastPageOfMillions(benchmark::State &state) {
     }
 }
 BENCHMARK(BM_PrintLastPageOfMillions)->Unit(benchmark::kMillisecond);
+
+// A badge design: the name's size automatic, alike on all labels, and a QR
+// code. The first paint after a new list measures each distinct name once.
+LabelDesign badgeDesign() {
+    LabelDesign design;
+    design.lines = {LineStyle{}};
+    design.lines[0].autoSize = true;
+    design.code = LabelCode{CodeSymbology::QrCode, QRectF(40, 2, 20, 20)};
+    return design;
+}
+
+void BM_AutoSizeNewList(benchmark::State &state) {
+    Window shown(QString{});
+    shown.preview().setDesign(badgeDesign());
+    const LabelMap labels = shown.preview().labels;
+    for (auto _ : state) {
+        LabelMap fresh = labels;
+        fresh.append(labels.at(0)); // new entries: the sizes are found again
+        shown.preview().setLabels(fresh);
+        shown.preview().repaint();
+    }
+}
+BENCHMARK(BM_AutoSizeNewList)->Unit(benchmark::kMillisecond);
+
+void BM_AutoSizeRepaint(benchmark::State &state) {
+    Window shown(QString{});
+    shown.preview().setDesign(badgeDesign());
+    shown.preview().repaint();
+    for (auto _ : state)
+        shown.preview().repaint();
+}
+BENCHMARK(BM_AutoSizeRepaint)->Unit(benchmark::kMillisecond);
+
+// Every label's e-mail address checked against its QR code's size.
+void BM_DesignProblemsOfQrCodes(benchmark::State &state) {
+    LabelMap labels;
+    for (int row = 1; row < sheetRows; ++row) {
+        LabelEntry entry;
+        entry.name = QStringLiteral("Name %1").arg(row);
+        entry.quantity = 1;
+        entry.codeText = QStringLiteral("person%1@example.org").arg(row);
+        entry.row = row;
+        labels.append(entry);
+    }
+    LabelJob job;
+    job.setLabels(labels);
+    job.setDesign(badgeDesign());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(job.designProblems());
+}
+BENCHMARK(BM_DesignProblemsOfQrCodes)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -45,5 +45,9 @@ build_jobs() {
 }
 # The readers of .xlsx/.ods/XML sheets: zlib inflates zip entries, expat parses XML.
 BUILD_PACKAGES+=(zlib1g-dev libexpat1-dev)
+# Badges: SVG pictures drawn as vectors, QR codes and barcodes made by libzint;
+# zbarimg reads the printed codes back in the tests.
+BUILD_PACKAGES+=(qt6-svg-dev libzint-dev)
+TEST_PACKAGES+=(zbar-tools)
 # Only to remake tests/data/namelist fixtures (make-fixtures) and the .xlsx/.ods benchmark peers.
 BENCH_PACKAGES+=(libreoffice-calc-nogui liborcus-bin gnumeric hyperfine python3-openpyxl python3-odf)

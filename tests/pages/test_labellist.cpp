@@ -62,6 +62,16 @@ QStringList shown(const LabelMap &labels) {
     return entries;
 }
 
+LabelChoice choiceOf(const LabelTemplate &text, int quantityColumn, bool skipCaptions,
+                     bool mergeEqual) {
+    LabelChoice choice;
+    choice.text = text;
+    choice.quantityColumn = quantityColumn;
+    choice.skipCaptions = skipCaptions;
+    choice.mergeEqual = mergeEqual;
+    return choice;
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Labels)
@@ -361,8 +371,7 @@ void TestLabelList::mergesAndCaptionRow() {
     const int quantityColumn = captions.last() == "Anzahl" ? int(captions.size() - 1) : -1;
     const LabelTemplate labelText =
         text.isEmpty() ? LabelTemplate::ofColumn(0) : LabelTemplate::parse(text, captions);
-    const LabelSource source(table,
-                             LabelChoice{labelText, quantityColumn, skipCaptions, mergeEqual});
+    const LabelSource source(table, choiceOf(labelText, quantityColumn, skipCaptions, mergeEqual));
     QTEST(shown(source.filtered(filter)), "labels");
     QTEST(int(source.notes().rowsMerged), "rowsMerged");
     QTEST(source.notes().captionRowPrinted, "captionRowPrinted");

@@ -322,8 +322,12 @@ void TestLabelSheet::catalogueSearch_data() {
         << QStringLiteral("3490") << QStringList{"3490"} << QStringList{"3475"};
     QTest::newRow("alias finds its sheet")
         << QStringLiteral("J8163") << QStringList{"L7163"} << QStringList{"L7160"};
-    QTest::newRow("description") << QStringLiteral("Namensschild") << QStringList{"L4785"}
+    QTest::newRow("description") << QStringLiteral("Namensschild")
+                                 << QStringList{"L4785", "4412", "1445-02", "1453-02", "1456-02"}
                                  << QStringList{"L7160"};
+    QTest::newRow("badge inserts by maker and size")
+        << QStringLiteral("durable 90 x 60") << QStringList{"1456-02"}
+        << QStringList{"1445-02", "L4785"};
     QTest::newRow("German size") << QStringLiteral("63,5 x 38,1")
                                  << QStringList{"L7160", "4677", "6406338x"}
                                  << QStringList{"L7163", "L7159"};
