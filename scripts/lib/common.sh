@@ -17,8 +17,6 @@ BUILD_PACKAGES+=(nettle-dev pkg-config)
 # The corpus cells are compared with python3-xlrd; encrypted ones are first
 # decrypted by python3-msoffcrypto-tool (both run by /usr/bin/python3).
 TEST_PACKAGES+=(python3-xlrd python3-msoffcrypto-tool)
-# zbarimg reads back the QR codes printed on badges.
-TEST_PACKAGES+=(zbar-tools)
 
 ensure_packages() {
     local missing=()
