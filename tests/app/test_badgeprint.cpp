@@ -87,7 +87,6 @@ bool writeLogo(const QString &path, const QString &format) {
 
 struct Run {
     int status = -1;
-    QString out;
     QString err;
 };
 
@@ -102,7 +101,6 @@ Run runTagomat(const QStringList &arguments) {
     if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
         return run;
     run.status = process.exitCode();
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
     run.err = QString::fromUtf8(process.readAllStandardError());
     return run;
 }
@@ -221,8 +219,8 @@ void TestBadgePrint::eachBadgeCarriesItsRowsCodeAndTheLogo() {
 void TestBadgePrint::refusesWhatCannotBePrinted_data() {
     // LIST is the list of people; LONG and LONGER lists whose second person
     // has an address of 1000 and 5000 letters; DAMAGED a design file cut
-    // short, NEWER one of a later version, TEXT a text file, MISSING a file
-    // that does not exist.
+    // short, NEWER one of a later version, FOREIGN one of a column "Titel", TEXT a text file,
+    // MISSING a file that does not exist.
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("status");
     QTest::addColumn<QStringList>("reasonParts");
@@ -230,6 +228,9 @@ void TestBadgePrint::refusesWhatCannotBePrinted_data() {
         << QStringList{"--design", "DAMAGED", "LIST"} << 1 << QStringList{"--design", "beschädigt"};
     QTest::newRow("design file of a newer version") << QStringList{"--design", "NEWER", "LIST"} << 1
                                                     << QStringList{"--design", "neueren Version"};
+    QTest::newRow("design naming a column the list lacks")
+        << QStringList{"--design", "FOREIGN", "LIST"} << 1
+        << QStringList{"--design", "keine Spalte «Titel»"};
     QTest::newRow("design that is no file") << QStringList{"--design", "MISSING", "LIST"} << 1
                                             << QStringList{"--design", "nicht lesbar"};
     QTest::newRow("logo that is no picture") << QStringList{"--logo", "TEXT", "LIST"} << 1
@@ -258,6 +259,7 @@ void TestBadgePrint::refusesWhatCannotBePrinted() {
                                         {"LONGER", folder.filePath("laenger.csv")},
                                         {"DAMAGED", folder.filePath("entwurf1.tagomat")},
                                         {"NEWER", folder.filePath("entwurf2.tagomat")},
+                                        {"FOREIGN", folder.filePath("entwurf3.tagomat")},
                                         {"TEXT", folder.filePath("notiz.txt")}};
     QVERIFY(writeList(files["LIST"], people()) && writeList(files["LONG"], longAddress(1000)) &&
             writeList(files["LONGER"], longAddress(5000)));
@@ -266,6 +268,9 @@ void TestBadgePrint::refusesWhatCannotBePrinted() {
     newer.insert(QStringLiteral("version"), SavedDesign::currentVersion + 1);
     QVERIFY(writeFile(files["DAMAGED"], saved.first(saved.size() / 2)));
     QVERIFY(writeFile(files["NEWER"], QJsonDocument(newer).toJson()));
+    SavedDesign foreign;
+    foreign.labelText = QStringLiteral("«Titel» «Nachname»");
+    QVERIFY(writeFile(files["FOREIGN"], writeDesign(foreign)));
     QVERIFY(writeFile(files["TEXT"], "kein Bild\n"));
     QHash<QString, QByteArray> before;
     for (auto file = files.begin(); file != files.end(); ++file)
