@@ -219,8 +219,8 @@ void TestBadgePrint::eachBadgeCarriesItsRowsCodeAndTheLogo() {
 void TestBadgePrint::refusesWhatCannotBePrinted_data() {
     // LIST is the list of people; LONG and LONGER lists whose second person
     // has an address of 1000 and 5000 letters; DAMAGED a design file cut
-    // short, NEWER one of a later version, FOREIGN one of a column "Titel", TEXT a text file,
-    // MISSING a file that does not exist.
+    // short, NEWER one of a later version, FOREIGN one naming a column
+    // "Titel"; TEXT a text file, MISSING a file that does not exist.
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("status");
     QTest::addColumn<QStringList>("reasonParts");
