@@ -1,7 +1,9 @@
 #include "app/CommandLine.h"
 
 #include "app/ColumnChoice.h"
+#include "app/DesignOptions.h"
 #include "app/ImportFailureText.h"
+#include "app/PdfOutput.h"
 #include "app/WindowSettings.h"
 #include "import/QXLSImporter.h"
 #include "pages/ColumnLookup.h"
@@ -13,34 +15,18 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QFile>
-#include <QFileInfo>
 #include <QFontInfo>
 #include <QGuiApplication>
-#include <QPdfWriter>
-#include <QSaveFile>
 #include <QTextStream>
 
 #include <optional>
 
-#ifdef Q_OS_UNIX
-#include <sys/stat.h>
-#endif
-
 namespace {
-constexpr int exitDone = 0;
-constexpr int exitUnusableInput = 1;
-constexpr int exitUnusableCommandLine = 2;
+using Failure = CommandLineFailure;
 
 const QString printPdfOption = QStringLiteral("print-pdf");
 const QString testPageOption = QStringLiteral("test-page");
 const QString listStockOption = QStringLiteral("list-stock");
-
-// A failed run: the exit status and what to print on standard error.
-struct Failure {
-    int status = exitUnusableCommandLine;
-    QString reason;
-};
 
 struct Options {
     QString outputPath;
@@ -59,6 +45,8 @@ struct Options {
     // The label text, lines separated by '|'; empty prints the name column.
     QString labelText;
     QPointF offsetMm;
+    // A saved design, a logo and a QR code.
+    DesignOptions design;
 };
 
 void addOptions(QCommandLineParser &parser) {
@@ -91,6 +79,7 @@ void addOptions(QCommandLineParser &parser) {
          QStringLiteral("Refuses a job of more pages than N (default 10000)."),
          QStringLiteral("N")},
     });
+    DesignOptions::addTo(parser);
     parser.setApplicationDescription(QStringLiteral(
         "Prints name labels from a list. Without --print-pdf, --test-page or --list-stock\n"
         "Tagomat opens its window (tagomat [FILE]).\n"
@@ -177,6 +166,13 @@ std::optional<Failure> readOptions(const QCommandLineParser &parser, Options *op
                        QStringLiteral("--text hat %1 Zeilen, ein Etikett höchstens %2")
                            .arg(LabelTemplate::maximumLines + surplus)
                            .arg(LabelTemplate::maximumLines)};
+    if (auto failure = options->design.read(parser))
+        return failure;
+    // The options given override the design's sheet and font.
+    if (!options->sheet)
+        options->sheet = options->design.sheet();
+    if (!parser.isSet(QStringLiteral("font")))
+        options->font = options->design.font(options->font);
     return std::nullopt;
 }
 
@@ -196,17 +192,6 @@ std::optional<Failure> chooseColumn(const QString &wanted, const QStringList &ca
     return std::nullopt;
 }
 
-// Why the label text names a column that cannot be used: the first such field.
-Failure labelTextFailure(const QStringList &missing, const QStringList &captions) {
-    const QString caption = missing.first();
-    return Failure{exitUnusableInput,
-                   QStringLiteral("--text: %1; Spalten: %2")
-                       .arg(columnLookupProblem(lookUpColumn(captions, caption),
-                                                LabelTemplate::fieldOpening + caption +
-                                                    LabelTemplate::fieldClosing),
-                            captions.join(QStringLiteral(", ")))};
-}
-
 std::optional<Failure> importLabels(const Options &options, LabelMap *labels) {
     QXLSImporter importer(nullptr);
     importer.importFile(options.inputPath);
@@ -223,12 +208,21 @@ std::optional<Failure> importLabels(const Options &options, LabelMap *labels) {
     if (auto failure =
             chooseColumn(options.countColumn, captions, "count-column", &columns.quantityColumn))
         return failure;
-    LabelChoice choice{LabelTemplate::ofColumn(columns.nameColumn), columns.quantityColumn,
-                       options.skipHeader};
+    // Without a design: the columns the captions choose.
+    LabelChoice byCaptions;
+    byCaptions.text = LabelTemplate::ofColumn(columns.nameColumn);
+    byCaptions.quantityColumn = columns.quantityColumn;
+    LabelChoice choice = options.design.choice(captions, byCaptions);
+    // The column options override the design's choice.
+    if (!options.nameColumn.isEmpty())
+        choice.text = LabelTemplate::ofColumn(columns.nameColumn);
+    if (!options.countColumn.isEmpty())
+        choice.quantityColumn = columns.quantityColumn;
+    choice.skipCaptions = choice.skipCaptions || options.skipHeader;
     if (!options.labelText.isEmpty()) {
         choice.text = LabelTemplate::parse(options.labelText, captions);
         if (const QStringList missing = choice.text.missingCaptions(); !missing.isEmpty())
-            return labelTextFailure(missing, captions);
+            return missingCaptionFailure(QStringLiteral("--text"), missing, captions);
         if (choice.text.columns().isEmpty())
             return Failure{exitUnusableInput,
                            QStringLiteral("--text \"%1\" nennt keine Spalte wie %2Name%3; es "
@@ -236,56 +230,10 @@ std::optional<Failure> importLabels(const Options &options, LabelMap *labels) {
                                .arg(options.labelText, LabelTemplate::fieldOpening,
                                     LabelTemplate::fieldClosing)};
     }
+    if (auto failure = options.design.checkCaptions(choice, captions))
+        return failure;
     *labels = LabelSource(importer.importedTable(), choice).filtered(QString());
     return std::nullopt;
-}
-
-QPageSize pageSizeOf(const LabelSheet &sheet) {
-    return QPageSize(sheet.paper == Paper::Letter ? QPageSize::Letter : QPageSize::A4);
-}
-
-// A PDF writer at a printer's high resolution, writing to a temporary file
-// of a unique name beside the output file. The output file is replaced only
-// when the whole document is written; a failed run changes nothing.
-struct PdfOutput {
-    explicit PdfOutput(const QString &path, const LabelSheet &sheet)
-        : file(path), opened(file.open(QIODevice::WriteOnly)), writer(&file) {
-        writer.setResolution(pdfDotsPerInch);
-        writer.setPageSize(pageSizeOf(sheet));
-        // Coordinates from the paper's corner.
-        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-        writer.setCreator(QStringLiteral("Tagomat"));
-    }
-    std::optional<Failure> finish(bool printed) {
-        if (opened && printed && file.commit())
-            return std::nullopt;
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return Failure{
-            exitUnusableInput,
-            QStringLiteral("%1 konnte nicht geschrieben werden (%2)").arg(file.fileName(), reason)};
-    }
-    static constexpr int pdfDotsPerInch = 1200;
-    QSaveFile file;
-    bool opened = false;
-    QPdfWriter writer;
-};
-
-// Whether two paths name one file: the same file once links are followed, or
-// two hard links to it.
-bool sameFile(const QString &first, const QString &second) {
-    const QString canonical = QFileInfo(first).canonicalFilePath();
-    if (!canonical.isEmpty() && canonical == QFileInfo(second).canonicalFilePath())
-        return true;
-#ifdef Q_OS_UNIX
-    struct stat firstStat {};
-    struct stat secondStat {};
-    return ::stat(QFile::encodeName(first).constData(), &firstStat) == 0 &&
-           ::stat(QFile::encodeName(second).constData(), &secondStat) == 0 &&
-           firstStat.st_dev == secondStat.st_dev && firstStat.st_ino == secondStat.st_ino;
-#else
-    return false;
-#endif
 }
 
 // The labels on the grid of the window's first-start label size, or on the
@@ -298,6 +246,8 @@ LabelJob jobOf(const Options &options) {
     job.setStartSlot(options.startSlot);
     job.setFramesOnPaper(options.frames);
     job.setFont(options.font);
+    const LabelSheet sheet = job.sheet();
+    job.setDesign(options.design.look(QSizeF(sheet.labelWidth, sheet.labelHeight)));
     return job;
 }
 
@@ -347,8 +297,12 @@ std::optional<Failure> printPdf(const Options &options, QTextStream &out) {
     job.setLabels(std::move(labels));
     if (auto failure = checkPages(options, job))
         return failure;
+    // A label that cannot be drawn as designed is not printed without it.
+    if (const QStringList problems = job.designProblems(); !problems.isEmpty())
+        return Failure{exitUnusableInput, problems.join(QStringLiteral("\ntagomat: "))};
     PdfOutput output(options.outputPath, job.sheet());
-    const std::int64_t printed = job.print(output.writer, 0, job.pageCount() - 1, options.offsetMm);
+    const std::int64_t printed =
+        job.print(output.writer(), 0, job.pageCount() - 1, options.offsetMm);
     if (auto failure = output.finish(job.sheet().labelsPerPage() > 0))
         return failure;
     out << QStringLiteral("%1 %2 auf %3 %4: %5\n")
@@ -367,7 +321,7 @@ std::optional<Failure> printTestPdf(const Options &options) {
                                  : LabelSheet::fromPageLayout(PageLayout::forLabelSize(
                                        firstStart.labelWidthMm, firstStart.labelHeightMm));
     PdfOutput output(options.outputPath, sheet);
-    return output.finish(printTestPage(output.writer, sheet, options.offsetMm));
+    return output.finish(printTestPage(output.writer(), sheet, options.offsetMm));
 }
 
 // A font family the system does not have is replaced by another: said, so
@@ -438,7 +392,7 @@ int CommandLine::run(const QStringList &arguments, QTextStream &out, QTextStream
         if (parser.isSet(printPdfOption)) {
             options.outputPath = parser.value(printPdfOption);
             options.inputPath = parser.positionalArguments().first();
-            if (parser.isSet(QStringLiteral("font")))
+            if (parser.isSet(QStringLiteral("font")) || options.design.hasDesign())
                 warnOfSubstitute(options.font, err);
             failure = printPdf(options, out);
         } else {

@@ -9,11 +9,13 @@ class QTextStream;
 //   tagomat --print-pdf OUT.pdf [--stock CODE] [--font FAMILY,POINTS]
 //           [--skip-header] [--start N] [--name-column CAPTION|NUMBER]
 //           [--count-column CAPTION|NUMBER] [--text TEXT] [--frames]
-//           [--offset-x MM] [--offset-y MM] [--max-pages N] FILE
+//           [--offset-x MM] [--offset-y MM] [--max-pages N]
+//           [--design FILE] [--logo FILE] [--qr TEMPLATE] FILE
 //   tagomat --test-page OUT.pdf [--stock CODE] [--offset-x MM] [--offset-y MM]
 // FILE is imported as the window imports it, with the columns chosen by the
 // same captions, and the labels are written to OUT.pdf as the printer would
-// print them. tagomat --help (or -h) prints the usage.
+// print them, in the look of a saved design and with a logo and a QR code
+// (app/DesignOptions.h). tagomat --help (or -h) prints the usage.
 class CommandLine {
 public:
     // True when the arguments (without the program name) ask for a mode

@@ -482,7 +482,8 @@ void TestCommandLine::printsTheUsageWithoutAnyDisplay() {
     const QString usage = QString::fromLocal8Bit(process.readAllStandardOutput());
     QVERIFY2(process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0,
              process.readAllStandardError().constData());
-    for (const char *part : {"--print-pdf", "--test-page", "--list-stock", "--max-pages", "FILE"})
+    for (const char *part : {"--print-pdf", "--test-page", "--list-stock", "--max-pages",
+                             "--design", "--logo", "--qr", "FILE"})
         QVERIFY2(usage.contains(QLatin1String(part)), qPrintable(usage));
 }
 
