@@ -6,6 +6,7 @@
 #include "app/ImportFailureText.h"
 #include "app/LabelTextEditor.h"
 #include "app/PasswordDialog.h"
+#include "app/ReceptionDesk.h"
 #include "app/Settings.h"
 #include "app/SettingsTreeFit.h"
 #include "app/SheetChooser.h"
@@ -100,6 +101,7 @@ MainWindow::MainWindow(QWidget *parent, Qt::WindowFlags flags)
     buildFullNameOffer();
     buildPageRow();
     buildSearchKeys();
+    buildDesk();
     sheetChooser = new SheetChooser(ui.fileInfoTree, ui.pagePreview, this);
     connect(sheetChooser, &SheetChooser::sheetChanged, this, &MainWindow::showSheet);
     refitSettingsTree(*ui.fileInfoTree);
@@ -274,7 +276,9 @@ void MainWindow::updateStatus() {
         labelSource ? labelSource->notes().rowsWithFractionalQuantity : 0;
     facts.namesWithoutCopies = labels.namesWithoutCopies();
     addRowNotes(facts);
-    ui.statusLabel->setText(withNote(labelListStatus(facts), largeQuantityNote(labels)));
+    const DeskList &desked = desk->list();
+    ui.statusLabel->setText(withNote(withNote(labelListStatus(facts), largeQuantityNote(labels)),
+                                     deskNote(desked.printedCount(), desked.people().size())));
 }
 
 void MainWindow::addRowNotes(LabelListFacts &facts) const {
@@ -366,6 +370,7 @@ bool MainWindow::importFile(const QString &path, const LoadOptions &options) {
         return false;
     }
     settings.lastFolder = QFileInfo(path).absolutePath();
+    listPath = path;
     adoptImporter(imported.release());
     return true;
 }
@@ -515,8 +520,10 @@ void MainWindow::reloadPage(QString filter) {
     const LabelChoice choice{labelTextEditor->labelTemplate(), chosenColumns().quantityColumn,
                              headerCheck->isChecked(), mergeCheck->isChecked()};
     // Kept between filter keystrokes: only another choice reads the table again.
-    if (!labelSource || labelSource->choice() != choice)
+    if (!labelSource || labelSource->choice() != choice) {
         labelSource.emplace(importer->importedTable(), choice);
+        desk->setList(listPath, importer->importedTable(), importer->headerRow(), choice);
+    }
     ui.pagePreview->setLabels(labelSource->filtered(filterText));
     updatePageLabel();
     updateStatus();
@@ -565,4 +572,18 @@ void MainWindow::showSheet() {
     labelHeightItem->setHidden(!grid);
     slotUpdateFileInfo();
     updatePageLabel();
+}
+
+void MainWindow::buildDesk() {
+    desk = new ReceptionDesk(this);
+    desk->currentJob = [this] {
+        return ui.pagePreview->labelJob();
+    };
+    connect(desk, &ReceptionDesk::recordChanged, this, &MainWindow::updateStatus);
+    auto *open = new QAction(text("&Empfang"), this);
+    open->setObjectName(QStringLiteral("actionEmpfang"));
+    open->setShortcut(Qt::CTRL | Qt::Key_E);
+    ui.menu_Datei->insertAction(ui.action_Beenden, open);
+    ui.menu_Datei->insertSeparator(ui.action_Beenden);
+    connect(open, &QAction::triggered, desk, &ReceptionDesk::showDesk);
 }

@@ -20,6 +20,7 @@ class SheetChooser;
 class QSpinBox;
 class QTreeWidgetItem;
 class QXLSImporter;
+class ReceptionDesk;
 
 // The program's one window: the settings tree on the left, the filter and
 // search lines, the page preview, the page row and the status line on the
@@ -87,6 +88,8 @@ private:
     void showSheet();
     void buildPageRow();
     void buildSearchKeys();
+    // "Empfang" (Ctrl+E): the reception desk, fed the list and the label job.
+    void buildDesk();
     void applySettings();
     void connectSizeSpins();
     void fillColumnCombos();
@@ -103,6 +106,9 @@ private:
     bool askPasswordUntilImported(const QString &path, QXLSImporter &imported);
 
     QXLSImporter *importer = nullptr;
+    // The imported file, which the reception desk keeps its marks for.
+    QString listPath;
+    ReceptionDesk *desk = nullptr;
     WindowSettings settings;
     SheetChooser *sheetChooser = nullptr;
     QSpinBox *heightSpin = nullptr;

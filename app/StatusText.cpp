@@ -112,6 +112,12 @@ QString printRangeNote(int currentPage, int pageCount) {
         .arg(printRangeText(pages, pageCount));
 }
 
+QString deskNote(qsizetype printed, qsizetype people) {
+    if (printed <= 0)
+        return {};
+    return text("%1 von %2 gedruckt.").arg(number(printed), number(people));
+}
+
 QString withNote(const QString &status, const QString &note) {
     return note.isEmpty() ? status : status + QLatin1Char(' ') + note;
 }

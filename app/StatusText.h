@@ -42,5 +42,9 @@ QString largeQuantityNote(const LabelMap &labels);
 // 2 bis 25 von 25." Empty on the first page.
 QString printRangeNote(int currentPage, int pageCount);
 
+// How many people of the list the reception desk printed a badge for: "112
+// von 180 gedruckt." Empty before the first.
+QString deskNote(qsizetype printed, qsizetype people);
+
 // The status line with one more sentence; an empty one adds nothing.
 QString withNote(const QString &status, const QString &note);

@@ -51,9 +51,16 @@ void enterRow(LabelMap &labels, int row, const QString &name, const QStringList 
         noted.captionRowPrinted = true;
     else
         ++noted.rowsBelowCaptions;
-    if (!rows.mergeEqual)
-        labels.appendRow(name, labelQuantity(quantity), moreLines);
-    else if (labels.insert(name, labelQuantity(quantity), moreLines))
+    if (!rows.mergeEqual) {
+        // Each row its own entry, which remembers its row.
+        LabelEntry entry;
+        entry.name = name;
+        entry.quantity = labelQuantity(quantity);
+        entry.foldedName = foldCase(name);
+        entry.moreLines = moreLines;
+        entry.row = row;
+        labels.append(entry);
+    } else if (labels.insert(name, labelQuantity(quantity), moreLines))
         ++noted.rowsMerged;
 }
 
