@@ -583,6 +583,7 @@ void MainWindow::buildDesk() {
     auto *open = new QAction(text("&Empfang"), this);
     open->setObjectName(QStringLiteral("actionEmpfang"));
     open->setShortcut(Qt::CTRL | Qt::Key_E);
+    open->setIcon(style()->standardIcon(QStyle::SP_DialogYesButton));
     ui.menu_Datei->insertAction(ui.action_Beenden, open);
     ui.menu_Datei->insertSeparator(ui.action_Beenden);
     connect(open, &QAction::triggered, desk, &ReceptionDesk::showDesk);

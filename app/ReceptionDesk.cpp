@@ -44,11 +44,14 @@ QString labelText(const LabelEntry &label) {
     return (QStringList{label.name} + label.moreLines).join(QLatin1Char('\n'));
 }
 
-// "gedruckt 13:05" today, with the date on another day.
-QString printedAt(const QDateTime &time) {
+// "13:05" today, with the date on another day.
+QString timeText(const QDateTime &time) {
     const bool today = time.date() == QDate::currentDate();
-    return text("gedruckt %1")
-        .arg(time.toString(today ? QStringLiteral("HH:mm") : QStringLiteral("dd.MM. HH:mm")));
+    return time.toString(today ? QStringLiteral("HH:mm") : QStringLiteral("dd.MM. HH:mm"));
+}
+
+QString printedAt(const QDateTime &time) {
+    return text("gedruckt %1").arg(timeText(time));
 }
 
 QString printerDescription(const QPrinter &printer) {
@@ -81,10 +84,10 @@ ReceptionDesk::ReceptionDesk(QWidget *parent)
         return dialog.exec() == QDialog::Accepted;
     };
     confirmReprint = [this](const QString &label, const QDateTime &printed) {
-        QMessageBox box(QMessageBox::Question, text("Nochmals drucken?"),
-                        text("„%1“ wurde schon gedruckt (%2). Nochmals drucken?")
-                            .arg(label, printedAt(printed)),
-                        QMessageBox::Yes | QMessageBox::No, this);
+        QMessageBox box(
+            QMessageBox::Question, text("Nochmals drucken?"),
+            text("„%1“ wurde schon gedruckt (%2). Nochmals drucken?").arg(label, timeText(printed)),
+            QMessageBox::Yes | QMessageBox::No, this);
         box.setDefaultButton(QMessageBox::No);
         return box.exec() == QMessageBox::Yes;
     };
@@ -285,7 +288,7 @@ bool ReceptionDesk::printPerson(qsizetype person, bool askBeforeReprint) {
         return false;
     const LabelEntry label = people.labelToPrint(person);
     const std::optional<QDateTime> printed = people.markOf(person);
-    if (askBeforeReprint && printed && !confirmReprint(labelText(label), *printed))
+    if (askBeforeReprint && printed && !confirmReprint(label.name, *printed))
         return false;
     if (!ensurePrinter())
         return false;

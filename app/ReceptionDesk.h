@@ -42,7 +42,8 @@ public:
     std::function<LabelJob()> currentJob;
     // Chooses the desk's printer once (the print dialog); false when cancelled.
     std::function<bool(QPrinter &)> choosePrinter;
-    // Asks whether to print a badge printed before again; default No.
+    // Asks whether to print again the badge of a person (named by the
+    // label's first line) printed before; default No.
     std::function<bool(const QString &label, const QDateTime &printed)> confirmReprint;
     // The file to export the list to; empty when cancelled.
     std::function<QString()> askExportPath;
