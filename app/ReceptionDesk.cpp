@@ -68,11 +68,12 @@ ReceptionDesk::ReceptionDesk(QWidget *parent)
     setWindowTitle(text("Empfang"));
     auto *column = new QVBoxLayout(this);
     buildSearch();
-    buildButtons();
     buildLateForm();
     buildCorrectionForm();
     column->addWidget(searchEdit);
     column->addWidget(peopleList, 1);
+    column->addLayout(buildButtons());
+    column->addWidget(printerLabel);
     column->addWidget(lateForm);
     column->addWidget(correctionForm);
     column->addWidget(infoLabel);
@@ -123,7 +124,7 @@ void ReceptionDesk::buildSearch() {
     infoLabel->setWordWrap(true);
 }
 
-void ReceptionDesk::buildButtons() {
+QHBoxLayout *ReceptionDesk::buildButtons() {
     auto *row = new QHBoxLayout;
     QPushButton *print = newButton("deskPrintButton", "Drucken");
     QPushButton *late = newButton("deskLateButton", "Nachmeldung...");
@@ -136,9 +137,6 @@ void ReceptionDesk::buildButtons() {
     for (QWidget *widget :
          std::initializer_list<QWidget *>{print, late, correct, undoButton, exportButton, pick})
         row->addWidget(widget);
-    auto *column = qobject_cast<QVBoxLayout *>(layout());
-    column->addLayout(row);
-    column->addWidget(printerLabel);
     connect(print, &QPushButton::clicked, this, [this] {
         if (chosenPerson() >= 0)
             printPerson(chosenPerson());
@@ -156,6 +154,7 @@ void ReceptionDesk::buildButtons() {
     connect(undoKey, &QShortcut::activated, this, &ReceptionDesk::undo);
     connect(exportButton, &QPushButton::clicked, this, &ReceptionDesk::exportList);
     connect(pick, &QPushButton::clicked, this, &ReceptionDesk::pickPrinter);
+    return row;
 }
 
 void ReceptionDesk::buildLateForm() {

@@ -12,6 +12,7 @@
 #include <memory>
 
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPrinter;
@@ -54,7 +55,7 @@ signals:
 
 private:
     void buildSearch();
-    void buildButtons();
+    QHBoxLayout *buildButtons();
     void buildLateForm();
     void buildCorrectionForm();
     void fillList();
