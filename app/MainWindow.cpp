@@ -8,6 +8,7 @@
 #include "app/ImportFailureText.h"
 #include "app/LabelTextEditor.h"
 #include "app/PasswordDialog.h"
+#include "app/ReceptionDesk.h"
 #include "app/Settings.h"
 #include "app/SettingsTreeFit.h"
 #include "app/SheetChooser.h"
@@ -103,6 +104,7 @@ MainWindow::MainWindow(QWidget *parent, Qt::WindowFlags flags)
     buildDesign();
     buildPageRow();
     buildSearchKeys();
+    buildDesk();
     sheetChooser = new SheetChooser(ui.fileInfoTree, ui.pagePreview, this);
     connect(sheetChooser, &SheetChooser::sheetChanged, this, &MainWindow::showSheet);
     refitSettingsTree(*ui.fileInfoTree);
@@ -277,8 +279,11 @@ void MainWindow::updateStatus() {
         labelSource ? labelSource->notes().rowsWithFractionalQuantity : 0;
     facts.namesWithoutCopies = labels.namesWithoutCopies();
     addRowNotes(facts);
-    ui.statusLabel->setText(withNote(withNote(labelListStatus(facts), largeQuantityNote(labels)),
-                                     designProblemNote(designState->problems())));
+    const DeskList &desked = desk->list();
+    ui.statusLabel->setText(
+        withNote(withNote(withNote(labelListStatus(facts), largeQuantityNote(labels)),
+                          designProblemNote(designState->problems())),
+                 deskNote(desked.printedCount(), desked.people().size())));
 }
 
 void MainWindow::addRowNotes(LabelListFacts &facts) const {
@@ -370,6 +375,7 @@ bool MainWindow::importFile(const QString &path, const LoadOptions &options) {
         return false;
     }
     settings.lastFolder = QFileInfo(path).absolutePath();
+    listPath = path;
     adoptImporter(imported.release());
     return true;
 }
@@ -523,6 +529,7 @@ void MainWindow::reloadPage(QString filter) {
     if (!labelSource || labelSource->choice() != choice) {
         labelSource.emplace(importer->importedTable(), choice);
         checkDesign();
+        desk->setList(listPath, importer->importedTable(), importer->headerRow(), choice);
     }
     ui.pagePreview->setLabels(labelSource->filtered(filterText));
     updatePageLabel();
@@ -675,4 +682,19 @@ SavedDesign MainWindow::windowDesign() const {
     design.skipCaptions = headerCheck->isChecked();
     design.mergeEqual = mergeCheck->isChecked();
     return design;
+}
+
+void MainWindow::buildDesk() {
+    desk = new ReceptionDesk(this);
+    desk->currentJob = [this] {
+        return ui.pagePreview->labelJob();
+    };
+    connect(desk, &ReceptionDesk::recordChanged, this, &MainWindow::updateStatus);
+    auto *open = new QAction(text("&Empfang"), this);
+    open->setObjectName(QStringLiteral("actionEmpfang"));
+    open->setShortcut(Qt::CTRL | Qt::Key_E);
+    open->setIcon(style()->standardIcon(QStyle::SP_DialogYesButton));
+    ui.menu_Datei->insertAction(ui.action_Beenden, open);
+    ui.menu_Datei->insertSeparator(ui.action_Beenden);
+    connect(open, &QAction::triggered, desk, &ReceptionDesk::showDesk);
 }

@@ -22,6 +22,7 @@ class SheetChooser;
 class QSpinBox;
 class QTreeWidgetItem;
 class QXLSImporter;
+class ReceptionDesk;
 
 // The program's one window: the settings tree on the left, the filter and
 // search lines, the page preview, the page row and the status line on the
@@ -104,6 +105,8 @@ private:
     void showSheet();
     void buildPageRow();
     void buildSearchKeys();
+    // "Empfang" (Ctrl+E): the reception desk, fed the list and the label job.
+    void buildDesk();
     void applySettings();
     void connectSizeSpins();
     void fillColumnCombos();
@@ -120,6 +123,9 @@ private:
     bool askPasswordUntilImported(const QString &path, QXLSImporter &imported);
 
     QXLSImporter *importer = nullptr;
+    // The imported file, which the reception desk keeps its marks for.
+    QString listPath;
+    ReceptionDesk *desk = nullptr;
     WindowSettings settings;
     SheetChooser *sheetChooser = nullptr;
     QSpinBox *heightSpin = nullptr;

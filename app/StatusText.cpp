@@ -122,6 +122,12 @@ QString designProblemNote(const QStringList &problems) {
                .arg(number(problems.size() - 1));
 }
 
+QString deskNote(qsizetype printed, qsizetype people) {
+    if (printed <= 0)
+        return {};
+    return text("%1 von %2 gedruckt.").arg(number(printed), number(people));
+}
+
 QString withNote(const QString &status, const QString &note) {
     return note.isEmpty() ? status : status + QLatin1Char(' ') + note;
 }

@@ -47,5 +47,9 @@ QString printRangeNote(int currentPage, int pageCount);
 // many more there are. Empty when there is none.
 QString designProblemNote(const QStringList &problems);
 
+// How many people of the list the reception desk printed a badge for: "112
+// von 180 gedruckt." Empty before the first.
+QString deskNote(qsizetype printed, qsizetype people);
+
 // The status line with one more sentence; an empty one adds nothing.
 QString withNote(const QString &status, const QString &note);

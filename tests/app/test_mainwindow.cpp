@@ -126,6 +126,8 @@ void TestMainWindow::menusInOrder_data() {
                                           "&CSV Importieren...",
                                           "X&ML Importieren...",
                                           "-",
+                                          "&Empfang",
+                                          "-",
                                           "&Beenden"};
     QTest::newRow("Format") << "menuFormat"
                             << "F&ormat" << QStringList{"&Schriftart..."};
@@ -169,14 +171,16 @@ void TestMainWindow::menusInOrder() {
 void TestMainWindow::everyActionHasAnIcon() {
     const QList<QAction *> actions =
         window->findChildren<QAction *>(QRegularExpression("^action"), Qt::FindDirectChildrenOnly);
-    QCOMPARE(actions.size(), 9);
+    QCOMPARE(actions.size(), 10);
     for (QAction *action : actions) {
         QVERIFY2(!action->icon().isNull(), qPrintable(action->objectName() + " has no icon"));
-        // Printing and "Öffnen..." have the standard shortcuts.
+        // Printing and "Öffnen..." have the standard shortcuts, the desk Ctrl+E.
         const QKeySequence expected = action->objectName() == QStringLiteral("actionD_rucken")
                                           ? QKeySequence(QStringLiteral("Ctrl+P"))
                                       : action->objectName() == QStringLiteral("actionOeffnen")
                                           ? QKeySequence(QKeySequence::Open)
+                                      : action->objectName() == QStringLiteral("actionEmpfang")
+                                          ? QKeySequence(QStringLiteral("Ctrl+E"))
                                           : QKeySequence();
         QCOMPARE(action->shortcut(), expected);
     }
