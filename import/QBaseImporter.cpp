@@ -19,11 +19,5 @@ ImportedColumn QBaseImporter::columnData(int column) const {
 }
 
 QStringList QBaseImporter::headerRow() const {
-    QList<int> columns = table.keys();
-    std::sort(columns.begin(), columns.end());
-    QStringList captions;
-    captions.reserve(columns.size());
-    for (int column : columns)
-        captions << table.value(column).value(0);
-    return captions;
+    return captionsOf(table);
 }

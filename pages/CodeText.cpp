@@ -46,16 +46,6 @@ QString vCardText(const VCardFields &person) {
     return card + QStringLiteral("END:VCARD") + crlf;
 }
 
-QStringList captionsOf(const ImportedTable &table) {
-    QList<int> columns = table.keys();
-    std::sort(columns.begin(), columns.end());
-    QStringList captions;
-    captions.reserve(columns.size());
-    for (int column : columns)
-        captions << table.value(column).value(0);
-    return captions;
-}
-
 RowDetails::RowDetails(const ImportedTable &table, const CodeContent &code, int categoryColumn)
     : table(table), code(code), categoryColumn(categoryColumn) {
     if (code.kind == CodeContent::Kind::Template)

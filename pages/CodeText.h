@@ -20,9 +20,6 @@ struct VCardFields {
 // the person has no value at all.
 QString vCardText(const VCardFields &person);
 
-// The captions of a table: row 0 of each column, in column order.
-QStringList captionsOf(const ImportedTable &table);
-
 // What a row of a table gives its label beside the lines: the text its code
 // encodes and the value that picks its colour.
 class RowDetails {

@@ -25,13 +25,6 @@ ImportedTable tableOf(const QList<QStringList> &rows) {
     return table;
 }
 
-QStringList captionsOf(const ImportedTable &table) {
-    QStringList captions;
-    for (int column = 0; column < table.size(); ++column)
-        captions << table.value(column).value(0);
-    return captions;
-}
-
 const QStringList registration{"Vorname", "Nachname", "Firma", "Anzahl"};
 
 using Labels = QList<std::pair<QStringList, int>>;
