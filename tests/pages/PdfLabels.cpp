@@ -1,5 +1,6 @@
 #include "PdfLabels.h"
 
+#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -115,6 +116,29 @@ QMap<std::int64_t, LabelWords> labelWords(const Page &page, const LabelSheet &sh
         label.boxMm = label.boxMm.isNull() ? word.boxMm : label.boxMm.united(word.boxMm);
     }
     return labels;
+}
+
+QList<Page> printAndRead(const std::function<std::int64_t(QPrinter &)> &print,
+                         std::int64_t *printed, QString *error) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("printed.pdf"));
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        printer.setFullPage(true);
+        printer.setPageMargins(QMarginsF());
+        *printed = print(printer);
+    }
+    return readPages(path, error);
+}
+
+QString describe(const QRectF &mm) {
+    return QStringLiteral("%1,%2 %3x%4 mm")
+        .arg(mm.left(), 0, 'f', 2)
+        .arg(mm.top(), 0, 'f', 2)
+        .arg(mm.width(), 0, 'f', 2)
+        .arg(mm.height(), 0, 'f', 2);
 }
 
 } // namespace pdflabels

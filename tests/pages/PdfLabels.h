@@ -10,6 +10,9 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
+
+class QPrinter;
 
 // Reads a printed PDF back with poppler's pdftotext -bbox (Debian's
 // poppler-utils), so the tests see where each word landed on the paper.
@@ -47,5 +50,14 @@ struct LabelWords {
 };
 QMap<std::int64_t, LabelWords> labelWords(const Page &page, const LabelSheet &sheet,
                                           QPointF offsetMm = QPointF());
+
+// Prints through print into a PDF in a temporary folder (a high-resolution
+// QPrinter set to the whole page, its margins 0) and reads the pages back.
+// printed gets what print answered; error is set when reading fails.
+QList<Page> printAndRead(const std::function<std::int64_t(QPrinter &)> &print,
+                         std::int64_t *printed, QString *error);
+
+// "12.00,8.50 40.00x5.20 mm": a box for a failure message.
+QString describe(const QRectF &mm);
 
 } // namespace pdflabels

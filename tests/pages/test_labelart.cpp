@@ -7,7 +7,7 @@
 #include <QBuffer>
 #include <QImage>
 #include <QPainter>
-#include <QPdfWriter>
+#include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -61,14 +61,6 @@ QImage firstLabel(const LabelJob &job, int dotsPerInch) {
     painter.translate(-label.topLeft() * scale);
     job.drawPage(painter, 0, scale, LabelJob::Medium::Paper);
     return image;
-}
-
-QString describe(const QRectF &mm) {
-    return QStringLiteral("%1,%2 %3x%4 mm")
-        .arg(mm.left(), 0, 'f', 2)
-        .arg(mm.top(), 0, 'f', 2)
-        .arg(mm.width(), 0, 'f', 2)
-        .arg(mm.height(), 0, 'f', 2);
 }
 
 // Pixels this close to the label's edge are left out: its outline.
@@ -185,16 +177,12 @@ void TestLabelArt::linesSetOnTheirOwn() {
     QFETCH(QRectF, keptFreeMm);
     const LabelJob job = badgeJob(badges, design, points);
 
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("badges.pdf"));
-    {
-        QPdfWriter pdf(path);
-        pdf.setPageMargins(QMarginsF());
-        QCOMPARE(job.print(pdf, 0, 0, QPointF()), 3);
-    }
+    std::int64_t printed = 0;
     QString error;
-    const QList<pdflabels::Page> pages = pdflabels::readPages(path, &error);
+    const QList<pdflabels::Page> pages = pdflabels::printAndRead(
+        [&](QPrinter &printer) { return job.print(printer, 0, 0, QPointF()); }, &printed, &error);
     QVERIFY2(error.isEmpty(), qPrintable(error));
+    QCOMPARE(printed, 3);
     const pdflabels::Page &page = pages.first();
 
     QList<QRectF> names;
@@ -207,8 +195,8 @@ void TestLabelArt::linesSetOnTheirOwn() {
                  qPrintable(badges.at(slot).name));
         const QRectF box = label.adjusted(innerMarginMm - slackMm, 0, slackMm - innerMarginMm, 0);
         QVERIFY2(box.contains(names.last()) && box.contains(companies.last()),
-                 qPrintable(describe(box) + u' ' + describe(names.last()) + u' ' +
-                            describe(companies.last())));
+                 qPrintable(pdflabels::describe(box) + u' ' + pdflabels::describe(names.last()) +
+                            u' ' + pdflabels::describe(companies.last())));
         // Each line across the box as its style says.
         const auto placed = [&](const QRectF &line, int alignment) {
             if (alignment == Qt::AlignLeft)
@@ -275,7 +263,8 @@ void TestLabelArt::codeReadsBack() {
 
     // The code's dark modules lie inside its area.
     const QRectF dark = colouredMm(image, Qt::black, printerDotsPerInch / millimetresPerInch);
-    QVERIFY2(areaMm.adjusted(-0.1, -0.1, 0.1, 0.1).contains(dark), qPrintable(describe(dark)));
+    QVERIFY2(areaMm.adjusted(-0.1, -0.1, 0.1, 0.1).contains(dark),
+             qPrintable(pdflabels::describe(dark)));
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("label.png"));
     QVERIFY(image.save(path));

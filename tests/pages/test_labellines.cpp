@@ -16,12 +16,18 @@ namespace {
 // font's, from ascent to descent.
 constexpr qreal slackMm = 0.2;
 
-QString describe(const QRectF &mm) {
-    return QStringLiteral("%1,%2 %3x%4 mm")
-        .arg(mm.left(), 0, 'f', 2)
-        .arg(mm.top(), 0, 'f', 2)
-        .arg(mm.width(), 0, 'f', 2)
-        .arg(mm.height(), 0, 'f', 2);
+// The preview's first page printed to PDF and read back: one label on one page.
+QList<pdflabels::Page> printFirstPage(QPagePreview &preview) {
+    std::int64_t printed = 0;
+    QString error;
+    const QList<pdflabels::Page> pages = pdflabels::printAndRead(
+        [&](QPrinter &printer) { return preview.printPageRange(printer, 0, 0); }, &printed, &error);
+    [&] {
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QCOMPARE(printed, 1);
+        QCOMPARE(pages.size(), 1);
+    }();
+    return pages;
 }
 
 // The words printed for one line of a label, found by their text.
@@ -157,16 +163,8 @@ void TestLabelLines::printedLinesInsideTheLabel() {
     labels.insert(lines.first(), 1, lines.mid(1));
     preview->setLabels(labels);
 
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("badge.pdf"));
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    QCOMPARE(preview->printPageRange(printer, 0, 0), 1);
-    QString error;
-    const QList<pdflabels::Page> pages = pdflabels::readPages(path, &error);
-    QVERIFY2(error.isEmpty(), qPrintable(error));
-    QCOMPARE(pages.size(), 1);
+    const QList<pdflabels::Page> pages = printFirstPage(*preview);
+    QVERIFY(!QTest::currentTestFailed());
     const pdflabels::Page &page = pages.first();
     QVERIFY(!page.words.isEmpty());
 
@@ -175,7 +173,8 @@ void TestLabelLines::printedLinesInsideTheLabel() {
     for (const pdflabels::Word &word : page.words)
         QVERIFY2(label.contains(word.boxMm),
                  qPrintable(QStringLiteral("„%1“ at %2 outside the label at %3")
-                                .arg(word.text, describe(word.boxMm), describe(label))));
+                                .arg(word.text, pdflabels::describe(word.boxMm),
+                                     pdflabels::describe(label))));
     if (!linesWhole)
         return;
 
@@ -217,16 +216,8 @@ void TestLabelLines::cellBreakLongNumberAndEmojiOnOneLabel() {
                   {QStringLiteral("4711081547110815471108154711081547110815") + emoji + emoji});
     preview->setLabels(labels);
 
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("cell.pdf"));
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    QCOMPARE(preview->printPageRange(printer, 0, 0), 1);
-    QString error;
-    const QList<pdflabels::Page> pages = pdflabels::readPages(path, &error);
-    QVERIFY2(error.isEmpty(), qPrintable(error));
-    QCOMPARE(pages.size(), 1);
+    const QList<pdflabels::Page> pages = printFirstPage(*preview);
+    QVERIFY(!QTest::currentTestFailed());
     const QList<pdflabels::Word> &words = pages.first().words;
 
     const QRectF label =
@@ -235,7 +226,8 @@ void TestLabelLines::cellBreakLongNumberAndEmojiOnOneLabel() {
     for (qsizetype at = 0; at < words.size(); ++at) {
         const pdflabels::Word &word = words.at(at);
         texts << word.text;
-        QVERIFY2(label.contains(word.boxMm), qPrintable(word.text + " " + describe(word.boxMm)));
+        QVERIFY2(label.contains(word.boxMm),
+                 qPrintable(word.text + " " + pdflabels::describe(word.boxMm)));
         QVERIFY2(!word.text.contains(QChar::ReplacementCharacter), qPrintable(word.text));
         for (qsizetype other = at + 1; other < words.size(); ++other) {
             const QRectF overlap = word.boxMm.intersected(words.at(other).boxMm);
