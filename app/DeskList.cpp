@@ -48,11 +48,18 @@ void DeskList::setList(const QString &listPath, const ImportedTable &table,
     // A person is a row: quantities are for printing the list, not the desk.
     madeWith.quantityColumn = LabelChoice::noColumn;
     madeWith.mergeEqual = false;
-    rebuildPeople();
+    peopleKnown = false;
 }
 
-void DeskList::rebuildPeople() {
+const QList<DeskPerson> &DeskList::people() const {
+    if (!peopleKnown)
+        rebuildPeople();
+    return persons;
+}
+
+void DeskList::rebuildPeople() const {
     persons.clear();
+    peopleKnown = true;
     QHash<QStringList, int> seen;
     for (const LabelEntry &label : LabelSource(sheet, madeWith).filtered(QString()))
         addPerson({{}, label, label.row, -1, {}}, seen);
@@ -62,7 +69,7 @@ void DeskList::rebuildPeople() {
             addPerson({{}, *label, -1, index, {}}, seen);
 }
 
-void DeskList::addPerson(DeskPerson person, QHash<QStringList, int> &seen) {
+void DeskList::addPerson(DeskPerson person, QHash<QStringList, int> &seen) const {
     const QStringList lines = linesOf(person.label);
     person.key = {lines, seen[lines]++};
     person.label.quantity = 1;
@@ -90,44 +97,51 @@ std::optional<LabelEntry> DeskList::lateLabel(const LateFields &fields) const {
 QList<qsizetype> DeskList::find(const QString &text) const {
     const QString folded = foldCase(text);
     QList<qsizetype> found;
-    for (qsizetype index = 0; index < persons.size(); ++index)
-        if (persons.at(index).folded.contains(folded))
+    const QList<DeskPerson> &everyone = people();
+    for (qsizetype index = 0; index < everyone.size(); ++index)
+        if (everyone.at(index).folded.contains(folded))
             found << index;
     return found;
 }
 
 LabelEntry DeskList::labelToPrint(qsizetype person) const {
-    const DeskPerson &chosen = persons.at(person);
+    const DeskPerson &chosen = people().at(person);
     const std::optional<QStringList> corrected = kept.correctionOf(chosen.key);
     return corrected ? withLines(chosen.label, *corrected) : chosen.label;
 }
 
 std::optional<QDateTime> DeskList::markOf(qsizetype person) const {
-    return kept.markOf(persons.at(person).key);
+    return kept.markOf(people().at(person).key);
 }
 
 std::optional<QStringList> DeskList::correctionOf(qsizetype person) const {
-    return kept.correctionOf(persons.at(person).key);
+    return kept.correctionOf(people().at(person).key);
 }
 
 qsizetype DeskList::printedCount() const {
-    return std::count_if(persons.begin(), persons.end(), [this](const DeskPerson &person) {
+    // Without a mark the people need not be read: the status line asks this
+    // after every import and filter.
+    if (!kept.hasMarks())
+        return 0;
+    const QList<DeskPerson> &everyone = people();
+    return std::count_if(everyone.begin(), everyone.end(), [this](const DeskPerson &person) {
         return kept.markOf(person.key).has_value();
     });
 }
 
 void DeskList::markPrinted(qsizetype person, const QDateTime &time) {
-    kept.mark(persons.at(person).key, time);
+    kept.mark(people().at(person).key, time);
 }
 
 qsizetype DeskList::undoLastMark() {
     const std::optional<PersonKey> undone = kept.undoLastMark();
     if (!undone)
         return -1;
-    const auto found = std::find_if(persons.begin(), persons.end(), [&](const DeskPerson &person) {
-        return person.key == *undone;
-    });
-    return found == persons.end() ? -1 : found - persons.begin();
+    const QList<DeskPerson> &everyone = people();
+    const auto found =
+        std::find_if(everyone.begin(), everyone.end(),
+                     [&](const DeskPerson &person) { return person.key == *undone; });
+    return found == everyone.end() ? -1 : found - everyone.begin();
 }
 
 qsizetype DeskList::addLateRegistration(const QStringList &values) {
@@ -138,13 +152,13 @@ qsizetype DeskList::addLateRegistration(const QStringList &values) {
     if (!lateLabel(fields))
         return -1;
     kept.addLateRegistration(fields);
-    rebuildPeople();
-    return persons.size() - 1;
+    peopleKnown = false;
+    return people().size() - 1;
 }
 
 void DeskList::correct(qsizetype person, const QStringList &lines) {
-    kept.setCorrection(persons.at(person).key, lines);
-    rebuildPeople();
+    kept.setCorrection(people().at(person).key, lines);
+    peopleKnown = false;
 }
 
 QStringList DeskList::csvLine(const QStringList &cells, const DeskPerson &person) const {
@@ -161,7 +175,7 @@ QByteArray DeskList::exportCsv() const {
     csv += csvRecord(columnCaptions + QStringList{QStringLiteral("Status"), QStringLiteral("Zeit"),
                                                   QStringLiteral("Korrektur")});
     QList<const DeskPerson *> late;
-    for (const DeskPerson &person : persons) {
+    for (const DeskPerson &person : people()) {
         if (person.lateIndex >= 0) {
             late << &person;
             continue;

@@ -33,7 +33,8 @@ public:
     // ignoring quantities; another list path opens that list's record.
     void setList(const QString &listPath, const ImportedTable &table, const QStringList &captions,
                  const LabelChoice &choice);
-    const QList<DeskPerson> &people() const { return persons; }
+    // Read from the table when first asked for after the list changed.
+    const QList<DeskPerson> &people() const;
     const QStringList &captions() const { return columnCaptions; }
     const DeskRecord &record() const { return kept; }
 
@@ -62,15 +63,16 @@ public:
     QByteArray exportCsv() const;
 
 private:
-    void rebuildPeople();
+    void rebuildPeople() const;
     // The label a late registration's fields give; none when it gives none.
     std::optional<LabelEntry> lateLabel(const LateFields &fields) const;
-    void addPerson(DeskPerson person, QHash<QStringList, int> &seen);
+    void addPerson(DeskPerson person, QHash<QStringList, int> &seen) const;
     QStringList csvLine(const QStringList &cells, const DeskPerson &person) const;
 
     DeskRecord kept;
     ImportedTable sheet;
     QStringList columnCaptions;
     LabelChoice madeWith;
-    QList<DeskPerson> persons;
+    mutable QList<DeskPerson> persons;
+    mutable bool peopleKnown = false;
 };

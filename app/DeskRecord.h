@@ -43,6 +43,7 @@ public:
     bool saved() const { return lastSaveOk; }
 
     std::optional<QDateTime> markOf(const PersonKey &person) const;
+    bool hasMarks() const { return !marks.isEmpty(); }
     // Marks a person's label printed at a time.
     void mark(const PersonKey &person, const QDateTime &time);
     bool canUndo() const { return !undoSteps.isEmpty(); }

@@ -201,7 +201,17 @@ void ReceptionDesk::setList(const QString &listPath, const ImportedTable &table,
         fillLateFields();
     lateForm->hide();
     correctionForm->hide();
-    fillList();
+    // A list of thousands takes a while to show: only while the desk is open.
+    listStale = !isVisible();
+    if (!listStale)
+        fillList();
+}
+
+void ReceptionDesk::showEvent(QShowEvent *event) {
+    if (listStale)
+        fillList();
+    listStale = false;
+    QDialog::showEvent(event);
 }
 
 void ReceptionDesk::showDesk() {

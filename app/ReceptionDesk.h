@@ -74,6 +74,7 @@ private:
     void tell(const QString &message);
     void changed(qsizetype personToShow);
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
     DeskList people;
     std::unique_ptr<QPrinter> printer;
@@ -88,4 +89,6 @@ private:
     QGroupBox *correctionForm = nullptr;
     QList<QLineEdit *> correctionLines;
     qsizetype correctedPerson = -1;
+    // The list changed while the desk was closed; filled when it opens.
+    bool listStale = false;
 };
