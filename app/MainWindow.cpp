@@ -280,10 +280,12 @@ void MainWindow::updateStatus() {
     facts.namesWithoutCopies = labels.namesWithoutCopies();
     addRowNotes(facts);
     const DeskList &desked = desk->list();
+    // The desk reads its people only once someone is marked.
+    const qsizetype printed = desked.printedCount();
     ui.statusLabel->setText(
         withNote(withNote(withNote(labelListStatus(facts), largeQuantityNote(labels)),
                           designProblemNote(designState->problems())),
-                 deskNote(desked.printedCount(), desked.people().size())));
+                 deskNote(printed, printed > 0 ? desked.people().size() : 0)));
 }
 
 void MainWindow::addRowNotes(LabelListFacts &facts) const {
