@@ -3,6 +3,8 @@
 #include "pages/CaseFolding.h"
 #include "pages/LabelTemplate.h"
 
+#include <QLocale>
+
 namespace {
 
 constexpr int captionRow = 0;
@@ -18,10 +20,26 @@ LabelEntry withLines(LabelEntry label, const QStringList &lines) {
     return label;
 }
 
+// Whether Excel would take a text for a formula: one that begins with =, +,
+// - or @ (or a tab or line break before one) and is not a plain number.
+bool readAsFormula(const QString &text) {
+    static const QString starts = QStringLiteral("=+-@\t\r");
+    if (text.isEmpty() || !starts.contains(text.front()))
+        return false;
+    bool germanNumber = false;
+    bool number = false;
+    QLocale(QLocale::German).toDouble(text, &germanNumber);
+    text.toDouble(&number);
+    return !germanNumber && !number;
+}
+
 // A field as RFC 4180 writes it: quoted when it holds the delimiter, a quote
-// or a line break, its quotes doubled.
-QString csvField(const QString &text) {
+// or a line break, its quotes doubled. A text Excel would run as a formula
+// (a name typed as "=HYPERLINK(...)" at the desk) gets an apostrophe first,
+// so it opens as the text it is.
+QString csvField(const QString &value) {
     static const QString special = QStringLiteral(";\"\r\n");
+    const QString text = readAsFormula(value) ? QLatin1Char('\'') + value : value;
     if (std::none_of(text.begin(), text.end(), [](QChar c) { return special.contains(c); }))
         return text;
     QString quoted = text;
