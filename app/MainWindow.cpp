@@ -670,6 +670,8 @@ void MainWindow::applyDesignColumns(const SavedDesign &design) {
                                         : choice.quantityColumn);
     headerCheck->setChecked(design.skipCaptions);
     mergeCheck->setChecked(design.mergeEqual);
+    // A design that prints both names leaves nothing to offer.
+    fullNameOffer->offerFor(importer->headerRow(), labelTextEditor->line(0));
 }
 
 SavedDesign MainWindow::windowDesign() const {

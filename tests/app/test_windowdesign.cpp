@@ -300,6 +300,8 @@ void TestWindowDesign::listOpenedAfterADesignTakesItsColumns() {
     QCOMPARE(labels.at(1).codeText, QStringLiteral("joerg@example.org"));
     QCOMPARE(labels.at(1).quantity, 2);
     QCOMPARE(treeValue(window, QStringLiteral("Schriftart")), QStringLiteral("Arial, 14 pt"));
+    // The design prints both names: no offer to join them.
+    QVERIFY(window->findChild<QWidget *>(QStringLiteral("fullNameOffer"))->isHidden());
 }
 
 void TestWindowDesign::dialogControlsEditTheDesign_data() {
