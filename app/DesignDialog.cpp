@@ -38,8 +38,6 @@ namespace {
 constexpr qreal largestPoints = 200;
 constexpr qreal smallestPoints = 4;
 constexpr qreal largestMm = 300;
-// A picture file read whole into the design; larger is no logo.
-constexpr qint64 maximumPictureBytes = 32 * 1024 * 1024;
 // A category column with more values is no category (names, e-mails).
 constexpr int maximumCategoryValues = 50;
 constexpr int valueColumn = 0;
@@ -391,12 +389,14 @@ bool DesignDialog::addPicture(const QString &path) {
     LabelPicture picture;
     picture.fileName = QFileInfo(path).fileName();
     QFile file(path);
-    if (file.open(QIODevice::ReadOnly) && file.size() <= maximumPictureBytes)
-        picture.bytes = file.readAll();
+    if (file.open(QIODevice::ReadOnly))
+        picture.bytes = file.read(designLimits::pictureBytes + 1);
     const qreal labelWidth = subject.sheet.labelWidth;
     picture.widthMm = std::clamp(labelWidth / 4, 1.0, 30.0);
     picture.positionMm = QPointF(2, 2);
-    const QString problem = pictureProblem(picture);
+    QString problem = pictureRoomProblem(draft.look, picture.bytes.size());
+    if (problem.isEmpty())
+        problem = pictureProblem(picture);
     if (!problem.isEmpty()) {
         auto *message = new QMessageBox(QMessageBox::Warning, tr("Bild wählen"), problem,
                                         QMessageBox::Ok, this);

@@ -17,10 +17,6 @@ const QString designOption = QStringLiteral("design");
 const QString logoOption = QStringLiteral("logo");
 const QString qrOption = QStringLiteral("qr");
 
-// A design embeds its pictures; anything larger is no design or logo one
-// would print on a badge.
-constexpr qint64 maximumFileBytes = 64 * 1024 * 1024;
-
 // The logo and the code keep this share of the label's smaller side from its
 // edges: clear of a badge's rounded corners, and the quiet zone a scanner
 // needs around a QR code.
@@ -45,7 +41,7 @@ qreal aspectOf(const QByteArray &bytes) {
 
 // The bytes of a file the command line names, opened read-only.
 std::optional<CommandLineFailure> readFile(const QString &option, const QString &path,
-                                           QByteArray *bytes) {
+                                           qint64 maximumFileBytes, QByteArray *bytes) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return CommandLineFailure{exitUnusableInput,
@@ -89,7 +85,7 @@ std::optional<CommandLineFailure> DesignOptions::read(const QCommandLineParser &
     QByteArray bytes;
     if (parser.isSet(designOption)) {
         designPath = parser.value(designOption);
-        if (auto failure = readFile(designOption, designPath, &bytes))
+        if (auto failure = readFile(designOption, designPath, designLimits::fileBytes, &bytes))
             return failure;
         QString reason;
         saved = readDesign(bytes, &reason);
@@ -99,7 +95,7 @@ std::optional<CommandLineFailure> DesignOptions::read(const QCommandLineParser &
     }
     if (parser.isSet(logoOption)) {
         const QString path = parser.value(logoOption);
-        if (auto failure = readFile(logoOption, path, &bytes))
+        if (auto failure = readFile(logoOption, path, designLimits::pictureBytes, &bytes))
             return failure;
         LabelPicture picture;
         picture.bytes = bytes;

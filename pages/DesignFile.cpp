@@ -18,9 +18,9 @@ const QString formatName = QStringLiteral("tagomat-design");
 
 // Limits against hostile files: the whole file, the pictures, and the sizes a
 // label can sensibly have.
-constexpr qsizetype maximumFileBytes = 32 * 1024 * 1024;
-constexpr qsizetype maximumPictureBytes = 16 * 1024 * 1024;
-constexpr qsizetype maximumPictures = 8;
+constexpr qsizetype maximumFileBytes = designLimits::fileBytes;
+constexpr qsizetype maximumPictureBytes = designLimits::pictureBytes;
+constexpr qsizetype maximumPictures = designLimits::pictures;
 constexpr qsizetype maximumLineStyles = LabelTemplate::maximumLines;
 constexpr qsizetype maximumColours = 100;
 constexpr qsizetype maximumSortKeys = 2;
@@ -297,11 +297,13 @@ LabelPicture readPicture(DesignReader &reader, const QJsonObject &object, const 
     picture.widthMm =
         reader.number(object, "widthMm", path + ".widthMm", 0.1, maximumMillimetres, 20);
     const QString data = reader.text(object, "data", path + ".data");
-    // Base64 is 4 characters for 3 bytes: refuse before decoding a huge picture.
-    if (data.size() / 4 * 3 > maximumPictureBytes) {
-        reader.refuse(path,
-                      QStringLiteral("ist %1 MiB groß, höchstens %2 MiB")
-                          .arg(mebibytes(data.size() / 4 * 3), mebibytes(maximumPictureBytes)));
+    // Base64 is 4 characters for 3 bytes, less one for each "=" of padding:
+    // refuse before decoding a huge picture.
+    const qsizetype padding = data.endsWith(QLatin1String("==")) ? 2 : data.endsWith(u'=') ? 1 : 0;
+    const qsizetype pictureBytes = data.size() / 4 * 3 - padding;
+    if (pictureBytes > maximumPictureBytes) {
+        reader.refuse(path, QStringLiteral("ist %1 MiB groß, höchstens %2 MiB")
+                                .arg(mebibytes(pictureBytes), mebibytes(maximumPictureBytes)));
         return picture;
     }
     const auto decoded =
@@ -388,6 +390,21 @@ LabelDesign readLook(DesignReader &reader, const QJsonObject &root) {
 }
 
 } // namespace
+
+QString pictureRoomProblem(const LabelDesign &look, qsizetype addedBytes) {
+    if (addedBytes > maximumPictureBytes)
+        return QStringLiteral("Das Bild ist zu groß: %1 MiB, höchstens %2 MiB.")
+            .arg(mebibytes(addedBytes), mebibytes(maximumPictureBytes));
+    if (look.pictures.size() >= maximumPictures)
+        return QStringLiteral("Eine Gestaltung hat höchstens %1 Bilder.").arg(maximumPictures);
+    qsizetype together = addedBytes;
+    for (const LabelPicture &picture : look.pictures)
+        together += picture.bytes.size();
+    if (together > designLimits::allPictureBytes)
+        return QStringLiteral("Die Bilder sind zusammen zu groß: %1 MiB, höchstens %2 MiB.")
+            .arg(mebibytes(together), mebibytes(designLimits::allPictureBytes));
+    return {};
+}
 
 QByteArray writeDesign(const SavedDesign &design) {
     QJsonObject root{{"format", formatName}, {"version", SavedDesign::currentVersion}};

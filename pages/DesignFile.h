@@ -25,7 +25,7 @@ struct SavedDesign {
     LabelDesign look;
 
     // The column choices, by caption.
-    QString labelText; // the label text's form, e.g. "«Vorname» «Nachname»|«Firma»"
+    QString labelText;       // the label text's form, e.g. "«Vorname» «Nachname»|«Firma»"
     QString quantityCaption; // empty: every label once
     CodeContent::Kind codeKind = CodeContent::Kind::None;
     QString codeTemplate;
@@ -49,6 +49,22 @@ struct SavedDesign {
 
     friend bool operator==(const SavedDesign &, const SavedDesign &) = default;
 };
+
+// The limits a design file is read with. The design dialog and the command
+// line keep them too, so that every design they make can be read back.
+namespace designLimits {
+inline constexpr qsizetype fileBytes = 32 * 1024 * 1024;
+inline constexpr qsizetype pictureBytes = 16 * 1024 * 1024;
+inline constexpr qsizetype pictures = 8;
+// All pictures together: in Base64 (4 characters for 3 bytes) they leave
+// room in the file for everything else.
+inline constexpr qsizetype allPictureBytes = 20 * 1024 * 1024;
+} // namespace designLimits
+
+// Why a design cannot take one more picture of this many bytes, in German:
+// the picture is too large, it would be one too many, or the pictures would
+// be too large together. Empty when it can.
+QString pictureRoomProblem(const LabelDesign &look, qsizetype addedBytes);
 
 // A design as a .tagomat file: versioned JSON, pictures embedded.
 QByteArray writeDesign(const SavedDesign &design);

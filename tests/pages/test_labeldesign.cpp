@@ -273,6 +273,31 @@ void TestLabelDesign::designSurvivesItsFile_data() {
     changedCatalogueSheet.sheet = *LabelSheetCatalogue::builtIn().findCode("L4785");
     changedCatalogueSheet.sheet->topMargin = 13;
     QTest::newRow("catalogue sheet changed: kept in full") << changedCatalogueSheet << false << 2;
+
+    // As many and as large pictures as a design may take: the file they make
+    // is one a design is read from, and not a byte more fits.
+    constexpr qsizetype kibibyte = 1024;
+    const qsizetype rest = designLimits::allPictureBytes - designLimits::pictureBytes -
+                           (designLimits::pictures - 2) * kibibyte - 1;
+    QList<qsizetype> sizes{designLimits::pictureBytes, rest};
+    sizes.insert(1, designLimits::pictures - 2, kibibyte);
+    SavedDesign fullest = everyField();
+    fullest.look.pictures.clear();
+    for (const qsizetype bytes : sizes) {
+        QVERIFY(pictureRoomProblem(fullest.look, bytes).isEmpty());
+        LabelPicture picture;
+        picture.bytes = QByteArray(bytes, 'p');
+        fullest.look.pictures << picture;
+    }
+    QCOMPARE(pictureRoomProblem(fullest.look, 1),
+             QString::fromUtf8("Eine Gestaltung hat höchstens 8 Bilder."));
+    SavedDesign oneLess = fullest;
+    oneLess.look.pictures.removeLast();
+    QCOMPARE(pictureRoomProblem(oneLess.look, rest + 2),
+             QString::fromUtf8("Die Bilder sind zusammen zu groß: 20,0 MiB, höchstens 20,0 MiB."));
+    QCOMPARE(pictureRoomProblem(oneLess.look, designLimits::pictureBytes + 1),
+             QString::fromUtf8("Das Bild ist zu groß: 16,0 MiB, höchstens 16,0 MiB."));
+    QTest::newRow("pictures at every limit") << fullest << false << int(designLimits::pictures);
 }
 
 void TestLabelDesign::designSurvivesItsFile() {
