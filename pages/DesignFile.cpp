@@ -375,9 +375,15 @@ LabelDesign readLook(DesignReader &reader, const QJsonObject &root) {
             readLine(reader, lines.at(index).toObject(), QStringLiteral("lines[%1]").arg(index)));
     const QJsonArray pictures = reader.array(root, "pictures", "pictures", maximumPictures);
     int backgrounds = 0;
+    qsizetype together = 0;
     for (qsizetype index = 0; index < pictures.size() && !reader.failed(); ++index) {
         look.pictures.append(readPicture(reader, pictures.at(index).toObject(),
                                          QStringLiteral("pictures[%1]").arg(index)));
+        together += look.pictures.last().bytes.size();
+        if (together > designLimits::allPictureBytes)
+            reader.refuse(QStringLiteral("pictures"),
+                          QStringLiteral("sind zusammen %1 MiB groß, höchstens %2 MiB")
+                              .arg(mebibytes(together), mebibytes(designLimits::allPictureBytes)));
         if (look.pictures.last().placement == LabelPicture::Placement::Background &&
             ++backgrounds > 1)
             reader.refuse(QStringLiteral("pictures[%1]").arg(index),

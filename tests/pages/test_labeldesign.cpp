@@ -381,6 +381,10 @@ void TestLabelDesign::designRefused_data() {
         << QByteArray() << "pictures"
         << QJsonValue(picture({{"data", QString(17 * 1024 * 1024 / 3 * 4, u'A')}}))
         << damaged + "pictures[0] ist 17,0 MiB groß";
+    const QJsonArray elevenMiB = picture({{"data", QString(11 * 1024 * 1024 / 3 * 4, u'A')}});
+    QTest::newRow("pictures over 20 MiB together")
+        << QByteArray() << "pictures" << QJsonValue(elevenMiB + elevenMiB.first())
+        << damaged + "pictures sind zusammen 22,0 MiB groß, höchstens 20,0 MiB";
     QTest::newRow("file over 32 MiB") << QByteArray(33 * 1024 * 1024, ' ') << QString() << none
                                       << "Die Gestaltung ist zu groß: 33,0 MiB, höchstens 32,0 MiB";
     QTest::newRow("unknown symbology")
