@@ -1,6 +1,7 @@
 #include "pages/LabelArt.h"
 
 #include <QCache>
+#include <QFontMetricsF>
 #include <QList>
 #include <QLocale>
 #include <QMutex>
@@ -86,6 +87,14 @@ struct CodeVectors {
     QString zintMessage;
     QSizeF size; // in zint's vector units, quiet zones included
     QList<QRectF> bars;
+    // The digits an EAN-13 shows under its bars, in the same units.
+    struct Digits {
+        QPointF baseline;  // where the text's baseline is aligned
+        qreal size = 0;    // the font's em
+        int alignment = 0; // zint's: 0 centred, 1 left, 2 right
+        QString text;
+    };
+    QList<Digits> digits;
 };
 
 std::shared_ptr<const CodeVectors> makeCode(CodeSymbology symbology, const QString &text) {
@@ -98,7 +107,9 @@ std::shared_ptr<const CodeVectors> makeCode(CodeSymbology symbology, const QStri
     }
     symbol->symbology = zintSymbology(symbology);
     symbol->input_mode = UNICODE_MODE;
-    symbol->show_hrt = 0;
+    // The digits belong under an EAN-13 (GS1 General Specifications 4.14);
+    // the other codes carry texts nobody reads off the badge.
+    symbol->show_hrt = symbology == CodeSymbology::Ean13 ? 1 : 0;
     symbol->output_options |= BARCODE_QUIET_ZONES;
     const QByteArray utf8 = text.toUtf8();
     made->error = ZBarcode_Encode(
@@ -111,6 +122,10 @@ std::shared_ptr<const CodeVectors> makeCode(CodeSymbology symbology, const QStri
     made->size = QSizeF(symbol->vector->width, symbol->vector->height);
     for (const zint_vector_rect *bar = symbol->vector->rectangles; bar; bar = bar->next)
         made->bars << QRectF(bar->x, bar->y, bar->width, bar->height);
+    for (const zint_vector_string *text = symbol->vector->strings; text; text = text->next)
+        made->digits << CodeVectors::Digits{
+            QPointF(text->x, text->y), text->fsize, text->halign,
+            QString::fromUtf8(reinterpret_cast<const char *>(text->text), text->length)};
     return made;
 }
 
@@ -276,6 +291,30 @@ QRectF fittedInto(const QSizeF &picture, const QRectF &area, bool cover) {
     return placed;
 }
 
+namespace {
+// Draws the digits as text, so that a PDF holds them as digits; the painter
+// is in the code's units, in which fonts come in no fitting size, so each
+// is drawn at a size that does and scaled.
+void drawDigits(QPainter &painter, const QList<CodeVectors::Digits> &digits) {
+    constexpr int drawnPixels = 100;
+    QFont font(QStringLiteral("DejaVu Sans Mono"));
+    font.setStyleHint(QFont::Monospace);
+    font.setPixelSize(drawnPixels);
+    const QFontMetricsF metrics(font);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    for (const CodeVectors::Digits &text : digits) {
+        const qreal width = metrics.horizontalAdvance(text.text);
+        const qreal start = text.alignment == 1 ? 0 : text.alignment == 2 ? -width : -width / 2;
+        painter.save();
+        painter.translate(text.baseline);
+        painter.scale(text.size / drawnPixels, text.size / drawnPixels);
+        painter.drawText(QPointF(start, 0), text.text);
+        painter.restore();
+    }
+}
+} // namespace
+
 void drawCode(QPainter &painter, CodeSymbology symbology, const QString &text, const QRectF &area) {
     if (text.isEmpty())
         return;
@@ -295,5 +334,6 @@ void drawCode(QPainter &painter, CodeSymbology symbology, const QString &text, c
     painter.setPen(Qt::NoPen);
     painter.setBrush(Qt::black);
     painter.drawRects(code->bars);
+    drawDigits(painter, code->digits);
     painter.restore();
 }

@@ -230,20 +230,22 @@ void TestLabelArt::codeReadsBack_data() {
     QTest::addColumn<QRectF>("areaMm");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("zbarType");
+    QTest::addColumn<QString>("printedText"); // what a PDF of the code holds as text
 
     QTest::newRow("QR code of an address")
         << int(CodeSymbology::QrCode) << QRectF(52, 22, 26, 26)
-        << QStringLiteral("anna.schmidt@example.org") << QStringLiteral("QR-Code");
+        << QStringLiteral("anna.schmidt@example.org") << QStringLiteral("QR-Code") << QString();
     QTest::newRow("QR code of a vCard")
         << int(CodeSymbology::QrCode) << QRectF(45, 15, 33, 33)
         << QStringLiteral("BEGIN:VCARD\r\nVERSION:3.0\r\nN:Schmidt;Anna;;;\r\nFN:Anna "
                           "Schmidt\r\nORG:Stadtwerke Nord\r\nEMAIL:anna@example.org\r\nEND:VCARD")
-        << QStringLiteral("QR-Code");
+        << QStringLiteral("QR-Code") << QString();
     QTest::newRow("Code 128 of a number")
         << int(CodeSymbology::Code128) << QRectF(10, 30, 60, 18) << QStringLiteral("TGM-004711")
-        << QStringLiteral("CODE-128");
+        << QStringLiteral("CODE-128") << QString();
     QTest::newRow("EAN-13") << int(CodeSymbology::Ean13) << QRectF(20, 28, 40, 20)
-                            << QStringLiteral("4006381333931") << QStringLiteral("EAN-13");
+                            << QStringLiteral("4006381333931") << QStringLiteral("EAN-13")
+                            << QStringLiteral("4 006381 333931");
 }
 
 void TestLabelArt::codeReadsBack() {
@@ -273,6 +275,16 @@ void TestLabelArt::codeReadsBack() {
     QVERIFY(zbar.waitForFinished(60000));
     const QString read = QString::fromUtf8(zbar.readAllStandardOutput()).trimmed();
     QCOMPARE(read, zbarType + u':' + text);
+
+    std::int64_t printed = 0;
+    QString error;
+    const QList<pdflabels::Page> pages = pdflabels::printAndRead(
+        [&](QPrinter &printer) { return job.print(printer, 0, 0, QPointF()); }, &printed, &error);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    QStringList words;
+    for (const pdflabels::Word &word : pages.value(0).words)
+        words << word.text;
+    QTEST(words.join(u' '), "printedText");
 }
 
 void TestLabelArt::artWhereTheDesignPutsIt_data() {
