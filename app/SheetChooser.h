@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class QCheckBox;
@@ -58,10 +59,16 @@ signals:
 
 private:
     void buildItems(QTreeWidget *tree);
+    // The tape length and the orientation, shown for rolls only.
+    void buildRollItems(const std::function<QTreeWidgetItem *(const QString &)> &child);
     QWidget *buttonRow();
     void rebuildList();
     void filterList(const QString &query);
     void choose(int index);
+    // The sheet chosen, a roll turned and cut as kept; none for the grid.
+    std::optional<LabelSheet> chosenSheet() const;
+    // Puts the chosen sheet on the preview, shows and keeps it.
+    void applyChosen();
     void applyStart();
     void applyOffset();
     void showChosen();
@@ -84,7 +91,12 @@ private:
     QLineEdit *searchEdit = nullptr;
     QComboBox *combo = nullptr;
     QTreeWidgetItem *sizeItem = nullptr;
+    QTreeWidgetItem *startItem = nullptr;
     QSpinBox *startSpin = nullptr;
+    QTreeWidgetItem *tapeLengthItem = nullptr;
+    QDoubleSpinBox *tapeLengthSpin = nullptr;
+    QTreeWidgetItem *turnedItem = nullptr;
+    QCheckBox *turnedCheck = nullptr;
     QCheckBox *framesCheck = nullptr;
     QTreeWidgetItem *offsetItem = nullptr;
     QDoubleSpinBox *offsetXSpin = nullptr;
