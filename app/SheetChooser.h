@@ -22,9 +22,10 @@ class QTreeWidgetItem;
 
 // The label sheet rows of the settings tree: the sheet chooser with its
 // search field ("Einfaches Raster" first), the label size it gives, the start
-// position, frames on paper, the printer offset, the test page, importing
-// gLabels templates and own sheets. It sets them on the preview and keeps
-// them (all but the start position) in the user's settings.
+// position (on sheets), a roll's orientation and tape length, frames on
+// paper, the printer offset, the test page, importing gLabels templates and
+// own sheets. It sets them on the preview and keeps them (all but the start
+// position) in the user's settings.
 class SheetChooser : public QObject {
     Q_OBJECT
 

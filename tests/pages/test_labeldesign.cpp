@@ -273,6 +273,12 @@ void TestLabelDesign::designSurvivesItsFile_data() {
     changedCatalogueSheet.sheet = *LabelSheetCatalogue::builtIn().findCode("L4785");
     changedCatalogueSheet.sheet->topMargin = 13;
     QTest::newRow("catalogue sheet changed: kept in full") << changedCatalogueSheet << false << 2;
+    SavedDesign onRoll = everyField();
+    onRoll.sheet = *LabelSheetCatalogue::builtIn().findCode("DK-11201");
+    QTest::newRow("catalogue roll by its code") << onRoll << true << 2;
+    onRoll.sheet = LabelSheetCatalogue::builtIn().findCode("DK-22205")->withTapeLength(150);
+    onRoll.sheet->turned = true;
+    QTest::newRow("tape cut to 150 mm and turned: kept in full") << onRoll << false << 2;
 }
 
 void TestLabelDesign::designSurvivesItsFile() {
