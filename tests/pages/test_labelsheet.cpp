@@ -351,6 +351,11 @@ void TestLabelSheet::catalogueSearch_data() {
         << QStringLiteral("99,1x38,1") << QStringList{"L7163"} << QStringList{"L7160"};
     QTest::newRow("maker and size")
         << QStringLiteral("herma 70 x 36") << QStringList{"4360"} << QStringList{"3475", "L7160"};
+    QTest::newRow("label printer rolls")
+        << QStringLiteral("Rolle") << QStringList{"DK-11201", "DK-22205", "99010", "11354"}
+        << QStringList{"L7160", "L4785"};
+    QTest::newRow("a roll by the size its maker writes")
+        << QStringLiteral("brother 29 x 62") << QStringList{"DK-11209"} << QStringList{"DK-11201"};
     QTest::newRow("no such sheet")
         << QStringLiteral("Briefmarke") << QStringList{} << QStringList{"L7160"};
 }
