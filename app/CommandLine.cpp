@@ -75,6 +75,9 @@ void addOptions(QCommandLineParser &parser) {
          QStringLiteral("MM")},
         {QStringLiteral("offset-y"), QStringLiteral("Moves the print down (mm)."),
          QStringLiteral("MM")},
+        {QStringLiteral("tape-length"),
+         QStringLiteral("Length each label takes of continuous tape (mm, default 100)."),
+         QStringLiteral("MM")},
         {QStringLiteral("max-pages"),
          QStringLiteral("Refuses a job of more pages than N (default 10000)."),
          QStringLiteral("N")},
@@ -116,6 +119,30 @@ std::optional<Failure> readOffset(const QCommandLineParser &parser, const QStrin
                            .arg(maximumPrinterOffsetMm)
                            .arg(parser.value(name))};
     *mm = value;
+    return std::nullopt;
+}
+
+// Continuous tape is cut to the length asked for; other stock has its own.
+std::optional<Failure> readTapeLength(const QCommandLineParser &parser, Options *options) {
+    const QString option = QStringLiteral("tape-length");
+    if (!parser.isSet(option))
+        return std::nullopt;
+    double mm = 0;
+    if (!parseMillimetres(parser.value(option), &mm) || mm < minimumTapeLengthMm ||
+        mm > maximumTapeLengthMm)
+        return Failure{exitUnusableCommandLine,
+                       QStringLiteral("--tape-length erwartet Millimeter von %1 bis %2, gefunden "
+                                      "\"%3\"")
+                           .arg(minimumTapeLengthMm)
+                           .arg(maximumTapeLengthMm)
+                           .arg(parser.value(option))};
+    if (!options->sheet || !options->sheet->continuous)
+        return Failure{exitUnusableCommandLine,
+                       QStringLiteral("--tape-length gilt nur für Endlosband (etwa --stock "
+                                      "DK-22205), nicht für %1")
+                           .arg(options->sheet ? options->sheet->code()
+                                               : QStringLiteral("das Raster der Labelgröße"))};
+    options->sheet = options->sheet->withTapeLength(mm);
     return std::nullopt;
 }
 
@@ -171,6 +198,8 @@ std::optional<Failure> readOptions(const QCommandLineParser &parser, Options *op
     // The options given override the design's sheet and font.
     if (!options->sheet)
         options->sheet = options->design.sheet();
+    if (auto failure = readTapeLength(parser, options))
+        return failure;
     if (!parser.isSet(QStringLiteral("font")))
         options->font = options->design.font(options->font);
     return std::nullopt;
@@ -247,7 +276,7 @@ LabelJob jobOf(const Options &options) {
     job.setFramesOnPaper(options.frames);
     job.setFont(options.font);
     const LabelSheet sheet = job.sheet();
-    job.setDesign(options.design.look(QSizeF(sheet.labelWidth, sheet.labelHeight)));
+    job.setDesign(options.design.look(sheet.labelRect(0).size()));
     return job;
 }
 
@@ -256,6 +285,12 @@ LabelJob jobOf(const Options &options) {
 std::optional<Failure> checkStart(const Options &options, const LabelSheet &sheet) {
     if (options.startSlot < sheet.labelsPerPage())
         return std::nullopt;
+    if (sheet.isRoll())
+        return Failure{exitUnusableCommandLine,
+                       QStringLiteral("--start %1: auf der Rolle %2 hat jede Seite ein Etikett; "
+                                      "--start gilt nur für Bögen")
+                           .arg(options.startSlot + 1)
+                           .arg(sheet.code())};
     return Failure{
         exitUnusableCommandLine,
         QStringLiteral("--start %1: der Bogen %2 hat nur %3 Etiketten")
@@ -350,7 +385,8 @@ void listStock(QTextStream &out) {
                                  millimetres(sheet.leftMargin),
                                  millimetres(sheet.topMargin),
                                  millimetres(sheet.horizontalPitch),
-                                 millimetres(sheet.verticalPitch)};
+                                 millimetres(sheet.verticalPitch),
+                                 sheet.isRoll() ? QStringLiteral("roll") : QStringLiteral("sheet")};
         out << fields.join(QLatin1Char('\t')) << '\n';
     }
 }

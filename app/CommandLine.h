@@ -9,7 +9,7 @@ class QTextStream;
 //   tagomat --print-pdf OUT.pdf [--stock CODE] [--font FAMILY,POINTS]
 //           [--skip-header] [--start N] [--name-column CAPTION|NUMBER]
 //           [--count-column CAPTION|NUMBER] [--text TEXT] [--frames]
-//           [--offset-x MM] [--offset-y MM] [--max-pages N]
+//           [--offset-x MM] [--offset-y MM] [--max-pages N] [--tape-length MM]
 //           [--design FILE] [--logo FILE] [--qr TEMPLATE] FILE
 //   tagomat --test-page OUT.pdf [--stock CODE] [--offset-x MM] [--offset-y MM]
 // FILE is imported as the window imports it, with the columns chosen by the

@@ -102,8 +102,11 @@ private:
     const LabelJob &job;
 };
 
-// The sheet's label alone, on a sheet of its own from the paper's corner.
+// The sheet's label alone, on a sheet of its own from the paper's corner;
+// a roll's label upright, as it reads.
 LabelSheet oneLabel(LabelSheet sheet) {
+    if (sheet.isRoll())
+        return sheet.upright();
     sheet.columns = 1;
     sheet.rows = 1;
     sheet.leftMargin = 0;
@@ -391,7 +394,7 @@ bool DesignDialog::addPicture(const QString &path) {
     QFile file(path);
     if (file.open(QIODevice::ReadOnly))
         picture.bytes = file.read(designLimits::pictureBytes + 1);
-    const qreal labelWidth = subject.sheet.labelWidth;
+    const qreal labelWidth = subject.sheet.labelRect(0).width();
     picture.widthMm = std::clamp(labelWidth / 4, 1.0, 30.0);
     picture.positionMm = QPointF(2, 2);
     QString problem = pictureRoomProblem(draft.look, picture.bytes.size());
@@ -499,9 +502,9 @@ void DesignDialog::readCode() {
                              codeArea[3]->value());
         if (!placed && code.areaMm.isEmpty()) {
             // A first code goes to the bottom right corner, as large as half the label's height.
-            const qreal side = std::max(1.0, subject.sheet.labelHeight / 2);
-            code.areaMm = QRectF(subject.sheet.labelWidth - side - 2,
-                                 subject.sheet.labelHeight - side - 2, side, side);
+            const QSizeF label = subject.sheet.labelRect(0).size();
+            const qreal side = std::max(1.0, label.height() / 2);
+            code.areaMm = QRectF(label.width() - side - 2, label.height() - side - 2, side, side);
         }
         draft.look.code = code;
         if (!placed)

@@ -7,16 +7,10 @@
 #include <sys/stat.h>
 #endif
 
-namespace {
-QPageSize pageSizeOf(const LabelSheet &sheet) {
-    return QPageSize(sheet.paper == Paper::Letter ? QPageSize::Letter : QPageSize::A4);
-}
-} // namespace
-
 PdfOutput::PdfOutput(const QString &path, const LabelSheet &sheet)
     : file(path), opened(file.open(QIODevice::WriteOnly)), pdf(&file) {
     pdf.setResolution(pdfDotsPerInch);
-    pdf.setPageSize(pageSizeOf(sheet));
+    pdf.setPageSize(sheet.pageSize());
     // Coordinates from the paper's corner.
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
     pdf.setCreator(QStringLiteral("Tagomat"));

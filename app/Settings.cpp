@@ -26,6 +26,8 @@ const QString zoomKey = QStringLiteral("window/zoomPercent");
 const QString chosenMakerKey = QStringLiteral("sheets/chosenMaker");
 const QString chosenCodeKey = QStringLiteral("sheets/chosenCode");
 const QString framesKey = QStringLiteral("sheets/framesOnPaper");
+const QString rollTurnedKey = QStringLiteral("sheets/rollTurned");
+const QString tapeLengthKey = QStringLiteral("sheets/tapeLengthMm");
 const QString ownSheetsKey = QStringLiteral("sheets/ownSheets");
 const QString importedSheetsKey = QStringLiteral("sheets/importedSheets");
 const QString printerOffsetsKey = QStringLiteral("sheets/printerOffsets");
@@ -147,6 +149,10 @@ SheetSettings Settings::sheets() const {
     loaded.chosenMaker = store->value(chosenMakerKey).toString();
     loaded.chosenCode = store->value(chosenCodeKey).toString();
     loaded.framesOnPaper = store->value(framesKey, false).toBool();
+    loaded.rollTurned = store->value(rollTurnedKey, false).toBool();
+    const double tapeLength = store->value(tapeLengthKey, defaultTapeLengthMm).toDouble();
+    if (tapeLength >= minimumTapeLengthMm && tapeLength <= maximumTapeLengthMm)
+        loaded.tapeLengthMm = tapeLength;
     loaded.ownSheets = storedSheets(*store, ownSheetsKey);
     loaded.importedSheets = storedSheets(*store, importedSheetsKey);
     const QVariantMap offsets = store->value(printerOffsetsKey).toMap();
@@ -162,6 +168,8 @@ void Settings::setSheets(const SheetSettings &sheets) {
     store->setValue(chosenMakerKey, sheets.chosenMaker);
     store->setValue(chosenCodeKey, sheets.chosenCode);
     store->setValue(framesKey, sheets.framesOnPaper);
+    store->setValue(rollTurnedKey, sheets.rollTurned);
+    store->setValue(tapeLengthKey, sheets.tapeLengthMm);
     store->setValue(ownSheetsKey, sheetLines(sheets.ownSheets));
     store->setValue(importedSheetsKey, sheetLines(sheets.importedSheets));
     QVariantMap offsets;

@@ -26,6 +26,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <functional>
+
 namespace {
 constexpr double offsetStepMm = 0.1;
 constexpr int noSheet = -1;
@@ -36,6 +38,11 @@ QString tr(const char *text) {
 }
 
 QString sheetTitle(const LabelSheet &sheet) {
+    if (sheet.isRoll())
+        return QStringLiteral("%1 %2 – %3 (%4)")
+            .arg(sheet.maker, sheet.codes.join(QStringLiteral(", ")), sheet.description,
+                 sheet.continuous ? tr("Endlosband %1 mm").arg(formatMillimetres(sheet.labelWidth))
+                                  : tr("%1 mm, Rolle").arg(formatLabelSize(sheet)));
     return QStringLiteral("%1 %2 – %3 (%4 mm, %5 × %6)")
         .arg(sheet.maker, sheet.codes.join(QStringLiteral(", ")), sheet.description,
              formatLabelSize(sheet))
@@ -75,7 +82,13 @@ SheetChooser::SheetChooser(QTreeWidget *tree, QPagePreview *preview, QObject *pa
     preview->setFramesOnPaper(kept.framesOnPaper);
     rebuildList();
     buildItems(tree);
+    // Choosing a roll takes its own orientation; the one kept comes after.
+    const bool turned = kept.rollTurned;
     chooseSheet(kept.chosenMaker, kept.chosenCode);
+    if (chosen != noSheet && all.at(chosen).isRoll() && turned != kept.rollTurned) {
+        kept.rollTurned = turned;
+        applyChosen();
+    }
 }
 
 QWidget *SheetChooser::parentWidget() const {
@@ -119,7 +132,9 @@ void SheetChooser::buildItems(QTreeWidget *tree) {
     startSpin = new QSpinBox;
     startSpin->setObjectName(QStringLiteral("startSpin"));
     startSpin->setPrefix(tr("Etikett "));
-    tree->setItemWidget(child(tr("Beginnen bei")), 1, startSpin);
+    startItem = child(tr("Beginnen bei"));
+    tree->setItemWidget(startItem, 1, startSpin);
+    buildRollItems(child);
 
     framesCheck = new QCheckBox(tr("Rahmen drucken"));
     framesCheck->setObjectName(QStringLiteral("framesCheck"));
@@ -155,6 +170,32 @@ void SheetChooser::buildItems(QTreeWidget *tree) {
     });
     connect(offsetXSpin, &QDoubleSpinBox::valueChanged, this, &SheetChooser::applyOffset);
     connect(offsetYSpin, &QDoubleSpinBox::valueChanged, this, &SheetChooser::applyOffset);
+}
+
+void SheetChooser::buildRollItems(const std::function<QTreeWidgetItem *(const QString &)> &child) {
+    tapeLengthSpin = new QDoubleSpinBox;
+    tapeLengthSpin->setObjectName(QStringLiteral("tapeLengthSpin"));
+    tapeLengthSpin->setLocale(QLocale(QLocale::German, QLocale::Germany));
+    tapeLengthSpin->setRange(minimumTapeLengthMm, maximumTapeLengthMm);
+    tapeLengthSpin->setDecimals(1);
+    tapeLengthSpin->setSuffix(QStringLiteral(" mm"));
+    tapeLengthSpin->setValue(kept.tapeLengthMm);
+    tapeLengthItem = child(tr("Bandlänge"));
+    tapeLengthItem->treeWidget()->setItemWidget(tapeLengthItem, 1, tapeLengthSpin);
+    turnedCheck = new QCheckBox(tr("Gedreht (quer gelesen)"));
+    turnedCheck->setObjectName(QStringLiteral("turnedCheck"));
+    turnedCheck->setToolTip(tr("Das Etikett wird mit der schmalen Seite voran eingezogen und "
+                               "gedreht bedruckt, so dass es quer gelesen wird."));
+    turnedItem = child(tr("Ausrichtung"));
+    turnedItem->treeWidget()->setItemWidget(turnedItem, 1, turnedCheck);
+    connect(tapeLengthSpin, &QDoubleSpinBox::valueChanged, this, [this](double mm) {
+        kept.tapeLengthMm = mm;
+        applyChosen();
+    });
+    connect(turnedCheck, &QCheckBox::toggled, this, [this](bool on) {
+        kept.rollTurned = on;
+        applyChosen();
+    });
 }
 
 QWidget *SheetChooser::buttonRow() {
@@ -202,8 +243,23 @@ void SheetChooser::filterList(const QString &query) {
 
 void SheetChooser::choose(int index) {
     chosen = index >= 0 && index < all.size() ? index : noSheet;
-    preview->setLabelSheet(chosen == noSheet ? std::nullopt
-                                             : std::optional<LabelSheet>(all.at(chosen)));
+    // A roll prints the way its maker feeds it until the user turns it.
+    if (chosen != noSheet && all.at(chosen).isRoll())
+        kept.rollTurned = all.at(chosen).turned;
+    applyChosen();
+}
+
+std::optional<LabelSheet> SheetChooser::chosenSheet() const {
+    if (chosen == noSheet)
+        return std::nullopt;
+    LabelSheet sheet = all.at(chosen).withTapeLength(kept.tapeLengthMm);
+    if (sheet.isRoll())
+        sheet.turned = kept.rollTurned;
+    return sheet;
+}
+
+void SheetChooser::applyChosen() {
+    preview->setLabelSheet(chosenSheet());
     kept.chosenMaker = chosen == noSheet ? QString() : all.at(chosen).maker;
     kept.chosenCode = chosen == noSheet ? QString() : all.at(chosen).code();
     showChosen();
@@ -217,11 +273,24 @@ void SheetChooser::showChosen() {
     const int row = combo->findData(chosen);
     combo->setCurrentIndex(row);
     const LabelSheet sheet = preview->labelSheet();
-    sizeItem->setText(1, tr("%1 mm, %2 × %3 (%4 je Bogen)")
-                             .arg(formatLabelSize(sheet))
-                             .arg(sheet.columns)
-                             .arg(sheet.rows)
-                             .arg(sheet.labelsPerPage()));
+    if (sheet.isRoll())
+        sizeItem->setText(1, tr("%1 mm, Rolle (1 je Seite)").arg(formatLabelSize(sheet)));
+    else
+        sizeItem->setText(1, tr("%1 mm, %2 × %3 (%4 je Bogen)")
+                                 .arg(formatLabelSize(sheet))
+                                 .arg(sheet.columns)
+                                 .arg(sheet.rows)
+                                 .arg(sheet.labelsPerPage()));
+    // Each label of a roll starts a page: there is no start position.
+    startItem->setHidden(sheet.isRoll());
+    tapeLengthItem->setHidden(!sheet.continuous);
+    turnedItem->setHidden(!sheet.isRoll());
+    {
+        const QSignalBlocker blockTape(tapeLengthSpin);
+        const QSignalBlocker blockTurned(turnedCheck);
+        tapeLengthSpin->setValue(kept.tapeLengthMm);
+        turnedCheck->setChecked(sheet.turned);
+    }
     startSpin->setRange(1, int(std::max<std::int64_t>(1, sheet.labelsPerPage())));
     startSpin->setValue(int(preview->labelJob().startSlot()) + 1);
     editButton->setEnabled(chosenIsOwn());
@@ -335,6 +404,13 @@ void SheetChooser::useSheet(const std::optional<LabelSheet> &sheet) {
         chooseSheet(QString(), QString());
     else if (!chooseSheet(sheet->maker, sheet->code()))
         saveOwnSheet(*sheet);
+    if (!sheet || !sheet->isRoll() || chosen == noSheet || !all.at(chosen).isRoll())
+        return;
+    // The design's orientation and tape length on the roll it names.
+    kept.rollTurned = sheet->turned;
+    if (sheet->continuous)
+        kept.tapeLengthMm = sheet->labelHeight;
+    applyChosen();
 }
 
 bool SheetChooser::deleteChosenOwnSheet() {

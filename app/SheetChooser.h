@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class QCheckBox;
@@ -21,9 +22,10 @@ class QTreeWidgetItem;
 
 // The label sheet rows of the settings tree: the sheet chooser with its
 // search field ("Einfaches Raster" first), the label size it gives, the start
-// position, frames on paper, the printer offset, the test page, importing
-// gLabels templates and own sheets. It sets them on the preview and keeps
-// them (all but the start position) in the user's settings.
+// position (on sheets), a roll's orientation and tape length, frames on
+// paper, the printer offset, the test page, importing gLabels templates and
+// own sheets. It sets them on the preview and keeps them (all but the start
+// position) in the user's settings.
 class SheetChooser : public QObject {
     Q_OBJECT
 
@@ -58,10 +60,16 @@ signals:
 
 private:
     void buildItems(QTreeWidget *tree);
+    // The tape length and the orientation, shown for rolls only.
+    void buildRollItems(const std::function<QTreeWidgetItem *(const QString &)> &child);
     QWidget *buttonRow();
     void rebuildList();
     void filterList(const QString &query);
     void choose(int index);
+    // The sheet chosen, a roll turned and cut as kept; none for the grid.
+    std::optional<LabelSheet> chosenSheet() const;
+    // Puts the chosen sheet on the preview, shows and keeps it.
+    void applyChosen();
     void applyStart();
     void applyOffset();
     void showChosen();
@@ -84,7 +92,12 @@ private:
     QLineEdit *searchEdit = nullptr;
     QComboBox *combo = nullptr;
     QTreeWidgetItem *sizeItem = nullptr;
+    QTreeWidgetItem *startItem = nullptr;
     QSpinBox *startSpin = nullptr;
+    QTreeWidgetItem *tapeLengthItem = nullptr;
+    QDoubleSpinBox *tapeLengthSpin = nullptr;
+    QTreeWidgetItem *turnedItem = nullptr;
+    QCheckBox *turnedCheck = nullptr;
     QCheckBox *framesCheck = nullptr;
     QTreeWidgetItem *offsetItem = nullptr;
     QDoubleSpinBox *offsetXSpin = nullptr;

@@ -39,11 +39,20 @@ void SheetDrawing::paintEvent(QPaintEvent *) {
     painter.setPen(QPen(Qt::black, 0));
     painter.setBrush(QColor(230, 240, 255));
     for (std::int64_t slot = 0; slot < shown.labelsPerPage(); ++slot) {
-        const QRectF mm = shown.labelRect(slot);
+        const QRectF mm = shown.labelRectOnPage(slot);
         const QRectF label(mm.topLeft() * scale, mm.size() * scale);
         if (shown.shape != LabelShape::Rectangle)
             painter.drawEllipse(label);
         else
             painter.drawRoundedRect(label, shown.cornerRadius * scale, shown.cornerRadius * scale);
+    }
+    if (shown.isRoll()) {
+        // Where the label printer prints, as it feeds the label.
+        const QMarginsF strips(shown.unprintableAcross, shown.unprintableAlong,
+                               shown.unprintableAcross, shown.unprintableAlong);
+        painter.setPen(QPen(Qt::darkGray, 0, Qt::DashLine));
+        painter.setBrush(Qt::NoBrush);
+        const QRectF printable = QRectF(QPointF(0, 0), paper).marginsRemoved(strips);
+        painter.drawRect(QRectF(printable.topLeft() * scale, printable.size() * scale));
     }
 }

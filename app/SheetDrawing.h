@@ -4,7 +4,8 @@
 
 #include <QWidget>
 
-// A small drawing of a label sheet: the paper and every label's outline,
+// A small drawing of a label sheet: the paper and every label's outline (for
+// a roll the label as it is fed, and where the printer prints on it),
 // scaled to the widget. Shows nothing but the paper for an invalid sheet.
 class SheetDrawing : public QWidget {
     Q_OBJECT

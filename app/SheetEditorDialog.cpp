@@ -2,6 +2,8 @@
 
 #include "app/SheetDrawing.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -13,6 +15,14 @@
 namespace {
 constexpr int maximumCount = 1000;
 const QString ownSheetSource = QStringLiteral("Eigener Bogen");
+
+enum class SheetKind { Sheet, Roll, Tape };
+
+SheetKind kindOf(const LabelSheet &sheet) {
+    if (!sheet.isRoll())
+        return SheetKind::Sheet;
+    return sheet.continuous ? SheetKind::Tape : SheetKind::Roll;
+}
 } // namespace
 
 SheetEditorDialog::SheetEditorDialog(QWidget *parent) : QDialog(parent) {
@@ -22,6 +32,7 @@ SheetEditorDialog::SheetEditorDialog(QWidget *parent) : QDialog(parent) {
     maker = addLine("sheetMakerEdit", tr("Hersteller"));
     code = addLine("sheetCodeEdit", tr("Name / Produktnummer"));
     description = addLine("sheetDescriptionEdit", tr("Beschreibung"));
+    addRollFields();
     width = addLength("sheetWidthEdit", tr("Etikettenbreite"));
     height = addLength("sheetHeightEdit", tr("Etikettenhöhe"));
     radius = addLength("sheetRadiusEdit", tr("Eckenradius"));
@@ -32,6 +43,10 @@ SheetEditorDialog::SheetEditorDialog(QWidget *parent) : QDialog(parent) {
     horizontalPitch =
         addLength("sheetHorizontalPitchEdit", tr("Abstand waagrecht (Etikett + Lücke)"));
     verticalPitch = addLength("sheetVerticalPitchEdit", tr("Abstand senkrecht (Etikett + Lücke)"));
+    unprintableAcross =
+        addLength("sheetUnprintableAcrossEdit", tr("Nicht bedruckbar je Seite quer zur Rolle"));
+    unprintableAlong =
+        addLength("sheetUnprintableAlongEdit", tr("Nicht bedruckbar je Ende längs der Rolle"));
 
     drawing = new SheetDrawing;
     drawing->setObjectName(QStringLiteral("sheetDrawing"));
@@ -50,6 +65,20 @@ SheetEditorDialog::SheetEditorDialog(QWidget *parent) : QDialog(parent) {
     layout->addWidget(problemLabel);
     layout->addWidget(buttons);
     refresh();
+}
+
+void SheetEditorDialog::addRollFields() {
+    kind = new QComboBox;
+    kind->setObjectName(QStringLiteral("sheetKindCombo"));
+    kind->addItem(tr("Bogen"), int(SheetKind::Sheet));
+    kind->addItem(tr("Rolle mit Einzeletiketten"), int(SheetKind::Roll));
+    kind->addItem(tr("Rolle mit Endlosband"), int(SheetKind::Tape));
+    form->addRow(tr("Art"), kind);
+    connect(kind, &QComboBox::currentIndexChanged, this, [this] { refresh(); });
+    turned = new QCheckBox(tr("Gedreht (quer gelesen)"));
+    turned->setObjectName(QStringLiteral("sheetTurnedCheck"));
+    form->addRow(tr("Ausrichtung"), turned);
+    connect(turned, &QCheckBox::toggled, this, [this] { refresh(); });
 }
 
 QLineEdit *SheetEditorDialog::addLine(const char *objectName, const QString &caption) {
@@ -89,6 +118,11 @@ void SheetEditorDialog::setSheet(const LabelSheet &sheet) {
     top->setText(formatMillimetres(sheet.topMargin));
     horizontalPitch->setText(formatMillimetres(sheet.horizontalPitch));
     verticalPitch->setText(formatMillimetres(sheet.verticalPitch));
+    sheetPaper = sheet.isRoll() ? Paper::A4 : sheet.paper;
+    kind->setCurrentIndex(kind->findData(int(kindOf(sheet))));
+    turned->setChecked(sheet.turned);
+    unprintableAcross->setText(formatMillimetres(sheet.unprintableAcross));
+    unprintableAlong->setText(formatMillimetres(sheet.unprintableAlong));
     refresh();
 }
 
@@ -97,16 +131,26 @@ LabelSheet SheetEditorDialog::sheet() const {
         double value = 0;
         return parseMillimetres(edit->text(), &value) ? value : 0.0;
     };
-    LabelSheet sheet;
+    const auto chosenKind = SheetKind(kind->currentData().toInt());
+    LabelSheet sheet = chosenKind == SheetKind::Sheet
+                           ? LabelSheet()
+                           : LabelSheet::roll(mm(width), mm(height), chosenKind == SheetKind::Tape);
     sheet.maker = maker->text().trimmed();
     for (const QString &each : code->text().split(QLatin1Char(',')))
         if (!each.trimmed().isEmpty())
             sheet.codes.append(each.trimmed());
     sheet.description = description->text().trimmed();
     sheet.source = ownSheetSource;
+    sheet.cornerRadius = mm(radius);
+    if (sheet.isRoll()) {
+        sheet.turned = turned->isChecked();
+        sheet.unprintableAcross = mm(unprintableAcross);
+        sheet.unprintableAlong = mm(unprintableAlong);
+        return sheet;
+    }
+    sheet.paper = sheetPaper;
     sheet.labelWidth = mm(width);
     sheet.labelHeight = mm(height);
-    sheet.cornerRadius = mm(radius);
     sheet.columns = columns->value();
     sheet.rows = rows->value();
     sheet.leftMargin = mm(left);
@@ -131,6 +175,14 @@ QString SheetEditorDialog::problem() const {
 void SheetEditorDialog::refresh() {
     if (!buttons)
         return; // still being built: the fields fill in one by one
+    // A roll's label is its page: no columns, rows, margins or pitch.
+    const bool roll = kind->currentData().toInt() != int(SheetKind::Sheet);
+    for (QWidget *sheetField :
+         std::initializer_list<QWidget *>{columns, rows, left, top, horizontalPitch, verticalPitch})
+        form->setRowVisible(sheetField, !roll);
+    for (QWidget *rollField :
+         std::initializer_list<QWidget *>{turned, unprintableAcross, unprintableAlong})
+        form->setRowVisible(rollField, roll);
     const QString reason = problem();
     problemLabel->setText(reason);
     drawing->setSheet(sheet());

@@ -10,10 +10,12 @@ class QLineEdit;
 class QSpinBox;
 class SheetDrawing;
 
-// Defines or changes an own label sheet: maker, name, description and the
-// geometry in millimetres (decimal commas welcome), with a drawing of the
-// sheet and the reason it cannot be used, both updated as the numbers change.
-// OK is only offered for a usable sheet.
+// Defines or changes an own label sheet: maker, name, description, the kind
+// (a sheet, or a label printer's roll of die-cut labels or continuous tape)
+// and the geometry in millimetres (decimal commas welcome), with a drawing of
+// the sheet and the reason it cannot be used, both updated as the numbers
+// change. A roll has no columns, rows or margins but its orientation and the
+// strips the printer cannot print on. OK is only offered for a usable sheet.
 class SheetEditorDialog : public QDialog {
     Q_OBJECT
 
@@ -30,6 +32,7 @@ private:
     QLineEdit *addLine(const char *objectName, const QString &caption);
     QLineEdit *addLength(const char *objectName, const QString &caption);
     QSpinBox *addCount(const char *objectName, const QString &caption);
+    void addRollFields();
     void refresh();
 
     QLineEdit *maker = nullptr;
@@ -44,6 +47,12 @@ private:
     QLineEdit *top = nullptr;
     QLineEdit *horizontalPitch = nullptr;
     QLineEdit *verticalPitch = nullptr;
+    class QComboBox *kind = nullptr;
+    class QCheckBox *turned = nullptr;
+    QLineEdit *unprintableAcross = nullptr;
+    QLineEdit *unprintableAlong = nullptr;
+    // The paper of a sheet set, kept when it stays a sheet.
+    Paper sheetPaper = Paper::A4;
     QLabel *problemLabel = nullptr;
     SheetDrawing *drawing = nullptr;
     QDialogButtonBox *buttons = nullptr;

@@ -16,6 +16,10 @@ struct SheetSettings {
     QString chosenMaker;
     QString chosenCode;
     bool framesOnPaper = false;
+    // How the chosen roll prints: turned or upright, and the length that
+    // continuous tape is cut to.
+    bool rollTurned = false;
+    double tapeLengthMm = defaultTapeLengthMm;
     QList<LabelSheet> ownSheets;
     QList<LabelSheet> importedSheets;
     QMap<QString, QPointF> printerOffsets; // by printer name, in mm

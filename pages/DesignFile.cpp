@@ -39,7 +39,8 @@ const QStringList codeKindNames{QStringLiteral("none"), QStringLiteral("template
                                 QStringLiteral("vcard")};
 const QStringList shapeNames{QStringLiteral("rect"), QStringLiteral("round"),
                              QStringLiteral("ellipse")};
-const QStringList paperNames{QStringLiteral("A4"), QStringLiteral("Letter")};
+const QStringList paperNames{QStringLiteral("A4"), QStringLiteral("Letter"),
+                             QStringLiteral("Roll")};
 
 QString germanNumber(double value) {
     return QLocale(QLocale::German).toString(value, 'g', 10);
@@ -62,21 +63,28 @@ QJsonObject sheetObject(const LabelSheet &sheet) {
     const LabelSheet *known = LabelSheetCatalogue::builtIn().findCode(sheet.code());
     if (known && *known == sheet)
         return {{"code", sheet.code()}};
-    return {{"maker", sheet.maker},
-            {"codes", QJsonArray::fromStringList(sheet.codes)},
-            {"description", sheet.description},
-            {"source", sheet.source},
-            {"paper", paperNames.at(int(sheet.paper))},
-            {"shape", shapeNames.at(int(sheet.shape))},
-            {"labelWidth", sheet.labelWidth},
-            {"labelHeight", sheet.labelHeight},
-            {"cornerRadius", sheet.cornerRadius},
-            {"columns", sheet.columns},
-            {"rows", sheet.rows},
-            {"leftMargin", sheet.leftMargin},
-            {"topMargin", sheet.topMargin},
-            {"horizontalPitch", sheet.horizontalPitch},
-            {"verticalPitch", sheet.verticalPitch}};
+    QJsonObject object{{"maker", sheet.maker},
+                       {"codes", QJsonArray::fromStringList(sheet.codes)},
+                       {"description", sheet.description},
+                       {"source", sheet.source},
+                       {"paper", paperNames.at(int(sheet.paper))},
+                       {"shape", shapeNames.at(int(sheet.shape))},
+                       {"labelWidth", sheet.labelWidth},
+                       {"labelHeight", sheet.labelHeight},
+                       {"cornerRadius", sheet.cornerRadius},
+                       {"columns", sheet.columns},
+                       {"rows", sheet.rows},
+                       {"leftMargin", sheet.leftMargin},
+                       {"topMargin", sheet.topMargin},
+                       {"horizontalPitch", sheet.horizontalPitch},
+                       {"verticalPitch", sheet.verticalPitch}};
+    if (sheet.isRoll()) {
+        object.insert("continuous", sheet.continuous);
+        object.insert("turned", sheet.turned);
+        object.insert("unprintableAcross", sheet.unprintableAcross);
+        object.insert("unprintableAlong", sheet.unprintableAlong);
+    }
+    return object;
 }
 
 QJsonObject lineObject(const LineStyle &style) {
@@ -267,6 +275,12 @@ std::optional<LabelSheet> readSheet(DesignReader &reader, const QJsonObject &obj
     sheet.topMargin = mm("topMargin");
     sheet.horizontalPitch = mm("horizontalPitch");
     sheet.verticalPitch = mm("verticalPitch");
+    if (sheet.isRoll()) {
+        sheet.continuous = reader.flag(object, "continuous", "sheet.continuous", false);
+        sheet.turned = reader.flag(object, "turned", "sheet.turned", false);
+        sheet.unprintableAcross = mm("unprintableAcross");
+        sheet.unprintableAlong = mm("unprintableAlong");
+    }
     if (!reader.failed() && !sheet.isValid())
         reader.refuse("sheet", sheetProblemText(sheet.problem()));
     return sheet;

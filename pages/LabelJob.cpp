@@ -12,6 +12,7 @@
 #include <QPainterPath>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTransform>
 
 #include <algorithm>
 #include <climits>
@@ -250,8 +251,9 @@ qreal LabelJob::uniformSize(qsizetype line, const LineLook &lineLook,
     return points;
 }
 
-QRectF LabelJob::textAreaMm(const QSizeF &labelMm) const {
+QRectF LabelJob::textAreaMm(const QSizeF &labelMm, const QMarginsF &unprintableMm) const {
     QRectF text = QRectF(QPointF(), labelMm)
+                      .marginsRemoved(unprintableMm)
                       .adjusted(innerMarginXMm, innerMarginYMm, -innerMarginXMm, -innerMarginYMm);
     QList<QRectF> taken;
     if (look.category.style == CategoryColours::Style::Band &&
@@ -351,12 +353,16 @@ std::int64_t LabelJob::drawPage(QPainter &painter, int page, qreal scale, Medium
     const QFont font = fontAtScale(paperScale, paperUnits());
     // The smallest size on paper, in the units of the font at this scale.
     const qreal smallest = smallestFittingPointSize * font.pointSizeF() / pointSize();
-    const QRectF textMm = textAreaMm(paper.labelRect(firstSlot).size());
+    const QMarginsF unprintable = paper.unprintableMarginsMm();
+    const QRectF textMm = textAreaMm(paper.labelRect(firstSlot).size(), unprintable);
     const QSizeF paperBox = textMm.size() * paperScale;
     const QList<LineLook> looks = paperLooks(font, paperBox);
     const bool art = !look.pictures.isEmpty() || look.code || !look.category.colours.isEmpty() ||
                      look.category.otherValues.isValid();
     painter.save();
+    // A turned roll's label is drawn rotated on the page as the printer feeds it.
+    if (const QTransform turn = paper.labelToPage(scale); !turn.isIdentity())
+        painter.setTransform(turn, true);
     painter.setPen(QPen(Qt::black, 0));
     if (chosen && screen) {
         // The labels used up before the start position, greyed.
@@ -377,6 +383,9 @@ std::int64_t LabelJob::drawPage(QPainter &painter, int page, qreal scale, Medium
         // What fitting cannot shrink further (a label lower than one line)
         // is cut at the label's edge rather than drawn on its neighbour.
         painter.setClipPath(outlinePath(paper, label, scale), Qt::IntersectClip);
+        // Nothing is drawn where the label printer cannot print.
+        if (!unprintable.isNull())
+            painter.setClipRect(label.marginsRemoved(unprintable * scale), Qt::IntersectClip);
         if (drawArt(painter, entry, label, scale) && highlighted)
             painter.fillRect(label, highlightOverArt);
         painter.translate(label.topLeft() + textMm.topLeft() * scale);
@@ -406,9 +415,9 @@ std::int64_t LabelJob::drawPage(QPainter &painter, int page, qreal scale, Medium
 std::int64_t LabelJob::print(QPagedPaintDevice &device, int firstPage, int lastPage,
                              QPointF offsetMm) const {
     const LabelSheet paper = sheet();
-    // The label sheets are A4 (or a template's Letter) whatever the
-    // device's default paper.
-    device.setPageSize(QPageSize(paper.paper == Paper::Letter ? QPageSize::Letter : QPageSize::A4));
+    // The sheet's paper (A4, a template's Letter, or a roll's label) whatever
+    // the device's default paper.
+    device.setPageSize(paper.pageSize());
     device.setPageOrientation(QPageLayout::Portrait);
     const qreal scale = device.logicalDpiX() / millimetresPerInch;
     QPainter painter;

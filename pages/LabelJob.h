@@ -117,8 +117,9 @@ private:
                  qreal scale) const;
     // Where a label's lines go, in mm from its top-left corner: inside its
     // margins, clear of the colour band, logos and code the design places at
-    // its top, bottom or sides.
-    QRectF textAreaMm(const QSizeF &labelMm) const;
+    // its top, bottom or sides, and inside the strips a label printer cannot
+    // print on.
+    QRectF textAreaMm(const QSizeF &labelMm, const QMarginsF &unprintableMm) const;
     // The colour a label's category value takes, invalid for none.
     QColor categoryColour(const QString &value) const;
 

@@ -1,7 +1,9 @@
 #include "pages/LabelSheet.h"
 
 #include <QCoreApplication>
+#include <QPageSize>
 #include <QRegularExpression>
+#include <QTransform>
 
 #include <algorithm>
 #include <cmath>
@@ -30,12 +32,90 @@ LabelSheet LabelSheet::fromPageLayout(const PageLayout &layout) {
     return sheet;
 }
 
+LabelSheet LabelSheet::roll(double width, double length, bool continuousTape) {
+    LabelSheet sheet;
+    sheet.paper = Paper::Roll;
+    sheet.continuous = continuousTape;
+    sheet.labelWidth = width;
+    sheet.labelHeight = length;
+    sheet.columns = 1;
+    sheet.rows = 1;
+    sheet.horizontalPitch = width;
+    sheet.verticalPitch = length;
+    return sheet;
+}
+
 QSizeF LabelSheet::paperSizeMm() const {
-    return paper == Paper::Letter ? QSizeF(letterWidthMm, letterHeightMm)
-                                  : QSizeF(sheetWidthMm, sheetHeightMm);
+    switch (paper) {
+    case Paper::Letter:
+        return {letterWidthMm, letterHeightMm};
+    case Paper::Roll:
+        return {labelWidth, labelHeight};
+    case Paper::A4:
+        break;
+    }
+    return {double(sheetWidthMm), double(sheetHeightMm)};
+}
+
+QPageSize LabelSheet::pageSize() const {
+    switch (paper) {
+    case Paper::Letter:
+        return QPageSize(QPageSize::Letter);
+    case Paper::Roll:
+        // Exactly the label, never a standard size close to it.
+        return QPageSize(paperSizeMm(), QPageSize::Millimeter, QString(), QPageSize::ExactMatch);
+    case Paper::A4:
+        break;
+    }
+    return QPageSize(QPageSize::A4);
+}
+
+QRectF LabelSheet::labelRectOnPage(std::int64_t slot) const {
+    return isRoll() ? QRectF(QPointF(), paperSizeMm()) : labelRect(slot);
+}
+
+QTransform LabelSheet::labelToPage(qreal scale) const {
+    QTransform transform;
+    if (isRoll() && turned) {
+        // The label's top-left corner at the page's top-right one.
+        transform.translate(labelWidth * scale, 0);
+        transform.rotate(90);
+    }
+    return transform;
+}
+
+QMarginsF LabelSheet::unprintableMarginsMm() const {
+    if (!isRoll())
+        return {};
+    return turned
+               ? QMarginsF(unprintableAlong, unprintableAcross, unprintableAlong, unprintableAcross)
+               : QMarginsF(unprintableAcross, unprintableAlong, unprintableAcross,
+                           unprintableAlong);
+}
+
+LabelSheet LabelSheet::upright() const {
+    if (!isRoll() || !turned)
+        return *this;
+    LabelSheet sheet = *this;
+    sheet.turned = false;
+    std::swap(sheet.labelWidth, sheet.labelHeight);
+    std::swap(sheet.horizontalPitch, sheet.verticalPitch);
+    std::swap(sheet.unprintableAcross, sheet.unprintableAlong);
+    return sheet;
+}
+
+LabelSheet LabelSheet::withTapeLength(double mm) const {
+    if (!isRoll() || !continuous)
+        return *this;
+    LabelSheet sheet = *this;
+    sheet.labelHeight = mm;
+    sheet.verticalPitch = mm;
+    return sheet;
 }
 
 QRectF LabelSheet::labelRect(std::int64_t slot) const {
+    if (isRoll())
+        return QRectF(0, 0, turned ? labelHeight : labelWidth, turned ? labelWidth : labelHeight);
     const std::int64_t row = columns > 0 ? slot / columns : 0;
     const std::int64_t column = columns > 0 ? slot % columns : 0;
     return QRectF(leftMargin + double(column) * horizontalPitch,
@@ -83,6 +163,8 @@ SheetProblem LabelSheet::problem() const {
         return SheetProblem::NonPositiveLabel;
     if (!(cornerRadius >= 0) || cornerRadius > std::min(labelWidth, labelHeight) / 2)
         return SheetProblem::NegativeRadius;
+    if (isRoll())
+        return rollProblem();
     if (columns < 1 || rows < 1 || columns > maximumLabelsAlong || rows > maximumLabelsAlong)
         return SheetProblem::NoLabels;
     if (!(leftMargin >= 0) || !(topMargin >= 0))
@@ -95,6 +177,19 @@ SheetProblem LabelSheet::problem() const {
     if (!(last.right() <= paperSize.width() + paperEdgeToleranceMm) ||
         !(last.bottom() <= paperSize.height() + paperEdgeToleranceMm))
         return SheetProblem::BeyondPaper;
+    return SheetProblem::None;
+}
+
+SheetProblem LabelSheet::rollProblem() const {
+    if (columns != 1 || rows != 1)
+        return SheetProblem::NoLabels;
+    if (!(unprintableAcross >= 0) || !(unprintableAlong >= 0))
+        return SheetProblem::NegativeMargin;
+    // The label is the page: nothing lies beside or above it.
+    if (leftMargin != 0 || topMargin != 0)
+        return SheetProblem::BeyondPaper;
+    if (!(2 * unprintableAcross < labelWidth) || !(2 * unprintableAlong < labelHeight))
+        return SheetProblem::NoPrintableArea;
     return SheetProblem::None;
 }
 
@@ -120,6 +215,9 @@ QString sheetProblemText(SheetProblem problem) {
                   "die Etiketten würden sich überlappen.");
     case SheetProblem::BeyondPaper:
         return tr("Die Etiketten ragen über das Papier hinaus.");
+    case SheetProblem::NoPrintableArea:
+        return tr("Die Ränder, die der Drucker nicht bedrucken kann, lassen auf dem Etikett "
+                  "keinen Platz.");
     }
     return {};
 }
@@ -140,6 +238,8 @@ QString sheetProblemEnglish(SheetProblem problem) {
         return QStringLiteral("pitch smaller than the label: labels would overlap");
     case SheetProblem::BeyondPaper:
         return QStringLiteral("labels reach beyond the paper");
+    case SheetProblem::NoPrintableArea:
+        return QStringLiteral("the unprintable margins leave nothing to print on");
     }
     return {};
 }

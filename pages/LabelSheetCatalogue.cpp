@@ -22,10 +22,21 @@ enum Column {
     VerticalPitchColumn,
     SourceColumn,
     ColumnCount,
-    // Optional: "Letter" for the few US templates read from gLabels; A4 without.
-    PaperColumn = ColumnCount
+    // Optional: "Letter" for the few US templates read from gLabels; A4 without;
+    // "roll" (die-cut labels) or "tape" (continuous) for a label printer's roll.
+    PaperColumn = ColumnCount,
+    // Rolls only: "turned" or "upright", then the unprintable strips at each
+    // edge across and along the roll.
+    TurnColumn,
+    UnprintableAcrossColumn,
+    UnprintableAlongColumn,
+    LongestLine
 };
 const QString letterPaper = QStringLiteral("Letter");
+const QString rollPaper = QStringLiteral("roll");
+const QString tapePaper = QStringLiteral("tape");
+const QString turnedRoll = QStringLiteral("turned");
+const QString uprightRoll = QStringLiteral("upright");
 
 const QString builtInCataloguePath = QStringLiteral(":/labelsheets.tsv");
 
@@ -55,11 +66,33 @@ bool readShape(const QString &field, LabelShape *shape) {
 }
 
 // The sheet of one catalogue line, or the reason it is not one.
+// The paper column and the roll's columns after it.
+QString readPaper(const QStringList &fields, LabelSheet *sheet) {
+    const QString paper = fields.value(PaperColumn).trimmed();
+    sheet->paper = paper == letterPaper ? Paper::Letter : Paper::A4;
+    if (paper != rollPaper && paper != tapePaper)
+        return fields.size() <= PaperColumn + 1
+                   ? QString()
+                   : QStringLiteral("roll columns on a sheet of paper \"%1\"").arg(paper);
+    sheet->paper = Paper::Roll;
+    sheet->continuous = paper == tapePaper;
+    const QString turn = fields.value(TurnColumn).trimmed();
+    if (!turn.isEmpty() && turn != turnedRoll && turn != uprightRoll)
+        return QStringLiteral("neither turned nor upright: \"%1\"").arg(turn);
+    sheet->turned = turn == turnedRoll;
+    if ((fields.size() > UnprintableAcrossColumn &&
+         !readNumber(fields[UnprintableAcrossColumn], &sheet->unprintableAcross)) ||
+        (fields.size() > UnprintableAlongColumn &&
+         !readNumber(fields[UnprintableAlongColumn], &sheet->unprintableAlong)))
+        return QStringLiteral("an unprintable margin is no number");
+    return {};
+}
+
 QString readSheetLine(const QStringList &fields, LabelSheet *sheet) {
-    if (fields.size() != ColumnCount && fields.size() != ColumnCount + 1)
+    if (fields.size() < ColumnCount || fields.size() > LongestLine)
         return QStringLiteral("%1 fields instead of %2").arg(fields.size()).arg(ColumnCount);
-    if (fields.size() > PaperColumn)
-        sheet->paper = fields[PaperColumn].trimmed() == letterPaper ? Paper::Letter : Paper::A4;
+    if (const QString problem = readPaper(fields, sheet); !problem.isEmpty())
+        return problem;
     for (const QString &code : fields[CodesColumn].split(QLatin1Char(',')))
         if (!code.trimmed().isEmpty())
             sheet->codes.append(code.trimmed());
@@ -81,6 +114,21 @@ QString readSheetLine(const QStringList &fields, LabelSheet *sheet) {
     if (!readShape(fields[ShapeColumn], &sheet->shape))
         return QStringLiteral("unknown shape \"%1\"").arg(fields[ShapeColumn]);
     return sheetProblemEnglish(sheet->problem());
+}
+
+// The optional columns after the source, each with its tab; none for A4.
+QString paperFields(const LabelSheet &sheet) {
+    auto number = [](double value) {
+        return QString::number(value, 'g', 10);
+    };
+    if (sheet.paper == Paper::Letter)
+        return QLatin1Char('\t') + letterPaper;
+    if (sheet.paper != Paper::Roll)
+        return {};
+    return QStringList{QString(), sheet.continuous ? tapePaper : rollPaper,
+                       sheet.turned ? turnedRoll : uprightRoll, number(sheet.unprintableAcross),
+                       number(sheet.unprintableAlong)}
+        .join(QLatin1Char('\t'));
 }
 
 QString searchTextOf(const LabelSheet &sheet) {
@@ -117,7 +165,7 @@ QString toTsvLine(const LabelSheet &sheet) {
                        number(sheet.verticalPitch),
                        clean(sheet.source)}
                .join(QLatin1Char('\t')) +
-           (sheet.paper == Paper::Letter ? QLatin1Char('\t') + letterPaper : QString());
+           paperFields(sheet);
 }
 
 QString normalisedSearchText(const QString &text) {

@@ -293,8 +293,12 @@ void QPagePreview::preparePrintDialog(QPrintDialog &dialog) const {
     dialog.setMinMax(1, pageCount());
     dialog.setPrintRange(QAbstractPrintDialog::PageRange);
     dialog.setFromTo(preset.first, preset.last);
+    const LabelSheet sheet = labelSheet();
     dialog.setWindowTitle(
-        tr("Labels drucken (A4-Bögen): %1").arg(printRangeText(preset, pageCount())));
+        sheet.isRoll()
+            ? tr("Etiketten drucken (Rolle, %1 mm je Seite): %2")
+                  .arg(formatLabelSize(sheet), printRangeText(preset, pageCount()))
+            : tr("Labels drucken (A4-Bögen): %1").arg(printRangeText(preset, pageCount())));
 }
 
 std::int64_t QPagePreview::printChosenPages(QPrinter &printer) {
@@ -328,8 +332,7 @@ void QPagePreview::printPage() {
     // Fractional millimetres and the requested point sizes need more than the
     // screen's 96 units per inch.
     QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(
-        QPageSize(labelSheet().paper == Paper::Letter ? QPageSize::Letter : QPageSize::A4));
+    printer.setPageSize(labelSheet().pageSize());
     QPrintDialog dialog(&printer, this);
     preparePrintDialog(dialog);
     if (dialog.exec() == QDialog::Accepted)

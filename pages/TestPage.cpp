@@ -89,7 +89,7 @@ void drawTestPage(QPainter &painter, const LabelSheet &sheet, qreal scale) {
     painter.setPen(QPen(Qt::black, 0));
     painter.setBrush(Qt::NoBrush);
     for (std::int64_t slot = 0; slot < sheet.labelsPerPage(); ++slot) {
-        const QRectF label = sheet.labelRect(slot);
+        const QRectF label = sheet.labelRectOnPage(slot);
         const QRectF onDevice(label.left() * scale, label.top() * scale, label.width() * scale,
                               label.height() * scale);
         if (sheet.shape != LabelShape::Rectangle)
@@ -106,7 +106,8 @@ void drawTestPage(QPainter &painter, const LabelSheet &sheet, qreal scale) {
                                     centre.y() + crossArmMm, scale));
     }
     drawScales(painter, sheet.paperSizeMm(), scale);
-    if (sheet.labelsPerPage() > 0)
+    // A roll's label fills its page: no room for the instructions.
+    if (sheet.labelsPerPage() > 0 && !sheet.isRoll())
         drawInstructions(painter, sheet, scale);
     painter.restore();
 }

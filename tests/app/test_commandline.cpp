@@ -177,6 +177,11 @@ void TestCommandLine::printsEachNameAtItsLabelsCentre_data() {
     QTest::newRow("L4785 offset with decimal commas, from the last label")
         << gnumeric << QStringLiteral("L4785") << 10 << QStringList{"-3,2", "4,5"}
         << QPointF(-3.2, 4.5) << 7;
+    QTest::newRow("DK-11202 roll: a page of 62 x 100 mm per label")
+        << libreOffice << QStringLiteral("DK-11202") << 1 << QStringList() << QPointF() << 60;
+    QTest::newRow("DYMO 11354 roll, offset: pages of 57 x 32 mm")
+        << gnumeric << QStringLiteral("11354") << 1 << QStringList{"0.5", "-0.5"}
+        << QPointF(0.5, -0.5) << 60;
 }
 
 void TestCommandLine::printsEachNameAtItsLabelsCentre() {
@@ -204,7 +209,9 @@ void TestCommandLine::printsEachNameAtItsLabelsCentre() {
     QVERIFY(names.size() == 60);
     qsizetype copy = 0;
     for (qsizetype page = 0; page < printed.size(); ++page) {
-        QVERIFY(std::abs(printed[page].sizeMm.width() - 210) < 0.5);
+        // The sheet's paper, or a roll's label (whole points in the PDF).
+        QVERIFY(std::abs(printed[page].sizeMm.width() - sheet.paperSizeMm().width()) < 0.5);
+        QVERIFY(std::abs(printed[page].sizeMm.height() - sheet.paperSizeMm().height()) < 0.5);
         const auto labels = pdflabels::labelWords(printed[page], sheet, offsetMm);
         QVERIFY2(!labels.contains(-1), qPrintable("outside every label: " + labels[-1].text));
         const std::int64_t firstSlot = page == 0 ? start - 1 : 0;
@@ -375,6 +382,21 @@ void TestCommandLine::refusesWhatItCannotUse_data() {
         << QStringList{"--print-pdf", "HARDLINK", "FILE"} << teilnehmer << 2 << "Eingabedatei";
     QTest::newRow("printed, and nothing but OUT written")
         << out + QStringList{"--stock", "L7160", "FILE"} << teilnehmer << 0 << QString();
+    QTest::newRow("tape length on a sheet")
+        << out + QStringList{"--stock", "L7160", "--tape-length", "150", "FILE"} << teilnehmer << 2
+        << "--tape-length gilt nur für Endlosband";
+    QTest::newRow("tape length on die-cut labels of a roll")
+        << out + QStringList{"--stock", "DK-11202", "--tape-length", "150", "FILE"} << teilnehmer
+        << 2 << "nicht für DK-11202";
+    QTest::newRow("tape length below 10 mm")
+        << out + QStringList{"--stock", "DK-22205", "--tape-length", "9,5", "FILE"} << teilnehmer
+        << 2 << "von 10 bis 1000, gefunden \"9,5\"";
+    QTest::newRow("start 2 on a roll")
+        << out + QStringList{"--stock", "DK-11202", "--start", "2", "FILE"} << teilnehmer << 2
+        << "--start gilt nur für Bögen";
+    QTest::newRow("tape cut to 150 mm, and nothing but OUT written")
+        << out + QStringList{"--stock", "DK-22205", "--tape-length", "150", "--start", "1", "FILE"}
+        << teilnehmer << 0 << QString();
     QTest::newRow("test page, and nothing but OUT written")
         << QStringList{"--test-page", "OUT", "--stock", "L7160"} << teilnehmer << 0 << QString();
 }
@@ -427,14 +449,27 @@ void TestCommandLine::listsTheCatalogue_data() {
     QTest::addColumn<QString>("line");
     QTest::newRow("L7160") << QStringLiteral("L7160")
                            << QStringLiteral("L7160,J8160\tAvery Zweckform\tAdressetiketten\t63.5\t"
-                                             "38.1\t3\t7\t7.21\t15.15\t66.04\t38.1");
+                                             "38.1\t3\t7\t7.21\t15.15\t66.04\t38.1\tsheet");
     QTest::newRow("L4785 with its aliases")
         << QStringLiteral("L4786")
         << QStringLiteral("L4785,L4784,L4786,L4787\tAvery Zweckform\tNamensschilder\t80\t50\t2\t"
-                          "5\t17.5\t13.5\t95\t55");
-    QTest::newRow("Herma 4360") << QStringLiteral("4360")
-                                << QStringLiteral(
-                                       "4360\tHerma\tEtiketten\t70\t36\t3\t8\t0\t4.5\t70\t36");
+                          "5\t17.5\t13.5\t95\t55\tsheet");
+    QTest::newRow("Herma 4360")
+        << QStringLiteral("4360")
+        << QStringLiteral("4360\tHerma\tEtiketten\t70\t36\t3\t8\t0\t4.5\t70\t36\tsheet");
+    QTest::newRow("Brother DK-11201, a roll")
+        << QStringLiteral("DK-11201")
+        << QStringLiteral("DK-11201\tBrother\tStandard-Adressetiketten "
+                          "(Rolle)\t29\t90\t1\t1\t0\t0\t29\t90\troll");
+    QTest::newRow("Brother DK-22205, continuous tape of 100 mm by default")
+        << QStringLiteral("DK-22205")
+        << QStringLiteral(
+               "DK-22205\tBrother\tEndlosetikett Papier 62 mm (Rolle)\t62\t100\t1\t1\t0\t"
+               "0\t62\t100\troll");
+    QTest::newRow("DYMO 99010, a roll")
+        << QStringLiteral("99010")
+        << QStringLiteral("99010\tDYMO\tAdressetiketten (LabelWriter-Rolle)\t28\t89\t1\t1\t0\t0\t"
+                          "28\t89\troll");
 }
 
 void TestCommandLine::listsTheCatalogue() {
@@ -445,7 +480,7 @@ void TestCommandLine::listsTheCatalogue() {
     const QStringList lines = run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), LabelSheetCatalogue::builtIn().size());
     for (const QString &each : lines)
-        QCOMPARE(each.count(QLatin1Char('\t')), 10);
+        QCOMPARE(each.count(QLatin1Char('\t')), 11);
     QVERIFY2(lines.contains(line), qPrintable(run.out));
     // Every code the line shows is taken by --stock.
     for (const QString &alias : line.section(QLatin1Char('\t'), 0, 0).split(QLatin1Char(',')))

@@ -57,6 +57,18 @@ QString rowWidgetFault(const QRect &row, QWidget *rowWidget) {
     return QString();
 }
 
+// Whether the sheet rows of these captions are hidden.
+QList<bool> rowsHidden(MainWindow *window, const QStringList &captions) {
+    QList<bool> hidden;
+    for (const QString &caption : captions) {
+        const auto rows =
+            window->ui.fileInfoTree->findItems(caption, Qt::MatchExactly | Qt::MatchRecursive);
+        if (!rows.isEmpty())
+            hidden << rows.first()->isHidden();
+    }
+    return hidden;
+}
+
 // Whether the rows "Labelbreite" and "Labelhöhe" are hidden.
 QList<bool> gridSizeRowsHidden(MainWindow *window) {
     QList<bool> hidden;
@@ -79,6 +91,8 @@ private slots:
     void theGridIsTheDefault();
     void searchChoosesASheet_data();
     void searchChoosesASheet();
+    void rollsHaveTheirOwnRows_data();
+    void rollsHaveTheirOwnRows();
     void startPositionMovesThePages_data();
     void startPositionMovesThePages();
     void choicesAreKeptButNotTheStart();
@@ -150,6 +164,53 @@ void TestWindowSheets::searchChoosesASheet() {
     emit combo->activated(0);
     QVERIFY(!window->ui.pagePreview->labelJob().chosenSheet());
     QCOMPARE(gridSizeRowsHidden(window.get()), QList<bool>({false, false}));
+}
+
+void TestWindowSheets::rollsHaveTheirOwnRows_data() {
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<QString>("size");
+    QTest::addColumn<QList<bool>>("hidden"); // Beginnen bei, Bandlänge, Ausrichtung
+    QTest::addColumn<QSizeF>("pageMm");      // after the changes the test makes
+    QTest::newRow("a sheet: the start, no roll rows")
+        << QStringLiteral("L7160") << QStringLiteral("63,5 x 38,1 mm, 3 × 7 (21 je Bogen)")
+        << QList<bool>{false, true, true} << QSizeF(210, 297);
+    QTest::newRow("die-cut roll, turned, turned back")
+        << QStringLiteral("DK-11201") << QStringLiteral("29 x 90 mm, Rolle (1 je Seite)")
+        << QList<bool>{true, true, false} << QSizeF(29, 90);
+    QTest::newRow("continuous tape cut to 150 mm")
+        << QStringLiteral("DK-22205") << QStringLiteral("62 x 100 mm, Rolle (1 je Seite)")
+        << QList<bool>{true, false, false} << QSizeF(62, 150);
+}
+
+void TestWindowSheets::rollsHaveTheirOwnRows() {
+    QFETCH(QString, query);
+    QFETCH(QString, size);
+    QFETCH(QList<bool>, hidden);
+    QFETCH(QSizeF, pageMm);
+    const QStringList captions{QStringLiteral("Beginnen bei"), QString::fromUtf8("Bandlänge"),
+                               QStringLiteral("Ausrichtung")};
+    QTest::keyClicks(widget<QLineEdit>("sheetSearchEdit"), query);
+    QCOMPARE(chosenCode(window.get()), query);
+    QCOMPARE(sheetRowValue(window.get(), QStringLiteral("Etiketten")), size);
+    QCOMPARE(rowsHidden(window.get(), captions), hidden);
+    const LabelSheet chosen = window->ui.pagePreview->labelSheet();
+    QCOMPARE(widget<QCheckBox>("turnedCheck")->isChecked(), chosen.turned);
+    if (!hidden[1])
+        widget<QDoubleSpinBox>("tapeLengthSpin")->setValue(150);
+    if (!hidden[2]) // turned and back: the roll's own orientation again
+        widget<QCheckBox>("turnedCheck")->click();
+    const bool turned = window->ui.pagePreview->labelSheet().turned;
+    QCOMPARE(turned, chosen.isRoll() && !chosen.turned);
+    // One label a page on a roll; kept with the roll across a restart.
+    window = std::make_unique<MainWindow>();
+    const LabelSheet kept = window->ui.pagePreview->labelSheet();
+    QCOMPARE(kept.code(), query);
+    QCOMPARE(kept.turned, turned);
+    if (!hidden[2])
+        widget<QCheckBox>("turnedCheck")->click();
+    QCOMPARE(window->ui.pagePreview->labelSheet().paperSizeMm(), pageMm);
+    QCOMPARE(window->ui.pagePreview->labelSheet().turned, chosen.turned);
+    QCOMPARE(window->ui.pagePreview->labelSheet().labelsPerPage(), chosen.labelsPerPage());
 }
 
 void TestWindowSheets::startPositionMovesThePages_data() {

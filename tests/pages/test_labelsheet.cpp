@@ -269,7 +269,11 @@ void TestLabelSheet::builtInCatalogueIsComplete() {
     QCOMPARE(LabelSheetCatalogue::builtIn().size(), catalogue.size());
     QSet<QString> codes;
     for (const LabelSheet &sheet : catalogue.sheets()) {
-        QCOMPARE(sheet.paper, Paper::A4);
+        // A4 sheets and label printer rolls; Letter comes from templates only.
+        QVERIFY2(sheet.paper != Paper::Letter, qPrintable(sheet.code()));
+        // What the settings keep of a sheet reads back as the same sheet.
+        QVERIFY2(LabelSheetCatalogue::fromTsv(toTsvLine(sheet)).sheets().value(0) == sheet,
+                 qPrintable(toTsvLine(sheet)));
         QVERIFY2(!sheet.source.isEmpty() && !sheet.maker.isEmpty() && !sheet.description.isEmpty(),
                  qPrintable(sheet.code()));
         for (const QString &code : sheet.codes) {
@@ -295,6 +299,18 @@ void TestLabelSheet::catalogueLinesWithFaults_data() {
     QTest::newRow("overlapping labels")
         << QStringLiteral("X1\tM\tD\t10\t10\t0\trect\t2\t1\t0\t0\t9\t10\tS")
         << QStringLiteral("line 2: pitch smaller than the label: labels would overlap");
+    QTest::newRow("roll columns on an A4 sheet")
+        << QStringLiteral("X1\tM\tD\t10\t10\t0\trect\t1\t1\t0\t0\t10\t10\tS\tA4\tturned\t1\t1")
+        << QStringLiteral("line 2: roll columns on a sheet of paper \"A4\"");
+    QTest::newRow("a roll neither turned nor upright")
+        << QStringLiteral("X1\tM\tD\t10\t10\t0\trect\t1\t1\t0\t0\t10\t10\tS\troll\tquer")
+        << QStringLiteral("line 2: neither turned nor upright: \"quer\"");
+    QTest::newRow("a roll of two columns")
+        << QStringLiteral("X1\tM\tD\t10\t10\t0\trect\t2\t1\t0\t0\t10\t10\tS\troll")
+        << QStringLiteral("line 2: a sheet needs 1 to 1000 columns and rows");
+    QTest::newRow("a tape whose unprintable strips meet")
+        << QStringLiteral("X1\tM\tD\t10\t40\t0\trect\t1\t1\t0\t0\t10\t40\tS\ttape\tupright\t5\t1")
+        << QStringLiteral("line 2: the unprintable margins leave nothing to print on");
 }
 
 void TestLabelSheet::catalogueLinesWithFaults() {
@@ -335,6 +351,11 @@ void TestLabelSheet::catalogueSearch_data() {
         << QStringLiteral("99,1x38,1") << QStringList{"L7163"} << QStringList{"L7160"};
     QTest::newRow("maker and size")
         << QStringLiteral("herma 70 x 36") << QStringList{"4360"} << QStringList{"3475", "L7160"};
+    QTest::newRow("label printer rolls")
+        << QStringLiteral("Rolle") << QStringList{"DK-11201", "DK-22205", "99010", "11354"}
+        << QStringList{"L7160", "L4785"};
+    QTest::newRow("a roll by the size its maker writes")
+        << QStringLiteral("brother 29 x 62") << QStringList{"DK-11209"} << QStringList{"DK-11201"};
     QTest::newRow("no such sheet")
         << QStringLiteral("Briefmarke") << QStringList{} << QStringList{"L7160"};
 }
