@@ -273,7 +273,6 @@ void TestLabelDesign::designSurvivesItsFile_data() {
     changedCatalogueSheet.sheet = *LabelSheetCatalogue::builtIn().findCode("L4785");
     changedCatalogueSheet.sheet->topMargin = 13;
     QTest::newRow("catalogue sheet changed: kept in full") << changedCatalogueSheet << false << 2;
-<<<<<<< HEAD
 
     // As many and as large pictures as a design may take: the file they make
     // is one a design is read from, and not a byte more fits.
@@ -299,14 +298,12 @@ void TestLabelDesign::designSurvivesItsFile_data() {
     QCOMPARE(pictureRoomProblem(oneLess.look, designLimits::pictureBytes + 1),
              QString::fromUtf8("Das Bild ist zu groß: 16,0 MiB, höchstens 16,0 MiB."));
     QTest::newRow("pictures at every limit") << fullest << false << int(designLimits::pictures);
-=======
     SavedDesign onRoll = everyField();
     onRoll.sheet = *LabelSheetCatalogue::builtIn().findCode("DK-11201");
     QTest::newRow("catalogue roll by its code") << onRoll << true << 2;
     onRoll.sheet = LabelSheetCatalogue::builtIn().findCode("DK-22205")->withTapeLength(150);
     onRoll.sheet->turned = true;
     QTest::newRow("tape cut to 150 mm and turned: kept in full") << onRoll << false << 2;
->>>>>>> h19r
 }
 
 void TestLabelDesign::designSurvivesItsFile() {
