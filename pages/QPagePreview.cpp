@@ -294,11 +294,14 @@ void QPagePreview::preparePrintDialog(QPrintDialog &dialog) const {
     dialog.setPrintRange(QAbstractPrintDialog::PageRange);
     dialog.setFromTo(preset.first, preset.last);
     const LabelSheet sheet = labelSheet();
-    dialog.setWindowTitle(
-        sheet.isRoll()
-            ? tr("Etiketten drucken (Rolle, %1 mm je Seite): %2")
-                  .arg(formatLabelSize(sheet), printRangeText(preset, pageCount()))
-            : tr("Labels drucken (A4-Bögen): %1").arg(printRangeText(preset, pageCount())));
+    const QString range = printRangeText(preset, pageCount());
+    if (sheet.isRoll())
+        dialog.setWindowTitle(
+            tr("Etiketten drucken (Rolle, %1 mm je Seite): %2").arg(formatLabelSize(sheet), range));
+    else if (sheet.paper == Paper::Letter)
+        dialog.setWindowTitle(tr("Labels drucken (Letter-Bögen): %1").arg(range));
+    else
+        dialog.setWindowTitle(tr("Labels drucken (A4-Bögen): %1").arg(range));
 }
 
 std::int64_t QPagePreview::printChosenPages(QPrinter &printer) {

@@ -1,4 +1,5 @@
 #include "PdfLabels.h"
+#include "pages/LabelSheetCatalogue.h"
 #include "pages/QPagePreview.h"
 
 #include <QMessageBox>
@@ -148,6 +149,8 @@ private slots:
     void printsAMillionCopiesPageByArithmetic();
     void printDialogPresetRunsFromPageShown_data();
     void printDialogPresetRunsFromPageShown();
+    void printDialogNamesThePaper_data();
+    void printDialogNamesThePaper();
     void manyPagesPrintOnlyWhenConfirmed_data();
     void manyPagesPrintOnlyWhenConfirmed();
 
@@ -775,6 +778,34 @@ void TestPagePreview::printDialogPresetRunsFromPageShown() {
     QVERIFY2(dialog.windowTitle().contains(QStringLiteral("A4")), qPrintable(dialog.windowTitle()));
     // And which pages are chosen, as they are out of sight when it opens.
     QVERIFY2(dialog.windowTitle().endsWith(pages), qPrintable(dialog.windowTitle()));
+}
+
+void TestPagePreview::printDialogNamesThePaper_data() {
+    QTest::addColumn<QString>("stock"); // a catalogue code; empty: the grid of the label size
+    QTest::addColumn<bool>("letter");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("grid on A4") << QString() << false << "Labels drucken (A4-Bögen): Seite 1 von 1";
+    QTest::newRow("Letter sheet") << "L7160" << true
+                                  << "Labels drucken (Letter-Bögen): Seite 1 von 1";
+    QTest::newRow("roll")
+        << "DK-11202" << false
+        << "Etiketten drucken (Rolle, 62 x 100 mm je Seite): Seiten 1 bis 3 von 3";
+}
+
+void TestPagePreview::printDialogNamesThePaper() {
+    QFETCH(QString, stock);
+    QFETCH(bool, letter);
+    if (!stock.isEmpty()) {
+        LabelSheet sheet = *LabelSheetCatalogue::builtIn().findCode(stock);
+        if (letter)
+            sheet.paper = Paper::Letter;
+        preview->setLabelSheet(sheet);
+    }
+    preview->setLabels(labelsOf({{"Anna", 1}, {"Bernd", 1}, {"Clara", 1}}));
+    QPrinter printer(QPrinter::ScreenResolution);
+    QPrintDialog dialog(&printer, preview);
+    preview->preparePrintDialog(dialog);
+    QTEST(dialog.windowTitle(), "title");
 }
 
 void TestPagePreview::manyPagesPrintOnlyWhenConfirmed_data() {
