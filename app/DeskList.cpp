@@ -116,6 +116,14 @@ qsizetype DeskList::printedCount() const {
     });
 }
 
+QSet<int> DeskList::printedRows() const {
+    QSet<int> rows;
+    for (const DeskPerson &person : persons)
+        if (person.row >= 0 && kept.markOf(person.key))
+            rows.insert(person.row);
+    return rows;
+}
+
 void DeskList::markPrinted(qsizetype person, const QDateTime &time) {
     kept.mark(persons.at(person).key, time);
 }
