@@ -28,9 +28,10 @@ class QPrinter;
 // Shows one page of the label job at a time, on the sheet's paper (A4 or
 // Letter) from its top-left corner, scaled to fit its space or zoomed (and then scrolled), and
 // turns the pages. It keeps the grid of the label size, the label list, the
-// font, the search text and the page shown; its job adds the chosen sheet,
-// the start position, the frames and the printer offsets, and draws the page
-// here and on the printer alike.
+// font, the search text, the page shown and the labels picked (which print
+// alone when asked); its job adds the chosen sheet, the start position, the
+// frames and the printer offsets, and draws the page here and on the printer
+// alike.
 class QPagePreview : public QAbstractScrollArea {
     Q_OBJECT
 
