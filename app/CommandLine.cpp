@@ -348,7 +348,6 @@ std::optional<Failure> printPdf(const Options &options, QTextStream &out) {
     LabelMap labels;
     if (auto failure = importLabels(options, &labels))
         return failure;
-
     job.setLabels(std::move(labels));
     if (auto failure = checkPages(options, job))
         return failure;
