@@ -8,6 +8,7 @@
 #include "import/QXLSImporter.h"
 #include "pages/ColumnLookup.h"
 #include "pages/LabelJob.h"
+#include "pages/LabelPick.h"
 #include "pages/LabelSheetCatalogue.h"
 #include "pages/LabelSource.h"
 #include "pages/LabelTemplate.h"
@@ -47,6 +48,10 @@ struct Options {
     QPointF offsetMm;
     // A saved design, a logo and a QR code.
     DesignOptions design;
+    // Only the labels with a line containing this text, of these rows.
+    std::optional<QString> only;
+    std::optional<RowNumbers> rows;
+    QString rowsText;
 };
 
 void addOptions(QCommandLineParser &parser) {
@@ -81,6 +86,12 @@ void addOptions(QCommandLineParser &parser) {
         {QStringLiteral("max-pages"),
          QStringLiteral("Refuses a job of more pages than N (default 10000)."),
          QStringLiteral("N")},
+        {QStringLiteral("only"),
+         QStringLiteral("Prints only the labels with a line containing TEXT (any letter case)."),
+         QStringLiteral("TEXT")},
+        {QStringLiteral("rows"),
+         QStringLiteral("Prints only the labels of these rows, numbered as in the spreadsheet."),
+         QStringLiteral("3,5-9")},
     });
     DesignOptions::addTo(parser);
     parser.setApplicationDescription(QStringLiteral(
@@ -181,6 +192,17 @@ std::optional<Failure> readOptions(const QCommandLineParser &parser, Options *op
     if (auto failure = readOffset(parser, QStringLiteral("offset-y"), &y))
         return failure;
     options->offsetMm = QPointF(x, y);
+    if (parser.isSet(QStringLiteral("only")))
+        options->only = parser.value(QStringLiteral("only"));
+    if (parser.isSet(QStringLiteral("rows"))) {
+        options->rowsText = parser.value(QStringLiteral("rows"));
+        options->rows = RowNumbers::parse(options->rowsText);
+        if (!options->rows)
+            return Failure{exitUnusableCommandLine,
+                           QStringLiteral("--rows erwartet Zeilennummern ab 1 wie 3,5-9, "
+                                          "gefunden \"%1\"")
+                               .arg(options->rowsText)};
+    }
     options->skipHeader = parser.isSet(QStringLiteral("skip-header"));
     options->frames = parser.isSet(QStringLiteral("frames"));
     options->nameColumn = parser.value(QStringLiteral("name-column"));
@@ -219,6 +241,34 @@ std::optional<Failure> chooseColumn(const QString &wanted, const QStringList &ca
                      captions.join(QStringLiteral(", ")))};
     *column = found.column;
     return std::nullopt;
+}
+
+// The options that pick labels as they were given, e.g. --only "Müller".
+QString pickText(const Options &options) {
+    QStringList given;
+    if (options.only)
+        given << QStringLiteral("--only \"%1\"").arg(*options.only);
+    if (options.rows)
+        given << QStringLiteral("--rows %1").arg(options.rowsText);
+    return given.join(QLatin1Char(' '));
+}
+
+// Keeps the labels --only and --rows ask for; a label must satisfy both.
+void pickLabels(const Options &options, const ImportedTable &table, const LabelChoice &choice,
+                LabelMap *labels) {
+    if (options.only)
+        *labels = labelsContaining(*labels, *options.only);
+    if (!options.rows)
+        return;
+    if (!choice.mergeEqual) {
+        *labels = labelsOfRows(*labels, *options.rows);
+        return;
+    }
+    // Each row's own label, so that a row merged into an equal one picks it.
+    LabelChoice rowByRow = choice;
+    rowByRow.mergeEqual = false;
+    const LabelMap eachRow = LabelSource(table, rowByRow).filtered(QString());
+    *labels = labelsOfRows(*labels, *options.rows, &eachRow);
 }
 
 std::optional<Failure> importLabels(const Options &options, LabelMap *labels) {
@@ -262,6 +312,15 @@ std::optional<Failure> importLabels(const Options &options, LabelMap *labels) {
     if (auto failure = options.design.checkCaptions(choice, captions))
         return failure;
     *labels = LabelSource(importer.importedTable(), choice).filtered(QString());
+    if (labels->totalCopies() == 0)
+        return Failure{exitUnusableInput,
+                       QStringLiteral("%1 ergibt keine Etiketten: keine Zeile hat einen Namen mit "
+                                      "einer Anzahl ab 1")
+                           .arg(options.inputPath)};
+    pickLabels(options, importer.importedTable(), choice, labels);
+    if (labels->totalCopies() == 0)
+        return Failure{exitUnusableInput, QStringLiteral("%1 ergibt mit %2 keine Etiketten")
+                                              .arg(options.inputPath, pickText(options))};
     return std::nullopt;
 }
 
@@ -324,11 +383,6 @@ std::optional<Failure> printPdf(const Options &options, QTextStream &out) {
     LabelMap labels;
     if (auto failure = importLabels(options, &labels))
         return failure;
-    if (labels.totalCopies() == 0)
-        return Failure{exitUnusableInput,
-                       QStringLiteral("%1 ergibt keine Etiketten: keine Zeile hat einen Namen mit "
-                                      "einer Anzahl ab 1")
-                           .arg(options.inputPath)};
     job.setLabels(std::move(labels));
     if (auto failure = checkPages(options, job))
         return failure;

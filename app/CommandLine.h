@@ -10,7 +10,8 @@ class QTextStream;
 //           [--skip-header] [--start N] [--name-column CAPTION|NUMBER]
 //           [--count-column CAPTION|NUMBER] [--text TEXT] [--frames]
 //           [--offset-x MM] [--offset-y MM] [--max-pages N] [--tape-length MM]
-//           [--design FILE] [--logo FILE] [--qr TEMPLATE] FILE
+//           [--design FILE] [--logo FILE] [--qr TEMPLATE] [--only TEXT]
+//           [--rows 3,5-9] FILE
 //   tagomat --test-page OUT.pdf [--stock CODE] [--offset-x MM] [--offset-y MM]
 // FILE is imported as the window imports it, with the columns chosen by the
 // same captions, and the labels are written to OUT.pdf as the printer would

@@ -147,6 +147,14 @@ qsizetype DeskList::printedCount() const {
     });
 }
 
+QSet<int> DeskList::printedRows() const {
+    QSet<int> rows;
+    for (const DeskPerson &person : persons)
+        if (person.row >= 0 && kept.markOf(person.key))
+            rows.insert(person.row);
+    return rows;
+}
+
 void DeskList::markPrinted(qsizetype person, const QDateTime &time) {
     kept.mark(people().at(person).key, time);
 }

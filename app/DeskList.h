@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -46,6 +47,8 @@ public:
     std::optional<QDateTime> markOf(qsizetype person) const;
     std::optional<QStringList> correctionOf(qsizetype person) const;
     qsizetype printedCount() const;
+    // The table rows of the people whose badges were printed.
+    QSet<int> printedRows() const;
 
     void markPrinted(qsizetype person, const QDateTime &time);
     // Takes back the last mark; answers the person it was, or -1.

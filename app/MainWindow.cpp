@@ -8,6 +8,7 @@
 #include "app/ImportFailureText.h"
 #include "app/LabelTextEditor.h"
 #include "app/PasswordDialog.h"
+#include "app/PreviewSelection.h"
 #include "app/ReceptionDesk.h"
 #include "app/Settings.h"
 #include "app/SettingsTreeFit.h"
@@ -105,6 +106,7 @@ MainWindow::MainWindow(QWidget *parent, Qt::WindowFlags flags)
     buildPageRow();
     buildSearchKeys();
     buildDesk();
+    previewSelection = new PreviewSelection(ui.pagePreview, this);
     sheetChooser = new SheetChooser(ui.fileInfoTree, ui.pagePreview, this);
     connect(sheetChooser, &SheetChooser::sheetChanged, this, &MainWindow::showSheet);
     refitSettingsTree(*ui.fileInfoTree);
@@ -532,6 +534,7 @@ void MainWindow::reloadPage(QString filter) {
         labelSource.emplace(importer->importedTable(), choice);
         checkDesign();
         desk->setList(listPath, importer->importedTable(), importer->headerRow(), choice);
+        showDeskMarks();
     }
     ui.pagePreview->setLabels(labelSource->filtered(filterText));
     updatePageLabel();
@@ -693,7 +696,10 @@ void MainWindow::buildDesk() {
     desk->currentJob = [this] {
         return ui.pagePreview->labelJob();
     };
-    connect(desk, &ReceptionDesk::recordChanged, this, &MainWindow::updateStatus);
+    connect(desk, &ReceptionDesk::recordChanged, this, [this] {
+        showDeskMarks();
+        updateStatus();
+    });
     auto *open = new QAction(text("&Empfang"), this);
     open->setObjectName(QStringLiteral("actionEmpfang"));
     open->setShortcut(Qt::CTRL | Qt::Key_E);
@@ -701,4 +707,8 @@ void MainWindow::buildDesk() {
     ui.menu_Datei->insertAction(ui.action_Beenden, open);
     ui.menu_Datei->insertSeparator(ui.action_Beenden);
     connect(open, &QAction::triggered, desk, &ReceptionDesk::showDesk);
+}
+
+void MainWindow::showDeskMarks() {
+    ui.pagePreview->setPrintedRows(desk->list().printedRows());
 }

@@ -22,6 +22,7 @@ class SheetChooser;
 class QSpinBox;
 class QTreeWidgetItem;
 class QXLSImporter;
+class PreviewSelection;
 class ReceptionDesk;
 
 // The program's one window: the settings tree on the left, the filter and
@@ -107,6 +108,8 @@ private:
     void buildSearchKeys();
     // "Empfang" (Ctrl+E): the reception desk, fed the list and the label job.
     void buildDesk();
+    // Shows on the preview's labels whose badges the desk printed.
+    void showDeskMarks();
     void applySettings();
     void connectSizeSpins();
     void fillColumnCombos();
@@ -126,6 +129,8 @@ private:
     // The imported file, which the reception desk keeps its marks for.
     QString listPath;
     ReceptionDesk *desk = nullptr;
+    // Clicks on the preview's labels pick them; its context menu prints them.
+    PreviewSelection *previewSelection = nullptr;
     WindowSettings settings;
     SheetChooser *sheetChooser = nullptr;
     QSpinBox *heightSpin = nullptr;

@@ -21,6 +21,8 @@ public:
     // The lines under the name, usually none; only when not at the end.
     const QStringList &moreLines() const { return labels.at(entry).moreLines; }
     const LabelEntry &current() const { return labels.at(entry); }
+    // Which entry of the map the copy belongs to, counted from 0.
+    qsizetype entryIndex() const { return entry; }
     std::int64_t copyNumber() const { return copy; }
     void next();
 

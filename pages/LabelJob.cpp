@@ -51,6 +51,14 @@ QRectF scaled(const QRectF &mm, qreal scale) {
 
 // The search highlight over pictures and colours: they show through it.
 const QColor highlightOverArt(255, 255, 0, 128);
+// A label picked in the preview: tinted and edged in blue; one printed at the
+// desk: a green tag in its corner. Both on the screen only.
+const QColor selectionTint(0, 90, 220, 60);
+const QColor selectionEdge(0, 90, 220);
+constexpr qreal selectionEdgeMm = 0.8;
+const QColor printedTag(0, 140, 60);
+constexpr qreal printedTagHeightMm = 5;
+constexpr qreal printedTagLetterShare = 0.7;
 // Of the codes a design cannot hold, this many are named one by one.
 constexpr int namedCodeProblems = 5;
 // Sizes set alike on all labels kept for a few lists and boxes.
@@ -401,6 +409,8 @@ std::int64_t LabelJob::drawPage(QPainter &painter, int page, qreal scale, Medium
             drawOutline(painter, paper, label, scale);
             painter.restore();
         }
+        if (screen)
+            drawScreenMarks(painter, entry, cursor.entryIndex(), label, scale);
     }
     if (chosen && screen) {
         // The rest of the sheet, still empty.
@@ -410,6 +420,38 @@ std::int64_t LabelJob::drawPage(QPainter &painter, int page, qreal scale, Medium
     }
     painter.restore();
     return slot - firstSlot;
+}
+
+void LabelJob::drawScreenMarks(QPainter &painter, const LabelEntry &entry, qsizetype entryIndex,
+                               const QRectF &label, qreal scale) const {
+    const bool picked = selected.contains(entryIndex);
+    const bool printed = entry.row >= 0 && printedRows.contains(entry.row);
+    if (!picked && !printed)
+        return;
+    painter.save();
+    if (picked) {
+        painter.fillRect(label, selectionTint);
+        painter.setPen(QPen(selectionEdge, selectionEdgeMm * scale));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(label.adjusted(selectionEdgeMm * scale / 2, selectionEdgeMm * scale / 2,
+                                        -selectionEdgeMm * scale / 2,
+                                        -selectionEdgeMm * scale / 2));
+    }
+    if (printed) {
+        // A tag in the top right corner, its letters sized to the tag.
+        const qreal height = std::min(printedTagHeightMm * scale, label.height() / 3);
+        QFont font = labelFont;
+        font.setPixelSize(std::max(1, int(height * printedTagLetterShare)));
+        const QString tag = QStringLiteral("\u2713 gedruckt");
+        const qreal width =
+            std::min(label.width(), QFontMetricsF(font).horizontalAdvance(tag) + height);
+        const QRectF corner(label.right() - width, label.top(), width, height);
+        painter.fillRect(corner, printedTag);
+        painter.setFont(font);
+        painter.setPen(Qt::white);
+        painter.drawText(corner, Qt::AlignCenter, tag);
+    }
+    painter.restore();
 }
 
 std::int64_t LabelJob::print(QPagedPaintDevice &device, int firstPage, int lastPage,

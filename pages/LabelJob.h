@@ -11,6 +11,7 @@
 #include <QList>
 #include <QMap>
 #include <QPointF>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -73,6 +74,12 @@ public:
     void setPrinterOffsets(const QMap<QString, QPointF> &offsets) { offsetsMm = offsets; }
     QPointF printerOffset(const QString &printerName) const { return offsetsMm.value(printerName); }
 
+    // What the screen shows over the labels and paper never does: the
+    // entries picked in the preview (counted from 0 in the list) and the
+    // table rows whose badges were printed at the reception desk.
+    void setSelectedEntries(QSet<qsizetype> entries) { selected = std::move(entries); }
+    void setPrintedRows(QSet<int> rows) { printedRows = std::move(rows); }
+
     // Pages of the label list, at least 1, at most INT_MAX (what page fields
     // and the print dialog can hold).
     int pageCount() const;
@@ -120,6 +127,9 @@ private:
     // its top, bottom or sides, and inside the strips a label printer cannot
     // print on.
     QRectF textAreaMm(const QSizeF &labelMm, const QMarginsF &unprintableMm) const;
+    // Shows a label picked in the preview or printed at the desk.
+    void drawScreenMarks(QPainter &painter, const LabelEntry &entry, qsizetype entryIndex,
+                         const QRectF &label, qreal scale) const;
     // The colour a label's category value takes, invalid for none.
     QColor categoryColour(const QString &value) const;
 
@@ -131,6 +141,8 @@ private:
     std::int64_t start = 0;
     bool frames = false;
     QMap<QString, QPointF> offsetsMm;
+    QSet<qsizetype> selected;
+    QSet<int> printedRows;
     // Shared by copies of the job: fitting depends on the text, the font and
     // the box alone, whatever list they came from.
     std::shared_ptr<TextFitCache> fits = std::make_shared<TextFitCache>();

@@ -22,6 +22,15 @@ std::optional<std::int64_t> firstCopyMatching(const LabelMap &labels, const QStr
     return std::nullopt;
 }
 
+QList<qsizetype> entriesMatching(const LabelMap &labels, const QString &text) {
+    const QString folded = foldCase(text);
+    QList<qsizetype> found;
+    for (qsizetype entry = 0; entry < labels.size(); ++entry)
+        if (copiesOf(labels.at(entry)) > 0 && highlightsFolded(labels.at(entry).foldedName, folded))
+            found << entry;
+    return found;
+}
+
 SearchMatches::SearchMatches(const LabelMap &labels, const QString &text) {
     const QString folded = foldCase(text);
     std::int64_t copiesBefore = 0;

@@ -20,6 +20,10 @@ bool highlightsFolded(const QString &foldedName, const QString &foldedSearch);
 // appear on no page. Counts by arithmetic, one step per distinct name.
 std::optional<std::int64_t> firstCopyMatching(const LabelMap &labels, const QString &text);
 
+// The entries (counted from 0) the search text finds, as SearchMatches
+// counts its matches.
+QList<qsizetype> entriesMatching(const LabelMap &labels, const QString &text);
+
 // The labels a search text finds: one match per label entry that prints a
 // copy and contains the text, in label order, and which of them is current.
 // Stepping wraps around at the ends. Before the first step none is current.

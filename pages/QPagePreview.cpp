@@ -1,6 +1,7 @@
 #include "pages/QPagePreview.h"
 
 #include "pages/CaseFolding.h"
+#include "pages/LabelCursor.h"
 #include "pages/LabelSearch.h"
 #include "pages/PrintRange.h"
 
@@ -34,6 +35,9 @@ QPagePreview::QPagePreview(QWidget *parent) : QAbstractScrollArea(parent) {
     confirmManyPages = [this](std::int64_t pages) {
         return askToPrintManyPages(pages);
     };
+    runPrintDialog = [](QPrintDialog &dialog) {
+        return dialog.exec() == QDialog::Accepted;
+    };
 }
 
 void QPagePreview::setLabelDimensions(int width, int height) {
@@ -57,6 +61,7 @@ const LabelJob &QPagePreview::labelJob() const {
     job.setGrid(pageLayout());
     job.setLabels(labels);
     job.setFont(labelFont);
+    job.setSelectedEntries(picked.entries());
     return job;
 }
 
@@ -139,11 +144,55 @@ void QPagePreview::showCopy(std::int64_t copy) {
 
 void QPagePreview::setLabels(LabelMap newLabels) {
     labels = std::move(newLabels);
+    // The entries picked were those of the list before.
+    picked.clear();
     // The same search in the new list, none current until the next step.
     matches = SearchMatches(labels, searchText);
     currentPage = 0;
     viewport()->update();
     emit pageChanged();
+}
+
+std::optional<qsizetype> QPagePreview::labelAt(QPoint viewportPoint) const {
+    const LabelJob &shown = labelJob();
+    const LabelSheet paper = shown.sheet();
+    const qreal scale = previewScale();
+    if (paper.labelsPerPage() <= 0 || !(scale > 0))
+        return std::nullopt;
+    const QPointF mm = QPointF(viewportPoint - sheetOrigin()) / scale;
+    const std::int64_t firstSlot = paper.firstSlotOnPage(currentPage, shown.startSlot());
+    const std::int64_t firstCopy = paper.firstCopyOnPage(currentPage, shown.startSlot());
+    for (std::int64_t slot = firstSlot; slot < paper.labelsPerPage(); ++slot) {
+        if (!paper.labelRect(slot).contains(mm))
+            continue;
+        const LabelCursor cursor(labels, firstCopy + (slot - firstSlot));
+        return cursor.atEnd() ? std::nullopt : std::optional<qsizetype>(cursor.entryIndex());
+    }
+    return std::nullopt;
+}
+
+void QPagePreview::clickLabel(qsizetype entry, LabelSelection::Click how) {
+    if (entry < 0 || entry >= labels.size())
+        return;
+    picked.click(entry, how);
+    viewport()->update();
+}
+
+qsizetype QPagePreview::selectSearchMatches() {
+    const QList<qsizetype> found = entriesMatching(labels, searchText);
+    picked.select(found);
+    viewport()->update();
+    return found.size();
+}
+
+void QPagePreview::clearSelection() {
+    picked.clear();
+    viewport()->update();
+}
+
+void QPagePreview::setPrintedRows(QSet<int> rows) {
+    job.setPrintedRows(std::move(rows));
+    viewport()->update();
 }
 
 bool QPagePreview::showNextPage() {
@@ -306,8 +355,7 @@ void QPagePreview::preparePrintDialog(QPrintDialog &dialog) const {
 
 std::int64_t QPagePreview::printChosenPages(QPrinter &printer) {
     const PageSpan pages = chosenPrintPages(printer.fromPage(), printer.toPage(), lastPageIndex());
-    const std::int64_t count = std::int64_t(pages.last) - pages.first + 1;
-    if (count > manyPages && !(confirmManyPages && confirmManyPages(count)))
+    if (!mayPrint(std::int64_t(pages.last) - pages.first + 1))
         return 0;
     return printPageRange(printer, pages.first, pages.last);
 }
@@ -328,6 +376,24 @@ std::int64_t QPagePreview::printPageRange(QPrinter &printer, int firstPage, int 
 }
 
 void QPagePreview::printPage() {
+    printFromDialog(selectedLabels(), false);
+}
+
+void QPagePreview::printSelection() {
+    printFromDialog(selectedLabels(), true);
+}
+
+void QPagePreview::printLabel(qsizetype entry) {
+    if (entry < 0 || entry >= labels.size())
+        return;
+    LabelEntry one = labels.at(entry);
+    one.quantity = 1;
+    LabelMap single;
+    single.append(one);
+    printFromDialog(single, true);
+}
+
+void QPagePreview::printFromDialog(const LabelMap &selection, bool selectionChosen) {
     if (labelSheet().labelsPerPage() <= 0) {
         tellNoLabelFits();
         return;
@@ -338,8 +404,34 @@ void QPagePreview::printPage() {
     printer.setPageSize(labelSheet().pageSize());
     QPrintDialog dialog(&printer, this);
     preparePrintDialog(dialog);
-    if (dialog.exec() == QDialog::Accepted)
+    const bool offered = selection.totalCopies() > 0;
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, offered);
+    if (offered && selectionChosen) {
+        dialog.setPrintRange(QAbstractPrintDialog::Selection);
+        const std::int64_t copies = selection.totalCopies();
+        dialog.setWindowTitle(tr("Labels drucken: Auswahl, %1 %2")
+                                  .arg(copies)
+                                  .arg(copies == 1 ? tr("Etikett") : tr("Etiketten")));
+    }
+    if (!runPrintDialog(dialog))
+        return;
+    if (offered && printer.printRange() == QPrinter::Selection)
+        printLabels(printer, selection);
+    else
         printChosenPages(printer);
+}
+
+std::int64_t QPagePreview::printLabels(QPrinter &printer, const LabelMap &chosen) {
+    printer.setFullPage(true);
+    LabelJob only = labelJob();
+    only.setLabels(chosen);
+    if (!mayPrint(only.pageCount()))
+        return 0;
+    return only.print(printer, 0, only.pageCount() - 1, only.printerOffset(printer.printerName()));
+}
+
+bool QPagePreview::mayPrint(std::int64_t pages) {
+    return pages <= manyPages || (confirmManyPages && confirmManyPages(pages));
 }
 
 void QPagePreview::tellNoLabelFits() {

@@ -3,6 +3,7 @@
 #include "pages/LabelJob.h"
 #include "pages/LabelMap.h"
 #include "pages/LabelSearch.h"
+#include "pages/LabelSelection.h"
 #include "pages/LabelSheet.h"
 #include "pages/PageLayout.h"
 #include "pages/PreviewZoom.h"
@@ -12,6 +13,7 @@
 #include <QMap>
 #include <QPointF>
 #include <QRect>
+#include <QSet>
 #include <QString>
 
 #include <cstdint>
@@ -26,9 +28,10 @@ class QPrinter;
 // Shows one page of the label job at a time, on the sheet's paper (A4,
 // Letter or a roll's label) from its top-left corner, scaled to fit its
 // space or zoomed (and then scrolled), and turns the pages. It keeps the
-// grid of the label size, the label list, the font, the search text and the
-// page shown; its job adds the chosen sheet, the start position, the frames
-// and the printer offsets, and draws the page here and on the printer alike.
+// grid of the label size, the label list, the font, the search text, the
+// page shown and the labels picked (which print alone when asked); its job
+// adds the chosen sheet, the start position, the frames and the printer
+// offsets, and draws the page here and on the printer alike.
 class QPagePreview : public QAbstractScrollArea {
     Q_OBJECT
 
@@ -95,11 +98,39 @@ public:
     // print settings.
     const LabelJob &labelJob() const;
 
+    // The entry of the label list (counted from 0) whose label lies under a
+    // point of the viewport on the page shown; none between labels.
+    std::optional<qsizetype> labelAt(QPoint viewportPoint) const;
+    // The labels picked by clicks; a new label list picks none.
+    void clickLabel(qsizetype entry, LabelSelection::Click how);
+    // Picks every label the search text finds, answers how many.
+    qsizetype selectSearchMatches();
+    void clearSelection();
+    const LabelSelection &selection() const { return picked; }
+    // The labels picked, each with its quantity, in list order.
+    LabelMap selectedLabels() const { return picked.picked(labels); }
+    // The table rows whose badges were printed at the reception desk: their
+    // labels show a mark on the screen, never on paper.
+    void setPrintedRows(QSet<int> rows);
+
     // Draws the labels of one page with the painter at the sheet's top-left
     // corner, at scale device units per millimetre, and answers how many it
     // drew: as the screen shows them (highlightSearch) or as they print.
     std::int64_t drawLabelPage(QPainter &painter, int page, qreal scale,
                                bool highlightSearch) const;
+
+    // Asks for a printer with the selection chosen in the print dialog and
+    // prints the labels picked, on the sheet from the start position.
+    void printSelection();
+    // The same for one copy of one label.
+    void printLabel(qsizetype entry);
+    // Shows the print dialog; true when the user accepts. Tests answer in
+    // the user's place.
+    std::function<bool(QPrintDialog &dialog)> runPrintDialog;
+    // Prints the labels on the printer as the job prints its list: on the
+    // sheet from the start position, packed in order, after asking when they
+    // are more than manyPages. Answers the labels printed.
+    std::int64_t printLabels(QPrinter &printer, const LabelMap &chosen);
 
     // Offers the page shown up to the last page in the print dialog, and
     // names these pages in its title, as the range is out of sight while the
@@ -148,6 +179,11 @@ protected:
 
 private:
     void tellNoLabelFits();
+    // Opens the print dialog, offering the selection when there is one
+    // (chosen from the start when asked), and prints what the user chose.
+    void printFromDialog(const LabelMap &selection, bool selectionChosen);
+    // Asks before printing more than manyPages; true to go on.
+    bool mayPrint(std::int64_t pages);
     // The question confirmManyPages asks unless a test answers; default No.
     bool askToPrintManyPages(std::int64_t pages);
     // Shows the page that holds a copy (counted from 0 in label order).
@@ -165,4 +201,5 @@ private:
     // searchText case-folded once, for highlighting while painting.
     QString foldedSearch;
     SearchMatches matches;
+    LabelSelection picked;
 };

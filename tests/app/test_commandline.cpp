@@ -131,6 +131,8 @@ class TestCommandLine : public QObject {
 private slots:
     void printsEachNameAtItsLabelsCentre_data();
     void printsEachNameAtItsLabelsCentre();
+    void printsOnlyThePickedLabels_data();
+    void printsOnlyThePickedLabels();
     void longNamesStayInsideTheirLabels();
     void printsTheLabelTextOnTwoLines();
     void refusesWhatItCannotUse_data();
@@ -236,6 +238,74 @@ void TestCommandLine::printsEachNameAtItsLabelsCentre() {
         }
     }
     QCOMPARE(copy, names.size());
+}
+
+void TestCommandLine::printsOnlyThePickedLabels_data() {
+    // The list (spreadsheet rows 1 to 6): captions; Anna Schmidt, Stadtwerke,
+    // 1; Bert Meier, Schmiede AG, 2; Clara Groß, Stadtwerke, 1; Anna Schmidt,
+    // Stadtwerke, 3 (merged into row 2's label, which takes its quantity);
+    // Dieter Weiß, Rathaus, 1. Printed on L7160 with two lines per label.
+    QTest::addColumn<QStringList>("pick");
+    QTest::addColumn<QStringList>("printed"); // slot by slot; empty: refused
+    const QString anna = QStringLiteral("Anna Schmidt Stadtwerke");
+    const QString bert = QStringLiteral("Bert Meier Schmiede AG");
+    const QString clara = QStringLiteral("Clara Groß Stadtwerke");
+    const QString dieter = QStringLiteral("Dieter Weiß Rathaus");
+    QTest::newRow("--only a later line in another letter case")
+        << QStringList{"--only", "STADTWERKE"} << QStringList{anna, anna, anna, clara};
+    QTest::newRow("--only any line: a name and a company")
+        << QStringList{"--only", "schm"} << QStringList{anna, anna, anna, bert, bert};
+    QTest::newRow("--only folded fully: SS finds ß")
+        << QStringList{"--only", "WEISS"} << QStringList{dieter};
+    QTest::newRow("--rows a row and a span, in list order")
+        << QStringList{"--rows", "3,5-6"} << QStringList{anna, anna, anna, bert, bert, dieter};
+    QTest::newRow("--rows a row merged into an earlier label picks it")
+        << QStringList{"--rows", "5"} << QStringList{anna, anna, anna};
+    QTest::newRow("--rows with spaces, the caption row giving no label")
+        << QStringList{"--rows", " 1 - 2 , 4"} << QStringList{anna, anna, anna, clara};
+    QTest::newRow("both: a label satisfies both")
+        << QStringList{"--only", "stadtwerke", "--rows", "2-3"} << QStringList{anna, anna, anna};
+    QTest::newRow("both, satisfied by no label")
+        << QStringList{"--only", "rathaus", "--rows", "2-5"} << QStringList();
+    QTest::newRow("--rows beyond the list") << QStringList{"--rows", "7-99"} << QStringList();
+}
+
+void TestCommandLine::printsOnlyThePickedLabels() {
+    QFETCH(QStringList, pick);
+    QFETCH(QStringList, printed);
+    const std::vector<std::array<std::u16string, 4>> rows{
+        {u"Vorname", u"Nachname", u"Firma", u"Anzahl"}, {u"Anna", u"Schmidt", u"Stadtwerke", u"1"},
+        {u"Bert", u"Meier", u"Schmiede AG", u"2"},      {u"Clara", u"Groß", u"Stadtwerke", u"1"},
+        {u"Anna", u"Schmidt", u"Stadtwerke", u"3"},     {u"Dieter", u"Weiß", u"Rathaus", u"1"}};
+    WorkbookBuilder builder;
+    testwriters::BiffWriter &cells = builder.addSheet(std::uint32_t(rows.size()), 4);
+    for (std::size_t row = 0; row < rows.size(); ++row)
+        for (std::size_t column = 0; column < 4; ++column)
+            cells.labelSst(std::uint16_t(row), std::uint16_t(column),
+                           builder.addString(rows[row][column]));
+    const QString workbook = dir.filePath(QStringLiteral("picked.xls"));
+    QVERIFY(builder.writeTo(workbook));
+    const QString pdf = dir.filePath(QStringLiteral("picked.pdf"));
+    QFile::remove(pdf);
+    const Run run = runCommandLine(QStringList{"--print-pdf", pdf, "--stock", "L7160", "--text",
+                                               "«Vorname» «Nachname»|«Firma»"} +
+                                   pick + QStringList{workbook});
+    if (printed.isEmpty()) {
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.contains(QStringLiteral("ergibt mit ") + pick.first()),
+                 qPrintable(run.err));
+        QVERIFY(!QFile::exists(pdf));
+        return;
+    }
+    QVERIFY2(run.status == 0, qPrintable(run.err));
+    QString error;
+    const QList<pdflabels::Page> pages = pdflabels::readPages(pdf, &error);
+    QVERIFY2(pages.size() == 1, qPrintable(error));
+    const LabelSheet sheet = *LabelSheetCatalogue::builtIn().findCode(QStringLiteral("L7160"));
+    QStringList labels;
+    for (const pdflabels::LabelWords &label : pdflabels::labelWords(pages.first(), sheet))
+        labels << label.text;
+    QCOMPARE(labels, printed);
 }
 
 void TestCommandLine::longNamesStayInsideTheirLabels() {
@@ -380,6 +450,13 @@ void TestCommandLine::refusesWhatItCannotUse_data() {
         << QStringList{"--print-pdf", "LINK", "FILE"} << teilnehmer << 2 << "Eingabedatei";
     QTest::newRow("output is a hard link to the input")
         << QStringList{"--print-pdf", "HARDLINK", "FILE"} << teilnehmer << 2 << "Eingabedatei";
+    for (const char *rows : {"", "3,,5", "0", "9-5", "x", "4-", "99999999999"})
+        QTest::newRow(qPrintable(QStringLiteral("--rows \"%1\"").arg(QLatin1String(rows))))
+            << out + QStringList{"--rows", rows, "FILE"} << teilnehmer << 2
+            << QStringLiteral("--rows erwartet Zeilennummern");
+    QTest::newRow("--only that leaves no label")
+        << out + QStringList{"--only", "Zebra", "FILE"} << teilnehmer << 1
+        << QStringLiteral("ergibt mit --only \"Zebra\" keine Etiketten");
     QTest::newRow("printed, and nothing but OUT written")
         << out + QStringList{"--stock", "L7160", "FILE"} << teilnehmer << 0 << QString();
     QTest::newRow("tape length on a sheet")
