@@ -149,7 +149,9 @@ qsizetype DeskList::printedCount() const {
 
 QSet<int> DeskList::printedRows() const {
     QSet<int> rows;
-    for (const DeskPerson &person : persons)
+    if (!kept.hasMarks())
+        return rows;
+    for (const DeskPerson &person : people())
         if (person.row >= 0 && kept.markOf(person.key))
             rows.insert(person.row);
     return rows;

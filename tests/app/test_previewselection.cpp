@@ -200,13 +200,16 @@ void TestPreviewSelection::deskMarksShowOnTheScreenOnly() {
     window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
     // The tag stands in the label's top right corner.
-    auto tagPixels = [this](int slot) {
+    auto tagPixelsIn = [](QPagePreview *preview, int slot) {
         const QImage screen = preview->viewport()->grab().toImage();
         const QRectF label = preview->labelSheet().labelRect(slot);
         const QRect shown(preview->sheetOrigin() +
                               (label.topLeft() * preview->previewScale()).toPoint(),
                           (label.size() * preview->previewScale()).toSize());
         return pixelsOf(screen, shown, printedGreen);
+    };
+    auto tagPixels = [&](int slot) {
+        return tagPixelsIn(preview, slot);
     };
     QCOMPARE(tagPixels(1), 0);
 
@@ -226,6 +229,17 @@ void TestPreviewSelection::deskMarksShowOnTheScreenOnly() {
     QVERIFY2(tagPixels(1) > 0, "no mark on Bert's label");
     QCOMPARE(tagPixels(0), 0);
     QCOMPARE(tagPixels(2), 0);
+    {
+        // After a restart the mark shows before the desk is opened.
+        auto restarted = std::make_unique<MainWindow>();
+        restarted->findChild<QCheckBox *>("headerCheck")->setChecked(true);
+        QVERIFY(restarted->importXLSFile(list));
+        restarted->show();
+        QVERIFY(QTest::qWaitForWindowExposed(restarted.get()));
+        auto *shown = restarted->findChild<QPagePreview *>("pagePreview");
+        QVERIFY2(tagPixelsIn(shown, 1) > 0, "no mark on Bert's label after a restart");
+        QCOMPARE(tagPixelsIn(shown, 0), 0);
+    }
     {
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
