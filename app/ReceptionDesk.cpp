@@ -301,6 +301,7 @@ bool ReceptionDesk::printPerson(qsizetype person, bool askBeforeReprint) {
         return false;
     if (!ensurePrinter())
         return false;
+    keepEarlierPdf();
     LabelJob job = currentJob ? currentJob() : LabelJob();
     LabelMap one;
     one.append(label);
@@ -309,6 +310,7 @@ bool ReceptionDesk::printPerson(qsizetype person, bool askBeforeReprint) {
         tell(text("„%1“ wurde nicht gedruckt: das Etikett passt auf kein Blatt.").arg(label.name));
         return false;
     }
+    printedSincePick = true;
     people.markPrinted(person, QDateTime::currentDateTime());
     changed(person);
     tell(text("„%1“ gedruckt.").arg(label.name));
@@ -327,7 +329,28 @@ void ReceptionDesk::pickPrinter() {
     if (!choosePrinter(*printer))
         return;
     printerChosen = true;
+    printedSincePick = false;
+    chosenPdf =
+        printer->outputFormat() == QPrinter::PdfFormat ? printer->outputFileName() : QString();
     printerLabel->setText(printerDescription(*printer));
+}
+
+void ReceptionDesk::keepEarlierPdf() {
+    // The first badge goes to the file chosen in the dialog; each later one
+    // to the first free name beside it, so no badge replaces the one before.
+    if (chosenPdf.isEmpty() || !printedSincePick || !QFileInfo::exists(chosenPdf))
+        return;
+    const QFileInfo chosen(chosenPdf);
+    const QString suffix = chosen.suffix().isEmpty() ? QString() : u'.' + chosen.suffix();
+    constexpr int mostFiles = 100000;
+    for (int number = 2; number <= mostFiles; ++number) {
+        const QString candidate = chosen.dir().filePath(
+            QStringLiteral("%1-%2%3").arg(chosen.completeBaseName()).arg(number).arg(suffix));
+        if (!QFileInfo::exists(candidate)) {
+            printer->setOutputFileName(candidate);
+            return;
+        }
+    }
 }
 
 void ReceptionDesk::printLate() {

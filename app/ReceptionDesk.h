@@ -65,6 +65,8 @@ private:
     // Prints a person's badge, after asking when it was printed before.
     bool printPerson(qsizetype person, bool askBeforeReprint = true);
     bool ensurePrinter();
+    // With PDF output, points the printer at a file no earlier badge is in.
+    void keepEarlierPdf();
     void pickPrinter();
     void printLate();
     void openCorrection();
@@ -79,6 +81,9 @@ private:
     DeskList people;
     std::unique_ptr<QPrinter> printer;
     bool printerChosen = false;
+    // The PDF file chosen for the desk, empty for a printer.
+    QString chosenPdf;
+    bool printedSincePick = false;
     QLineEdit *searchEdit = nullptr;
     QTreeWidget *peopleList = nullptr;
     QLabel *printerLabel = nullptr;

@@ -232,7 +232,9 @@ void TestReceptionDesk::lateRegistrationAndCorrectionPrintExportAndUndo() {
     QCOMPARE(deskWidget<QLineEdit>("deskCorrectionLine1")->text(), QString("Anna Schmidt"));
     deskWidget<QLineEdit>("deskCorrectionLine1")->setText(corrected);
     deskWidget<QPushButton>("deskCorrectionPrintButton")->click();
-    QCOMPARE(printedText(pdf), corrected);
+    // The second badge goes beside the first instead of replacing it.
+    QCOMPARE(printedText(pdf), QString("Zoe Neu"));
+    QCOMPARE(printedText(files->filePath("etikett-2.pdf")), corrected);
     QVERIFY2(statusLine(window.get()).endsWith("2 von 5 gedruckt."),
              qPrintable(statusLine(window.get())));
 
