@@ -88,7 +88,9 @@ void inflateAndParse(const char *path, bool namespaces) {
                                  int(piece.size()), XML_FALSE) == XML_STATUS_OK;
             },
             budget, error);
-        XML_Parse(parser, nullptr, 0, XML_TRUE);
+        if (XML_Parse(parser, nullptr, 0, XML_TRUE) != XML_STATUS_OK || error)
+            std::fprintf(stderr, "import_limit: %s: %s%s\n", entry.name.c_str(),
+                         XML_ErrorString(XML_GetErrorCode(parser)), error.describe().c_str());
         XML_ParserFree(parser);
     }
 }
