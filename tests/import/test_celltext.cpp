@@ -78,6 +78,14 @@ void TestCellText::randomNumbersAsPrintfWritesThem() {
         QCOMPARE(cellText(cell), asPrintfWritesIt(value));
         cell.setDouble(std::round(value));
         QCOMPARE(cellText(cell), asPrintfWritesIt(std::round(value)));
+        // Prices and shares: few digits, written without an exponent or with one.
+        const double cents = std::round(value * 100) / 100;
+        cell.setDouble(cents);
+        QCOMPARE(cellText(cell), asPrintfWritesIt(cents));
+        const double shortOne =
+            double(random.bounded(1, 99999)) * std::pow(10.0, random.bounded(-20, 20));
+        cell.setDouble(shortOne);
+        QCOMPARE(cellText(cell), asPrintfWritesIt(shortOne));
         // Binary fractions with few digits hit decimal ties.
         const double dyadic =
             std::ldexp(double(random.bounded(1, 1 << 24)), -random.bounded(1, 12));

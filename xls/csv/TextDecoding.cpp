@@ -78,16 +78,22 @@ ReadError decodeWindows1252(ByteSpan bytes, std::u16string &out) {
 
 } // namespace
 
-std::size_t firstInvalidUtf8(ByteSpan bytes) {
+namespace {
+
+// Walks UTF-8 as RFC 3629 defines it, handing each code point to `put`: the
+// lead byte says how many continuation bytes follow and narrows the second
+// byte so that no overlong form, surrogate or value past U+10FFFF passes.
+// Returns the offset of the first byte that does not belong to valid UTF-8,
+// or the size when all of it is valid.
+template <typename Put> std::size_t walkUtf8(ByteSpan bytes, Put &&put) {
     ByteCursor cursor(bytes);
     while (!cursor.atEnd()) {
         const std::size_t start = cursor.position();
         const std::uint8_t lead = cursor.u8();
-        if (lead < 0x80)
+        if (lead < 0x80) {
+            put(char32_t(lead));
             continue;
-        // RFC 3629: the lead byte says how many continuation bytes follow and
-        // narrows the second byte so that no overlong form, surrogate or
-        // value past U+10FFFF passes.
+        }
         std::size_t continuations = 0;
         std::uint8_t low = 0x80, high = 0xBF;
         if (lead >= 0xC2 && lead <= 0xDF) {
@@ -103,15 +109,48 @@ std::size_t firstInvalidUtf8(ByteSpan bytes) {
         } else {
             return start;
         }
+        char32_t codePoint = lead & (0x3Fu >> continuations);
         for (std::size_t i = 0; i < continuations; ++i) {
             const std::uint8_t next = cursor.u8();
             if (!cursor.ok() || next < low || next > high)
                 return start;
+            codePoint = codePoint << 6 | (next & 0x3Fu);
             low = 0x80;
             high = 0xBF;
         }
+        put(codePoint);
     }
     return bytes.size();
+}
+
+constexpr char32_t kFirstSupplementary = 0x10000;
+
+// UTF-8 to UTF-16 in two walks: the first checks the text and counts its
+// units, so the second writes into a string sized once.
+ReadError decodeUtf8(ByteSpan text, std::size_t bomLength, std::u16string &out) {
+    std::size_t units = 0;
+    const std::size_t invalid =
+        walkUtf8(text, [&units](char32_t c) { units += c < kFirstSupplementary ? 1 : 2; });
+    if (invalid != text.size())
+        return notDecodable("the text is not valid UTF-8", bomLength + invalid);
+    out.resize(units);
+    std::size_t at = 0;
+    walkUtf8(text, [&](char32_t c) {
+        if (c < kFirstSupplementary) {
+            out[at++] = char16_t(c);
+            return;
+        }
+        c -= kFirstSupplementary;
+        out[at++] = char16_t(0xD800 + (c >> 10));
+        out[at++] = char16_t(0xDC00 + (c & 0x3FF));
+    });
+    return {};
+}
+
+} // namespace
+
+std::size_t firstInvalidUtf8(ByteSpan bytes) {
+    return walkUtf8(bytes, [](char32_t) {});
 }
 
 TextEncoding detectEncoding(ByteSpan bytes) {
@@ -144,11 +183,7 @@ ReadError decodeText(ByteSpan bytes, TextEncoding encoding, std::u16string &out)
     case codePageWindows1252:
         return decodeWindows1252(text, out);
     case codePageUtf8:
-        // The converter refuses what RFC 3629 refuses; only then is the
-        // text walked again to say where.
-        if (!decodeCodePage(codePageUtf8, text, out))
-            return notDecodable("the text is not valid UTF-8", bomLength + firstInvalidUtf8(text));
-        return {};
+        return decodeUtf8(text, bomLength, out);
     default:
         if (!iconvNameOfCodePage(encoding.codePage))
             return notDecodable("code page " + std::to_string(encoding.codePage) +

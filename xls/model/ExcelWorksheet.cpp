@@ -27,15 +27,22 @@ ExcelCell *ExcelWorksheet::cell(std::uint32_t row, std::uint32_t column) {
             cellRows.emplace_back(); // rows mostly come in order, one after the other
         else
             cellRows.resize(row + 1);
+        // Rows of a list are alike: a new row gets room for as many cells
+        // as the last row written holds, so it is sized once. Those are
+        // cells present, never a size the file states.
+        cellRows[row].cells.reserve(lastRowWidth);
     }
     Row &cellRow = cellRows[row];
-    if (const ExcelCell *found = find(cellRow, column))
-        return const_cast<ExcelCell *>(found);
-    ++stored;
+    // Cells mostly come in column order: appended without a search.
     const bool inOrder = cellRow.sorted == cellRow.cells.size() &&
                          (cellRow.cells.empty() || cellRow.cells.back().first < column);
+    if (!inOrder)
+        if (const ExcelCell *found = find(cellRow, column))
+            return const_cast<ExcelCell *>(found);
+    ++stored;
     cellRow.cells.emplace_back(std::piecewise_construct, std::forward_as_tuple(column),
                                std::forward_as_tuple());
+    lastRowWidth = cellRow.cells.size();
     if (inOrder) {
         cellRow.sorted = std::uint32_t(cellRow.cells.size());
         return &cellRow.cells.back().second;

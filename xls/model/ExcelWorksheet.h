@@ -97,5 +97,6 @@ private:
     std::uint32_t rows = 0;
     std::uint32_t columns = 0;
     std::uint64_t stored = 0;
-    std::vector<Row> cellRows; // up to the last row written
+    std::vector<Row> cellRows;    // up to the last row written
+    std::size_t lastRowWidth = 0; // cells in the row written last
 };

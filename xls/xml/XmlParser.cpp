@@ -2,6 +2,7 @@
 
 #include <expat.h>
 
+#include <algorithm>
 #include <cstring>
 #include <limits>
 
@@ -17,10 +18,72 @@ std::string_view namespaceOf(std::string_view name) {
     return bar == std::string_view::npos ? std::string_view() : name.substr(0, bar);
 }
 
+namespace {
+
+constexpr std::string_view kXmlnsPrefix = "xmlns";
+// Bound to this namespace without a declaration (Namespaces in XML 1.0, 3).
+constexpr std::string_view kXmlPrefix = "xml";
+const std::string kXmlNamespace = "http://www.w3.org/XML/1998/namespace";
+
+struct PrefixedName {
+    std::string_view prefix, local;
+};
+
+PrefixedName splitName(std::string_view name) {
+    const auto colon = name.find(':');
+    if (colon == std::string_view::npos)
+        return {{}, name};
+    return {name.substr(0, colon), name.substr(colon + 1)};
+}
+
+bool isDeclaration(std::string_view attribute) {
+    return attribute.substr(0, kXmlnsPrefix.size()) == kXmlnsPrefix &&
+           (attribute.size() == kXmlnsPrefix.size() || attribute[kXmlnsPrefix.size()] == ':');
+}
+
+} // namespace
+
+const std::string *XmlNamespaces::find(std::string_view prefix) const {
+    for (auto binding = bindings.rbegin(); binding != bindings.rend(); ++binding)
+        if (binding->prefix == prefix)
+            return &binding->uri;
+    return prefix == kXmlPrefix ? &kXmlNamespace : nullptr;
+}
+
+bool XmlNamespaces::declare(const char **attributes, int depth, ReadError &why) {
+    for (const char **p = attributes; *p; p += 2) {
+        const std::string_view name(*p);
+        if (!isDeclaration(name))
+            continue;
+        // "xmlns" binds the default namespace, "xmlns:p" the prefix p.
+        const std::string_view prefix = name.substr(std::min(name.size(), kXmlnsPrefix.size() + 1));
+        if (!prefix.empty() && *p[1] == '\0') {
+            why = {ReadErrorCode::CorruptXml,
+                   "the prefix \"" + std::string(prefix) + "\" is declared empty", std::nullopt};
+            return false;
+        }
+        if (bindings.size() >= kMaxBindings) {
+            why = {ReadErrorCode::XmlLimit,
+                   "more than " + std::to_string(kMaxBindings) + " namespace declarations in scope",
+                   std::nullopt};
+            return false;
+        }
+        bindings.push_back({std::string(prefix), p[1], depth});
+        ++changes;
+    }
+    return true;
+}
+
 const char *XmlAttributes::find(std::string_view uri, std::string_view local) const {
     for (const char **p = pairs; *p; p += 2) {
-        const std::string_view name(*p);
-        if (localName(name) == local && namespaceOf(name) == uri)
+        const PrefixedName name = splitName(*p);
+        if (name.local != local)
+            continue;
+        // An attribute without prefix is in no namespace, whatever the default.
+        if (name.prefix.empty() ? uri.empty() : name.prefix != kXmlnsPrefix && [&] {
+                const std::string *bound = namespaces.find(name.prefix);
+                return bound && *bound == uri;
+            }())
             return p[1];
     }
     return nullptr;
@@ -37,12 +100,21 @@ struct XmlParser::Callbacks {
                     p.offset()});
             return;
         }
-        p.handler.startElement(name, XmlAttributes(attributes));
+        ReadError why;
+        if (!p.namespaces.declare(attributes, p.depth, why)) {
+            why.offset = p.offset();
+            p.stop(std::move(why));
+            return;
+        }
+        if (p.qualify(name))
+            p.handler.startElement(p.qualified, XmlAttributes(attributes, p.namespaces));
     }
     static void end(void *data, const XML_Char *name) {
         XmlParser &p = self(data);
+        if (p.qualify(name))
+            p.handler.endElement(p.qualified);
+        p.namespaces.close(p.depth);
         --p.depth;
-        p.handler.endElement(name);
     }
     static void text(void *data, const XML_Char *text, int length) {
         self(data).handler.characters(std::string_view(text, std::size_t(length)));
@@ -63,7 +135,7 @@ struct XmlParser::Callbacks {
 
 XmlParser::XmlParser(XmlHandler &handler) : handler(handler) {
     handler.parser = this;
-    XML_Parser p = XML_ParserCreateNS(nullptr, kXmlNamespaceSeparator);
+    XML_Parser p = XML_ParserCreate(nullptr);
     parser = p;
     if (!p)
         return;
@@ -83,6 +155,29 @@ XmlParser::~XmlParser() {
 
 std::uint64_t XmlParser::offset() const {
     return std::uint64_t(XML_GetCurrentByteIndex(static_cast<XML_Parser>(parser)));
+}
+
+bool XmlParser::qualify(std::string_view tag) {
+    const PrefixedName name = splitName(tag);
+    // Tags mostly repeat the prefix of the one before: its namespace, already
+    // at the head of `qualified`, stays while no binding has changed since.
+    if (stemGeneration != namespaces.generation() || name.prefix != stemPrefix) {
+        const std::string *uri = namespaces.find(name.prefix);
+        if (!uri && !name.prefix.empty()) {
+            stop({ReadErrorCode::CorruptXml,
+                  "the prefix \"" + std::string(name.prefix) + "\" is not declared", offset()});
+            return false;
+        }
+        qualified.clear();
+        if (uri && !uri->empty())
+            qualified.append(*uri).push_back(kXmlNamespaceSeparator);
+        stem = qualified.size();
+        stemPrefix.assign(name.prefix);
+        stemGeneration = namespaces.generation();
+    }
+    qualified.resize(stem);
+    qualified.append(name.local);
+    return true;
 }
 
 void XmlParser::stop(ReadError reason) {

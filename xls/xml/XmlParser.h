@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace xls {
 
@@ -15,10 +16,45 @@ constexpr char kXmlNamespaceSeparator = '|';
 std::string_view localName(std::string_view name);
 std::string_view namespaceOf(std::string_view name);
 
+// The namespace prefixes in scope, bound by the xmlns attributes of the
+// elements open (Namespaces in XML 1.0, section 3). Resolving them here
+// instead of in expat's namespace mode spares expat building a qualified name
+// for every tag and attribute; the few prefixes a document declares are
+// looked up among the bindings in scope.
+class XmlNamespaces {
+public:
+    // At most this many bindings are in scope at once.
+    static constexpr std::size_t kMaxBindings = 256;
+
+    // The namespace of a prefix ("" for the default one); null when unbound.
+    // An empty namespace means none.
+    const std::string *find(std::string_view prefix) const;
+    // Binds the xmlns attributes of an element at `depth`; false with `why`
+    // (no offset) when too many are in scope or a prefix is undeclared (xmlns:p="").
+    bool declare(const char **attributes, int depth, ReadError &why);
+    // Ends the bindings of the element at `depth`.
+    void close(int depth) {
+        for (; !bindings.empty() && bindings.back().depth == depth; ++changes)
+            bindings.pop_back();
+    }
+    // Changes whenever a binding begins or ends.
+    std::uint64_t generation() const { return changes; }
+
+private:
+    struct Binding {
+        std::string prefix, uri;
+        int depth;
+    };
+    std::vector<Binding> bindings;
+    std::uint64_t changes = 0;
+};
+
 // The attributes of a start tag, as expat hands them: name, value, ..., null.
+// Names keep their prefix; find() resolves it.
 class XmlAttributes {
 public:
-    explicit XmlAttributes(const char **pairs) : pairs(pairs) {}
+    XmlAttributes(const char **pairs, const XmlNamespaces &namespaces)
+        : pairs(pairs), namespaces(namespaces) {}
     // The value of the attribute with this namespace and local name, or null.
     const char *find(std::string_view uri, std::string_view local) const;
     // The same for an attribute without namespace.
@@ -26,6 +62,7 @@ public:
 
 private:
     const char **pairs;
+    const XmlNamespaces &namespaces;
 };
 
 // What a sheet reader does with the document. A handler that finds a reason
@@ -63,10 +100,21 @@ public:
 
 private:
     struct Callbacks;
+    // The tag's name as the handlers see it ("namespace-uri|local-name"),
+    // built in `qualified`; false after stop() when its prefix is unbound.
+    bool qualify(std::string_view tag);
+
     void *parser = nullptr; // XML_Parser
     XmlHandler &handler;
     ReadError error_;
     int depth = 0;
+    XmlNamespaces namespaces;
+    std::string qualified;
+    // `qualified` up to `stem` is the namespace of `stemPrefix` as bound at
+    // namespaces' generation `stemGeneration`.
+    std::size_t stem = 0;
+    std::string stemPrefix;
+    std::uint64_t stemGeneration = ~std::uint64_t(0);
 };
 
 } // namespace xls

@@ -102,6 +102,14 @@ void TestDelimitedText::detection_data() {
     QTest::newRow("utf-8 byte order mark")
         << QByteArray("\xEF\xBB\xBFName;Anzahl\nJ\xC3\xBCrgen;2\n") << 65001 << true << ";" << false
         << nameAnzahl;
+    // One, two, three and four bytes a character; the last one beyond the
+    // 16-bit plane, read as a surrogate pair.
+    QTest::newRow("utf-8 of every length")
+        << QByteArray("\xEF\xBB\xBF"
+                      "a;\xC3\xBC;\xE2\x82\xAC;\xF0\x9F\x98\x80x\n")
+        << 65001 << true << ";" << false
+        << QStringList{"0:0=a", "0:1=ü", "0:2=€",
+                       QStringLiteral("0:3=") + QChar(0xD83D) + QChar(0xDE00) + "x"};
     QTest::newRow("utf-16 le byte order mark")
         << QByteArray("\xFF\xFE") + utf16("Name\tAnzahl\r\nJürgen\t2\r\n", false) << 1200 << true
         << "\t" << false << nameAnzahl;

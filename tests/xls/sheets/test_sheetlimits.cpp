@@ -54,6 +54,18 @@ std::string nested(int depth) {
            open + close + "</worksheet>";
 }
 
+// A sheet whose root declares `outer` prefixes and its child `inner` more.
+std::string declaring(int outer, int inner) {
+    const auto declarations = [](int count, const char *stem) {
+        std::string text;
+        for (int i = 0; i < count; ++i)
+            text += " xmlns:" + std::string(stem) + std::to_string(i) + "=\"u\"";
+        return text;
+    };
+    return "<worksheet" + declarations(outer, "a") + "><x" + declarations(inner, "b") +
+           "/></worksheet>";
+}
+
 // Entry B's local header lies inside the stored data of entry A.
 std::vector<std::uint8_t> overlapping() {
     const ZipImage inner = writeZip({{"b.xml", "<b/>", false}});
@@ -140,6 +152,25 @@ void TestSheetLimits::refused_data() {
         << xlsxWithSheet(nested(63)) << ReadErrorCode::None << "";
     QTest::newRow("nesting 65 deep")
         << xlsxWithSheet(nested(64)) << ReadErrorCode::XmlLimit << "nested more than 64";
+    // Namespaces are resolved by their declarations: a prefix in scope is read,
+    // one never declared or declared empty is refused, and so are more
+    // bindings at once than the parser keeps.
+    const std::string mainNs = "http://schemas.openxmlformats.org/spreadsheetml/2006/main";
+    QTest::newRow("a prefixed sheet, rebound inside, is read")
+        << xlsxWithSheet("<x:worksheet xmlns:x=\"" + mainNs + "\"><x:sheetData xmlns:x=\"" +
+                         mainNs + "\"><x:row/></x:sheetData></x:worksheet>")
+        << ReadErrorCode::None << "";
+    QTest::newRow("a prefix used outside its element")
+        << xlsxWithSheet("<worksheet><a xmlns:p=\"u\"/><p:b/></worksheet>")
+        << ReadErrorCode::CorruptXml << "prefix \"p\" is not declared";
+    QTest::newRow("a prefix declared empty")
+        << xlsxWithSheet("<worksheet xmlns:p=\"\"/>") << ReadErrorCode::CorruptXml
+        << "prefix \"p\" is declared empty";
+    QTest::newRow("256 bindings in scope are read")
+        << xlsxWithSheet(declaring(128, 128)) << ReadErrorCode::None << "";
+    QTest::newRow("257 bindings in scope")
+        << xlsxWithSheet(declaring(128, 129)) << ReadErrorCode::XmlLimit
+        << "more than 256 namespace declarations";
     QTest::newRow("not well-formed") << xlsxWithSheet("<worksheet><sheetData></worksheet>")
                                      << ReadErrorCode::CorruptXml << "not well-formed";
     QTest::newRow("inline text of 32767 characters is read")

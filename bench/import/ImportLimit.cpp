@@ -1,0 +1,181 @@
+// import_limit: how close the import of one file comes to what its libraries
+// allow. For a zip package (.xlsx, .ods) the limit is the file read, its
+// sheet parts (and shared strings) inflated by zlib and run through expat with
+// empty handlers, no cell made: once with expat's namespace processing and
+// once without. For CSV and .xls it is the file read plus the imported table
+// filled with the same texts straight from memory, columns side by side on
+// the cores as the importer fills them. The import is QXLSImporter's whole
+// importFile() in the same process. Each is the median of the runs.
+// Usage: import_limit FILE [RUNS]   (default 5 runs)
+#include "import/ImportedTable.h"
+#include "import/QXLSImporter.h"
+#include "xls/model/FileBytes.h"
+#include "xls/zip/ZipArchive.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+#include <expat.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// What a run made, freed after its time is taken: handing back half a
+// million texts is no part of reading them.
+using Made = std::shared_ptr<void>;
+
+double medianMs(int runs, const std::function<Made()> &run) {
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        const auto start = Clock::now();
+        Made made = run();
+        times.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+std::vector<std::uint8_t> readFile(const char *path) {
+    std::vector<std::uint8_t> bytes;
+    xls::ReadError error;
+    if (!xls::readFileBytes(
+            path, [](xls::ByteSpan) { return std::uint64_t(1) << 31; }, bytes, error))
+        std::fprintf(stderr, "import_limit: %s\n", error.describe().c_str());
+    return bytes;
+}
+
+// The parts a sheet reader parses: the first worksheet and the shared
+// strings of an .xlsx, the content of an .ods.
+bool isSheetPart(const std::string &name) {
+    return name == "xl/sharedStrings.xml" || name == "xl/worksheets/sheet1.xml" ||
+           name == "content.xml";
+}
+
+void emptyStart(void *, const XML_Char *, const XML_Char **) {}
+void emptyEnd(void *, const XML_Char *) {}
+void emptyText(void *, const XML_Char *, int) {}
+
+// The file read, its sheet parts inflated and parsed with empty handlers.
+void inflateAndParse(const char *path, bool namespaces) {
+    const std::vector<std::uint8_t> bytes = readFile(path);
+    xls::ZipArchive zip;
+    xls::ReadError error;
+    xls::InflateBudget budget;
+    if (!zip.open(bytes, error))
+        return;
+    for (const xls::ZipEntry &entry : zip.entries()) {
+        if (!isSheetPart(entry.name))
+            continue;
+        XML_Parser parser =
+            namespaces ? XML_ParserCreateNS(nullptr, '|') : XML_ParserCreate(nullptr);
+        XML_SetElementHandler(parser, emptyStart, emptyEnd);
+        XML_SetCharacterDataHandler(parser, emptyText);
+        zip.read(
+            entry,
+            [&](xls::ByteSpan piece) {
+                return XML_Parse(parser, reinterpret_cast<const char *>(piece.data()),
+                                 int(piece.size()), XML_FALSE) == XML_STATUS_OK;
+            },
+            budget, error);
+        if (XML_Parse(parser, nullptr, 0, XML_TRUE) != XML_STATUS_OK || error)
+            std::fprintf(stderr, "import_limit: %s: %s%s\n", entry.name.c_str(),
+                         XML_ErrorString(XML_GetErrorCode(parser)), error.describe().c_str());
+        XML_ParserFree(parser);
+    }
+}
+
+// The texts of the table, column by column, as UTF-16 held in memory.
+struct Texts {
+    std::vector<std::vector<std::pair<int, std::u16string>>> columns;
+};
+
+Texts textsOf(const ImportedTable &table) {
+    Texts texts;
+    texts.columns.resize(std::size_t(table.size()));
+    for (auto column = table.begin(); column != table.end(); ++column)
+        for (auto cell = column->begin(); cell != column->end(); ++cell)
+            texts.columns[std::size_t(column.key())].emplace_back(
+                cell.key(), std::u16string(reinterpret_cast<const char16_t *>(cell->utf16()),
+                                           std::size_t(cell->size())));
+    for (auto &column : texts.columns)
+        std::sort(column.begin(), column.end(),
+                  [](const auto &a, const auto &b) { return a.first < b.first; });
+    return texts;
+}
+
+// The file read and the table filled from the texts in memory, a column per
+// core at a time.
+Made readAndFill(const char *path, const Texts &texts) {
+    const std::vector<std::uint8_t> bytes = readFile(path);
+    std::vector<ImportedColumn> columns(texts.columns.size());
+    std::atomic<std::size_t> next{0};
+    const auto work = [&] {
+        for (std::size_t c; (c = next++) < columns.size();) {
+            columns[c].reserve(qsizetype(texts.columns[c].size()));
+            for (const auto &[row, text] : texts.columns[c])
+                columns[c].insert(row, QString(reinterpret_cast<const QChar *>(text.data()),
+                                               qsizetype(text.size())));
+        }
+    };
+    std::thread helper(work);
+    work();
+    helper.join();
+    auto table = std::make_shared<ImportedTable>();
+    table->reserve(qsizetype(columns.size()));
+    for (std::size_t c = 0; c < columns.size(); ++c)
+        table->insert(int(c), std::move(columns[c]));
+    return table;
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    QCoreApplication application(argc, argv);
+    if (argc < 2) {
+        std::fputs("usage: import_limit FILE [RUNS]\n", stderr);
+        return 2;
+    }
+    const char *path = argv[1];
+    const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
+    const QString name = QString::fromLocal8Bit(path);
+    ImportedTable imported;
+    const double import = medianMs(runs, [&] {
+        auto importer = std::make_shared<QXLSImporter>(nullptr);
+        importer->importFile(name);
+        imported = importer->importedTable();
+        return importer;
+    });
+    const bool zip = name.endsWith(QLatin1String(".xlsx")) || name.endsWith(QLatin1String(".ods"));
+    if (zip) {
+        const double withNs = medianMs(runs, [&] {
+            inflateAndParse(path, true);
+            return Made();
+        });
+        const double withoutNs = medianMs(runs, [&] {
+            inflateAndParse(path, false);
+            return Made();
+        });
+        std::printf("import %.1f ms; limit (inflate + expat, empty handlers) %.1f ms with "
+                    "namespace processing, %.1f ms without; import / limit %.2f\n",
+                    import, withNs, withoutNs, import / std::min(withNs, withoutNs));
+        return 0;
+    }
+    const Texts texts = textsOf(imported);
+    imported = {};
+    const double limit = medianMs(runs, [&] { return readAndFill(path, texts); });
+    std::printf("import %.1f ms; limit (file read + table filled from memory) %.1f ms; "
+                "import / limit %.2f\n",
+                import, limit, import / limit);
+    return 0;
+}
