@@ -116,13 +116,6 @@ QProcessEnvironment withoutDisplay() {
     return environment;
 }
 
-QString describe(const QRectF &box) {
-    return QStringLiteral("(%1, %2) %3 x %4")
-        .arg(box.center().x())
-        .arg(box.center().y())
-        .arg(box.width())
-        .arg(box.height());
-}
 } // namespace
 
 class TestCommandLine : public QObject {
@@ -232,7 +225,7 @@ void TestCommandLine::printsEachNameAtItsLabelsCentre() {
                      qPrintable(QStringLiteral("page %1 slot %2: %3, label centre (%4, %5)")
                                     .arg(page)
                                     .arg(slot)
-                                    .arg(describe(box))
+                                    .arg(pdflabels::describe(box))
                                     .arg(want.x())
                                     .arg(want.y())));
         }
@@ -334,7 +327,7 @@ void TestCommandLine::longNamesStayInsideTheirLabels() {
     for (auto label = labels.begin(); label != labels.end(); ++label) {
         const QRectF rect = sheet.labelRect(label.key());
         QVERIFY2(rect.contains(label->boxMm),
-                 qPrintable(label->text + " at " + describe(label->boxMm)));
+                 qPrintable(label->text + " at " + pdflabels::describe(label->boxMm)));
     }
     // The longest name is not cut: it is set smaller, on two lines.
     QCOMPARE(labels.value(1).text,
@@ -350,7 +343,8 @@ void TestCommandLine::longNamesStayInsideTheirLabels() {
         else if (word.text == QLatin1String("Bo"))
             shortName = word.boxMm;
     }
-    QVERIFY2(last.top() >= first.bottom() - 0.1, qPrintable(describe(first) + describe(last)));
+    QVERIFY2(last.top() >= first.bottom() - 0.1,
+             qPrintable(pdflabels::describe(first) + pdflabels::describe(last)));
     QVERIFY(first.height() < shortName.height());
 }
 

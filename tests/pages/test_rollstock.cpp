@@ -29,13 +29,6 @@ LabelMap names() {
     return labels;
 }
 
-QString describe(const QRectF &box) {
-    return QStringLiteral("(%1, %2) to (%3, %4) mm")
-        .arg(box.left())
-        .arg(box.top())
-        .arg(box.right())
-        .arg(box.bottom());
-}
 } // namespace
 
 class TestRollStock : public QObject {
@@ -124,7 +117,7 @@ void TestRollStock::printsOneLabelPerPageOfTheLabelsSize() {
         expected.sort();
         QCOMPARE(printed, expected);
         const QRectF box = words.value(0).boxMm;
-        QVERIFY2(printable.contains(box), qPrintable(describe(box)));
+        QVERIFY2(printable.contains(box), qPrintable(pdflabels::describe(box)));
         if (printedNames[page] == longName)
             continue; // fitted into the width: its height says nothing of its direction
         // A line is longer than high: its long side shows the direction it runs.
@@ -132,7 +125,7 @@ void TestRollStock::printsOneLabelPerPageOfTheLabelsSize() {
         const QPointF centre = QRectF(QPointF(), size).center();
         QVERIFY2(std::abs(box.center().x() - centre.x()) <= centreToleranceMm &&
                      std::abs(box.center().y() - centre.y()) <= centreToleranceMm,
-                 qPrintable(describe(box)));
+                 qPrintable(pdflabels::describe(box)));
     }
 }
 
