@@ -2,6 +2,7 @@
 #include "pages/DesignFile.h"
 #include "pages/LabelSheetCatalogue.h"
 #include "pages/LabelSource.h"
+#include "tests/support/TableOf.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -11,16 +12,6 @@
 #include <QTest>
 
 namespace {
-
-// A table of rows, each row's cells from column 0; empty cells are left out.
-ImportedTable tableOf(const QList<QStringList> &rows) {
-    ImportedTable table;
-    for (int row = 0; row < rows.size(); ++row)
-        for (int column = 0; column < rows.at(row).size(); ++column)
-            if (!rows.at(row).at(column).isEmpty())
-                table[column].insert(row, rows.at(row).at(column));
-    return table;
-}
 
 LabelChoice choiceOf(const QString &text, const QStringList &captions) {
     LabelChoice choice;

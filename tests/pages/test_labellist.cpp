@@ -2,6 +2,7 @@
 #include "pages/LabelMap.h"
 #include "pages/LabelQuantity.h"
 #include "pages/LabelSource.h"
+#include "tests/support/TableOf.h"
 
 #include <QTest>
 
@@ -41,16 +42,6 @@ Labels inOrder(const LabelMap &labels) {
 QList<Row> annaBertAnna() {
     return {
         {0, "Anna", "3"}, {1, "Bert", ""}, {2, "anna", "2"}, {3, "Anna", "5"}, {4, "Johanna", "1"}};
-}
-
-// A table of rows, each row's cells from column 0; empty cells are left out.
-ImportedTable tableOf(const QList<QStringList> &rows) {
-    ImportedTable table;
-    for (int row = 0; row < rows.size(); ++row)
-        for (int column = 0; column < rows.at(row).size(); ++column)
-            if (!rows.at(row).at(column).isEmpty())
-                table[column].insert(row, rows.at(row).at(column));
-    return table;
 }
 
 // Each label as its lines joined by " / " and its quantity: "Anna / Nord x3".
