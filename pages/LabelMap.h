@@ -59,16 +59,8 @@ public:
     int value(const QString &name, const QStringList &moreLines = {}) const;
     const LabelEntry &at(qsizetype index) const { return entries.at(index); }
 
-    const_iterator begin() const { return entries.cbegin(); }
-    const_iterator end() const { return entries.cend(); }
-
-    // Copies of all labels: the sum of the quantities of 1 or more. A quantity
-    // below 1 prints nothing and so counts nothing.
-    std::int64_t totalCopies() const { return copies; }
-    // Names whose quantity is below 1: they print no label.
-    qsizetype namesWithoutCopies() const { return withoutCopies; }
-
-private:
+    // What makes labels equal, so that equal rows are one label: everything
+    // but their quantity and row.
     struct Key {
         QString name;
         QStringList moreLines;
@@ -83,6 +75,16 @@ private:
         }
     };
 
+    const_iterator begin() const { return entries.cbegin(); }
+    const_iterator end() const { return entries.cend(); }
+
+    // Copies of all labels: the sum of the quantities of 1 or more. A quantity
+    // below 1 prints nothing and so counts nothing.
+    std::int64_t totalCopies() const { return copies; }
+    // Names whose quantity is below 1: they print no label.
+    qsizetype namesWithoutCopies() const { return withoutCopies; }
+
+private:
     QList<LabelEntry> entries;
     QHash<Key, qsizetype> positions;
     std::int64_t copies = 0;

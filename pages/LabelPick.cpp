@@ -5,22 +5,6 @@
 #include <QSet>
 
 namespace {
-// What makes rows equal labels: everything but their quantity and row.
-struct LabelKey {
-    QString name;
-    QStringList moreLines;
-    QString codeText;
-    QString category;
-    friend bool operator==(const LabelKey &, const LabelKey &) = default;
-    friend size_t qHash(const LabelKey &key, size_t seed = 0) {
-        return qHashMulti(seed, key.name, key.moreLines, key.codeText, key.category);
-    }
-};
-
-LabelKey keyOf(const LabelEntry &entry) {
-    return {entry.name, entry.moreLines, entry.codeText, entry.category};
-}
-
 std::optional<int> rowNumber(const QString &text) {
     bool ok = false;
     const int number = text.trimmed().toInt(&ok);
@@ -64,14 +48,14 @@ LabelMap labelsContaining(const LabelMap &labels, const QString &text) {
 }
 
 LabelMap labelsOfRows(const LabelMap &labels, const RowNumbers &rows, const LabelMap *eachRow) {
-    QSet<LabelKey> merged;
+    QSet<LabelMap::Key> merged;
     if (eachRow)
         for (const LabelEntry &entry : *eachRow)
             if (rows.containsTableRow(entry.row))
-                merged.insert(keyOf(entry));
+                merged.insert(LabelMap::Key::of(entry));
     LabelMap found;
     for (const LabelEntry &entry : labels)
-        if (rows.containsTableRow(entry.row) || merged.contains(keyOf(entry)))
+        if (rows.containsTableRow(entry.row) || merged.contains(LabelMap::Key::of(entry)))
             found.append(entry);
     return found;
 }
