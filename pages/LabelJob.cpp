@@ -94,12 +94,7 @@ QStringList piecesOfLine(const LabelEntry &entry, qsizetype line) {
 }
 
 void drawOutline(QPainter &painter, const LabelSheet &sheet, const QRectF &label, qreal scale) {
-    if (sheet.shape == LabelShape::Rectangle && sheet.cornerRadius > 0)
-        painter.drawRoundedRect(label, sheet.cornerRadius * scale, sheet.cornerRadius * scale);
-    else if (sheet.shape == LabelShape::Rectangle)
-        painter.drawRect(label);
-    else
-        painter.drawEllipse(label);
+    painter.drawPath(outlinePath(sheet, label, scale));
 }
 } // namespace
 
