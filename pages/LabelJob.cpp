@@ -111,6 +111,12 @@ void LabelJob::setDesign(LabelDesign design) {
     for (const LabelPicture &picture : look.pictures)
         read->append(PictureArt(picture.bytes));
     pictures = std::move(read);
+    // Values compared ignoring case and surrounding spaces; the first of
+    // equal ones gives the colour.
+    colourOfValue.clear();
+    for (const auto &[value, colour] : look.category.colours)
+        if (const QString folded = value.trimmed().toCaseFolded(); !colourOfValue.contains(folded))
+            colourOfValue.insert(folded, colour);
 }
 
 QStringList LabelJob::designProblems() const {
@@ -297,11 +303,7 @@ QRectF LabelJob::textAreaMm(const QSizeF &labelMm, const QMarginsF &unprintableM
 }
 
 QColor LabelJob::categoryColour(const QString &value) const {
-    const QString folded = value.trimmed().toCaseFolded();
-    for (const auto &[category, colour] : look.category.colours)
-        if (category.trimmed().toCaseFolded() == folded)
-            return colour;
-    return look.category.otherValues;
+    return colourOfValue.value(value.trimmed().toCaseFolded(), look.category.otherValues);
 }
 
 bool LabelJob::drawArt(QPainter &painter, const LabelEntry &entry, const QRectF &label,

@@ -8,6 +8,7 @@
 #include "pages/TextFitCache.h"
 
 #include <QFont>
+#include <QHash>
 #include <QList>
 #include <QMap>
 #include <QPointF>
@@ -148,6 +149,8 @@ private:
     std::shared_ptr<TextFitCache> fits = std::make_shared<TextFitCache>();
     // The design's pictures, read once when the design is set.
     std::shared_ptr<const QList<PictureArt>> pictures = std::make_shared<const QList<PictureArt>>();
+    // The category colours by case-folded value, made once when the design is set.
+    QHash<QString, QColor> colourOfValue;
     // Sizes of lines set alike on all labels, kept with what they were found
     // for: the list (its kept copy holds its entries, so equal entry storage
     // means the same list), the look and the box.
