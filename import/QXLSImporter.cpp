@@ -11,8 +11,8 @@
 #include <QtConcurrent/QtConcurrentMap>
 
 #include <algorithm>
-#include <atomic>
 #include <memory>
+#include <numeric>
 #include <vector>
 
 QXLSImporter::QXLSImporter(QObject *parent) : QBaseImporter(parent) {}
@@ -54,57 +54,49 @@ void QXLSImporter::importSheet(const QString &fileName, int sheetIndex) {
 
 namespace {
 
-struct PlacedCell {
-    std::uint32_t row;
-    const ExcelCell *cell;
-};
-
-// The cells with a value, column by column, in one walk over the sheet: its
-// cost follows the cells, however wide the sheet is announced or written.
-std::vector<std::vector<PlacedCell>> cellsByColumn(const ExcelWorksheet &sheet) {
+// How many cells with a value each column holds, so that every column's hash
+// is sized once.
+std::vector<std::uint32_t> valuesPerColumn(const ExcelWorksheet &sheet) {
     std::vector<std::uint32_t> counts(sheet.columnCount());
     sheet.forEachValue(
         [&](std::uint32_t, std::uint32_t column, const ExcelCell &) { ++counts[column]; });
-    std::vector<std::vector<PlacedCell>> columns(counts.size());
-    for (std::size_t column = 0; column < counts.size(); ++column)
-        columns[column].reserve(counts[column]);
-    sheet.forEachValue([&](std::uint32_t row, std::uint32_t column, const ExcelCell &cell) {
-        columns[column].push_back({row, &cell});
-    });
-    return columns;
+    return counts;
 }
 
-// One column of the sheet as the imported table holds it.
-ImportedColumn importColumn(const std::vector<PlacedCell> &placed, CellTextCache &texts) {
-    ImportedColumn cells;
-    if (placed.empty())
-        return cells;
-    cells.reserve(qsizetype(placed.size()));
-    for (const PlacedCell &entry : placed)
-        cells.insert(int(entry.row), texts.text(*entry.cell));
-    return cells;
+// The columns one worker fills: every `stride`-th column from `first`. The
+// worker walks the whole sheet once and takes the cells of its own columns,
+// so no list of cells is made and the cost follows the cells, however wide
+// the sheet is.
+void fillColumns(const ExcelWorksheet &sheet, const std::vector<std::uint32_t> &counts,
+                 std::uint32_t first, std::uint32_t stride, std::vector<ImportedColumn> &columns) {
+    std::vector<bool> mine(counts.size());
+    for (std::uint32_t column = first; column < counts.size(); column += stride) {
+        mine[column] = true;
+        if (counts[column])
+            columns[column].reserve(qsizetype(counts[column]));
+    }
+    const auto texts = std::make_unique<CellTextCache>(); // too large for a worker's stack
+    sheet.forEachValue([&](std::uint32_t row, std::uint32_t column, const ExcelCell &cell) {
+        if (mine[column])
+            columns[column].insert(int(row), texts->text(cell));
+    });
 }
 
 } // namespace
 
 void QXLSImporter::copyCells(const ExcelWorksheet &sheet) {
-    // Columns are independent of each other: one worker per core takes the
-    // next column not yet taken until none is left. Each worker fills one
-    // column's hash at a time (which keeps it in the cache) and has its own
-    // text cache, so the workers share nothing but the column counter.
-    const std::vector<std::vector<PlacedCell>> placed = cellsByColumn(sheet);
-    const std::uint32_t columnCount = std::uint32_t(placed.size());
+    // Columns are independent of each other: each worker fills its share of
+    // them with a text cache of its own, so the workers share nothing.
+    const std::vector<std::uint32_t> counts = valuesPerColumn(sheet);
+    const auto columnCount = std::uint32_t(counts.size());
     std::vector<ImportedColumn> columns(columnCount);
-    std::atomic<std::uint32_t> nextColumn{0};
-    const auto work = [&](int) {
-        auto texts = std::make_unique<CellTextCache>();
-        for (std::uint32_t column; (column = nextColumn++) < columnCount;)
-            columns[column] = importColumn(placed[column], *texts);
-    };
-    const int workerCount = int(std::min<std::uint32_t>(
-        columnCount, std::uint32_t(std::max(1, QThread::idealThreadCount()))));
-    std::vector<int> workers(std::size_t(std::max(workerCount, 0)));
-    QtConcurrent::blockingMap(workers, work);
+    const std::uint32_t workerCount = std::min<std::uint32_t>(
+        columnCount, std::uint32_t(std::max(1, QThread::idealThreadCount())));
+    std::vector<std::uint32_t> workers(workerCount);
+    std::iota(workers.begin(), workers.end(), 0u);
+    QtConcurrent::blockingMap(workers, [&](std::uint32_t first) {
+        fillColumns(sheet, counts, first, workerCount, columns);
+    });
     table.reserve(qsizetype(columnCount));
     for (std::uint32_t column = 0; column < columnCount; ++column)
         table.insert(int(column), std::move(columns[column]));
