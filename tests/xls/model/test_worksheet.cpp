@@ -14,6 +14,8 @@ private slots:
     void integerAndDoubleConversions();
     void textsBelongToTheirType();
     void emptyTextsLeaveTheCellUndefined();
+    void cellsKeepTheirValueWhenCopiedOrMoved_data();
+    void cellsKeepTheirValueWhenCopiedOrMoved();
     void cellEnlargesTheGrid_data();
     void cellEnlargesTheGrid();
     void clearCellNeverEnlarges();
@@ -31,6 +33,28 @@ QStringList valuesOf(const ExcelWorksheet &sheet) {
         values << QStringLiteral("%1:%2=%3").arg(row).arg(column).arg(cell.integerValue());
     });
     return values;
+}
+
+// A cell as "type:value", its text read through the getter of its type.
+QString describe(const ExcelCell &cell) {
+    switch (cell.type()) {
+    case String:
+        return QStringLiteral("S%1:").arg(cell.stringLength()) + QString::fromLatin1(cell.string());
+    case WString:
+        return QStringLiteral("W%1:").arg(cell.stringLength()) +
+               QString::fromUtf16(reinterpret_cast<const char16_t *>(cell.wstring()));
+    case Integer:
+        return QStringLiteral("I:%1").arg(cell.integerValue());
+    case Double:
+        return QStringLiteral("D:%1").arg(cell.doubleValue());
+    default:
+        return QStringLiteral("U");
+    }
+}
+
+void setWide(ExcelCell &cell, const QString &text) {
+    cell.setWString(reinterpret_cast<const std::uint16_t *>(text.utf16()),
+                    std::size_t(text.size()));
 }
 
 } // namespace
@@ -122,6 +146,71 @@ void TestWorksheet::emptyTextsLeaveTheCellUndefined() {
     cell.clear();
     QCOMPARE(cell.type(), Undefined);
     QCOMPARE(cell.doubleValue(), 0.0);
+}
+
+void TestWorksheet::cellsKeepTheirValueWhenCopiedOrMoved_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("expected");
+    // Texts up to 15 bytes or 7 units are held inside the cell, longer ones
+    // outside it: both sides of each boundary.
+    QTest::newRow("integer") << "integer"
+                             << "-7"
+                             << "I:-7";
+    QTest::newRow("double") << "double"
+                            << "2.5"
+                            << "D:2.5";
+    QTest::newRow("15 bytes") << "narrow"
+                              << "Anna-Lena Meier"
+                              << "S15:Anna-Lena Meier";
+    QTest::newRow("16 bytes") << "narrow"
+                              << "Anna-Lena Meiers"
+                              << "S16:Anna-Lena Meiers";
+    QTest::newRow("7 units") << "wide" << QString::fromUtf16(u"Łukasz1")
+                             << QString::fromUtf16(u"W7:Łukasz1");
+    QTest::newRow("8 units") << "wide" << QString::fromUtf16(u"Łukasz12")
+                             << QString::fromUtf16(u"W8:Łukasz12");
+    QTest::newRow("shared") << "shared" << QString::fromUtf16(u"Zoë Ångström-Weiß")
+                            << QString::fromUtf16(u"W17:Zoë Ångström-Weiß");
+}
+
+void TestWorksheet::cellsKeepTheirValueWhenCopiedOrMoved() {
+    QFETCH(QString, kind);
+    QFETCH(QString, value);
+    QFETCH(QString, expected);
+    ExcelCell original;
+    if (kind == QLatin1String("integer"))
+        original.setInteger(value.toInt());
+    else if (kind == QLatin1String("double"))
+        original.setDouble(value.toDouble());
+    else if (kind == QLatin1String("narrow"))
+        original.setString(value.toLatin1().constData());
+    else if (kind == QLatin1String("wide"))
+        setWide(original, value);
+    else
+        original.setSharedWString(std::make_shared<const std::u16string>(value.toStdU16String()));
+    QCOMPARE(describe(original), expected);
+
+    ExcelCell copied(original);
+    ExcelCell assigned;
+    setWide(assigned, QStringLiteral("a text held outside the cell"));
+    assigned = original;
+    ExcelCell moved(std::move(copied));
+    ExcelCell moveAssigned;
+    moveAssigned.setSharedWString(std::make_shared<const std::u16string>(u"replaced"));
+    moveAssigned = std::move(assigned);
+    QCOMPARE(describe(original), expected);
+    QCOMPARE(describe(moved), expected);
+    QCOMPARE(describe(moveAssigned), expected);
+    QCOMPARE(copied.type(), Undefined); // NOLINT(bugprone-use-after-move): moved from on purpose
+    QCOMPARE(assigned.type(), Undefined);
+
+    // A row's cells move when the row grows: every value survives.
+    std::vector<ExcelCell> row(1, original);
+    for (int grow = 0; grow < 40; ++grow)
+        row.push_back(row.front());
+    QCOMPARE(describe(row.back()), expected);
+    QCOMPARE(describe(row.front()), expected);
 }
 
 void TestWorksheet::cellEnlargesTheGrid_data() {
