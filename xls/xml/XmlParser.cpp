@@ -44,6 +44,17 @@ bool isDeclaration(std::string_view attribute) {
 } // namespace
 
 const std::string *XmlNamespaces::find(std::string_view prefix) const {
+    for (const Answer &answer : answers)
+        if (answer.generation == changes && answer.prefix == prefix)
+            return answer.uri;
+    Answer &answer = answers[nextAnswer++ % answers.size()];
+    answer.prefix.assign(prefix);
+    answer.uri = lookUp(prefix);
+    answer.generation = changes;
+    return answer.uri;
+}
+
+const std::string *XmlNamespaces::lookUp(std::string_view prefix) const {
     for (auto binding = bindings.rbegin(); binding != bindings.rend(); ++binding)
         if (binding->prefix == prefix)
             return &binding->uri;

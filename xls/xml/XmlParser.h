@@ -3,6 +3,7 @@
 #include "xls/common/ByteCursor.h"
 #include "xls/common/ReadError.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -45,8 +46,19 @@ private:
         std::string prefix, uri;
         int depth;
     };
+    // A sheet's attributes use a handful of prefixes over and over (table:,
+    // office:, text:) while a document declares dozens: the last answers are
+    // kept until a binding begins or ends.
+    struct Answer {
+        std::string prefix;
+        const std::string *uri = nullptr;
+        std::uint64_t generation = ~std::uint64_t(0);
+    };
+    const std::string *lookUp(std::string_view prefix) const;
     std::vector<Binding> bindings;
     std::uint64_t changes = 0;
+    mutable std::array<Answer, 4> answers;
+    mutable std::size_t nextAnswer = 0;
 };
 
 // The attributes of a start tag, as expat hands them: name, value, ..., null.

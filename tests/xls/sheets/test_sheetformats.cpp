@@ -170,6 +170,15 @@ void TestSheetFormats::odsCells_data() {
         << QStringList{"0,0,double,2.5",  "0,1,double,0.25", "0,2,double,-3",
                        "0,3,integer,1",   "0,4,double,1",    "0,5,double,45352.25",
                        "0,6,double,0.75", "0,7,wstring,Jörg"};
+    // A prefix bound to another namespace on one cell names other attributes
+    // there only; the cells before and after read it as declared at the root.
+    QTest::newRow("attribute prefix rebound on one cell")
+        << "<table:table-row><table:table-cell office:value-type=\"float\" office:value=\"1\"/>"
+           "<table:table-cell xmlns:office=\"urn:other\" office:value-type=\"float\" "
+           "office:value=\"2\"/>"
+           "<table:table-cell office:value-type=\"float\" office:value=\"3\"/>"
+           "</table:table-row>"
+        << QStringList{"0,0,double,1", "0,2,double,3"};
     QTest::newRow("paragraphs, text:s, tab, line break, spans; annotation left out")
         << "<table:table-row><table:table-cell office:value-type=\"string\">"
            "<office:annotation><text:p>note</text:p></office:annotation>"
