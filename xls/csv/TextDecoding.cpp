@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <string_view>
 #include <vector>
 
@@ -88,6 +89,18 @@ namespace {
 template <typename Put> std::size_t walkUtf8(ByteSpan bytes, Put &&put) {
     ByteCursor cursor(bytes);
     while (!cursor.atEnd()) {
+        // Runs of ASCII, the bulk of a name list, are taken eight bytes at a time.
+        for (ByteSpan ahead = cursor.rest(); ahead.size() >= 8; ahead = cursor.rest()) {
+            std::uint64_t eight;
+            std::memcpy(&eight, ahead.data(), sizeof eight);
+            if (eight & 0x8080808080808080u)
+                break;
+            for (std::size_t i = 0; i < 8; ++i)
+                put(char32_t(ahead[i]));
+            cursor.skip(8);
+        }
+        if (cursor.atEnd())
+            break;
         const std::size_t start = cursor.position();
         const std::uint8_t lead = cursor.u8();
         if (lead < 0x80) {

@@ -270,10 +270,13 @@ void TestDelimitedText::refusals_data() {
     QTest::newRow("forced utf-8 on windows-1252")
         << QByteArray("ab\xFC") << 65001 << ReadErrorCode::TextNotDecodable << "not valid UTF-8"
         << 0;
-    for (const char *bad : {"\xED\xA0\x80", "\xC0\xAF", "\xF4\x90\x80\x80", "\xE2\x82"})
-        QTest::addRow("forced utf-8 on %s", QByteArray(bad).toHex(' ').constData())
-            << QByteArray("a;") + bad << 65001 << ReadErrorCode::TextNotDecodable
-            << "not valid UTF-8" << 0;
+    // After a short field, and after and inside runs of ASCII read eight bytes at a time.
+    for (const char *before : {"a;", "Teilnehmerliste;", "Vorname;"})
+        for (const char *bad : {"\xED\xA0\x80", "\xC0\xAF", "\xF4\x90\x80\x80", "\xE2\x82"})
+            QTest::addRow("forced utf-8 on %s after %s", QByteArray(bad).toHex(' ').constData(),
+                          before)
+                << QByteArray(before) + bad + "abcdefgh" << 65001 << ReadErrorCode::TextNotDecodable
+                << "not valid UTF-8" << 0;
     QTest::newRow("unknown code page")
         << QByteArray("ab") << 4242 << ReadErrorCode::TextNotDecodable << "code page 4242" << 0;
 }
