@@ -227,6 +227,10 @@ void ExcelCell::setWString(const std::uint16_t *s, std::size_t size) {
 }
 
 void ExcelCell::setSharedWString(std::shared_ptr<const std::u16string> s) {
+    // A short text fits the cell itself: kept there, it costs no count of
+    // users and lets the shared copy go once the reader is done.
+    if (s && !s->empty() && s->size() < inlineSize / 2 && s->find(u'\0') == std::u16string::npos)
+        return setWString(reinterpret_cast<const std::uint16_t *>(s->data()), s->size());
     release();
     if (!s)
         return;

@@ -1,7 +1,6 @@
 #include "xls/model/ExcelWorksheet.h"
 
 #include <algorithm>
-#include <tuple>
 
 namespace {
 
@@ -10,10 +9,6 @@ namespace {
 // stays short; merging by batches keeps a row written backwards from moving
 // its cells once per cell.
 constexpr std::size_t maxUnsortedTail = 32;
-
-bool columnBefore(const std::pair<std::uint32_t, ExcelCell> &entry, std::uint32_t column) {
-    return entry.first < column;
-}
 
 } // namespace
 
@@ -35,32 +30,33 @@ ExcelCell *ExcelWorksheet::cell(std::uint32_t row, std::uint32_t column) {
     Row &cellRow = cellRows[row];
     // Cells mostly come in column order: appended without a search.
     const bool inOrder = cellRow.sorted == cellRow.cells.size() &&
-                         (cellRow.cells.empty() || cellRow.cells.back().first < column);
+                         (cellRow.cells.empty() || cellRow.cells.back().column < column);
     if (!inOrder)
         if (const ExcelCell *found = find(cellRow, column))
             return const_cast<ExcelCell *>(found);
     ++stored;
-    cellRow.cells.emplace_back(std::piecewise_construct, std::forward_as_tuple(column),
-                               std::forward_as_tuple());
+    cellRow.cells.emplace_back(column);
     lastRowWidth = cellRow.cells.size();
     if (inOrder) {
         cellRow.sorted = std::uint32_t(cellRow.cells.size());
-        return &cellRow.cells.back().second;
+        return &cellRow.cells.back();
     }
     if (cellRow.cells.size() - cellRow.sorted < maxUnsortedTail)
-        return &cellRow.cells.back().second;
+        return &cellRow.cells.back();
     merge(cellRow);
     return const_cast<ExcelCell *>(find(cellRow, column));
 }
 
 const ExcelCell *ExcelWorksheet::find(const Row &row, std::uint32_t column) {
     const auto sortedEnd = row.cells.begin() + row.sorted;
-    const auto at = std::lower_bound(row.cells.begin(), sortedEnd, column, columnBefore);
-    if (at != sortedEnd && at->first == column)
-        return &at->second;
+    const auto at = std::lower_bound(
+        row.cells.begin(), sortedEnd, column,
+        [](const Entry &entry, std::uint32_t wanted) { return entry.column < wanted; });
+    if (at != sortedEnd && at->column == column)
+        return &*at;
     for (auto tail = sortedEnd; tail != row.cells.end(); ++tail)
-        if (tail->first == column)
-            return &tail->second;
+        if (tail->column == column)
+            return &*tail;
     return nullptr;
 }
 
@@ -71,14 +67,14 @@ std::vector<const ExcelWorksheet::Entry *> ExcelWorksheet::inOrder(const Row &ro
         entries.push_back(&entry);
     if (row.sorted != row.cells.size())
         std::sort(entries.begin(), entries.end(),
-                  [](const Entry *a, const Entry *b) { return a->first < b->first; });
+                  [](const Entry *a, const Entry *b) { return a->column < b->column; });
     return entries;
 }
 
 void ExcelWorksheet::merge(Row &row) {
     const auto sortedEnd = row.cells.begin() + row.sorted;
     const auto byColumn = [](const Entry &a, const Entry &b) {
-        return a.first < b.first;
+        return a.column < b.column;
     };
     std::sort(sortedEnd, row.cells.end(), byColumn);
     std::inplace_merge(row.cells.begin(), sortedEnd, row.cells.end(), byColumn);

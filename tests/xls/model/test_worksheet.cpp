@@ -170,6 +170,8 @@ void TestWorksheet::cellsKeepTheirValueWhenCopiedOrMoved_data() {
                              << QString::fromUtf16(u"W7:Łukasz1");
     QTest::newRow("8 units") << "wide" << QString::fromUtf16(u"Łukasz12")
                              << QString::fromUtf16(u"W8:Łukasz12");
+    QTest::newRow("shared, short")
+        << "shared" << QString::fromUtf16(u"Zoë") << QString::fromUtf16(u"W3:Zoë");
     QTest::newRow("shared") << "shared" << QString::fromUtf16(u"Zoë Ångström-Weiß")
                             << QString::fromUtf16(u"W17:Zoë Ångström-Weiß");
 }
