@@ -15,7 +15,7 @@ int main(int argc, char **argv) {
     // The names the settings are filed under, also for Qt's other uses of them.
     QApplication::setOrganizationName(Settings::organisationName());
     QApplication::setApplicationName(Settings::applicationName());
-    installGermanTranslations(application);
+    installTranslations(application);
     // "Fusion" is the maintained successor of the "plastique" style.
     QApplication::setStyle(QStringLiteral("Fusion"));
     MainWindow window;
