@@ -22,6 +22,17 @@ p, li { white-space: pre-wrap; }
     </message>
 </context>
 <context>
+    <name>ColumnLookup</name>
+    <message>
+        <source>keine Spalte %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 passt auf die Spalten %2 und %3; bitte die Spalte mit ihrer Nummer angeben</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Schreibt die Etiketten von FILE als PDF nach OUT.</source>
@@ -240,6 +251,10 @@ kann; OUT wird nur bei Erfolg geschrieben.</source>
     </message>
     <message>
         <source>%1: %2; Spalten: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 konnte nicht geschrieben werden (%2)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -479,6 +494,121 @@ kann; OUT wird nur bei Erfolg geschrieben.</source>
     </message>
     <message>
         <source>Beispiel GmbH</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DesignFile</name>
+    <message>
+        <source>Die Gestaltung ist beschädigt: %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ist kein Objekt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ist keine Liste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hat %1 Einträge, höchstens %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ist kein Text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ist weder true noch false</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ist %1, erwartet eine Zahl von %2 bis %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ist %1, erwartet %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ist %1, erwartet eine Farbe wie #1a2b3c</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>„%1“</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>„%1“ ist kein Bogen des Katalogs, und die Maße des Bogens fehlen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ist %1 MiB groß, höchstens %2 MiB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ist kein Bild in Base64</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fehlt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sind zusammen %1 MiB groß, höchstens %2 MiB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ist ein zweiter Hintergrund; es gibt nur einen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Das Bild ist zu groß: %1 MiB, höchstens %2 MiB.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eine Gestaltung hat höchstens %1 Bilder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Bilder sind zusammen zu groß: %1 MiB, höchstens %2 MiB.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Gestaltung ist zu groß: %1 MiB, höchstens %2 MiB.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Gestaltung ist beschädigt: kein lesbares JSON (Fehler bei Zeichen %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Gestaltung ist beschädigt: sie ist kein JSON-Objekt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei ist keine Tagomat-Gestaltung: ihr Feld „format“ ist nicht „%1“.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Gestaltung ist beschädigt: ihre Version fehlt oder ist keine ganze Zahl ab 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Gestaltung stammt aus einer neueren Version von Tagomat (Version %1); diese Version liest Gestaltungen bis Version %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Namensschild mit Logo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Namensschild mit QR-Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adressetikett</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -779,6 +909,88 @@ kann; OUT wird nur bei Erfolg geschrieben.</source>
     </message>
     <message>
         <source>Die Datei kann nicht importiert werden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LabelArt</name>
+    <message>
+        <source>einen QR-Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>einen Data-Matrix-Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>höchstens 2953 Bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>höchstens 1556 Bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>höchstens 60 Codezeichen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>genau 12 oder 13 Ziffern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>„%1“</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ist kein EAN-13: %2 Zeichen, erlaubt sind genau 12 oder 13 Ziffern.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Prüfziffer von %1 stimmt nicht: %2 statt %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ist mit %2 Bytes zu lang für %3 (%4).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 enthält Zeichen, die %2 nicht darstellen kann.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 lässt sich nicht als %2 darstellen (zint: %3).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ohne Namen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Das Bild „%1“ ist leer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Das Bild „%1“ lässt sich nicht lesen: das SVG ist fehlerhaft.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Das Bild „%1“ lässt sich nicht lesen: es ist kein PNG, JPEG oder SVG, das sich öffnen lässt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ist zu lang für die gewählte Größe: ein Modul wäre %2 mm breit, lesbar sind ab %3 mm.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LabelJob</name>
+    <message>
+        <source>Zeile %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>und %1 weitere</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
