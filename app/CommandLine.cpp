@@ -19,6 +19,7 @@
 #include <QCoreApplication>
 #include <QFontInfo>
 #include <QGuiApplication>
+#include <QLocale>
 #include <QTextStream>
 
 #include <optional>
@@ -533,13 +534,13 @@ int CommandLine::main(int argc, char **argv) {
             needsPainting = needsPainting || argument.startsWith(QStringLiteral("--") + option);
     if (!needsPainting) {
         QCoreApplication application(argc, argv);
-        installTranslations(application);
+        installTranslations(application, QLocale::system());
         return run(arguments, out, err);
     }
     // Fonts and painting without a window: no display is needed.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
-    installTranslations(application);
+    installTranslations(application, QLocale::system());
     return run(arguments, out, err);
 }

@@ -24,9 +24,9 @@ bool hasProgramTranslation(const QLocale &locale) {
     return locale.language() == QLocale::English;
 }
 
-void installTranslations(QCoreApplication &application) {
+void installTranslations(QCoreApplication &application, const QLocale &locale) {
     // Qt's own texts are English already: nothing more to load for them.
-    if (hasProgramTranslation(QLocale::system()) && installEnglishTranslation(application))
+    if (hasProgramTranslation(locale) && installEnglishTranslation(application))
         return;
     installGermanTranslations(application);
 }

@@ -8,9 +8,9 @@ class QLocale;
 // German texts (German, C, French, ...).
 bool hasProgramTranslation(const QLocale &locale);
 
-// Loads the translation for the system locale: with an English one the
-// program's English texts and Qt's own English; else Qt's German texts.
-void installTranslations(QCoreApplication &application);
+// Loads the translation for the locale: with an English one the program's
+// English texts and Qt's own English; else Qt's German texts.
+void installTranslations(QCoreApplication &application, const QLocale &locale);
 
 // Loads the program's English texts. Answers whether they were found.
 bool installEnglishTranslation(QCoreApplication &application);
