@@ -1111,7 +1111,7 @@ Exit status: 0 done, 1 a file, stock or label list that cannot be used,
     </message>
     <message>
         <source>Seite</source>
-        <translation>page</translation>
+        <translation>Page</translation>
     </message>
     <message>
         <source>Seitenzahl eingeben und mit der Eingabetaste springen</source>
@@ -1427,7 +1427,7 @@ Exit status: 0 done, 1 a file, stock or label list that cannot be used,
     </message>
     <message>
         <source>Etikett</source>
-        <translation>label</translation>
+        <translation>Label</translation>
     </message>
     <message>
         <source>Status</source>
@@ -1542,7 +1542,7 @@ Exit status: 0 done, 1 a file, stock or label list that cannot be used,
     </message>
     <message>
         <source>Etiketten</source>
-        <translation>labels</translation>
+        <translation>Labels</translation>
     </message>
     <message>
         <source>Etikett </source>
