@@ -14,9 +14,11 @@ struct StatusTexts {
     Q_DECLARE_TR_FUNCTIONS(StatusText)
 };
 
-// German digit grouping: 2.226.634.
+// Digits grouped as the texts' language does: 2.226.634 in German, 2,226,634
+// in English.
 QString number(std::int64_t value) {
-    return QLocale(QLocale::German, QLocale::Germany).toString(qlonglong(value));
+    return QLocale(StatusTexts::tr("de_DE", "the locale the status line writes numbers in"))
+        .toString(qlonglong(value));
 }
 
 QString counted(std::int64_t value, const char *one, const char *many) {

@@ -1870,6 +1870,11 @@ Exit status: 0 done, 1 a file, stock or label list that cannot be used,
         <source>%1 von %2 gedruckt.</source>
         <translation>%1 of %2 printed.</translation>
     </message>
+    <message>
+        <source>de_DE</source>
+        <comment>the locale the status line writes numbers in</comment>
+        <translation>en_US</translation>
+    </message>
 </context>
 <context>
     <name>TestPage</name>

@@ -2,6 +2,7 @@
 
 #include "app/AboutDialog.h"
 #include "app/DesignDialog.h"
+#include "app/ImportFailureText.h"
 #include "app/PasswordDialog.h"
 #include "app/ReceptionDesk.h"
 #include "app/SheetEditorDialog.h"
@@ -156,6 +157,7 @@ private slots:
     void initTestCase() { configHome.startAfresh(); }
     void everyVisibleTextIsTranslated_data();
     void everyVisibleTextIsTranslated();
+    void everyRefusalReasonIsTranslated();
     void localeChoosesTheLanguage_data();
     void localeChoosesTheLanguage();
     void commandLineSpeaksTheLocale_data();
@@ -215,6 +217,29 @@ void TestTranslation::everyVisibleTextIsTranslated() {
     QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(QLatin1Char('\n'))));
     // The walk saw the texts at all: the German build shows German.
     QVERIFY(std::count_if(german.cbegin(), german.cend(), needsTranslation) > 0);
+}
+
+// Every reason the readers give for a refusal, as the window and the command
+// line say it, up to the first code the reader does not name.
+void TestTranslation::everyRefusalReasonIsTranslated() {
+    QTranslator english;
+    QVERIFY(english.load(QStringLiteral(":/i18n/tagomat_en.qm")));
+    QStringList untranslated;
+    int codes = 0;
+    for (int value = 1; QByteArray(xls::codeName(xls::ReadErrorCode(value))) != "?"; ++value) {
+        xls::ReadError error;
+        error.code = xls::ReadErrorCode(value);
+        error.line = 7;
+        const QString german = importFailureReason(error);
+        QCoreApplication::installTranslator(&english);
+        const QString translated = importFailureReason(error);
+        QCoreApplication::removeTranslator(&english);
+        if (translated == german)
+            untranslated << german;
+        ++codes;
+    }
+    QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(QLatin1Char('\n'))));
+    QVERIFY(codes > 30);
 }
 
 void TestTranslation::localeChoosesTheLanguage_data() {
