@@ -4,6 +4,7 @@
 #include "app/DesignOptions.h"
 #include "app/ImportFailureText.h"
 #include "app/PdfOutput.h"
+#include "app/Translations.h"
 #include "app/WindowSettings.h"
 #include "import/QXLSImporter.h"
 #include "pages/ColumnLookup.h"
@@ -18,12 +19,18 @@
 #include <QCoreApplication>
 #include <QFontInfo>
 #include <QGuiApplication>
+#include <QLocale>
 #include <QTextStream>
 
 #include <optional>
 
 namespace {
 using Failure = CommandLineFailure;
+
+// The context these texts are filed under in the translation.
+struct CommandLineTexts {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
 
 const QString printPdfOption = QStringLiteral("print-pdf");
 const QString testPageOption = QStringLiteral("test-page");
@@ -56,52 +63,59 @@ struct Options {
 
 void addOptions(QCommandLineParser &parser) {
     parser.addOptions({
-        {printPdfOption, QStringLiteral("Writes the labels of FILE to OUT as PDF."),
+        {printPdfOption, CommandLineTexts::tr("Schreibt die Etiketten von FILE als PDF nach OUT."),
          QStringLiteral("OUT")},
-        {testPageOption, QStringLiteral("Writes the test page of the stock to OUT as PDF."),
+        {testPageOption,
+         CommandLineTexts::tr("Schreibt die Testseite des Etikettenbogens als PDF nach OUT."),
          QStringLiteral("OUT")},
-        {listStockOption, QStringLiteral("Lists the label sheets of the catalogue.")},
-        {QStringLiteral("stock"), QStringLiteral("Label sheet by code or alias."),
+        {listStockOption, CommandLineTexts::tr("Listet die Etikettenbögen des Katalogs auf.")},
+        {QStringLiteral("stock"),
+         CommandLineTexts::tr("Etikettenbogen nach Artikelnummer oder Alias."),
          QStringLiteral("CODE")},
-        {QStringLiteral("font"), QStringLiteral("Font family and size in points."),
+        {QStringLiteral("font"), CommandLineTexts::tr("Schriftfamilie und Größe in Punkt."),
          QStringLiteral("FAMILY,POINTS")},
-        {QStringLiteral("skip-header"), QStringLiteral("Leaves out the caption row.")},
-        {QStringLiteral("start"), QStringLiteral("First label used on the first sheet."),
+        {QStringLiteral("skip-header"), CommandLineTexts::tr("Lässt die Kopfzeile weg.")},
+        {QStringLiteral("start"),
+         CommandLineTexts::tr("Erstes benutztes Etikett auf dem ersten Bogen."),
          QStringLiteral("N")},
-        {QStringLiteral("name-column"), QStringLiteral("Column of the names."),
+        {QStringLiteral("name-column"), CommandLineTexts::tr("Spalte der Namen."),
          QStringLiteral("CAPTION|NUMBER")},
-        {QStringLiteral("count-column"), QStringLiteral("Column of the quantities."),
+        {QStringLiteral("count-column"), CommandLineTexts::tr("Spalte der Anzahlen."),
          QStringLiteral("CAPTION|NUMBER")},
         {QStringLiteral("text"),
-         QStringLiteral("Label text: columns as \u00ABCaption\u00BB, lines separated by |."),
+         CommandLineTexts::tr("Etikettentext: Spalten als «Überschrift», Zeilen getrennt durch |."),
          QStringLiteral("TEXT")},
-        {QStringLiteral("frames"), QStringLiteral("Prints the label outlines on a chosen sheet.")},
-        {QStringLiteral("offset-x"), QStringLiteral("Moves the print right (mm)."),
+        {QStringLiteral("frames"),
+         CommandLineTexts::tr("Druckt die Umrisse der Etiketten auf einem gewählten Bogen.")},
+        {QStringLiteral("offset-x"), CommandLineTexts::tr("Verschiebt den Druck nach rechts (mm)."),
          QStringLiteral("MM")},
-        {QStringLiteral("offset-y"), QStringLiteral("Moves the print down (mm)."),
+        {QStringLiteral("offset-y"), CommandLineTexts::tr("Verschiebt den Druck nach unten (mm)."),
          QStringLiteral("MM")},
         {QStringLiteral("tape-length"),
-         QStringLiteral("Length each label takes of continuous tape (mm, default 100)."),
+         CommandLineTexts::tr("Länge, die jedes Etikett vom Endlosband nimmt (mm, Vorgabe 100)."),
          QStringLiteral("MM")},
         {QStringLiteral("max-pages"),
-         QStringLiteral("Refuses a job of more pages than N (default 10000)."),
+         CommandLineTexts::tr("Lehnt einen Auftrag mit mehr als N Seiten ab (Vorgabe 10000)."),
          QStringLiteral("N")},
         {QStringLiteral("only"),
-         QStringLiteral("Prints only the labels with a line containing TEXT (any letter case)."),
+         CommandLineTexts::tr("Druckt nur die Etiketten mit einer Zeile, die TEXT enthält (Groß- "
+                              "und Kleinschreibung egal)."),
          QStringLiteral("TEXT")},
         {QStringLiteral("rows"),
-         QStringLiteral("Prints only the labels of these rows, numbered as in the spreadsheet."),
+         CommandLineTexts::tr(
+             "Druckt nur die Etiketten dieser Zeilen, nummeriert wie in der Tabelle."),
          QStringLiteral("3,5-9")},
     });
     DesignOptions::addTo(parser);
-    parser.setApplicationDescription(QStringLiteral(
-        "Prints name labels from a list. Without --print-pdf, --test-page or --list-stock\n"
-        "Tagomat opens its window (tagomat [FILE]).\n"
-        "In --text, \\| is a | on the label rather than a new line.\n"
-        "Exit status: 0 done, 1 a file, stock or label list that cannot be used,\n"
-        "2 a command line that cannot be used; OUT is written only on success."));
+    parser.setApplicationDescription(CommandLineTexts::tr(
+        "Druckt Namensetiketten aus einer Liste. Ohne --print-pdf, --test-page oder\n"
+        "--list-stock öffnet Tagomat sein Fenster (tagomat [FILE]).\n"
+        "In --text ist \\| ein | auf dem Etikett statt einer neuen Zeile.\n"
+        "Rückgabewert: 0 erledigt, 1 eine Datei, ein Bogen oder eine Etikettenliste, die\n"
+        "nicht verwendet werden können, 2 eine Befehlszeile, die nicht verwendet werden\n"
+        "kann; OUT wird nur bei Erfolg geschrieben."));
     parser.addHelpOption();
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The name list."));
+    parser.addPositionalArgument(QStringLiteral("FILE"), CommandLineTexts::tr("Die Namensliste."));
 }
 
 std::optional<Failure> readFont(const QString &text, QFont *font) {
@@ -110,8 +124,8 @@ std::optional<Failure> readFont(const QString &text, QFont *font) {
     const double points = comma > 0 ? text.mid(comma + 1).trimmed().toDouble(&ok) : 0;
     if (!ok || !(points > 0) || points > 400)
         return Failure{exitUnusableCommandLine,
-                       QStringLiteral("--font erwartet FAMILIE,PUNKTE, z. B. \"Arial,12\"; "
-                                      "gefunden \"%1\"")
+                       CommandLineTexts::tr("--font erwartet FAMILIE,PUNKTE, z. B. \"Arial,12\"; "
+                                            "gefunden \"%1\"")
                            .arg(text)};
     *font = QFont(text.left(comma).trimmed());
     font->setPointSizeF(points);
@@ -124,11 +138,12 @@ std::optional<Failure> readOffset(const QCommandLineParser &parser, const QStrin
         return std::nullopt;
     double value = 0;
     if (!parseMillimetres(parser.value(name), &value) || !isPrinterOffset(value))
-        return Failure{exitUnusableCommandLine,
-                       QStringLiteral("--%1 erwartet Millimeter von -%2 bis %2, gefunden \"%3\"")
-                           .arg(name)
-                           .arg(maximumPrinterOffsetMm)
-                           .arg(parser.value(name))};
+        return Failure{
+            exitUnusableCommandLine,
+            CommandLineTexts::tr("--%1 erwartet Millimeter von -%2 bis %2, gefunden \"%3\"")
+                .arg(name)
+                .arg(maximumPrinterOffsetMm)
+                .arg(parser.value(name))};
     *mm = value;
     return std::nullopt;
 }
@@ -141,18 +156,20 @@ std::optional<Failure> readTapeLength(const QCommandLineParser &parser, Options 
     double mm = 0;
     if (!parseMillimetres(parser.value(option), &mm) || mm < minimumTapeLengthMm ||
         mm > maximumTapeLengthMm)
-        return Failure{exitUnusableCommandLine,
-                       QStringLiteral("--tape-length erwartet Millimeter von %1 bis %2, gefunden "
-                                      "\"%3\"")
-                           .arg(minimumTapeLengthMm)
-                           .arg(maximumTapeLengthMm)
-                           .arg(parser.value(option))};
+        return Failure{
+            exitUnusableCommandLine,
+            CommandLineTexts::tr("--tape-length erwartet Millimeter von %1 bis %2, gefunden "
+                                 "\"%3\"")
+                .arg(minimumTapeLengthMm)
+                .arg(maximumTapeLengthMm)
+                .arg(parser.value(option))};
     if (!options->sheet || !options->sheet->continuous)
         return Failure{exitUnusableCommandLine,
-                       QStringLiteral("--tape-length gilt nur für Endlosband (etwa --stock "
-                                      "DK-22205), nicht für %1")
-                           .arg(options->sheet ? options->sheet->code()
-                                               : QStringLiteral("das Raster der Labelgröße"))};
+                       CommandLineTexts::tr("--tape-length gilt nur für Endlosband (etwa --stock "
+                                            "DK-22205), nicht für %1")
+                           .arg(options->sheet
+                                    ? options->sheet->code()
+                                    : CommandLineTexts::tr("das Raster der Labelgröße"))};
     options->sheet = options->sheet->withTapeLength(mm);
     return std::nullopt;
 }
@@ -162,9 +179,10 @@ std::optional<Failure> readOptions(const QCommandLineParser &parser, Options *op
         const QString code = parser.value(QStringLiteral("stock"));
         const LabelSheet *sheet = LabelSheetCatalogue::builtIn().findCode(code);
         if (!sheet)
-            return Failure{exitUnusableInput, QStringLiteral("Unbekannter Etikettenbogen \"%1\" "
-                                                             "(tagomat --list-stock zeigt alle)")
-                                                  .arg(code)};
+            return Failure{exitUnusableInput,
+                           CommandLineTexts::tr("Unbekannter Etikettenbogen \"%1\" "
+                                                "(tagomat --list-stock zeigt alle)")
+                               .arg(code)};
         options->sheet = *sheet;
     }
     if (parser.isSet(QStringLiteral("font")))
@@ -175,7 +193,7 @@ std::optional<Failure> readOptions(const QCommandLineParser &parser, Options *op
         const qlonglong start = parser.value(QStringLiteral("start")).toLongLong(&ok);
         if (!ok || start < 1)
             return Failure{exitUnusableCommandLine,
-                           QStringLiteral("--start erwartet eine Etikettennummer ab 1")};
+                           CommandLineTexts::tr("--start erwartet eine Etikettennummer ab 1")};
         options->startSlot = start - 1;
     }
     if (parser.isSet(QStringLiteral("max-pages"))) {
@@ -183,7 +201,7 @@ std::optional<Failure> readOptions(const QCommandLineParser &parser, Options *op
         options->maximumPages = parser.value(QStringLiteral("max-pages")).toLongLong(&ok);
         if (!ok || options->maximumPages < 1)
             return Failure{exitUnusableCommandLine,
-                           QStringLiteral("--max-pages erwartet eine Seitenzahl ab 1")};
+                           CommandLineTexts::tr("--max-pages erwartet eine Seitenzahl ab 1")};
     }
     qreal x = 0;
     qreal y = 0;
@@ -199,8 +217,8 @@ std::optional<Failure> readOptions(const QCommandLineParser &parser, Options *op
         options->rows = RowNumbers::parse(options->rowsText);
         if (!options->rows)
             return Failure{exitUnusableCommandLine,
-                           QStringLiteral("--rows erwartet Zeilennummern ab 1 wie 3,5-9, "
-                                          "gefunden \"%1\"")
+                           CommandLineTexts::tr("--rows erwartet Zeilennummern ab 1 wie 3,5-9, "
+                                                "gefunden \"%1\"")
                                .arg(options->rowsText)};
     }
     options->skipHeader = parser.isSet(QStringLiteral("skip-header"));
@@ -212,7 +230,7 @@ std::optional<Failure> readOptions(const QCommandLineParser &parser, Options *op
     if (const int surplus = LabelTemplate::parse(options->labelText, {}).surplusLines();
         surplus > 0)
         return Failure{exitUnusableCommandLine,
-                       QStringLiteral("--text hat %1 Zeilen, ein Etikett höchstens %2")
+                       CommandLineTexts::tr("--text hat %1 Zeilen, ein Etikett höchstens %2")
                            .arg(LabelTemplate::maximumLines + surplus)
                            .arg(LabelTemplate::maximumLines)};
     if (auto failure = options->design.read(parser))
@@ -235,7 +253,7 @@ std::optional<Failure> chooseColumn(const QString &wanted, const QStringList &ca
     if (!found.found())
         return Failure{
             exitUnusableInput,
-            QStringLiteral("--%1: %2; Spalten: %3")
+            CommandLineTexts::tr("--%1: %2; Spalten: %3")
                 .arg(QLatin1String(option),
                      columnLookupProblem(found, QLatin1Char('"') + wanted + QLatin1Char('"')),
                      captions.join(QStringLiteral(", ")))};
@@ -304,8 +322,8 @@ std::optional<Failure> importLabels(const Options &options, LabelMap *labels) {
             return missingCaptionFailure(QStringLiteral("--text"), missing, captions);
         if (choice.text.columns().isEmpty())
             return Failure{exitUnusableInput,
-                           QStringLiteral("--text \"%1\" nennt keine Spalte wie %2Name%3; es "
-                                          "gäbe keine Etiketten")
+                           CommandLineTexts::tr("--text \"%1\" nennt keine Spalte wie %2Name%3; es "
+                                                "gäbe keine Etiketten")
                                .arg(options.labelText, LabelTemplate::fieldOpening,
                                     LabelTemplate::fieldClosing)};
     }
@@ -313,13 +331,14 @@ std::optional<Failure> importLabels(const Options &options, LabelMap *labels) {
         return failure;
     *labels = LabelSource(importer.importedTable(), choice).filtered(QString());
     if (labels->totalCopies() == 0)
-        return Failure{exitUnusableInput,
-                       QStringLiteral("%1 ergibt keine Etiketten: keine Zeile hat einen Namen mit "
-                                      "einer Anzahl ab 1")
-                           .arg(options.inputPath)};
+        return Failure{
+            exitUnusableInput,
+            CommandLineTexts::tr("%1 ergibt keine Etiketten: keine Zeile hat einen Namen mit "
+                                 "einer Anzahl ab 1")
+                .arg(options.inputPath)};
     pickLabels(options, importer.importedTable(), choice, labels);
     if (labels->totalCopies() == 0)
-        return Failure{exitUnusableInput, QStringLiteral("%1 ergibt mit %2 keine Etiketten")
+        return Failure{exitUnusableInput, CommandLineTexts::tr("%1 ergibt mit %2 keine Etiketten")
                                               .arg(options.inputPath, pickText(options))};
     return std::nullopt;
 }
@@ -345,16 +364,17 @@ std::optional<Failure> checkStart(const Options &options, const LabelSheet &shee
     if (options.startSlot < sheet.labelsPerPage())
         return std::nullopt;
     if (sheet.isRoll())
-        return Failure{exitUnusableCommandLine,
-                       QStringLiteral("--start %1: auf der Rolle %2 hat jede Seite ein Etikett; "
-                                      "--start gilt nur für Bögen")
-                           .arg(options.startSlot + 1)
-                           .arg(sheet.code())};
+        return Failure{
+            exitUnusableCommandLine,
+            CommandLineTexts::tr("--start %1: auf der Rolle %2 hat jede Seite ein Etikett; "
+                                 "--start gilt nur für Bögen")
+                .arg(options.startSlot + 1)
+                .arg(sheet.code())};
     return Failure{
         exitUnusableCommandLine,
-        QStringLiteral("--start %1: der Bogen %2 hat nur %3 Etiketten")
+        CommandLineTexts::tr("--start %1: der Bogen %2 hat nur %3 Etiketten")
             .arg(options.startSlot + 1)
-            .arg(sheet.code().isEmpty() ? QStringLiteral("der Labelgröße") : sheet.code())
+            .arg(sheet.code().isEmpty() ? CommandLineTexts::tr("der Labelgröße") : sheet.code())
             .arg(sheet.labelsPerPage())};
 }
 
@@ -364,7 +384,7 @@ std::optional<Failure> checkPages(const Options &options, const LabelJob &job) {
     if (pages <= options.maximumPages)
         return std::nullopt;
     return Failure{exitUnusableInput,
-                   QStringLiteral("%1 Etiketten ergäben %2 Seiten, mehr als --max-pages %3")
+                   CommandLineTexts::tr("%1 Etiketten ergäben %2 Seiten, mehr als --max-pages %3")
                        .arg(job.labels().totalCopies())
                        .arg(pages)
                        .arg(options.maximumPages)};
@@ -373,10 +393,11 @@ std::optional<Failure> checkPages(const Options &options, const LabelJob &job) {
 std::optional<Failure> printPdf(const Options &options, QTextStream &out) {
     // The list is never replaced by what is made of it.
     if (sameFile(options.outputPath, options.inputPath))
-        return Failure{exitUnusableCommandLine,
-                       QStringLiteral("%1 ist die Eingabedatei; die Ausgabe braucht einen anderen "
-                                      "Namen")
-                           .arg(options.outputPath)};
+        return Failure{
+            exitUnusableCommandLine,
+            CommandLineTexts::tr("%1 ist die Eingabedatei; die Ausgabe braucht einen anderen "
+                                 "Namen")
+                .arg(options.outputPath)};
     LabelJob job = jobOf(options);
     if (auto failure = checkStart(options, job.sheet()))
         return failure;
@@ -394,11 +415,13 @@ std::optional<Failure> printPdf(const Options &options, QTextStream &out) {
         job.print(output.writer(), 0, job.pageCount() - 1, options.offsetMm);
     if (auto failure = output.finish(job.sheet().labelsPerPage() > 0))
         return failure;
-    out << QStringLiteral("%1 %2 auf %3 %4: %5\n")
+    out << CommandLineTexts::tr("%1 %2 auf %3 %4: %5\n")
                .arg(printed)
-               .arg(printed == 1 ? QStringLiteral("Etikett") : QStringLiteral("Etiketten"))
+               .arg(printed == 1 ? CommandLineTexts::tr("Etikett")
+                                 : CommandLineTexts::tr("Etiketten"))
                .arg(job.pageCount())
-               .arg(job.pageCount() == 1 ? QStringLiteral("Seite") : QStringLiteral("Seiten"))
+               .arg(job.pageCount() == 1 ? CommandLineTexts::tr("Seite")
+                                         : CommandLineTexts::tr("Seiten"))
                .arg(options.outputPath);
     return std::nullopt;
 }
@@ -418,8 +441,9 @@ std::optional<Failure> printTestPdf(const Options &options) {
 void warnOfSubstitute(const QFont &font, QTextStream &err) {
     const QString used = QFontInfo(font).family();
     if (used.compare(font.family(), Qt::CaseInsensitive) != 0)
-        err << QStringLiteral("tagomat: Warnung: Schrift \"%1\" nicht vorhanden, gedruckt wird "
-                              "mit \"%2\"\n")
+        err << CommandLineTexts::tr(
+                   "tagomat: Warnung: Schrift \"%1\" nicht vorhanden, gedruckt wird "
+                   "mit \"%2\"\n")
                    .arg(font.family(), used);
 }
 
@@ -471,13 +495,14 @@ int CommandLine::run(const QStringList &arguments, QTextStream &out, QTextStream
     } else if (int(parser.isSet(printPdfOption)) + int(parser.isSet(testPageOption)) +
                    int(parser.isSet(listStockOption)) !=
                1) {
-        failure = Failure{exitUnusableCommandLine,
-                          QStringLiteral("genau eine von --print-pdf, --test-page, --list-stock")};
+        failure =
+            Failure{exitUnusableCommandLine,
+                    CommandLineTexts::tr("genau eine von --print-pdf, --test-page, --list-stock")};
     } else if (parser.isSet(listStockOption)) {
         listStock(out);
     } else if (parser.isSet(printPdfOption) && parser.positionalArguments().size() != 1) {
         failure = Failure{exitUnusableCommandLine,
-                          QStringLiteral("--print-pdf braucht genau eine Eingabedatei")};
+                          CommandLineTexts::tr("--print-pdf braucht genau eine Eingabedatei")};
     } else if (!(failure = readOptions(parser, &options))) {
         if (parser.isSet(printPdfOption)) {
             options.outputPath = parser.value(printPdfOption);
@@ -509,11 +534,13 @@ int CommandLine::main(int argc, char **argv) {
             needsPainting = needsPainting || argument.startsWith(QStringLiteral("--") + option);
     if (!needsPainting) {
         QCoreApplication application(argc, argv);
+        installTranslations(application, QLocale::system());
         return run(arguments, out, err);
     }
     // Fonts and painting without a window: no display is needed.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
+    installTranslations(application, QLocale::system());
     return run(arguments, out, err);
 }

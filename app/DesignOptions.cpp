@@ -6,6 +6,7 @@
 
 #include <QBuffer>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -13,6 +14,10 @@
 #include <algorithm>
 
 namespace {
+// The context these texts are filed under in the translation.
+struct CommandLineTexts {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
 const QString designOption = QStringLiteral("design");
 const QString logoOption = QStringLiteral("logo");
 const QString qrOption = QStringLiteral("qr");
@@ -45,17 +50,18 @@ std::optional<CommandLineFailure> readFile(const QString &option, const QString 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return CommandLineFailure{exitUnusableInput,
-                                  QStringLiteral("--%1 %2: Datei nicht lesbar (%3)")
+                                  CommandLineTexts::tr("--%1 %2: Datei nicht lesbar (%3)")
                                       .arg(option, path, file.errorString())};
     *bytes = file.read(maximumFileBytes + 1);
     if (file.error() != QFileDevice::NoError)
         return CommandLineFailure{exitUnusableInput,
-                                  QStringLiteral("--%1 %2: Datei nicht lesbar (%3)")
+                                  CommandLineTexts::tr("--%1 %2: Datei nicht lesbar (%3)")
                                       .arg(option, path, file.errorString())};
     if (bytes->size() > maximumFileBytes)
-        return CommandLineFailure{exitUnusableInput, QStringLiteral("--%1 %2: größer als %3 MB")
-                                                         .arg(option, path)
-                                                         .arg(maximumFileBytes / (1024 * 1024))};
+        return CommandLineFailure{exitUnusableInput,
+                                  CommandLineTexts::tr("--%1 %2: größer als %3 MB")
+                                      .arg(option, path)
+                                      .arg(maximumFileBytes / (1024 * 1024))};
     return std::nullopt;
 }
 } // namespace
@@ -63,13 +69,13 @@ std::optional<CommandLineFailure> readFile(const QString &option, const QString 
 void DesignOptions::addTo(QCommandLineParser &parser) {
     parser.addOptions({
         {designOption,
-         QStringLiteral("Applies a saved design (.tagomat); the other options override it."),
+         CommandLineTexts::tr(
+             "Wendet eine gespeicherte Gestaltung (.tagomat) an; die anderen Optionen gehen vor."),
          QStringLiteral("FILE")},
-        {logoOption, QStringLiteral("Logo (PNG, JPEG, SVG) at the top left of every label."),
+        {logoOption, CommandLineTexts::tr("Logo (PNG, JPEG, SVG) oben links auf jedem Etikett."),
          QStringLiteral("FILE")},
         {qrOption,
-         QStringLiteral(
-             "QR code at the bottom right: columns as \u00ABCaption\u00BB, as in --text."),
+         CommandLineTexts::tr("QR-Code unten rechts: Spalten als «Überschrift», wie bei --text."),
          QStringLiteral("TEMPLATE")},
     });
 }
@@ -80,7 +86,7 @@ std::optional<CommandLineFailure> DesignOptions::read(const QCommandLineParser &
         if (isBlank(qrTemplate))
             return CommandLineFailure{
                 exitUnusableCommandLine,
-                QStringLiteral("--qr erwartet den Inhalt des Codes, z. B. \"\u00ABE-Mail\u00BB\"")};
+                CommandLineTexts::tr("--qr erwartet den Inhalt des Codes, z. B. \"«E-Mail»\"")};
     }
     QByteArray bytes;
     if (parser.isSet(designOption)) {
@@ -166,7 +172,7 @@ CommandLineFailure missingCaptionFailure(const QString &option, const QStringLis
                                          const QStringList &captions) {
     const QString caption = missing.first();
     return CommandLineFailure{exitUnusableInput,
-                              QStringLiteral("%1: %2; Spalten: %3")
+                              CommandLineTexts::tr("%1: %2; Spalten: %3")
                                   .arg(option,
                                        columnLookupProblem(lookUpColumn(captions, caption),
                                                            LabelTemplate::fieldOpening + caption +

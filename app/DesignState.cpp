@@ -18,9 +18,10 @@
 
 namespace {
 
-QString tr(const char *text) {
-    return QCoreApplication::translate("DesignState", text);
-}
+// The context these texts are filed under in the translation.
+struct DesignStateTexts {
+    Q_DECLARE_TR_FUNCTIONS(DesignState)
+};
 
 // A design file is small; anything far larger is no design file.
 constexpr qint64 maximumDesignBytes = 64 * 1024 * 1024;
@@ -32,7 +33,7 @@ QPushButton *newButton(const char *name, const QString &text) {
 }
 
 QString fileFilter() {
-    return tr("Tagomat-Gestaltung (*.tagomat);;Alle Dateien (*)");
+    return DesignStateTexts::tr("Tagomat-Gestaltung (*.tagomat);;Alle Dateien (*)");
 }
 
 } // namespace
@@ -40,7 +41,7 @@ QString fileFilter() {
 DesignState::DesignState(QTreeWidgetItem *parent, QWidget *window)
     : QObject(window), window(window), current(Settings().design()) {
     setObjectName(QStringLiteral("designState"));
-    auto *row = new QTreeWidgetItem(parent, {tr("Gestaltung"), QString()});
+    auto *row = new QTreeWidgetItem(parent, {DesignStateTexts::tr("Gestaltung"), QString()});
     parent->treeWidget()->setItemWidget(row, 1, buildRow());
 }
 
@@ -48,16 +49,18 @@ QWidget *DesignState::buildRow() {
     auto *row = new QWidget;
     auto *layout = new QGridLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    QPushButton *edit = newButton("designEditButton", tr("Gestalten..."));
-    QPushButton *open = newButton("designOpenButton", tr("Öffnen..."));
-    QPushButton *save = newButton("designSaveButton", tr("Speichern..."));
-    open->setToolTip(tr("Gestaltung öffnen: Bogen, Schrift, Beschriftung, Bilder, Code und "
-                        "Farben aus einer .tagomat-Datei"));
-    save->setToolTip(tr("Gestaltung speichern: alles, was das Etikett ausmacht, samt Bildern"));
+    QPushButton *edit = newButton("designEditButton", DesignStateTexts::tr("Gestalten..."));
+    QPushButton *open = newButton("designOpenButton", DesignStateTexts::tr("Öffnen..."));
+    QPushButton *save = newButton("designSaveButton", DesignStateTexts::tr("Speichern..."));
+    open->setToolTip(
+        DesignStateTexts::tr("Gestaltung öffnen: Bogen, Schrift, Beschriftung, Bilder, Code und "
+                             "Farben aus einer .tagomat-Datei"));
+    save->setToolTip(DesignStateTexts::tr(
+        "Gestaltung speichern: alles, was das Etikett ausmacht, samt Bildern"));
     auto *presets = new QToolButton;
     presets->setObjectName(QStringLiteral("designPresetButton"));
-    presets->setText(tr("Mitgelieferte"));
-    presets->setToolTip(tr("Gestaltungen, die Tagomat mitbringt"));
+    presets->setText(DesignStateTexts::tr("Mitgelieferte"));
+    presets->setToolTip(DesignStateTexts::tr("Gestaltungen, die Tagomat mitbringt"));
     presets->setPopupMode(QToolButton::InstantPopup);
     auto *menu = new QMenu(presets);
     const QList<DesignPreset> all = designPresets();
@@ -113,13 +116,15 @@ bool DesignState::openFile(const QString &path) {
     const QString name = QFileInfo(path).fileName();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        refuse(tr("Gestaltung öffnen"),
-               tr("Die Datei „%1“ lässt sich nicht lesen: %2").arg(name, file.errorString()));
+        refuse(DesignStateTexts::tr("Gestaltung öffnen"),
+               DesignStateTexts::tr("Die Datei „%1“ lässt sich nicht lesen: %2")
+                   .arg(name, file.errorString()));
         return false;
     }
     if (file.size() > maximumDesignBytes) {
-        refuse(tr("Gestaltung öffnen"),
-               tr("Die Datei „%1“ ist mit %2 Bytes zu groß für eine Gestaltung (höchstens %3).")
+        refuse(DesignStateTexts::tr("Gestaltung öffnen"),
+               DesignStateTexts::tr(
+                   "Die Datei „%1“ ist mit %2 Bytes zu groß für eine Gestaltung (höchstens %3).")
                    .arg(name)
                    .arg(file.size())
                    .arg(maximumDesignBytes));
@@ -128,8 +133,9 @@ bool DesignState::openFile(const QString &path) {
     QString reason;
     const std::optional<SavedDesign> read = readDesign(file.readAll(), &reason);
     if (!read) {
-        refuse(tr("Gestaltung öffnen"),
-               tr("Die Gestaltung „%1“ wurde nicht geöffnet: %2").arg(name, reason));
+        refuse(
+            DesignStateTexts::tr("Gestaltung öffnen"),
+            DesignStateTexts::tr("Die Gestaltung „%1“ wurde nicht geöffnet: %2").arg(name, reason));
         return false;
     }
     use(*read);
@@ -139,16 +145,17 @@ bool DesignState::openFile(const QString &path) {
 bool DesignState::saveFile(const QString &path) {
     const QString list = openListPath ? openListPath() : QString();
     if (!list.isEmpty() && QFileInfo(list) == QFileInfo(path)) {
-        refuse(tr("Gestaltung speichern"),
-               tr("„%1“ ist die geöffnete Liste; die Gestaltung wird nicht darüber geschrieben.")
+        refuse(DesignStateTexts::tr("Gestaltung speichern"),
+               DesignStateTexts::tr(
+                   "„%1“ ist die geöffnete Liste; die Gestaltung wird nicht darüber geschrieben.")
                    .arg(QFileInfo(path).fileName()));
         return false;
     }
     QSaveFile file(path);
     const QByteArray bytes = writeDesign(windowDesign ? windowDesign() : current);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        refuse(tr("Gestaltung speichern"),
-               tr("„%1“ konnte nicht geschrieben werden: %2")
+        refuse(DesignStateTexts::tr("Gestaltung speichern"),
+               DesignStateTexts::tr("„%1“ konnte nicht geschrieben werden: %2")
                    .arg(QFileInfo(path).fileName(), file.errorString()));
         return false;
     }
@@ -175,15 +182,15 @@ QString DesignState::startFolder() const {
 }
 
 void DesignState::askToOpen() {
-    const QString path =
-        QFileDialog::getOpenFileName(window, tr("Gestaltung öffnen"), startFolder(), fileFilter());
+    const QString path = QFileDialog::getOpenFileName(
+        window, DesignStateTexts::tr("Gestaltung öffnen"), startFolder(), fileFilter());
     if (!path.isEmpty())
         openFile(path);
 }
 
 void DesignState::askToSave() {
-    QString path = QFileDialog::getSaveFileName(window, tr("Gestaltung speichern"), startFolder(),
-                                                fileFilter());
+    QString path = QFileDialog::getSaveFileName(
+        window, DesignStateTexts::tr("Gestaltung speichern"), startFolder(), fileFilter());
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())

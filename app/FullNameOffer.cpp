@@ -8,19 +8,20 @@
 #include <QPushButton>
 
 namespace {
-QString uiText(const char *source) {
-    return QCoreApplication::translate("FullNameOffer", source);
-}
+// The context these texts are filed under in the translation.
+struct FullNameOfferTexts {
+    Q_DECLARE_TR_FUNCTIONS(FullNameOffer)
+};
 } // namespace
 
 FullNameOffer::FullNameOffer(QWidget *parent) : QWidget(parent) {
     setObjectName(QStringLiteral("fullNameOffer"));
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto *question = new QLabel(uiText("Vorname und Nachname zusammen drucken?"));
-    auto *accept = new QPushButton(uiText("Ja, zusammen"));
+    auto *question = new QLabel(FullNameOfferTexts::tr("Vorname und Nachname zusammen drucken?"));
+    auto *accept = new QPushButton(FullNameOfferTexts::tr("Ja, zusammen"));
     accept->setObjectName(QStringLiteral("fullNameOfferButton"));
-    auto *dismiss = new QPushButton(uiText("Nein"));
+    auto *dismiss = new QPushButton(FullNameOfferTexts::tr("Nein"));
     dismiss->setObjectName(QStringLiteral("fullNameDismissButton"));
     layout->addWidget(question);
     layout->addWidget(accept);

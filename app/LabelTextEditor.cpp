@@ -14,9 +14,10 @@
 
 namespace {
 
-QString uiText(const char *source) {
-    return QCoreApplication::translate("LabelTextEditor", source);
-}
+// The context these texts are filed under in the translation.
+struct LabelTextEditorTexts {
+    Q_DECLARE_TR_FUNCTIONS(LabelTextEditor)
+};
 
 // One settings key per list, but the text only where it differs from the default.
 void keep(const QStringList &captions, const QStringList &lines, bool isDefault) {
@@ -51,13 +52,13 @@ QTreeWidgetItem *addWideRow(QTreeWidgetItem *parent, const QString &caption,
 } // namespace
 
 LabelTextEditor::LabelTextEditor(QTreeWidgetItem *parent, QObject *owner) : QObject(owner) {
-    heading = new QTreeWidgetItem(parent, {uiText("Beschriftung"), QString()});
+    heading = new QTreeWidgetItem(parent, {LabelTextEditorTexts::tr("Beschriftung"), QString()});
     for (int line = 0; line < LabelTemplate::maximumLines; ++line)
         addLineRow(heading, line);
     example = new QLabel;
     example->setObjectName(QStringLiteral("labelTextExample"));
     example->setTextFormat(Qt::PlainText);
-    exampleRow = addWideRow(heading, uiText("Beispiel:"), {example});
+    exampleRow = addWideRow(heading, LabelTextEditorTexts::tr("Beispiel:"), {example});
     heading->setExpanded(true);
     updateExample();
 }
@@ -65,14 +66,15 @@ LabelTextEditor::LabelTextEditor(QTreeWidgetItem *parent, QObject *owner) : QObj
 void LabelTextEditor::addLineRow(QTreeWidgetItem *parent, int line) {
     auto *edit = new QLineEdit;
     edit->setObjectName(QStringLiteral("labelLine%1Edit").arg(line + 1));
-    edit->setPlaceholderText(line == 0 ? uiText("«Spalte»") : uiText("leer"));
+    edit->setPlaceholderText(line == 0 ? LabelTextEditorTexts::tr("«Spalte»")
+                                       : LabelTextEditorTexts::tr("leer"));
     auto *picker = new QToolButton;
     picker->setObjectName(QStringLiteral("labelLine%1ColumnButton").arg(line + 1));
-    picker->setText(uiText("+ Spalte"));
-    picker->setToolTip(uiText("Fügt den Wert einer Spalte in diese Zeile ein"));
+    picker->setText(LabelTextEditorTexts::tr("+ Spalte"));
+    picker->setToolTip(LabelTextEditorTexts::tr("Fügt den Wert einer Spalte in diese Zeile ein"));
     picker->setPopupMode(QToolButton::InstantPopup);
     picker->setMenu(new QMenu(picker));
-    addWideRow(parent, uiText("Zeile %1:").arg(line + 1), {edit, picker});
+    addWideRow(parent, LabelTextEditorTexts::tr("Zeile %1:").arg(line + 1), {edit, picker});
     lineEdits[line] = edit;
     columnPickers[line] = picker;
     connect(edit, &QLineEdit::textEdited, this, [this] { userChanged(); });
@@ -179,11 +181,11 @@ void LabelTextEditor::updateExample() {
         const LabelTemplate labelText = labelTemplate();
         shown = labelText.exampleLines(*table);
         if (shown.isEmpty())
-            shown << uiText("(leer)");
+            shown << LabelTextEditorTexts::tr("(leer)");
         for (const QString &missing : labelText.missingCaptions())
-            shown << uiText("Keine Spalte „%1“").arg(missing);
+            shown << LabelTextEditorTexts::tr("Keine Spalte „%1“").arg(missing);
     } else {
-        shown << uiText("(noch keine Liste)");
+        shown << LabelTextEditorTexts::tr("(noch keine Liste)");
     }
     example->setText(shown.join(u'\n'));
     // The row grows with the example's lines, and the rows below move along.

@@ -25,6 +25,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
@@ -51,16 +52,17 @@ constexpr int treeWidthPx = 320;
 constexpr int previewWidthPx = 640;
 
 // The window's texts share the form's translation context.
-QString text(const char *source) {
-    return QCoreApplication::translate("MainWindowClass", source);
-}
+// The context these texts are filed under in the translation.
+struct MainWindowTexts {
+    Q_DECLARE_TR_FUNCTIONS(MainWindowClass)
+};
 
 QSpinBox *newSizeSpin(const char *name, int maximum) {
     auto *spin = new QSpinBox;
     spin->setObjectName(QLatin1String(name));
     spin->setRange(minimumLabelSizeMm, maximum);
     spin->setSingleStep(1);
-    spin->setSuffix(text("mm"));
+    spin->setSuffix(MainWindowTexts::tr("mm"));
     return spin;
 }
 
@@ -72,8 +74,8 @@ QComboBox *newColumnCombo(const char *name) {
 
 QString fontDescription(const QFont &font) {
     const qreal points = font.pointSizeF();
-    return points > 0 ? text("%1, %2 pt").arg(font.family()).arg(points)
-                      : text("%1, %2 px").arg(font.family()).arg(font.pixelSize());
+    return points > 0 ? MainWindowTexts::tr("%1, %2 pt").arg(font.family()).arg(points)
+                      : MainWindowTexts::tr("%1, %2 px").arg(font.family()).arg(font.pixelSize());
 }
 
 } // namespace
@@ -121,20 +123,20 @@ MainWindow::MainWindow(QWidget *parent, Qt::WindowFlags flags)
 MainWindow::~MainWindow() = default;
 
 void MainWindow::buildSettingsTree() {
-    fileItem = new QTreeWidgetItem(ui.fileInfoTree, {text("Datei"), QString()});
+    fileItem = new QTreeWidgetItem(ui.fileInfoTree, {MainWindowTexts::tr("Datei"), QString()});
     auto child = [this](const char *caption) {
-        return new QTreeWidgetItem(fileItem, {text(caption), QString()});
+        return new QTreeWidgetItem(fileItem, {MainWindowTexts::tr(caption), QString()});
     };
-    rowsItem = child("Reihen");
-    columnsItem = child("Spalten");
-    labelColumnsItem = child("Labelspalten");
-    labelRowsItem = child("Labelreihen");
-    labelWidthItem = child("Labelbreite");
-    labelHeightItem = child("Labelhöhe");
-    fontItem = child("Schriftart");
-    headerItem = child("Kopfzeile nicht drucken");
-    nameColumnItem = child("Spalte Namen");
-    countColumnItem = child("Spalte Anzahl");
+    rowsItem = child(QT_TRANSLATE_NOOP("MainWindowClass", "Reihen"));
+    columnsItem = child(QT_TRANSLATE_NOOP("MainWindowClass", "Spalten"));
+    labelColumnsItem = child(QT_TRANSLATE_NOOP("MainWindowClass", "Labelspalten"));
+    labelRowsItem = child(QT_TRANSLATE_NOOP("MainWindowClass", "Labelreihen"));
+    labelWidthItem = child(QT_TRANSLATE_NOOP("MainWindowClass", "Labelbreite"));
+    labelHeightItem = child(QT_TRANSLATE_NOOP("MainWindowClass", "Labelhöhe"));
+    fontItem = child(QT_TRANSLATE_NOOP("MainWindowClass", "Schriftart"));
+    headerItem = child(QT_TRANSLATE_NOOP("MainWindowClass", "Kopfzeile nicht drucken"));
+    nameColumnItem = child(QT_TRANSLATE_NOOP("MainWindowClass", "Spalte Namen"));
+    countColumnItem = child(QT_TRANSLATE_NOOP("MainWindowClass", "Spalte Anzahl"));
 
     countCombo = newColumnCombo("countCombo");
     nameCombo = newColumnCombo("nameCombo");
@@ -142,7 +144,8 @@ void MainWindow::buildSettingsTree() {
     widthSpin = newSizeSpin("widthSpin", maximumLabelWidthMm);
     headerCheck = new QCheckBox;
     headerCheck->setObjectName(QStringLiteral("headerCheck"));
-    headerCheck->setToolTip(text("Zeile 1 (die Spaltenüberschriften) ergibt kein Label."));
+    headerCheck->setToolTip(
+        MainWindowTexts::tr("Zeile 1 (die Spaltenüberschriften) ergibt kein Label."));
     // Set before connecting, so that showing the settings does not apply them again.
     widthSpin->setValue(ui.pagePreview->labelWidth);
     heightSpin->setValue(ui.pagePreview->labelHeight);
@@ -175,10 +178,11 @@ void MainWindow::buildMergeCheck() {
     // caption does not widen the caption column of every other row.
     auto *item = new QTreeWidgetItem(fileItem);
     item->setFirstColumnSpanned(true);
-    mergeCheck = new QCheckBox(text("Gleiche Etiketten zusammenfassen"));
+    mergeCheck = new QCheckBox(MainWindowTexts::tr("Gleiche Etiketten zusammenfassen"));
     mergeCheck->setObjectName(QStringLiteral("mergeCheck"));
-    mergeCheck->setToolTip(text("Zeilen mit gleichem Label ergeben ein Label mit der Anzahl der "
-                                "letzten solchen Zeile; sonst ist jede Zeile ein eigenes Label."));
+    mergeCheck->setToolTip(
+        MainWindowTexts::tr("Zeilen mit gleichem Label ergeben ein Label mit der Anzahl der "
+                            "letzten solchen Zeile; sonst ist jede Zeile ein eigenes Label."));
     mergeCheck->setChecked(settings.mergeEqualLabels);
     ui.fileInfoTree->setItemWidget(item, 0, mergeCheck);
     connect(mergeCheck, &QCheckBox::toggled, this, [this] { rebuildLabels(); });
@@ -198,9 +202,9 @@ void MainWindow::buildPageRow() {
     ui.lastButton->setIcon(style()->standardIcon(QStyle::SP_MediaSkipForward));
     ui.pageEdit->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this));
-    ui.zoomCombo->addItem(text("Ganze Seite"), 0);
+    ui.zoomCombo->addItem(MainWindowTexts::tr("Ganze Seite"), 0);
     for (int percent : PreviewZoom::percentSteps())
-        ui.zoomCombo->addItem(text("%1 %").arg(percent), percent);
+        ui.zoomCombo->addItem(MainWindowTexts::tr("%1 %").arg(percent), percent);
 
     QPagePreview *preview = ui.pagePreview;
     connect(ui.firstButton, &QPushButton::clicked, preview, &QPagePreview::showFirstPage);
@@ -256,7 +260,7 @@ void MainWindow::rebuildLabels() {
 void MainWindow::updatePageLabel() {
     const QPagePreview *preview = ui.pagePreview;
     ui.pageEdit->setText(QString::number(qint64(preview->currentPage) + 1));
-    ui.pageCountLabel->setText(text("/ %1").arg(preview->pageCount()));
+    ui.pageCountLabel->setText(MainWindowTexts::tr("/ %1").arg(preview->pageCount()));
     const bool atFirst = preview->currentPage <= 0;
     const bool atLast = preview->currentPage >= preview->lastPageIndex();
     ui.firstButton->setEnabled(!atFirst);
@@ -305,20 +309,25 @@ void MainWindow::showFontName() {
 }
 
 QString MainWindow::chooseFile(const char *caption, const char *filter) {
-    return QFileDialog::getOpenFileName(this, text(caption), importStartFolder(settings.lastFolder),
-                                        text(filter));
+    return QFileDialog::getOpenFileName(this, MainWindowTexts::tr(caption),
+                                        importStartFolder(settings.lastFolder),
+                                        MainWindowTexts::tr(filter));
 }
 
 void MainWindow::slotOpen() {
-    const QString path = chooseFile(
-        "Datei öffnen", "Alle unterstützten Dateien (*.xls *.xlsx *.xlsm *.ods *.fods *.xml *.csv "
-                        "*.txt *.tsv);;Alle Dateien (*)");
+    const QString path =
+        chooseFile(QT_TRANSLATE_NOOP("MainWindowClass", "Datei öffnen"),
+                   QT_TRANSLATE_NOOP(
+                       "MainWindowClass",
+                       "Alle unterstützten Dateien (*.xls *.xlsx *.xlsm *.ods *.fods *.xml *.csv "
+                       "*.txt *.tsv);;Alle Dateien (*)"));
     if (!path.isEmpty())
         openFile(path);
 }
 
 void MainWindow::slotImportXLS() {
-    const QString path = chooseFile("Exceldatei öffnen", "Excel Dateien (*.xls)");
+    const QString path = chooseFile(QT_TRANSLATE_NOOP("MainWindowClass", "Exceldatei öffnen"),
+                                    QT_TRANSLATE_NOOP("MainWindowClass", "Excel Dateien (*.xls)"));
     if (path.isEmpty())
         return;
     importXLSFile(path);
@@ -427,7 +436,7 @@ void MainWindow::fillColumnCombos() {
     nameCombo->clear();
     countCombo->addItems(choosable);
     // Last, so that index k stays sheet column k.
-    countCombo->addItem(text("(keine)"));
+    countCombo->addItem(MainWindowTexts::tr("(keine)"));
     nameCombo->addItems(choosable);
     const ColumnChoice choice = chooseColumns(choosable);
     countCombo->setCurrentIndex(choice.quantityColumn == ColumnChoice::noColumn
@@ -447,10 +456,11 @@ ColumnChoice MainWindow::chosenColumns() const {
 
 void MainWindow::tellImportFailed(const QString &path, const QXLSImporter &failed) {
     // Window-modal and opened without waiting for it.
-    auto *message = new QMessageBox(
-        QMessageBox::Warning, text("Import fehlgeschlagen"),
-        text("Die Datei „%1“ konnte nicht importiert werden.").arg(QFileInfo(path).fileName()),
-        QMessageBox::Ok, this);
+    auto *message =
+        new QMessageBox(QMessageBox::Warning, MainWindowTexts::tr("Import fehlgeschlagen"),
+                        MainWindowTexts::tr("Die Datei „%1“ konnte nicht importiert werden.")
+                            .arg(QFileInfo(path).fileName()),
+                        QMessageBox::Ok, this);
     message->setObjectName(QStringLiteral("importFailedMessage"));
     message->setInformativeText(importFailureReason(failed.readError()));
     message->setDetailedText(importFailureDetail(failed.readError()));
@@ -460,16 +470,18 @@ void MainWindow::tellImportFailed(const QString &path, const QXLSImporter &faile
 }
 
 void MainWindow::slotImportXML() {
-    const QString path =
-        chooseFile("Arbeitsmappe öffnen",
-                   "Arbeitsmappen (*.xlsx *.xlsm *.ods *.fods *.xml);;Alle Dateien (*)");
+    const QString path = chooseFile(
+        QT_TRANSLATE_NOOP("MainWindowClass", "Arbeitsmappe öffnen"),
+        QT_TRANSLATE_NOOP("MainWindowClass",
+                          "Arbeitsmappen (*.xlsx *.xlsm *.ods *.fods *.xml);;Alle Dateien (*)"));
     if (!path.isEmpty())
         openFile(path);
 }
 
 void MainWindow::slotImportCVS() {
-    const QString path =
-        chooseFile("Textdatei öffnen", "Textdateien (*.csv *.txt *.tsv);;Alle Dateien (*)");
+    const QString path = chooseFile(
+        QT_TRANSLATE_NOOP("MainWindowClass", "Textdatei öffnen"),
+        QT_TRANSLATE_NOOP("MainWindowClass", "Textdateien (*.csv *.txt *.tsv);;Alle Dateien (*)"));
     if (!path.isEmpty())
         openFile(path);
 }
@@ -700,7 +712,7 @@ void MainWindow::buildDesk() {
         showDeskMarks();
         updateStatus();
     });
-    auto *open = new QAction(text("&Empfang"), this);
+    auto *open = new QAction(MainWindowTexts::tr("&Empfang"), this);
     open->setObjectName(QStringLiteral("actionEmpfang"));
     open->setShortcut(Qt::CTRL | Qt::Key_E);
     open->setIcon(style()->standardIcon(QStyle::SP_DialogYesButton));

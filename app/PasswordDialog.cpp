@@ -11,23 +11,25 @@
 
 namespace {
 
-QString text(const char *source) {
-    return QCoreApplication::translate("PasswordDialog", source);
-}
+// The context these texts are filed under in the translation.
+struct PasswordDialogTexts {
+    Q_DECLARE_TR_FUNCTIONS(PasswordDialog)
+};
 
 } // namespace
 
 PasswordDialog::PasswordDialog(const QString &fileName, bool previousWasWrong, QWidget *parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("passwordDialog"));
-    setWindowTitle(text("Passwort erforderlich"));
+    setWindowTitle(PasswordDialogTexts::tr("Passwort erforderlich"));
     auto *layout = new QVBoxLayout(this);
 
-    auto *question = new QLabel(
-        text("Die Arbeitsmappe „%1“ ist mit einem Passwort geschützt. Bitte das Passwort "
-             "eingeben:")
-            .arg(fileName),
-        this);
+    auto *question =
+        new QLabel(PasswordDialogTexts::tr(
+                       "Die Arbeitsmappe „%1“ ist mit einem Passwort geschützt. Bitte das Passwort "
+                       "eingeben:")
+                       .arg(fileName),
+                   this);
     question->setObjectName(QStringLiteral("passwordQuestion"));
     question->setWordWrap(true);
     layout->addWidget(question);
@@ -45,8 +47,8 @@ PasswordDialog::PasswordDialog(const QString &fileName, bool previousWasWrong, Q
     layout->addWidget(edit);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(text("Öffnen"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(text("Abbrechen"));
+    buttons->button(QDialogButtonBox::Ok)->setText(PasswordDialogTexts::tr("Öffnen"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(PasswordDialogTexts::tr("Abbrechen"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);

@@ -1,5 +1,6 @@
 #include "app/PdfOutput.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPageSize>
 
@@ -23,7 +24,8 @@ std::optional<CommandLineFailure> PdfOutput::finish(bool printed) {
     file.cancelWriting();
     return CommandLineFailure{
         exitUnusableInput,
-        QStringLiteral("%1 konnte nicht geschrieben werden (%2)").arg(file.fileName(), reason)};
+        QCoreApplication::translate("CommandLine", "%1 konnte nicht geschrieben werden (%2)")
+            .arg(file.fileName(), reason)};
 }
 
 bool sameFile(const QString &first, const QString &second) {

@@ -8,12 +8,13 @@
 #include <QMouseEvent>
 
 namespace {
-QString text(const char *source) {
-    return QCoreApplication::translate("PreviewSelection", source);
-}
+// The context these texts are filed under in the translation.
+struct PreviewSelectionTexts {
+    Q_DECLARE_TR_FUNCTIONS(PreviewSelection)
+};
 
 QAction *addAction(QMenu *menu, const char *name, const char *caption, bool enabled) {
-    QAction *action = menu->addAction(text(caption));
+    QAction *action = menu->addAction(PreviewSelectionTexts::tr(caption));
     action->setObjectName(QLatin1String(name));
     action->setEnabled(enabled);
     return action;

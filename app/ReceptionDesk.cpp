@@ -23,12 +23,13 @@
 
 namespace {
 
-QString text(const char *source) {
-    return QCoreApplication::translate("ReceptionDesk", source);
-}
+// The context these texts are filed under in the translation.
+struct ReceptionDeskTexts {
+    Q_DECLARE_TR_FUNCTIONS(ReceptionDesk)
+};
 
 QPushButton *newButton(const char *name, const char *caption) {
-    auto *button = new QPushButton(text(caption));
+    auto *button = new QPushButton(ReceptionDeskTexts::tr(caption));
     button->setObjectName(QLatin1String(name));
     button->setAutoDefault(false);
     return button;
@@ -51,13 +52,13 @@ QString timeText(const QDateTime &time) {
 }
 
 QString printedAt(const QDateTime &time) {
-    return text("gedruckt %1").arg(timeText(time));
+    return ReceptionDeskTexts::tr("gedruckt %1").arg(timeText(time));
 }
 
 QString printerDescription(const QPrinter &printer) {
     return printer.outputFormat() == QPrinter::PdfFormat
-               ? text("Drucker: PDF-Datei %1").arg(printer.outputFileName())
-               : text("Drucker: %1").arg(printer.printerName());
+               ? ReceptionDeskTexts::tr("Drucker: PDF-Datei %1").arg(printer.outputFileName())
+               : ReceptionDeskTexts::tr("Drucker: %1").arg(printer.printerName());
 }
 
 } // namespace
@@ -65,7 +66,7 @@ QString printerDescription(const QPrinter &printer) {
 ReceptionDesk::ReceptionDesk(QWidget *parent)
     : QDialog(parent), printer(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
     setObjectName(QStringLiteral("receptionDesk"));
-    setWindowTitle(text("Empfang"));
+    setWindowTitle(ReceptionDeskTexts::tr("Empfang"));
     auto *column = new QVBoxLayout(this);
     buildSearch();
     buildLateForm();
@@ -81,20 +82,21 @@ ReceptionDesk::ReceptionDesk(QWidget *parent)
 
     choosePrinter = [this](QPrinter &chosen) {
         QPrintDialog dialog(&chosen, this);
-        dialog.setWindowTitle(text("Drucker für den Empfang"));
+        dialog.setWindowTitle(ReceptionDeskTexts::tr("Drucker für den Empfang"));
         return dialog.exec() == QDialog::Accepted;
     };
     confirmReprint = [this](const QString &label, const QDateTime &printed) {
-        QMessageBox box(
-            QMessageBox::Question, text("Nochmals drucken?"),
-            text("„%1“ wurde schon gedruckt (%2). Nochmals drucken?").arg(label, timeText(printed)),
-            QMessageBox::Yes | QMessageBox::No, this);
+        QMessageBox box(QMessageBox::Question, ReceptionDeskTexts::tr("Nochmals drucken?"),
+                        ReceptionDeskTexts::tr("„%1“ wurde schon gedruckt (%2). Nochmals drucken?")
+                            .arg(label, timeText(printed)),
+                        QMessageBox::Yes | QMessageBox::No, this);
         box.setDefaultButton(QMessageBox::No);
         return box.exec() == QMessageBox::Yes;
     };
     askExportPath = [this] {
-        return QFileDialog::getSaveFileName(this, text("Empfangsliste exportieren"), QString(),
-                                            text("CSV-Dateien (*.csv)"));
+        return QFileDialog::getSaveFileName(
+            this, ReceptionDeskTexts::tr("Empfangsliste exportieren"), QString(),
+            ReceptionDeskTexts::tr("CSV-Dateien (*.csv)"));
     };
 }
 
@@ -102,7 +104,7 @@ ReceptionDesk::~ReceptionDesk() = default;
 
 void ReceptionDesk::buildSearch() {
     searchEdit = newField(QStringLiteral("deskSearchEdit"));
-    searchEdit->setPlaceholderText(text("Name suchen, Eingabetaste druckt"));
+    searchEdit->setPlaceholderText(ReceptionDeskTexts::tr("Name suchen, Eingabetaste druckt"));
     QFont large = searchEdit->font();
     large.setPointSizeF(large.pointSizeF() * 2);
     searchEdit->setFont(large);
@@ -115,7 +117,8 @@ void ReceptionDesk::buildSearch() {
 
     peopleList = new QTreeWidget;
     peopleList->setObjectName(QStringLiteral("deskPeopleList"));
-    peopleList->setHeaderLabels({text("Etikett"), text("Status")});
+    peopleList->setHeaderLabels(
+        {ReceptionDeskTexts::tr("Etikett"), ReceptionDeskTexts::tr("Status")});
     peopleList->setRootIsDecorated(false);
     peopleList->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     connect(peopleList, &QTreeWidget::itemActivated, this, [this] { printPerson(chosenPerson()); });
@@ -126,13 +129,18 @@ void ReceptionDesk::buildSearch() {
 
 QHBoxLayout *ReceptionDesk::buildButtons() {
     auto *row = new QHBoxLayout;
-    QPushButton *print = newButton("deskPrintButton", "Drucken");
-    QPushButton *late = newButton("deskLateButton", "Nachmeldung...");
-    QPushButton *correct = newButton("deskCorrectButton", "Korrigieren...");
-    undoButton = newButton("deskUndoButton", "Rückgängig");
-    QPushButton *exportButton = newButton("deskExportButton", "Empfangsliste exportieren...");
-    QPushButton *pick = newButton("deskPrinterButton", "Drucker wählen...");
-    printerLabel = new QLabel(text("Drucker: noch nicht gewählt"));
+    QPushButton *print =
+        newButton("deskPrintButton", QT_TRANSLATE_NOOP("ReceptionDesk", "Drucken"));
+    QPushButton *late =
+        newButton("deskLateButton", QT_TRANSLATE_NOOP("ReceptionDesk", "Nachmeldung..."));
+    QPushButton *correct =
+        newButton("deskCorrectButton", QT_TRANSLATE_NOOP("ReceptionDesk", "Korrigieren..."));
+    undoButton = newButton("deskUndoButton", QT_TRANSLATE_NOOP("ReceptionDesk", "Rückgängig"));
+    QPushButton *exportButton = newButton(
+        "deskExportButton", QT_TRANSLATE_NOOP("ReceptionDesk", "Empfangsliste exportieren..."));
+    QPushButton *pick =
+        newButton("deskPrinterButton", QT_TRANSLATE_NOOP("ReceptionDesk", "Drucker wählen..."));
+    printerLabel = new QLabel(ReceptionDeskTexts::tr("Drucker: noch nicht gewählt"));
     printerLabel->setObjectName(QStringLiteral("deskPrinterLabel"));
     for (QWidget *widget :
          std::initializer_list<QWidget *>{print, late, correct, undoButton, exportButton, pick})
@@ -158,12 +166,14 @@ QHBoxLayout *ReceptionDesk::buildButtons() {
 }
 
 void ReceptionDesk::buildLateForm() {
-    lateForm = new QGroupBox(text("Nachmeldung"));
+    lateForm = new QGroupBox(ReceptionDeskTexts::tr("Nachmeldung"));
     lateForm->setObjectName(QStringLiteral("deskLateForm"));
     auto *form = new QFormLayout(lateForm);
     auto *row = new QHBoxLayout;
-    QPushButton *print = newButton("deskLatePrintButton", "Nachmeldung drucken");
-    QPushButton *cancel = newButton("deskLateCancelButton", "Abbrechen");
+    QPushButton *print =
+        newButton("deskLatePrintButton", QT_TRANSLATE_NOOP("ReceptionDesk", "Nachmeldung drucken"));
+    QPushButton *cancel =
+        newButton("deskLateCancelButton", QT_TRANSLATE_NOOP("ReceptionDesk", "Abbrechen"));
     row->addWidget(print);
     row->addWidget(cancel);
     form->addRow(row);
@@ -173,18 +183,20 @@ void ReceptionDesk::buildLateForm() {
 }
 
 void ReceptionDesk::buildCorrectionForm() {
-    correctionForm = new QGroupBox(text("Korrigieren"));
+    correctionForm = new QGroupBox(ReceptionDeskTexts::tr("Korrigieren"));
     correctionForm->setObjectName(QStringLiteral("deskCorrectionForm"));
     auto *form = new QFormLayout(correctionForm);
     for (int line = 1; line <= LabelTemplate::maximumLines; ++line) {
         correctionLines << newField(QStringLiteral("deskCorrectionLine%1").arg(line));
-        form->addRow(text("Zeile %1").arg(line), correctionLines.last());
+        form->addRow(ReceptionDeskTexts::tr("Zeile %1").arg(line), correctionLines.last());
         connect(correctionLines.last(), &QLineEdit::returnPressed, this,
                 &ReceptionDesk::printCorrection);
     }
     auto *row = new QHBoxLayout;
-    QPushButton *print = newButton("deskCorrectionPrintButton", "Korrektur drucken");
-    QPushButton *cancel = newButton("deskCorrectionCancelButton", "Abbrechen");
+    QPushButton *print = newButton("deskCorrectionPrintButton",
+                                   QT_TRANSLATE_NOOP("ReceptionDesk", "Korrektur drucken"));
+    QPushButton *cancel =
+        newButton("deskCorrectionCancelButton", QT_TRANSLATE_NOOP("ReceptionDesk", "Abbrechen"));
     row->addWidget(print);
     row->addWidget(cancel);
     form->addRow(row);
@@ -245,9 +257,9 @@ void ReceptionDesk::fillList() {
         if (const std::optional<QDateTime> printed = people.markOf(index))
             status << printedAt(*printed);
         if (people.people().at(index).lateIndex >= 0)
-            status << text("Nachmeldung");
+            status << ReceptionDeskTexts::tr("Nachmeldung");
         if (people.correctionOf(index))
-            status << text("korrigiert");
+            status << ReceptionDeskTexts::tr("korrigiert");
         auto *item = new QTreeWidgetItem(
             peopleList, {labelText(people.labelToPrint(index)), status.join(QStringLiteral(", "))});
         item->setData(0, Qt::UserRole, qlonglong(index));
@@ -307,13 +319,14 @@ bool ReceptionDesk::printPerson(qsizetype person, bool askBeforeReprint) {
     one.append(label);
     job.setLabels(one);
     if (job.print(*printer, 0, 0, job.printerOffset(printer->printerName())) < 1) {
-        tell(text("„%1“ wurde nicht gedruckt: das Etikett passt auf kein Blatt.").arg(label.name));
+        tell(ReceptionDeskTexts::tr("„%1“ wurde nicht gedruckt: das Etikett passt auf kein Blatt.")
+                 .arg(label.name));
         return false;
     }
     printedSincePick = true;
     people.markPrinted(person, QDateTime::currentDateTime());
     changed(person);
-    tell(text("„%1“ gedruckt.").arg(label.name));
+    tell(ReceptionDeskTexts::tr("„%1“ gedruckt.").arg(label.name));
     searchEdit->setFocus();
     searchEdit->selectAll();
     return true;
@@ -359,7 +372,7 @@ void ReceptionDesk::printLate() {
         values << field->text();
     const qsizetype person = people.addLateRegistration(values);
     if (person < 0) {
-        tell(text("Die Angaben ergeben kein Etikett."));
+        tell(ReceptionDeskTexts::tr("Die Angaben ergeben kein Etikett."));
         return;
     }
     lateForm->hide();
@@ -386,7 +399,7 @@ void ReceptionDesk::printCorrection() {
         if (!isBlank(line->text()))
             lines << line->text().trimmed();
     if (lines.isEmpty() || correctedPerson < 0) {
-        tell(text("Ein Etikett braucht mindestens eine Zeile."));
+        tell(ReceptionDeskTexts::tr("Ein Etikett braucht mindestens eine Zeile."));
         return;
     }
     people.correct(correctedPerson, lines);
@@ -399,7 +412,8 @@ void ReceptionDesk::printCorrection() {
 void ReceptionDesk::undo() {
     const qsizetype person = people.undoLastMark();
     if (person >= 0)
-        tell(text("Markierung von „%1“ zurückgenommen.").arg(people.labelToPrint(person).name));
+        tell(ReceptionDeskTexts::tr("Markierung von „%1“ zurückgenommen.")
+                 .arg(people.labelToPrint(person).name));
     changed(person);
 }
 
@@ -409,15 +423,17 @@ void ReceptionDesk::exportList() {
         return;
     const QString list = people.record().listPath();
     if (!list.isEmpty() && QFileInfo(path).canonicalFilePath() == list) {
-        tell(text("Die Empfangsliste darf die Namensliste nicht ersetzen."));
+        tell(ReceptionDeskTexts::tr("Die Empfangsliste darf die Namensliste nicht ersetzen."));
         return;
     }
     QSaveFile file(path);
     const QByteArray csv = people.exportCsv();
     if (file.open(QIODevice::WriteOnly) && file.write(csv) == csv.size() && file.commit())
-        tell(text("Empfangsliste gespeichert: %1").arg(QDir::toNativeSeparators(path)));
+        tell(ReceptionDeskTexts::tr("Empfangsliste gespeichert: %1")
+                 .arg(QDir::toNativeSeparators(path)));
     else
-        tell(text("Die Empfangsliste konnte nicht gespeichert werden: %1").arg(file.errorString()));
+        tell(ReceptionDeskTexts::tr("Die Empfangsliste konnte nicht gespeichert werden: %1")
+                 .arg(file.errorString()));
 }
 
 void ReceptionDesk::tell(const QString &message) {
@@ -430,7 +446,7 @@ void ReceptionDesk::changed(qsizetype personToShow) {
         if (peopleList->topLevelItem(i)->data(0, Qt::UserRole).toLongLong() == personToShow)
             peopleList->setCurrentItem(peopleList->topLevelItem(i));
     if (!people.record().saved())
-        tell(text("Der Empfang konnte nicht gespeichert werden: %1")
+        tell(ReceptionDeskTexts::tr("Der Empfang konnte nicht gespeichert werden: %1")
                  .arg(DeskRecord::storagePath(people.record().listPath())));
     emit recordChanged();
 }

@@ -33,16 +33,19 @@ constexpr double offsetStepMm = 0.1;
 constexpr int noSheet = -1;
 constexpr int sheetTitleChars = 28;
 
-QString tr(const char *text) {
-    return QCoreApplication::translate("SheetChooser", text);
-}
+// The context these texts are filed under in the translation.
+struct SheetChooserTexts {
+    Q_DECLARE_TR_FUNCTIONS(SheetChooser)
+};
 
 QString sheetTitle(const LabelSheet &sheet) {
     if (sheet.isRoll())
         return QStringLiteral("%1 %2 – %3 (%4)")
             .arg(sheet.maker, sheet.codes.join(QStringLiteral(", ")), sheet.description,
-                 sheet.continuous ? tr("Endlosband %1 mm").arg(formatMillimetres(sheet.labelWidth))
-                                  : tr("%1 mm, Rolle").arg(formatLabelSize(sheet)));
+                 sheet.continuous
+                     ? SheetChooserTexts::tr("Endlosband %1 mm")
+                           .arg(formatMillimetres(sheet.labelWidth))
+                     : SheetChooserTexts::tr("%1 mm, Rolle").arg(formatLabelSize(sheet)));
     return QStringLiteral("%1 %2 – %3 (%4 mm, %5 × %6)")
         .arg(sheet.maker, sheet.codes.join(QStringLiteral(", ")), sheet.description,
              formatLabelSize(sheet))
@@ -63,8 +66,8 @@ QDoubleSpinBox *newOffsetSpin(const char *name) {
 
 // The offsets are kept per printer: the caption names the one they are for.
 QString offsetCaption(const QString &printer) {
-    return printer.isEmpty() ? tr("Korrektur (kein Drucker)")
-                             : tr("Korrektur für «%1»").arg(printer);
+    return printer.isEmpty() ? SheetChooserTexts::tr("Korrektur (kein Drucker)")
+                             : SheetChooserTexts::tr("Korrektur für «%1»").arg(printer);
 }
 
 QPushButton *newButton(const char *name, const QString &text) {
@@ -108,7 +111,7 @@ void SheetChooser::rebuildList() {
 }
 
 void SheetChooser::buildItems(QTreeWidget *tree) {
-    groupItem = new QTreeWidgetItem(tree, {tr("Etikettenbogen"), QString()});
+    groupItem = new QTreeWidgetItem(tree, {SheetChooserTexts::tr("Etikettenbogen"), QString()});
     auto child = [this](const QString &caption) {
         return new QTreeWidgetItem(groupItem, {caption, QString()});
     };
@@ -117,7 +120,8 @@ void SheetChooser::buildItems(QTreeWidget *tree) {
     chooserLayout->setContentsMargins(0, 0, 0, 0);
     searchEdit = new QLineEdit;
     searchEdit->setObjectName(QStringLiteral("sheetSearchEdit"));
-    searchEdit->setPlaceholderText(tr("Suchen: L7160, Namensschild, 63,5 x 38,1"));
+    searchEdit->setPlaceholderText(
+        SheetChooserTexts::tr("Suchen: L7160, Namensschild, 63,5 x 38,1"));
     searchEdit->setClearButtonEnabled(true);
     combo = new QComboBox;
     combo->setObjectName(QStringLiteral("sheetCombo"));
@@ -126,28 +130,28 @@ void SheetChooser::buildItems(QTreeWidget *tree) {
     combo->setMinimumContentsLength(sheetTitleChars);
     chooserLayout->addWidget(searchEdit);
     chooserLayout->addWidget(combo);
-    tree->setItemWidget(child(tr("Bogen")), 1, chooser);
-    sizeItem = child(tr("Etiketten"));
+    tree->setItemWidget(child(SheetChooserTexts::tr("Bogen")), 1, chooser);
+    sizeItem = child(SheetChooserTexts::tr("Etiketten"));
 
     startSpin = new QSpinBox;
     startSpin->setObjectName(QStringLiteral("startSpin"));
-    startSpin->setPrefix(tr("Etikett "));
-    startItem = child(tr("Beginnen bei"));
+    startSpin->setPrefix(SheetChooserTexts::tr("Etikett "));
+    startItem = child(SheetChooserTexts::tr("Beginnen bei"));
     tree->setItemWidget(startItem, 1, startSpin);
     buildRollItems(child);
 
-    framesCheck = new QCheckBox(tr("Rahmen drucken"));
+    framesCheck = new QCheckBox(SheetChooserTexts::tr("Rahmen drucken"));
     framesCheck->setObjectName(QStringLiteral("framesCheck"));
     framesCheck->setChecked(kept.framesOnPaper);
-    tree->setItemWidget(child(tr("Rahmen")), 1, framesCheck);
+    tree->setItemWidget(child(SheetChooserTexts::tr("Rahmen")), 1, framesCheck);
 
     auto *offsets = new QWidget;
     auto *offsetLayout = new QHBoxLayout(offsets);
     offsetLayout->setContentsMargins(0, 0, 0, 0);
     offsetXSpin = newOffsetSpin("offsetXSpin");
     offsetYSpin = newOffsetSpin("offsetYSpin");
-    offsetXSpin->setPrefix(tr("→ "));
-    offsetYSpin->setPrefix(tr("↓ "));
+    offsetXSpin->setPrefix(SheetChooserTexts::tr("→ "));
+    offsetYSpin->setPrefix(SheetChooserTexts::tr("↓ "));
     const QPointF offset = kept.printerOffsets.value(printerName);
     offsetXSpin->setValue(offset.x());
     offsetYSpin->setValue(offset.y());
@@ -180,13 +184,14 @@ void SheetChooser::buildRollItems(const std::function<QTreeWidgetItem *(const QS
     tapeLengthSpin->setDecimals(1);
     tapeLengthSpin->setSuffix(QStringLiteral(" mm"));
     tapeLengthSpin->setValue(kept.tapeLengthMm);
-    tapeLengthItem = child(tr("Bandlänge"));
+    tapeLengthItem = child(SheetChooserTexts::tr("Bandlänge"));
     tapeLengthItem->treeWidget()->setItemWidget(tapeLengthItem, 1, tapeLengthSpin);
-    turnedCheck = new QCheckBox(tr("Gedreht (quer gelesen)"));
+    turnedCheck = new QCheckBox(SheetChooserTexts::tr("Gedreht (quer gelesen)"));
     turnedCheck->setObjectName(QStringLiteral("turnedCheck"));
-    turnedCheck->setToolTip(tr("Das Etikett wird mit der schmalen Seite voran eingezogen und "
-                               "gedreht bedruckt, so dass es quer gelesen wird."));
-    turnedItem = child(tr("Ausrichtung"));
+    turnedCheck->setToolTip(
+        SheetChooserTexts::tr("Das Etikett wird mit der schmalen Seite voran eingezogen und "
+                              "gedreht bedruckt, so dass es quer gelesen wird."));
+    turnedItem = child(SheetChooserTexts::tr("Ausrichtung"));
     turnedItem->treeWidget()->setItemWidget(turnedItem, 1, turnedCheck);
     connect(tapeLengthSpin, &QDoubleSpinBox::valueChanged, this, [this](double mm) {
         kept.tapeLengthMm = mm;
@@ -202,19 +207,21 @@ QWidget *SheetChooser::buttonRow() {
     auto *row = new QWidget;
     auto *layout = new QVBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    QPushButton *testPage = newButton("testPageButton", tr("Testseite drucken..."));
-    QPushButton *importButton = newButton("importTemplatesButton", tr("Vorlagen importieren..."));
-    QPushButton *newSheet = newButton("newSheetButton", tr("Eigener Bogen..."));
-    editButton = newButton("editSheetButton", tr("Bogen bearbeiten..."));
-    deleteButton = newButton("deleteSheetButton", tr("Bogen löschen"));
+    QPushButton *testPage =
+        newButton("testPageButton", SheetChooserTexts::tr("Testseite drucken..."));
+    QPushButton *importButton =
+        newButton("importTemplatesButton", SheetChooserTexts::tr("Vorlagen importieren..."));
+    QPushButton *newSheet = newButton("newSheetButton", SheetChooserTexts::tr("Eigener Bogen..."));
+    editButton = newButton("editSheetButton", SheetChooserTexts::tr("Bogen bearbeiten..."));
+    deleteButton = newButton("deleteSheetButton", SheetChooserTexts::tr("Bogen löschen"));
     for (QPushButton *button : {testPage, importButton, newSheet, editButton, deleteButton})
         layout->addWidget(button);
     connect(testPage, &QPushButton::clicked, this, &SheetChooser::printTestPage);
     connect(importButton, &QPushButton::clicked, this, &SheetChooser::askForTemplates);
     connect(newSheet, &QPushButton::clicked, this, [this] {
         LabelSheet start = preview->labelSheet();
-        start.codes = {tr("Eigener Bogen")};
-        start.maker = tr("Eigene");
+        start.codes = {SheetChooserTexts::tr("Eigener Bogen")};
+        start.maker = SheetChooserTexts::tr("Eigene");
         openEditor(start);
     });
     connect(editButton, &QPushButton::clicked, this, [this] {
@@ -228,7 +235,7 @@ QWidget *SheetChooser::buttonRow() {
 void SheetChooser::filterList(const QString &query) {
     const QSignalBlocker blocker(combo);
     combo->clear();
-    combo->addItem(tr("Einfaches Raster (ganze Millimeter)"), noSheet);
+    combo->addItem(SheetChooserTexts::tr("Einfaches Raster (ganze Millimeter)"), noSheet);
     const QList<qsizetype> found = searchable.search(query);
     for (qsizetype index : found)
         combo->addItem(sheetTitle(all.at(index)), int(index));
@@ -274,9 +281,10 @@ void SheetChooser::showChosen() {
     combo->setCurrentIndex(row);
     const LabelSheet sheet = preview->labelSheet();
     if (sheet.isRoll())
-        sizeItem->setText(1, tr("%1 mm, Rolle (1 je Seite)").arg(formatLabelSize(sheet)));
+        sizeItem->setText(
+            1, SheetChooserTexts::tr("%1 mm, Rolle (1 je Seite)").arg(formatLabelSize(sheet)));
     else
-        sizeItem->setText(1, tr("%1 mm, %2 × %3 (%4 je Bogen)")
+        sizeItem->setText(1, SheetChooserTexts::tr("%1 mm, %2 × %3 (%4 je Bogen)")
                                  .arg(formatLabelSize(sheet))
                                  .arg(sheet.columns)
                                  .arg(sheet.rows)
@@ -339,9 +347,10 @@ bool SheetChooser::chosenIsOwn() const {
 QString SheetChooser::importTemplates(const QString &path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return tr("Die Datei „%1“ kann nicht gelesen werden.").arg(QFileInfo(path).fileName());
+        return SheetChooserTexts::tr("Die Datei „%1“ kann nicht gelesen werden.")
+            .arg(QFileInfo(path).fileName());
     if (file.size() > maximumTemplateFileBytes)
-        return tr("Die Datei „%1“ ist zu groß für eine Vorlagendatei.")
+        return SheetChooserTexts::tr("Die Datei „%1“ ist zu groß für eine Vorlagendatei.")
             .arg(QFileInfo(path).fileName());
     const GLabelsImport read = readGLabelsTemplates(file.readAll(), QFileInfo(path).fileName());
     if (!read.error.isEmpty())
@@ -361,7 +370,7 @@ QString SheetChooser::importTemplates(const QString &path) {
     const QString chosenCode = kept.chosenCode;
     rebuildList();
     chooseSheet(chosenMaker, chosenCode);
-    QString summary = tr("%1 Etikettenbögen übernommen, %2 übersprungen.")
+    QString summary = SheetChooserTexts::tr("%1 Etikettenbögen übernommen, %2 übersprungen.")
                           .arg(read.sheets.size())
                           .arg(read.skipped.size());
     if (!read.skipped.isEmpty())
@@ -371,13 +380,14 @@ QString SheetChooser::importTemplates(const QString &path) {
 
 void SheetChooser::askForTemplates() {
     const QString path = QFileDialog::getOpenFileName(
-        parentWidget(), tr("gLabels-Vorlagen importieren"),
-        QStringLiteral("/usr/share/libglabels-3.0/templates"), tr("gLabels-Vorlagen (*.xml)"));
+        parentWidget(), SheetChooserTexts::tr("gLabels-Vorlagen importieren"),
+        QStringLiteral("/usr/share/libglabels-3.0/templates"),
+        SheetChooserTexts::tr("gLabels-Vorlagen (*.xml)"));
     if (path.isEmpty())
         return;
     const QString summary = importTemplates(path);
     auto *message =
-        new QMessageBox(QMessageBox::Information, tr("Vorlagen importieren"),
+        new QMessageBox(QMessageBox::Information, SheetChooserTexts::tr("Vorlagen importieren"),
                         summary.section(QLatin1Char('\n'), 0, 0), QMessageBox::Ok, parentWidget());
     message->setObjectName(QStringLiteral("templatesImportedMessage"));
     message->setDetailedText(summary.section(QLatin1Char('\n'), 1));
@@ -433,7 +443,7 @@ void SheetChooser::openEditor(const LabelSheet &start) {
 void SheetChooser::printTestPage() {
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, parentWidget());
-    dialog.setWindowTitle(tr("Testseite drucken (Normalpapier)"));
+    dialog.setWindowTitle(SheetChooserTexts::tr("Testseite drucken (Normalpapier)"));
     if (dialog.exec() != QDialog::Accepted)
         return;
     ::printTestPage(printer, preview->labelSheet(),

@@ -18,9 +18,10 @@
 
 namespace {
 
-QString text(const char *source) {
-    return QCoreApplication::translate("TextImportDialog", source);
-}
+// The context these texts are filed under in the translation.
+struct TextImportDialogTexts {
+    Q_DECLARE_TR_FUNCTIONS(TextImportDialog)
+};
 
 struct EncodingChoice {
     unsigned codePage;
@@ -29,10 +30,14 @@ struct EncodingChoice {
 
 // The encodings name lists come in; detection names the first four.
 constexpr EncodingChoice encodingChoices[] = {
-    {xls::codePageUtf8, "UTF-8"},      {xls::codePageWindows1252, "Windows-1252 (Westeuropäisch)"},
-    {xls::codePageUtf16, "UTF-16 LE"}, {xls::codePageUtf16Be, "UTF-16 BE"},
-    {28605, "ISO-8859-15 (Latin-9)"},  {850, "DOS (Codepage 850)"},
-    {10000, "Mac OS Roman"},
+    {xls::codePageUtf8, QT_TRANSLATE_NOOP("TextImportDialog", "UTF-8")},
+    {xls::codePageWindows1252,
+     QT_TRANSLATE_NOOP("TextImportDialog", "Windows-1252 (Westeuropäisch)")},
+    {xls::codePageUtf16, QT_TRANSLATE_NOOP("TextImportDialog", "UTF-16 LE")},
+    {xls::codePageUtf16Be, QT_TRANSLATE_NOOP("TextImportDialog", "UTF-16 BE")},
+    {28605, QT_TRANSLATE_NOOP("TextImportDialog", "ISO-8859-15 (Latin-9)")},
+    {850, QT_TRANSLATE_NOOP("TextImportDialog", "DOS (Codepage 850)")},
+    {10000, QT_TRANSLATE_NOOP("TextImportDialog", "Mac OS Roman")},
 };
 
 struct DelimiterChoice {
@@ -41,24 +46,24 @@ struct DelimiterChoice {
 };
 
 constexpr DelimiterChoice delimiterChoices[] = {
-    {';', "Semikolon ( ; )"},
-    {',', "Komma ( , )"},
-    {'\t', "Tabulator"},
-    {'|', "Senkrechter Strich ( | )"},
+    {';', QT_TRANSLATE_NOOP("TextImportDialog", "Semikolon ( ; )")},
+    {',', QT_TRANSLATE_NOOP("TextImportDialog", "Komma ( , )")},
+    {'\t', QT_TRANSLATE_NOOP("TextImportDialog", "Tabulator")},
+    {'|', QT_TRANSLATE_NOOP("TextImportDialog", "Senkrechter Strich ( | )")},
 };
 
 QString delimiterCaption(char16_t delimiter) {
     for (const DelimiterChoice &choice : delimiterChoices)
         if (char16_t(choice.delimiter) == delimiter)
-            return text(choice.caption);
-    return text("Zeichen „%1“").arg(QChar(delimiter));
+            return TextImportDialogTexts::tr(choice.caption);
+    return TextImportDialogTexts::tr("Zeichen „%1“").arg(QChar(delimiter));
 }
 
 QString encodingCaption(unsigned codePage) {
     for (const EncodingChoice &choice : encodingChoices)
         if (choice.codePage == codePage)
-            return text(choice.caption);
-    return text("Codepage %1").arg(codePage);
+            return TextImportDialogTexts::tr(choice.caption);
+    return TextImportDialogTexts::tr("Codepage %1").arg(codePage);
 }
 
 } // namespace
@@ -66,7 +71,7 @@ QString encodingCaption(unsigned codePage) {
 TextImportDialog::TextImportDialog(const QString &path, QWidget *parent)
     : QDialog(parent), path(path) {
     setObjectName(QStringLiteral("textImportDialog"));
-    setWindowTitle(text("Textimport"));
+    setWindowTitle(TextImportDialogTexts::tr("Textimport"));
 
     encodingCombo = new QComboBox;
     encodingCombo->setObjectName(QStringLiteral("encodingCombo"));
@@ -83,19 +88,20 @@ TextImportDialog::TextImportDialog(const QString &path, QWidget *parent)
     previewTable->setFocusPolicy(Qt::NoFocus);
     buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     buttons->setObjectName(QStringLiteral("buttonBox"));
-    buttons->button(QDialogButtonBox::Ok)->setText(text("Importieren"));
+    buttons->button(QDialogButtonBox::Ok)->setText(TextImportDialogTexts::tr("Importieren"));
     buttons->button(QDialogButtonBox::Ok)->setDefault(true);
-    buttons->button(QDialogButtonBox::Cancel)->setText(text("Abbrechen"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(TextImportDialogTexts::tr("Abbrechen"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto *form = new QFormLayout;
-    form->addRow(text("Zeichenkodierung:"), encodingCombo);
-    form->addRow(text("Trennzeichen:"), delimiterCombo);
+    form->addRow(TextImportDialogTexts::tr("Zeichenkodierung:"), encodingCombo);
+    form->addRow(TextImportDialogTexts::tr("Trennzeichen:"), delimiterCombo);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(detectedLabel);
     layout->addLayout(form);
-    layout->addWidget(new QLabel(text("So werden die ersten Zeilen gelesen:")));
+    layout->addWidget(
+        new QLabel(TextImportDialogTexts::tr("So werden die ersten Zeilen gelesen:")));
     layout->addWidget(previewTable, 1);
     layout->addWidget(problemLabel);
     layout->addWidget(buttons);
@@ -123,9 +129,9 @@ LoadOptions TextImportDialog::loadOptions() const {
 
 void TextImportDialog::fillChoices() {
     for (const EncodingChoice &choice : encodingChoices)
-        encodingCombo->addItem(text(choice.caption), choice.codePage);
+        encodingCombo->addItem(TextImportDialogTexts::tr(choice.caption), choice.codePage);
     for (const DelimiterChoice &choice : delimiterChoices)
-        delimiterCombo->addItem(text(choice.caption), int(choice.delimiter));
+        delimiterCombo->addItem(TextImportDialogTexts::tr(choice.caption), int(choice.delimiter));
 }
 
 void TextImportDialog::selectDetected(unsigned codePage, char16_t delimiter) {
@@ -136,8 +142,8 @@ void TextImportDialog::selectDetected(unsigned codePage, char16_t delimiter) {
         encodingCombo->addItem(encodingCaption(codePage), codePage);
     encodingCombo->setCurrentIndex(encodingCombo->findData(codePage));
     delimiterCombo->setCurrentIndex(delimiterCombo->findData(int(delimiter)));
-    detectedLabel->setText(
-        text("Erkannt: %1, %2").arg(encodingCaption(codePage), delimiterCaption(delimiter)));
+    detectedLabel->setText(TextImportDialogTexts::tr("Erkannt: %1, %2")
+                               .arg(encodingCaption(codePage), delimiterCaption(delimiter)));
 }
 
 void TextImportDialog::readPreview(const LoadOptions &options) {

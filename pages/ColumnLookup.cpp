@@ -1,6 +1,12 @@
 #include "pages/ColumnLookup.h"
 
+#include <QCoreApplication>
+
 namespace {
+// The context these texts are filed under in the translation.
+struct ColumnLookupTexts {
+    Q_DECLARE_TR_FUNCTIONS(ColumnLookup)
+};
 
 const QString numberedPrefix = QStringLiteral("Spalte ");
 
@@ -57,12 +63,12 @@ ColumnLookup lookUpColumn(const QStringList &captions, const QString &written) {
 
 QString columnLookupProblem(const ColumnLookup &lookup, const QString &quoted) {
     if (lookup.outcome != ColumnLookup::Outcome::Ambiguous)
-        return QStringLiteral("keine Spalte %1").arg(quoted);
+        return ColumnLookupTexts::tr("keine Spalte %1").arg(quoted);
     QStringList numbers;
     for (int column : lookup.candidates)
         numbers << QString::number(column + 1);
     const QString last = numbers.takeLast();
-    return QStringLiteral("%1 passt auf die Spalten %2 und %3; "
-                          "bitte die Spalte mit ihrer Nummer angeben")
+    return ColumnLookupTexts::tr("%1 passt auf die Spalten %2 und %3; "
+                                 "bitte die Spalte mit ihrer Nummer angeben")
         .arg(quoted, numbers.join(QStringLiteral(", ")), last);
 }

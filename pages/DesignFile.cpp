@@ -3,6 +3,7 @@
 #include "pages/LabelSheetCatalogue.h"
 #include "pages/LabelTemplate.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -13,6 +14,10 @@
 #include <cmath>
 
 namespace {
+// The context these texts are filed under in the translation.
+struct DesignFileTexts {
+    Q_DECLARE_TR_FUNCTIONS(DesignFile)
+};
 
 const QString formatName = QStringLiteral("tagomat-design");
 
@@ -145,13 +150,13 @@ public:
 
     void refuse(const QString &path, const QString &what) {
         if (!failed())
-            problem = QStringLiteral("Die Gestaltung ist beschädigt: %1 %2").arg(path, what);
+            problem = DesignFileTexts::tr("Die Gestaltung ist beschädigt: %1 %2").arg(path, what);
     }
 
     QJsonObject object(const QJsonObject &parent, const QString &key, const QString &path) {
         const QJsonValue value = parent.value(key);
         if (!value.isUndefined() && !value.isObject())
-            refuse(path, QStringLiteral("ist kein Objekt"));
+            refuse(path, DesignFileTexts::tr("ist kein Objekt"));
         return value.toObject();
     }
 
@@ -159,25 +164,26 @@ public:
                      qsizetype limit) {
         const QJsonValue value = parent.value(key);
         if (!value.isUndefined() && !value.isArray())
-            refuse(path, QStringLiteral("ist keine Liste"));
+            refuse(path, DesignFileTexts::tr("ist keine Liste"));
         const QJsonArray items = value.toArray();
         if (items.size() > limit)
-            refuse(path,
-                   QStringLiteral("hat %1 Einträge, höchstens %2").arg(items.size()).arg(limit));
+            refuse(
+                path,
+                DesignFileTexts::tr("hat %1 Einträge, höchstens %2").arg(items.size()).arg(limit));
         return items;
     }
 
     QString text(const QJsonObject &parent, const QString &key, const QString &path) {
         const QJsonValue value = parent.value(key);
         if (!value.isUndefined() && !value.isString())
-            refuse(path, QStringLiteral("ist kein Text"));
+            refuse(path, DesignFileTexts::tr("ist kein Text"));
         return value.toString();
     }
 
     bool flag(const QJsonObject &parent, const QString &key, const QString &path, bool absent) {
         const QJsonValue value = parent.value(key);
         if (!value.isUndefined() && !value.isBool())
-            refuse(path, QStringLiteral("ist weder true noch false"));
+            refuse(path, DesignFileTexts::tr("ist weder true noch false"));
         return value.toBool(absent);
     }
 
@@ -189,7 +195,7 @@ public:
             return absent;
         const double read = value.toDouble(std::nan(""));
         if (!value.isDouble() || !std::isfinite(read) || read < low || read > high)
-            refuse(path, QStringLiteral("ist %1, erwartet eine Zahl von %2 bis %3")
+            refuse(path, DesignFileTexts::tr("ist %1, erwartet eine Zahl von %2 bis %3")
                              .arg(shown(value), germanNumber(low), germanNumber(high)));
         return failed() ? absent : read;
     }
@@ -203,7 +209,7 @@ public:
         const int index = int(names.indexOf(value.toString()));
         if (!value.isString() || index < 0)
             refuse(path,
-                   QStringLiteral("ist %1, erwartet %2").arg(shown(value), names.join(" | ")));
+                   DesignFileTexts::tr("ist %1, erwartet %2").arg(shown(value), names.join(" | ")));
         return std::max(index, 0);
     }
 
@@ -215,8 +221,9 @@ public:
         if (value.isUndefined())
             return absent;
         if (!rgb.match(value.toString()).hasMatch()) {
-            refuse(path,
-                   QStringLiteral("ist %1, erwartet eine Farbe wie #1a2b3c").arg(shown(value)));
+            refuse(
+                path,
+                DesignFileTexts::tr("ist %1, erwartet eine Farbe wie #1a2b3c").arg(shown(value)));
             return absent;
         }
         return QColor::fromString(value.toString());
@@ -232,7 +239,7 @@ public:
 
     static QString shown(const QJsonValue &value) {
         if (value.isString())
-            return QStringLiteral("„%1“").arg(value.toString().left(40));
+            return DesignFileTexts::tr("„%1“").arg(value.toString().left(40));
         if (value.isDouble())
             return germanNumber(value.toDouble());
         return QString::fromUtf8(QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact))
@@ -248,8 +255,8 @@ std::optional<LabelSheet> readSheet(DesignReader &reader, const QJsonObject &obj
         if (const LabelSheet *known = LabelSheetCatalogue::builtIn().findCode(code))
             return *known;
         if (!object.contains("labelWidth")) {
-            reader.refuse("sheet.code", QStringLiteral("„%1“ ist kein Bogen des Katalogs, und "
-                                                       "die Maße des Bogens fehlen")
+            reader.refuse("sheet.code", DesignFileTexts::tr("„%1“ ist kein Bogen des Katalogs, und "
+                                                            "die Maße des Bogens fehlen")
                                             .arg(code));
             return std::nullopt;
         }
@@ -316,14 +323,14 @@ LabelPicture readPicture(DesignReader &reader, const QJsonObject &object, const 
     const qsizetype padding = data.endsWith(QLatin1String("==")) ? 2 : data.endsWith(u'=') ? 1 : 0;
     const qsizetype pictureBytes = data.size() / 4 * 3 - padding;
     if (pictureBytes > maximumPictureBytes) {
-        reader.refuse(path, QStringLiteral("ist %1 MiB groß, höchstens %2 MiB")
+        reader.refuse(path, DesignFileTexts::tr("ist %1 MiB groß, höchstens %2 MiB")
                                 .arg(mebibytes(pictureBytes), mebibytes(maximumPictureBytes)));
         return picture;
     }
     const auto decoded =
         QByteArray::fromBase64Encoding(data.toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
     if (!decoded || decoded.decoded.isEmpty() || data.size() % 4 != 0)
-        reader.refuse(path + ".data", QStringLiteral("ist kein Bild in Base64"));
+        reader.refuse(path + ".data", DesignFileTexts::tr("ist kein Bild in Base64"));
     picture.bytes = decoded.decoded;
     return picture;
 }
@@ -355,7 +362,7 @@ CategoryColours readCategory(DesignReader &reader, const QJsonObject &object) {
         category.colours.append({reader.text(entry, "value", path + ".value"),
                                  reader.colour(entry, "colour", path + ".colour", QColor())});
         if (!entry.contains("colour"))
-            reader.refuse(path + ".colour", QStringLiteral("fehlt"));
+            reader.refuse(path + ".colour", DesignFileTexts::tr("fehlt"));
     }
     category.otherValues = reader.colour(object, "otherValues", "category.otherValues", QColor());
     return category;
@@ -396,12 +403,12 @@ LabelDesign readLook(DesignReader &reader, const QJsonObject &root) {
         together += look.pictures.last().bytes.size();
         if (together > designLimits::allPictureBytes)
             reader.refuse(QStringLiteral("pictures"),
-                          QStringLiteral("sind zusammen %1 MiB groß, höchstens %2 MiB")
+                          DesignFileTexts::tr("sind zusammen %1 MiB groß, höchstens %2 MiB")
                               .arg(mebibytes(together), mebibytes(designLimits::allPictureBytes)));
         if (look.pictures.last().placement == LabelPicture::Placement::Background &&
             ++backgrounds > 1)
             reader.refuse(QStringLiteral("pictures[%1]").arg(index),
-                          QStringLiteral("ist ein zweiter Hintergrund; es gibt nur einen"));
+                          DesignFileTexts::tr("ist ein zweiter Hintergrund; es gibt nur einen"));
     }
     if (root.contains("code"))
         look.code = readCode(reader, reader.object(root, "code", "code"));
@@ -413,15 +420,15 @@ LabelDesign readLook(DesignReader &reader, const QJsonObject &root) {
 
 QString pictureRoomProblem(const LabelDesign &look, qsizetype addedBytes) {
     if (addedBytes > maximumPictureBytes)
-        return QStringLiteral("Das Bild ist zu groß: %1 MiB, höchstens %2 MiB.")
+        return DesignFileTexts::tr("Das Bild ist zu groß: %1 MiB, höchstens %2 MiB.")
             .arg(mebibytes(addedBytes), mebibytes(maximumPictureBytes));
     if (look.pictures.size() >= maximumPictures)
-        return QStringLiteral("Eine Gestaltung hat höchstens %1 Bilder.").arg(maximumPictures);
+        return DesignFileTexts::tr("Eine Gestaltung hat höchstens %1 Bilder.").arg(maximumPictures);
     qsizetype together = addedBytes;
     for (const LabelPicture &picture : look.pictures)
         together += picture.bytes.size();
     if (together > designLimits::allPictureBytes)
-        return QStringLiteral("Die Bilder sind zusammen zu groß: %1 MiB, höchstens %2 MiB.")
+        return DesignFileTexts::tr("Die Bilder sind zusammen zu groß: %1 MiB, höchstens %2 MiB.")
             .arg(mebibytes(together), mebibytes(designLimits::allPictureBytes));
     return {};
 }
@@ -459,30 +466,31 @@ std::optional<SavedDesign> readDesign(const QByteArray &bytes, QString *reason) 
         return std::nullopt;
     };
     if (bytes.size() > maximumFileBytes)
-        return refused(QStringLiteral("Die Gestaltung ist zu groß: %1 MiB, höchstens %2 MiB.")
+        return refused(DesignFileTexts::tr("Die Gestaltung ist zu groß: %1 MiB, höchstens %2 MiB.")
                            .arg(mebibytes(bytes.size()), mebibytes(maximumFileBytes)));
     QJsonParseError parsed;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &parsed);
     if (parsed.error != QJsonParseError::NoError)
-        return refused(QStringLiteral("Die Gestaltung ist beschädigt: kein lesbares JSON "
-                                      "(Fehler bei Zeichen %1).")
+        return refused(DesignFileTexts::tr("Die Gestaltung ist beschädigt: kein lesbares JSON "
+                                           "(Fehler bei Zeichen %1).")
                            .arg(parsed.offset));
     if (!document.isObject())
-        return refused(QStringLiteral("Die Gestaltung ist beschädigt: sie ist kein JSON-Objekt."));
+        return refused(
+            DesignFileTexts::tr("Die Gestaltung ist beschädigt: sie ist kein JSON-Objekt."));
     const QJsonObject root = document.object();
     if (root.value("format").toString() != formatName)
-        return refused(QStringLiteral("Die Datei ist keine Tagomat-Gestaltung: ihr Feld "
-                                      "„format“ ist nicht „%1“.")
+        return refused(DesignFileTexts::tr("Die Datei ist keine Tagomat-Gestaltung: ihr Feld "
+                                           "„format“ ist nicht „%1“.")
                            .arg(formatName));
     const QJsonValue version = root.value("version");
     if (!version.isDouble() || version.toDouble() < 1 ||
         version.toDouble() != std::floor(version.toDouble()))
-        return refused(QStringLiteral("Die Gestaltung ist beschädigt: ihre Version fehlt oder "
-                                      "ist keine ganze Zahl ab 1."));
+        return refused(DesignFileTexts::tr("Die Gestaltung ist beschädigt: ihre Version fehlt oder "
+                                           "ist keine ganze Zahl ab 1."));
     if (version.toDouble() > SavedDesign::currentVersion)
-        return refused(QStringLiteral("Die Gestaltung stammt aus einer neueren Version von "
-                                      "Tagomat (Version %1); diese Version liest Gestaltungen "
-                                      "bis Version %2.")
+        return refused(DesignFileTexts::tr("Die Gestaltung stammt aus einer neueren Version von "
+                                           "Tagomat (Version %1); diese Version liest Gestaltungen "
+                                           "bis Version %2.")
                            .arg(QString::number(version.toDouble()))
                            .arg(SavedDesign::currentVersion));
     DesignReader reader;
@@ -622,7 +630,7 @@ SavedDesign addressLabel() {
 } // namespace
 
 QList<DesignPreset> designPresets() {
-    return {{QStringLiteral("Namensschild mit Logo"), badgeWithLogo()},
-            {QStringLiteral("Namensschild mit QR-Code"), badgeWithQrCode()},
-            {QStringLiteral("Adressetikett"), addressLabel()}};
+    return {{DesignFileTexts::tr("Namensschild mit Logo"), badgeWithLogo()},
+            {DesignFileTexts::tr("Namensschild mit QR-Code"), badgeWithQrCode()},
+            {DesignFileTexts::tr("Adressetikett"), addressLabel()}};
 }

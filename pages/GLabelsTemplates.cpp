@@ -17,9 +17,10 @@ constexpr double millimetresPerPica = 25.4 / 6;
 // rounding, not an overlap. As much as the sheets may reach past the paper.
 constexpr double pitchRoundingMm = 0.2;
 
-QString tr(const char *text) {
-    return QCoreApplication::translate("GLabelsTemplates", text);
-}
+// The context these texts are filed under in the translation.
+struct GLabelsTemplatesTexts {
+    Q_DECLARE_TR_FUNCTIONS(GLabelsTemplates)
+};
 
 struct TemplateGeometry {
     LabelSheet sheet;
@@ -34,7 +35,8 @@ double lengthAttribute(const QXmlStreamAttributes &attributes, const char *name,
         return 0; // gLabels treats a missing or empty length as 0
     double mm = 0;
     if (!parseGLabelsLength(text, &mm) && problem->isEmpty())
-        *problem = tr("Länge „%1“ in %2 nicht lesbar").arg(text, QLatin1String(name));
+        *problem = GLabelsTemplatesTexts::tr("Länge „%1“ in %2 nicht lesbar")
+                       .arg(text, QLatin1String(name));
     return mm;
 }
 
@@ -42,7 +44,7 @@ int countAttribute(const QXmlStreamAttributes &attributes, const char *name, QSt
     bool ok = false;
     const int count = attributes.value(QLatin1String(name)).toInt(&ok);
     if (!ok && problem->isEmpty())
-        *problem = tr("Anzahl %1 nicht lesbar").arg(QLatin1String(name));
+        *problem = GLabelsTemplatesTexts::tr("Anzahl %1 nicht lesbar").arg(QLatin1String(name));
     return count;
 }
 
@@ -66,7 +68,8 @@ void readLabel(QXmlStreamReader &reader, TemplateGeometry &geometry) {
         sheet.labelWidth = lengthAttribute(attributes, "width", &geometry.problem);
         sheet.labelHeight = lengthAttribute(attributes, "height", &geometry.problem);
     } else if (geometry.problem.isEmpty()) {
-        geometry.problem = tr("Etikettenform %1 wird nicht unterstützt").arg(kind.toString());
+        geometry.problem = GLabelsTemplatesTexts::tr("Etikettenform %1 wird nicht unterstützt")
+                               .arg(kind.toString());
     }
     while (reader.readNextStartElement()) {
         if (reader.name() == QLatin1String("Layout")) {
@@ -93,15 +96,17 @@ TemplateGeometry readTemplate(QXmlStreamReader &reader, const QString &sourceNam
     sheet.description = attributes.value(QLatin1String("_description")).toString();
     if (sheet.description.isEmpty())
         sheet.description = attributes.value(QLatin1String("description")).toString();
-    sheet.source =
-        sourceName.isEmpty() ? tr("gLabels-Vorlage") : tr("gLabels-Vorlage %1").arg(sourceName);
+    sheet.source = sourceName.isEmpty()
+                       ? GLabelsTemplatesTexts::tr("gLabels-Vorlage")
+                       : GLabelsTemplatesTexts::tr("gLabels-Vorlage %1").arg(sourceName);
     const QString size = attributes.value(QLatin1String("size")).toString();
     if (size == QLatin1String("A4"))
         sheet.paper = Paper::A4;
     else if (size == QLatin1String("US-Letter"))
         sheet.paper = Paper::Letter;
     else if (!attributes.hasAttribute(QLatin1String("equiv")))
-        geometry.problem = tr("Papierformat „%1“ wird nicht unterstützt").arg(size);
+        geometry.problem =
+            GLabelsTemplatesTexts::tr("Papierformat „%1“ wird nicht unterstützt").arg(size);
     while (reader.readNextStartElement()) {
         if (reader.name().startsWith(QLatin1String("Label-")))
             readLabel(reader, geometry);
@@ -134,13 +139,14 @@ void fitLabelToPitch(LabelSheet &sheet) {
 // Why a template read without errors still cannot be used; empty if it can.
 QString unusableReason(const TemplateGeometry &geometry) {
     if (geometry.sheet.code().isEmpty())
-        return tr("keine Teilenummer (part), unter der die Vorlage gespeichert werden kann");
+        return GLabelsTemplatesTexts::tr(
+            "keine Teilenummer (part), unter der die Vorlage gespeichert werden kann");
     if (!geometry.problem.isEmpty())
         return geometry.problem;
     if (geometry.labels != 1)
-        return tr("%1 Etikettenarten auf einem Bogen").arg(geometry.labels);
+        return GLabelsTemplatesTexts::tr("%1 Etikettenarten auf einem Bogen").arg(geometry.labels);
     if (geometry.layouts != 1)
-        return tr("%1 Anordnungen statt einer").arg(geometry.layouts);
+        return GLabelsTemplatesTexts::tr("%1 Anordnungen statt einer").arg(geometry.layouts);
     return sheetProblemText(geometry.sheet.problem());
 }
 } // namespace
@@ -171,7 +177,8 @@ bool parseGLabelsLength(const QString &text, double *mm) {
 GLabelsImport readGLabelsTemplates(const QByteArray &xml, const QString &sourceName) {
     GLabelsImport result;
     if (xml.size() > maximumTemplateFileBytes) {
-        result.error = tr("Die Datei ist größer als %1 MB.").arg(maximumTemplateFileBytes >> 20);
+        result.error = GLabelsTemplatesTexts::tr("Die Datei ist größer als %1 MB.")
+                           .arg(maximumTemplateFileBytes >> 20);
         return result;
     }
     QXmlStreamReader reader(xml);
@@ -181,15 +188,17 @@ GLabelsImport readGLabelsTemplates(const QByteArray &xml, const QString &sourceN
     while (!reader.atEnd()) {
         const QXmlStreamReader::TokenType token = reader.readNext();
         if (token == QXmlStreamReader::DTD) {
-            result.error = tr("Die Datei enthält eine Dokumenttyp-Deklaration (DOCTYPE); "
-                              "solche Dateien werden nicht gelesen.");
+            result.error = GLabelsTemplatesTexts::tr(
+                "Die Datei enthält eine Dokumenttyp-Deklaration (DOCTYPE); "
+                "solche Dateien werden nicht gelesen.");
             break;
         }
         if (token != QXmlStreamReader::StartElement)
             continue;
         if (!root) {
             if (reader.name() != QLatin1String("Glabels-templates")) {
-                result.error = tr("Die Datei ist keine gLabels-Vorlagendatei.");
+                result.error =
+                    GLabelsTemplatesTexts::tr("Die Datei ist keine gLabels-Vorlagendatei.");
                 break;
             }
             root = true;
@@ -200,8 +209,8 @@ GLabelsImport readGLabelsTemplates(const QByteArray &xml, const QString &sourceN
             continue;
         }
         if (++templates > maximumTemplatesPerFile) {
-            result.error =
-                tr("Die Datei enthält mehr als %1 Vorlagen.").arg(maximumTemplatesPerFile);
+            result.error = GLabelsTemplatesTexts::tr("Die Datei enthält mehr als %1 Vorlagen.")
+                               .arg(maximumTemplatesPerFile);
             break;
         }
         const QString equiv =
@@ -214,7 +223,8 @@ GLabelsImport readGLabelsTemplates(const QByteArray &xml, const QString &sourceN
                 readSoFar.constFind(geometry.sheet.maker + QLatin1Char(' ') + equiv);
             if (original == readSoFar.constEnd()) {
                 result.skipped.append(
-                    tr("%1: gleich %2, das nicht gelesen wurde").arg(name, equiv));
+                    GLabelsTemplatesTexts::tr("%1: gleich %2, das nicht gelesen wurde")
+                        .arg(name, equiv));
                 continue;
             }
             // One product under another number: an alias of the sheet read.
@@ -224,18 +234,18 @@ GLabelsImport readGLabelsTemplates(const QByteArray &xml, const QString &sourceN
         }
         const QString reason = unusableReason(geometry);
         if (!reason.isEmpty()) {
-            result.skipped.append(tr("%1: %2").arg(name, reason));
+            result.skipped.append(GLabelsTemplatesTexts::tr("%1: %2").arg(name, reason));
             continue;
         }
         readSoFar.insert(name, result.sheets.size());
         result.sheets.append(geometry.sheet);
     }
     if (result.error.isEmpty() && reader.hasError())
-        result.error = tr("Die Datei ist kein gültiges XML (Zeile %1: %2).")
+        result.error = GLabelsTemplatesTexts::tr("Die Datei ist kein gültiges XML (Zeile %1: %2).")
                            .arg(reader.lineNumber())
                            .arg(reader.errorString());
     else if (result.error.isEmpty() && !root)
-        result.error = tr("Die Datei ist keine gLabels-Vorlagendatei.");
+        result.error = GLabelsTemplatesTexts::tr("Die Datei ist keine gLabels-Vorlagendatei.");
     if (!result.error.isEmpty()) {
         result.sheets.clear();
         result.skipped.clear();

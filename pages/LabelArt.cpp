@@ -1,6 +1,7 @@
 #include "pages/LabelArt.h"
 
 #include <QCache>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QList>
 #include <QLocale>
@@ -14,6 +15,10 @@
 #include <algorithm>
 
 namespace {
+// The context these texts are filed under in the translation.
+struct LabelArtTexts {
+    Q_DECLARE_TR_FUNCTIONS(LabelArt)
+};
 // Scanners read modules down to about this size in mm; smaller ones print
 // as a grey blur on office printers.
 constexpr qreal smallestModuleMm = 0.25;
@@ -47,9 +52,9 @@ int zintSymbology(CodeSymbology symbology) {
 QString symbologyName(CodeSymbology symbology) {
     switch (symbology) {
     case CodeSymbology::QrCode:
-        return QStringLiteral("einen QR-Code");
+        return LabelArtTexts::tr("einen QR-Code");
     case CodeSymbology::DataMatrix:
-        return QStringLiteral("einen Data-Matrix-Code");
+        return LabelArtTexts::tr("einen Data-Matrix-Code");
     case CodeSymbology::Code128:
         return QStringLiteral("Code 128");
     case CodeSymbology::Ean13:
@@ -64,21 +69,21 @@ QString symbologyName(CodeSymbology symbology) {
 QString capacity(CodeSymbology symbology) {
     switch (symbology) {
     case CodeSymbology::QrCode:
-        return QStringLiteral("höchstens 2953 Bytes");
+        return LabelArtTexts::tr("höchstens 2953 Bytes");
     case CodeSymbology::DataMatrix:
-        return QStringLiteral("höchstens 1556 Bytes");
+        return LabelArtTexts::tr("höchstens 1556 Bytes");
     case CodeSymbology::Code128:
-        return QStringLiteral("höchstens 60 Codezeichen");
+        return LabelArtTexts::tr("höchstens 60 Codezeichen");
     case CodeSymbology::Ean13:
         break;
     }
-    return QStringLiteral("genau 12 oder 13 Ziffern");
+    return LabelArtTexts::tr("genau 12 oder 13 Ziffern");
 }
 
 QString quoted(const QString &text) {
     const QString shown =
         text.size() > quotedCharacters ? text.left(quotedCharacters) + QChar(0x2026) : text;
-    return QStringLiteral("„%1“").arg(shown);
+    return LabelArtTexts::tr("„%1“").arg(shown);
 }
 
 // A code made by zint, as the rectangles of its vector output.
@@ -159,12 +164,12 @@ QString eanProblem(const QString &text) {
     const bool digitsOnly =
         std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
     if (!digitsOnly || (text.size() != 12 && text.size() != 13))
-        return QStringLiteral("%1 ist kein EAN-13: %2 Zeichen, erlaubt sind genau 12 oder 13 "
-                              "Ziffern.")
+        return LabelArtTexts::tr("%1 ist kein EAN-13: %2 Zeichen, erlaubt sind genau 12 oder 13 "
+                                 "Ziffern.")
             .arg(quoted(text))
             .arg(text.size());
     if (text.size() == 13 && text.at(12).digitValue() != eanCheckDigit(text))
-        return QStringLiteral("Die Prüfziffer von %1 stimmt nicht: %2 statt %3.")
+        return LabelArtTexts::tr("Die Prüfziffer von %1 stimmt nicht: %2 statt %3.")
             .arg(quoted(text), text.at(12))
             .arg(eanCheckDigit(text));
     return QString();
@@ -176,15 +181,15 @@ QString encodingProblem(CodeSymbology symbology, const QString &text, const Code
     const QString name = symbologyName(symbology);
     switch (code.error) {
     case ZINT_ERROR_TOO_LONG:
-        return QStringLiteral("%1 ist mit %2 Bytes zu lang für %3 (%4).")
+        return LabelArtTexts::tr("%1 ist mit %2 Bytes zu lang für %3 (%4).")
             .arg(quoted(text))
             .arg(text.toUtf8().size())
             .arg(name, capacity(symbology));
     case ZINT_ERROR_INVALID_DATA:
-        return QStringLiteral("%1 enthält Zeichen, die %2 nicht darstellen kann.")
+        return LabelArtTexts::tr("%1 enthält Zeichen, die %2 nicht darstellen kann.")
             .arg(quoted(text), name);
     default:
-        return QStringLiteral("%1 lässt sich nicht als %2 darstellen (zint: %3).")
+        return LabelArtTexts::tr("%1 lässt sich nicht als %2 darstellen (zint: %3).")
             .arg(quoted(text), name, code.zintMessage);
     }
 }
@@ -196,15 +201,17 @@ bool isTwoDimensional(CodeSymbology symbology) {
 
 QString pictureProblem(const LabelPicture &picture) {
     const QString name =
-        picture.fileName.isEmpty() ? QStringLiteral("ohne Namen") : picture.fileName;
+        picture.fileName.isEmpty() ? LabelArtTexts::tr("ohne Namen") : picture.fileName;
     if (picture.bytes.isEmpty())
-        return QStringLiteral("Das Bild „%1“ ist leer.").arg(name);
+        return LabelArtTexts::tr("Das Bild „%1“ ist leer.").arg(name);
     if (PictureArt(picture.bytes).isNull())
         return looksLikeSvg(picture.bytes)
-                   ? QStringLiteral("Das Bild „%1“ lässt sich nicht lesen: das SVG ist fehlerhaft.")
+                   ? LabelArtTexts::tr(
+                         "Das Bild „%1“ lässt sich nicht lesen: das SVG ist fehlerhaft.")
                          .arg(name)
-                   : QStringLiteral("Das Bild „%1“ lässt sich nicht lesen: es ist kein PNG, JPEG "
-                                    "oder SVG, das sich öffnen lässt.")
+                   : LabelArtTexts::tr(
+                         "Das Bild „%1“ lässt sich nicht lesen: es ist kein PNG, JPEG "
+                         "oder SVG, das sich öffnen lässt.")
                          .arg(name);
     return QString();
 }
@@ -222,8 +229,8 @@ QString madeCodeProblem(const LabelCode &code, const QString &text, const CodeVe
     if (moduleMm >= smallestModuleMm)
         return QString();
     const QLocale german(QLocale::German);
-    return QStringLiteral("%1 ist zu lang für die gewählte Größe: ein Modul wäre %2 mm breit, "
-                          "lesbar sind ab %3 mm.")
+    return LabelArtTexts::tr("%1 ist zu lang für die gewählte Größe: ein Modul wäre %2 mm breit, "
+                             "lesbar sind ab %3 mm.")
         .arg(quoted(text), german.toString(moduleMm, 'f', 2),
              german.toString(smallestModuleMm, 'f', 2));
 }

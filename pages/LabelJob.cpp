@@ -3,6 +3,7 @@
 #include "pages/LabelCursor.h"
 #include "pages/LabelSearch.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPageLayout>
@@ -20,6 +21,10 @@
 #include <tuple>
 
 namespace {
+// The context these texts are filed under in the translation.
+struct LabelJobTexts {
+    Q_DECLARE_TR_FUNCTIONS(LabelJob)
+};
 constexpr qreal pointsPerInch = 72.0;
 // A font given in pixels is taken as pixels of a usual desktop screen.
 constexpr qreal fallbackDotsPerInch = 96.0;
@@ -137,11 +142,12 @@ QStringList LabelJob::designProblems() const {
             continue;
         }
         ++named;
-        problems << (entry.row >= 0 ? QStringLiteral("Zeile %1: %2").arg(entry.row + 1).arg(problem)
-                                    : problem);
+        problems << (entry.row >= 0
+                         ? LabelJobTexts::tr("Zeile %1: %2").arg(entry.row + 1).arg(problem)
+                         : problem);
     }
     if (unnamed > 0)
-        problems << QStringLiteral("und %1 weitere").arg(unnamed);
+        problems << LabelJobTexts::tr("und %1 weitere").arg(unnamed);
     return problems;
 }
 

@@ -193,31 +193,38 @@ SheetProblem LabelSheet::rollProblem() const {
     return SheetProblem::None;
 }
 
+namespace {
+// The context these texts are filed under in the translation.
+struct LabelSheetTexts {
+    Q_DECLARE_TR_FUNCTIONS(LabelSheet)
+};
+} // namespace
+
 QString sheetProblemText(SheetProblem problem) {
-    auto tr = [](const char *text) {
-        return QCoreApplication::translate("LabelSheet", text);
-    };
     switch (problem) {
     case SheetProblem::None:
         return {};
     case SheetProblem::NonPositiveLabel:
-        return tr("Breite und Höhe der Etiketten müssen größer als 0 mm sein.");
+        return LabelSheetTexts::tr("Breite und Höhe der Etiketten müssen größer als 0 mm sein.");
     case SheetProblem::NegativeRadius:
-        return tr("Der Eckenradius muss zwischen 0 mm und der halben Etikettenbreite "
-                  "bzw. -höhe liegen.");
+        return LabelSheetTexts::tr(
+            "Der Eckenradius muss zwischen 0 mm und der halben Etikettenbreite "
+            "bzw. -höhe liegen.");
     case SheetProblem::NoLabels:
-        return tr("Der Bogen braucht mindestens eine Spalte und eine Reihe "
-                  "(höchstens 1000).");
+        return LabelSheetTexts::tr("Der Bogen braucht mindestens eine Spalte und eine Reihe "
+                                   "(höchstens 1000).");
     case SheetProblem::NegativeMargin:
-        return tr("Die Ränder dürfen nicht negativ sein.");
+        return LabelSheetTexts::tr("Die Ränder dürfen nicht negativ sein.");
     case SheetProblem::PitchBelowLabel:
-        return tr("Der Abstand von Etikett zu Etikett ist kleiner als das Etikett: "
-                  "die Etiketten würden sich überlappen.");
+        return LabelSheetTexts::tr(
+            "Der Abstand von Etikett zu Etikett ist kleiner als das Etikett: "
+            "die Etiketten würden sich überlappen.");
     case SheetProblem::BeyondPaper:
-        return tr("Die Etiketten ragen über das Papier hinaus.");
+        return LabelSheetTexts::tr("Die Etiketten ragen über das Papier hinaus.");
     case SheetProblem::NoPrintableArea:
-        return tr("Die Ränder, die der Drucker nicht bedrucken kann, lassen auf dem Etikett "
-                  "keinen Platz.");
+        return LabelSheetTexts::tr(
+            "Die Ränder, die der Drucker nicht bedrucken kann, lassen auf dem Etikett "
+            "keinen Platz.");
     }
     return {};
 }

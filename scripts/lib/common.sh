@@ -49,3 +49,7 @@ BUILD_PACKAGES+=(qt6-svg-dev libzint-dev)
 TEST_PACKAGES+=(zbar-tools)
 # Only to remake tests/data/namelist fixtures (make-fixtures) and the .xlsx/.ods benchmark peers.
 BENCH_PACKAGES+=(libreoffice-calc-nogui liborcus-bin gnumeric hyperfine python3-openpyxl python3-odf)
+# The English translation: lupdate, lrelease and their CMake package.
+BUILD_PACKAGES+=(qt6-l10n-tools qt6-tools-dev)
+# man checks the manual pages made from the --help texts.
+TEST_PACKAGES+=(man-db)
