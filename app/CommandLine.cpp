@@ -14,6 +14,8 @@
 #include "pages/LabelTemplate.h"
 #include "pages/TestPage.h"
 
+#include "TagomatVersion.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFontInfo>
@@ -101,6 +103,7 @@ void addOptions(QCommandLineParser &parser) {
         "Exit status: 0 done, 1 a file, stock or label list that cannot be used,\n"
         "2 a command line that cannot be used; OUT is written only on success."));
     parser.addHelpOption();
+    parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The name list."));
 }
 
@@ -448,8 +451,9 @@ void listStock(QTextStream &out) {
 
 bool CommandLine::wanted(const QStringList &arguments) {
     for (const QString &argument : arguments) {
-        if (argument == QLatin1String("--help") || argument == QLatin1String("-h"))
-            return true;
+        for (const char *answered : {"--help", "-h", "--version", "-v"})
+            if (argument == QLatin1String(answered))
+                return true;
         for (const QString &option : {printPdfOption, testPageOption, listStockOption})
             if (argument == QStringLiteral("--") + option ||
                 argument.startsWith(QStringLiteral("--") + option + QLatin1Char('=')))
@@ -467,6 +471,9 @@ int CommandLine::run(const QStringList &arguments, QTextStream &out, QTextStream
         failure = Failure{exitUnusableCommandLine, parser.errorText()};
     } else if (parser.isSet(QStringLiteral("help"))) {
         out << parser.helpText();
+        return exitDone;
+    } else if (parser.isSet(QStringLiteral("version"))) {
+        out << QStringLiteral("tagomat ") << QLatin1String(tagomatVersion) << '\n';
         return exitDone;
     } else if (int(parser.isSet(printPdfOption)) + int(parser.isSet(testPageOption)) +
                    int(parser.isSet(listStockOption)) !=
