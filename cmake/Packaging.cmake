@@ -7,9 +7,9 @@ set(CPACK_PACKAGE_NAME tagomat)
 set(CPACK_PACKAGE_VENDOR "Tagomat-Projekt")
 set(CPACK_PACKAGE_CONTACT "Tagomat-Projekt <info@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "print name labels and badges from spreadsheet lists")
-# The extended description; CPack indents it as the control file wants.
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
-Tagomat reads lists of names from Excel workbooks (.xls from Excel 2.x to
+# The extended description, under the summary; CPack indents it as the control
+# file wants.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Tagomat reads lists of names from Excel workbooks (.xls from Excel 2.x to
 2003, .xlsx), OpenDocument spreadsheets, XML Spreadsheet 2003 and CSV files
 and prints them as name labels and badges on label sheets and label printer
 rolls, with fonts, colours, logos and QR codes or barcodes. It also prints
@@ -49,6 +49,7 @@ execute_process(COMMAND date -R -u -d "${TAGOMAT_RELEASE_DATE} 12:00"
                 COMMAND_ERROR_IS_FATAL ANY)
 configure_file(${PROJECT_SOURCE_DIR}/resources/debian/changelog.in
                ${PROJECT_BINARY_DIR}/debian/changelog @ONLY)
-tagomat_install_gzipped(${PROJECT_BINARY_DIR}/debian/changelog ${doc_dir} changelog.Debian)
+# A native package (its version has no Debian revision) names it changelog.gz.
+tagomat_install_gzipped(${PROJECT_BINARY_DIR}/debian/changelog ${doc_dir} changelog)
 
 include(CPack)
