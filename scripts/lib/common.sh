@@ -49,6 +49,7 @@ BUILD_PACKAGES+=(qt6-svg-dev libzint-dev)
 TEST_PACKAGES+=(zbar-tools)
 # Only to remake tests/data/namelist fixtures (make-fixtures) and the .xlsx/.ods benchmark peers.
 BENCH_PACKAGES+=(libreoffice-calc-nogui liborcus-bin gnumeric hyperfine python3-openpyxl python3-odf)
-# Only for scripts/package: dpkg-shlibdeps finds the package's dependencies,
-# lintian, desktop-file-validate and appstreamcli check what it installs.
-PACKAGE_PACKAGES=(dpkg-dev lintian desktop-file-utils appstream)
+# Only for scripts/package: dpkg-shlibdeps finds the package's dependencies
+# among the binaries CPack tells by file; lintian, desktop-file-validate and
+# appstreamcli check what it installs.
+PACKAGE_PACKAGES=(dpkg-dev file lintian desktop-file-utils appstream)
