@@ -15,6 +15,8 @@
 #include "pages/LabelTemplate.h"
 #include "pages/TestPage.h"
 
+#include "TagomatVersion.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFontInfo>
@@ -115,6 +117,7 @@ void addOptions(QCommandLineParser &parser) {
         "nicht verwendet werden können, 2 eine Befehlszeile, die nicht verwendet werden\n"
         "kann; OUT wird nur bei Erfolg geschrieben."));
     parser.addHelpOption();
+    parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("FILE"), CommandLineTexts::tr("Die Namensliste."));
 }
 
@@ -472,8 +475,9 @@ void listStock(QTextStream &out) {
 
 bool CommandLine::wanted(const QStringList &arguments) {
     for (const QString &argument : arguments) {
-        if (argument == QLatin1String("--help") || argument == QLatin1String("-h"))
-            return true;
+        for (const char *answered : {"--help", "-h", "--version", "-v"})
+            if (argument == QLatin1String(answered))
+                return true;
         for (const QString &option : {printPdfOption, testPageOption, listStockOption})
             if (argument == QStringLiteral("--") + option ||
                 argument.startsWith(QStringLiteral("--") + option + QLatin1Char('=')))
@@ -491,6 +495,9 @@ int CommandLine::run(const QStringList &arguments, QTextStream &out, QTextStream
         failure = Failure{exitUnusableCommandLine, parser.errorText()};
     } else if (parser.isSet(QStringLiteral("help"))) {
         out << parser.helpText();
+        return exitDone;
+    } else if (parser.isSet(QStringLiteral("version"))) {
+        out << QStringLiteral("tagomat ") << QLatin1String(tagomatVersion) << '\n';
         return exitDone;
     } else if (int(parser.isSet(printPdfOption)) + int(parser.isSet(testPageOption)) +
                    int(parser.isSet(listStockOption)) !=

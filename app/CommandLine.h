@@ -16,7 +16,8 @@ class QTextStream;
 // FILE is imported as the window imports it, with the columns chosen by the
 // same captions, and the labels are written to OUT.pdf as the printer would
 // print them, in the look of a saved design and with a logo and a QR code
-// (app/DesignOptions.h). tagomat --help (or -h) prints the usage.
+// (app/DesignOptions.h). tagomat --help (or -h) prints the usage, --version
+// (or -v) the version.
 class CommandLine {
 public:
     // True when the arguments (without the program name) ask for a mode

@@ -16,6 +16,8 @@ int main(int argc, char **argv) {
     // The names the settings are filed under, also for Qt's other uses of them.
     QApplication::setOrganizationName(Settings::organisationName());
     QApplication::setApplicationName(Settings::applicationName());
+    // Lets the desktop match the window to the installed entry and its icon.
+    QApplication::setDesktopFileName(QStringLiteral("de.tagomat.Tagomat"));
     installTranslations(application, QLocale::system());
     // "Fusion" is the maintained successor of the "plastique" style.
     QApplication::setStyle(QStringLiteral("Fusion"));

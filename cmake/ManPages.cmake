@@ -15,9 +15,15 @@ function(tagomat_man_page target language locale)
         DEPENDS ${target} ${PROJECT_SOURCE_DIR}/cmake/HelpToMan.cmake
         COMMENT "Manual page ${language}/${target}.1 from ${target} --help")
     if(german)
-        install(FILES ${page} DESTINATION ${CMAKE_INSTALL_MANDIR}/de/man1)
+        set(destination ${CMAKE_INSTALL_MANDIR}/de/man1)
     else()
-        install(FILES ${page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+        set(destination ${CMAKE_INSTALL_MANDIR}/man1)
+    endif()
+    # Installed compressed, as Debian policy asks, where the package rules are loaded.
+    if(COMMAND tagomat_install_gzipped)
+        tagomat_install_gzipped(${page} ${destination} ${target}.1)
+    else()
+        install(FILES ${page} DESTINATION ${destination})
     endif()
     if(TAGOMAT_BUILD_TESTS)
         # man --warnings has nothing to say about the page; skipped without man.

@@ -53,3 +53,7 @@ BENCH_PACKAGES+=(libreoffice-calc-nogui liborcus-bin gnumeric hyperfine python3-
 BUILD_PACKAGES+=(qt6-l10n-tools qt6-tools-dev)
 # man checks the manual pages made from the --help texts.
 TEST_PACKAGES+=(man-db)
+# Only for scripts/package: dpkg-shlibdeps finds the package's dependencies
+# among the binaries CPack tells by file; lintian, desktop-file-validate and
+# appstreamcli check what it installs.
+PACKAGE_PACKAGES=(dpkg-dev file lintian desktop-file-utils appstream)

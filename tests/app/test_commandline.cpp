@@ -7,6 +7,8 @@
 #include "support/TestPaths.h"
 #include "support/WorkbookBuilder.h"
 
+#include "TagomatVersion.h"
+
 #include <QDir>
 #include <QFile>
 #include <QHash>
@@ -133,8 +135,8 @@ private slots:
     void listsTheCatalogue_data();
     void listsTheCatalogue();
     void runsWithoutAnyDisplay();
-    void printsTheUsageWithoutAnyDisplay_data();
-    void printsTheUsageWithoutAnyDisplay();
+    void printsUsageAndVersionWithoutAnyDisplay_data();
+    void printsUsageAndVersionWithoutAnyDisplay();
     void lookUpNamesTheColumn_data() { addColumnNames(); }
     void lookUpNamesTheColumn();
     void labelTextNamesTheColumn_data() { addColumnNames(); }
@@ -573,24 +575,32 @@ void TestCommandLine::runsWithoutAnyDisplay() {
     QVERIFY2(!printed.isEmpty() && !printed.first().words.isEmpty(), qPrintable(error));
 }
 
-void TestCommandLine::printsTheUsageWithoutAnyDisplay_data() {
+void TestCommandLine::printsUsageAndVersionWithoutAnyDisplay_data() {
     QTest::addColumn<QString>("option");
-    QTest::newRow("--help") << QStringLiteral("--help");
-    QTest::newRow("-h") << QStringLiteral("-h");
+    QTest::addColumn<QStringList>("shown"); // a whole output when it is one line
+    const QStringList usage{"--print-pdf", "--test-page", "--list-stock", "--max-pages", "--design",
+                            "--logo",      "--qr",        "--version",    "FILE"};
+    const QStringList version{QStringLiteral("tagomat %1\n").arg(QLatin1String(tagomatVersion))};
+    QTest::newRow("--help") << QStringLiteral("--help") << usage;
+    QTest::newRow("-h") << QStringLiteral("-h") << usage;
+    QTest::newRow("--version") << QStringLiteral("--version") << version;
+    QTest::newRow("-v") << QStringLiteral("-v") << version;
 }
 
-void TestCommandLine::printsTheUsageWithoutAnyDisplay() {
+void TestCommandLine::printsUsageAndVersionWithoutAnyDisplay() {
     QFETCH(QString, option);
+    QFETCH(QStringList, shown);
     QProcess process;
     process.setProcessEnvironment(withoutDisplay());
     process.start(QStringLiteral(TAGOMAT_PATH), {option});
     QVERIFY(process.waitForFinished(60000));
-    const QString usage = QString::fromLocal8Bit(process.readAllStandardOutput());
+    const QString output = QString::fromLocal8Bit(process.readAllStandardOutput());
     QVERIFY2(process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0,
              process.readAllStandardError().constData());
-    for (const char *part : {"--print-pdf", "--test-page", "--list-stock", "--max-pages",
-                             "--design", "--logo", "--qr", "FILE"})
-        QVERIFY2(usage.contains(QLatin1String(part)), qPrintable(usage));
+    if (shown.size() == 1)
+        QCOMPARE(output, shown.first());
+    for (const QString &part : shown)
+        QVERIFY2(output.contains(part), qPrintable(output));
 }
 
 void TestCommandLine::lookUpNamesTheColumn() {

@@ -263,7 +263,7 @@ void TestWindowOpen::desktopEntryDeclaresEveryFormat_data() {
 
 void TestWindowOpen::desktopEntryDeclaresEveryFormat() {
     QFETCH(QString, extension);
-    QFile file(testpaths::dataFile(QStringLiteral("../../resources/tagomat.desktop")));
+    QFile file(testpaths::dataFile(QStringLiteral("../../resources/de.tagomat.Tagomat.desktop")));
     QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
     QStringList declared;
     QString exec;

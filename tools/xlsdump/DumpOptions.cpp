@@ -32,6 +32,7 @@ const char *const dumpUsage =
     "                 windows-1252 or a code page number such as 850) instead\n"
     "                 of the detected encoding\n"
     "  --help      show this text\n"
+    "  --version   show the version\n"
     "\n"
     "A file that cannot be imported prints \"xlsdump: FILE: reason\" on standard\n"
     "error; the other files are still shown and the exit status is 1.\n";
@@ -44,6 +45,8 @@ DumpOptions parseDumpOptions(const QStringList &arguments) {
             options.summary = true;
         } else if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
             options.help = true;
+        } else if (argument == QLatin1String("--version")) {
+            options.version = true;
         } else if (argument == QLatin1String("--sheet")) {
             bool ok = false;
             options.sheet = i + 1 < arguments.size() ? arguments.at(++i).toInt(&ok) : 0;
@@ -76,7 +79,7 @@ DumpOptions parseDumpOptions(const QStringList &arguments) {
             options.files << argument;
         }
     }
-    if (options.problem.isEmpty() && !options.help && options.files.isEmpty())
+    if (options.problem.isEmpty() && !options.help && !options.version && options.files.isEmpty())
         options.problem = QStringLiteral("no file given");
     return options;
 }

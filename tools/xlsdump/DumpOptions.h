@@ -9,6 +9,7 @@
 struct DumpOptions {
     bool summary = false;
     bool help = false;
+    bool version = false;
     int sheet = 0;
     QString password; // for encrypted workbooks; empty tries Excel's default only
     LoadOptions load; // --delimiter and --encoding for delimited text

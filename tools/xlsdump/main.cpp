@@ -5,6 +5,8 @@
 #include "import/QXLSImporter.h"
 #include "xls/model/ExcelWorkbook.h"
 
+#include "TagomatVersion.h"
+
 #include <QCoreApplication>
 
 #include <malloc.h>
@@ -123,6 +125,10 @@ int main(int argc, char **argv) {
     const DumpOptions options = parseDumpOptions(application.arguments().mid(1));
     if (options.help) {
         std::fputs(dumpUsage, stdout);
+        return 0;
+    }
+    if (options.version && options.problem.isEmpty()) {
+        std::printf("xlsdump %s\n", tagomatVersion);
         return 0;
     }
     if (!options.problem.isEmpty()) {
