@@ -157,6 +157,8 @@ QString importFailureReason(xls::ReadErrorCode code, std::optional<std::uint64_t
         return text("Die Datei ist leer.");
     case ReadErrorCode::NotSpreadsheetPackage:
         return notSpreadsheetPackage(xls::PackageContent::Unknown);
+    case ReadErrorCode::Cancelled:
+        return text("Der Import wurde abgebrochen.");
     case ReadErrorCode::BinaryWorkbook:
         return text("Die Arbeitsmappe ist als Excel-Binärarbeitsmappe (.xlsb) gespeichert. "
                     "Bitte in Excel als „Excel-Arbeitsmappe (*.xlsx)“ speichern und erneut "
