@@ -4,6 +4,7 @@
 #include "app/DesignOptions.h"
 #include "app/ImportFailureText.h"
 #include "app/PdfOutput.h"
+#include "app/TerminalProgress.h"
 #include "app/Translations.h"
 #include "app/WindowSettings.h"
 #include "import/QXLSImporter.h"
@@ -25,6 +26,10 @@
 #include <QTextStream>
 
 #include <optional>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 namespace {
 using Failure = CommandLineFailure;
@@ -61,6 +66,8 @@ struct Options {
     std::optional<QString> only;
     std::optional<RowNumbers> rows;
     QString rowsText;
+    // A terminal that shows how far the run has come, or null.
+    QTextStream *terminal = nullptr;
 };
 
 void addOptions(QCommandLineParser &parser) {
@@ -292,8 +299,12 @@ void pickLabels(const Options &options, const ImportedTable &table, const LabelC
     *labels = labelsOfRows(*labels, *options.rows, &eachRow);
 }
 
-std::optional<Failure> importLabels(const Options &options, LabelMap *labels) {
+std::optional<Failure> importLabels(const Options &options, LabelMap *labels,
+                                    const xls::ProgressCallback &reading) {
     QXLSImporter importer(nullptr);
+    LoadOptions loadOptions;
+    loadOptions.progress = reading;
+    importer.setLoadOptions(loadOptions);
     importer.importFile(options.inputPath);
     if (importer.errorCode() != xls::ReadErrorCode::None)
         return Failure{exitUnusableInput,
@@ -404,8 +415,9 @@ std::optional<Failure> printPdf(const Options &options, QTextStream &out) {
     LabelJob job = jobOf(options);
     if (auto failure = checkStart(options, job.sheet()))
         return failure;
+    TerminalProgress progress(options.terminal);
     LabelMap labels;
-    if (auto failure = importLabels(options, &labels))
+    if (auto failure = importLabels(options, &labels, progress.reading()))
         return failure;
     job.setLabels(std::move(labels));
     if (auto failure = checkPages(options, job))
@@ -415,7 +427,8 @@ std::optional<Failure> printPdf(const Options &options, QTextStream &out) {
         return Failure{exitUnusableInput, problems.join(QStringLiteral("\ntagomat: "))};
     PdfOutput output(options.outputPath, job.sheet());
     const std::int64_t printed =
-        job.print(output.writer(), 0, job.pageCount() - 1, options.offsetMm);
+        job.print(output.writer(), 0, job.pageCount() - 1, options.offsetMm, progress.printing());
+    progress.clear();
     if (auto failure = output.finish(job.sheet().labelsPerPage() > 0))
         return failure;
     out << CommandLineTexts::tr("%1 %2 auf %3 %4: %5\n")
@@ -486,7 +499,8 @@ bool CommandLine::wanted(const QStringList &arguments) {
     return false;
 }
 
-int CommandLine::run(const QStringList &arguments, QTextStream &out, QTextStream &err) {
+int CommandLine::run(const QStringList &arguments, QTextStream &out, QTextStream &err,
+                     QTextStream *terminal) {
     QCommandLineParser parser;
     addOptions(parser);
     std::optional<Failure> failure;
@@ -511,6 +525,7 @@ int CommandLine::run(const QStringList &arguments, QTextStream &out, QTextStream
         failure = Failure{exitUnusableCommandLine,
                           CommandLineTexts::tr("--print-pdf braucht genau eine Eingabedatei")};
     } else if (!(failure = readOptions(parser, &options))) {
+        options.terminal = terminal;
         if (parser.isSet(printPdfOption)) {
             options.outputPath = parser.value(printPdfOption);
             options.inputPath = parser.positionalArguments().first();
@@ -527,6 +542,16 @@ int CommandLine::run(const QStringList &arguments, QTextStream &out, QTextStream
     err << QStringLiteral("tagomat: ") << failure->reason << '\n';
     return failure->status;
 }
+
+namespace {
+bool stderrIsTerminal() {
+#ifdef Q_OS_UNIX
+    return isatty(STDERR_FILENO) == 1;
+#else
+    return false;
+#endif
+}
+} // namespace
 
 int CommandLine::main(int argc, char **argv) {
     QStringList arguments;
@@ -549,5 +574,6 @@ int CommandLine::main(int argc, char **argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
     installTranslations(application, QLocale::system());
-    return run(arguments, out, err);
+    // Progress only where someone watches it, never into a file or a pipe.
+    return run(arguments, out, err, stderrIsTerminal() ? &err : nullptr);
 }

@@ -29,7 +29,9 @@ public:
     // label list that cannot be used (no labels, more pages than allowed), 2
     // a command line that cannot be used (OUT naming the input among them).
     // Nothing but OUT is written, and OUT only when the whole run succeeds.
-    static int run(const QStringList &arguments, QTextStream &out, QTextStream &err);
+    // `terminal`, when given, shows how far reading and printing have come.
+    static int run(const QStringList &arguments, QTextStream &out, QTextStream &err,
+                   QTextStream *terminal = nullptr);
 
     // main() for the modes without a window: makes the application object
     // they need (no display needed) and runs.

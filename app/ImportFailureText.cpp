@@ -177,6 +177,8 @@ QString importFailureReason(xls::ReadErrorCode code, std::optional<std::uint64_t
         return ImportFailureTexts::tr("Die Datei ist leer.");
     case ReadErrorCode::NotSpreadsheetPackage:
         return notSpreadsheetPackage(xls::PackageContent::Unknown);
+    case ReadErrorCode::Cancelled:
+        return text("Der Import wurde abgebrochen.");
     case ReadErrorCode::BinaryWorkbook:
         return ImportFailureTexts::tr(
             "Die Arbeitsmappe ist als Excel-Binärarbeitsmappe (.xlsb) gespeichert. "

@@ -6,6 +6,7 @@
 #include "app/DesignState.h"
 #include "app/FullNameOffer.h"
 #include "app/ImportFailureText.h"
+#include "app/JobProgress.h"
 #include "app/LabelTextEditor.h"
 #include "app/PasswordDialog.h"
 #include "app/PreviewSelection.h"
@@ -34,6 +35,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QRegularExpressionValidator>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QShortcut>
 #include <QSignalBlocker>
@@ -101,6 +103,10 @@ MainWindow::MainWindow(QWidget *parent, Qt::WindowFlags flags)
 
     ui.pagePreview->setLabelDimensions(settings.labelWidthMm, settings.labelHeightMm);
     ui.pagePreview->labelFont = settings.labelFont;
+    // Long print runs show their pages and may be cancelled.
+    ui.pagePreview->printProgress = [this] {
+        return JobProgress::printCallback(this);
+    };
 
     buildSettingsTree();
     buildFullNameOffer();
@@ -375,7 +381,14 @@ void MainWindow::dropEvent(QDropEvent *event) {
     QTimer::singleShot(0, this, [this, path] { openFile(path); });
 }
 
-bool MainWindow::importFile(const QString &path, const LoadOptions &options) {
+bool MainWindow::importFile(const QString &path, LoadOptions options) {
+    // The progress dialog serves events while the list is read: a file
+    // dropped or opened meanwhile is not imported into the import under way.
+    if (importing)
+        return false;
+    const QScopedValueRollback busy(importing, true);
+    JobProgress progress(this, JobProgress::importName, progressDelayMs);
+    options.progress = progress.readingCallback();
     // Built apart and swapped in only on success, so a failure leaves the
     // previous import, its labels and the settings as they were.
     auto imported = std::make_unique<QXLSImporter>(nullptr);
@@ -383,6 +396,11 @@ bool MainWindow::importFile(const QString &path, const LoadOptions &options) {
     imported->importFile(path);
     if (!askPasswordUntilImported(path, *imported))
         return false; // cancelled: nothing changes
+    if (imported->errorCode() == xls::ReadErrorCode::Cancelled) {
+        // Asked for, so no message box: the status line says it was not read.
+        ui.statusLabel->setText(withNote(ui.statusLabel->text(), text("Import abgebrochen.")));
+        return false;
+    }
     if (imported->errorCode() != xls::ReadErrorCode::None) {
         tellImportFailed(path, *imported);
         return false;

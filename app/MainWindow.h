@@ -70,6 +70,8 @@ public slots:
 
 public:
     Ui_MainWindowClass ui;
+    // How long an import runs before its progress shows; tests shorten it.
+    int progressDelayMs = 500;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -78,7 +80,7 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
-    bool importFile(const QString &path, const LoadOptions &options);
+    bool importFile(const QString &path, LoadOptions options);
     bool importTextFile(const QString &path);
     QString chooseFile(const char *caption, const char *filter);
     void buildSettingsTree();
@@ -126,6 +128,7 @@ private:
     bool askPasswordUntilImported(const QString &path, QXLSImporter &imported);
 
     QXLSImporter *importer = nullptr;
+    bool importing = false;
     // The imported file, which the reception desk keeps its marks for.
     QString listPath;
     ReceptionDesk *desk = nullptr;

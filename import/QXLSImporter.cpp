@@ -36,6 +36,7 @@ void QXLSImporter::importSheet(const QString &fileName, int sheetIndex) {
     ExcelWorksheet *sheet = nullptr;
     const bool loaded = workbook->load(QFile::encodeName(fileName).constData(), loadOptions);
     forgetPassword();
+    loadOptions.progress = {}; // the caller's progress belongs to this load alone
     if (!loaded)
         error = workbook->lastError();
     else if (!(sheet = workbook->sheet(sheetIndex)))

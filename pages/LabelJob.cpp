@@ -457,21 +457,33 @@ void LabelJob::drawScreenMarks(QPainter &painter, const LabelEntry &entry, qsize
     painter.restore();
 }
 
+int LabelJob::pagesToPrint(int firstPage, int lastPage) const {
+    const int last = std::min(lastPage, pageCount() - 1);
+    return firstPage < 0 || last < firstPage ? 0 : last - firstPage + 1;
+}
+
 std::int64_t LabelJob::print(QPagedPaintDevice &device, int firstPage, int lastPage,
-                             QPointF offsetMm) const {
+                             QPointF offsetMm, const PageProgress &progress) const {
     const LabelSheet paper = sheet();
+    const int pages = std::max(pagesToPrint(firstPage, lastPage), 1);
+    const auto goesOn = [&](std::int64_t page) {
+        return !progress || progress(int(page - firstPage) + 1, pages);
+    };
     // The sheet's paper (A4, a template's Letter, or a roll's label) whatever
     // the device's default paper.
     device.setPageSize(paper.pageSize());
     device.setPageOrientation(QPageLayout::Portrait);
     const qreal scale = device.logicalDpiX() / millimetresPerInch;
     QPainter painter;
-    if (paper.labelsPerPage() <= 0 || firstPage < 0 || !painter.begin(&device))
+    if (paper.labelsPerPage() <= 0 || firstPage < 0 || !goesOn(firstPage) ||
+        !painter.begin(&device))
         return 0;
     painter.translate(offsetMm * scale);
     std::int64_t printed = drawPage(painter, firstPage, scale, Medium::Paper);
     for (std::int64_t page = std::int64_t(firstPage) + 1;
-         page <= lastPage && paper.firstCopyOnPage(page, start) < list.totalCopies(); ++page) {
+         page <= lastPage && paper.firstCopyOnPage(page, start) < list.totalCopies() &&
+         goesOn(page);
+         ++page) {
         device.newPage();
         printed += drawPage(painter, int(page), scale, Medium::Paper);
     }

@@ -17,6 +17,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -28,6 +29,10 @@ constexpr double maximumPrinterOffsetMm = 10;
 inline bool isPrinterOffset(double mm) {
     return mm >= -maximumPrinterOffsetMm && mm <= maximumPrinterOffsetMm;
 }
+
+// Told before each page of a print run is painted: the page, counted from 1
+// within the run, and the run's pages; false ends the run before that page.
+using PageProgress = std::function<bool(int page, int pages)>;
 
 class QPagedPaintDevice;
 class QPaintDevice;
@@ -102,9 +107,12 @@ public:
     // Prints the zero-based pages first to last on the device from the
     // corner its painter starts at, moved by offsetMm, on the sheet's paper;
     // stops early where the labels run out, so no sheet is left empty at the
-    // end. Answers the labels printed.
-    std::int64_t print(QPagedPaintDevice &device, int firstPage, int lastPage,
-                       QPointF offsetMm) const;
+    // end. Answers the labels printed. `progress` hears of each page and may
+    // end the run early: the pages painted so far are what the device gets.
+    std::int64_t print(QPagedPaintDevice &device, int firstPage, int lastPage, QPointF offsetMm,
+                       const PageProgress &progress = {}) const;
+    // The pages print() paints of firstPage to lastPage: none past the last label.
+    int pagesToPrint(int firstPage, int lastPage) const;
 
     // How many label texts were fitted rather than found kept from an
     // earlier drawing (a repaint at the same scale fits none).

@@ -3,6 +3,7 @@
 #include "pages/CaseFolding.h"
 #include "pages/LabelCursor.h"
 #include "pages/LabelSearch.h"
+#include "pages/PdfRunFile.h"
 #include "pages/PrintRange.h"
 
 #include <QKeyEvent>
@@ -371,8 +372,21 @@ bool QPagePreview::askToPrintManyPages(std::int64_t pages) {
 std::int64_t QPagePreview::printPageRange(QPrinter &printer, int firstPage, int lastPage) const {
     // Coordinates from the paper's corner, not from the printable area's.
     printer.setFullPage(true);
-    const LabelJob &pages = labelJob();
-    return pages.print(printer, firstPage, lastPage, pages.printerOffset(printer.printerName()));
+    return printRun(printer, labelJob(), firstPage, lastPage);
+}
+
+std::int64_t QPagePreview::printRun(QPrinter &printer, const LabelJob &job, int firstPage,
+                                    int lastPage) const {
+    PdfRunFile file(printer);
+    const PageProgress shown = printProgress ? printProgress() : PageProgress();
+    bool cancelled = false;
+    const std::int64_t printed =
+        job.print(printer, firstPage, lastPage, job.printerOffset(printer.printerName()),
+                  [&](int page, int pages) {
+                      cancelled = shown && !shown(page, pages);
+                      return !cancelled;
+                  });
+    return !cancelled && file.keep() ? printed : 0;
 }
 
 void QPagePreview::printPage() {
@@ -427,7 +441,7 @@ std::int64_t QPagePreview::printLabels(QPrinter &printer, const LabelMap &chosen
     only.setLabels(chosen);
     if (!mayPrint(only.pageCount()))
         return 0;
-    return only.print(printer, 0, only.pageCount() - 1, only.printerOffset(printer.printerName()));
+    return printRun(printer, only, 0, only.pageCount() - 1);
 }
 
 bool QPagePreview::mayPrint(std::int64_t pages) {

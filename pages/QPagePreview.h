@@ -147,8 +147,11 @@ public:
     // Prints the zero-based pages firstPage to lastPage on the printer, on the
     // sheet's paper from its corner moved by the printer's offset, without
     // highlighting; stops early where the labels run out. Answers the labels
-    // printed.
+    // printed, 0 when the run was cancelled.
     std::int64_t printPageRange(QPrinter &printer, int firstPage, int lastPage) const;
+    // Makes the progress each print run reports to, set by the window; runs
+    // print without one when it is not set.
+    std::function<PageProgress()> printProgress;
 
     int labelWidth = -1;
     int labelHeight = -1;
@@ -178,6 +181,10 @@ protected:
     void scrollContentsBy(int dx, int dy) override;
 
 private:
+    // Prints the job's pages firstPage to lastPage, reporting to printProgress;
+    // a PDF file is written whole or not at all.
+    std::int64_t printRun(QPrinter &printer, const LabelJob &job, int firstPage,
+                          int lastPage) const;
     void tellNoLabelFits();
     // Opens the print dialog, offering the selection when there is one
     // (chosen from the start when asked), and prints what the user chose.

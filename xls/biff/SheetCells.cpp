@@ -108,8 +108,15 @@ private:
 std::uint32_t readWorksheetCells(xls::ByteSpan from, Worksheet &records,
                                  const Workbook::SharedStringTable &sst, xls::CellSink &sheet) {
     CellWriter writer(sheet, sst, records.dimensions);
-    records.cellTable.onRowBlock = [&writer](const RowBlock &block) {
+    // Once the sink asks to end, the rest of the substream is only stepped over.
+    bool goesOn = true;
+    records.cellTable.onRowBlock = [&](const RowBlock &block) {
+        if (!goesOn)
+            return;
         writer.apply(block);
+        if (!block.cellBlocks.empty())
+            goesOn =
+                sheet.advance(block.cellBlocks.back().row() + 1, records.dimensions.lastRowPlus1);
     };
     const std::uint32_t consumed = records.Read(from);
     records.cellTable = {}; // drops the handler and the room of the last block

@@ -37,6 +37,14 @@ public:
 
     // The cells kept so far, for the caps a reader counts against.
     virtual std::uint64_t storedCells() const = 0;
+
+    // How far the reader has come through what it reads the sheet from
+    // (bytes, or rows of a known count); false when the load is to end, which
+    // the reader then does as soon as it can. Cheap enough to call per record.
+    virtual bool advance(std::uint64_t done, std::uint64_t total) {
+        (void)done, (void)total;
+        return true;
+    }
 };
 
 // The sheets of a workbook, for readers that find several.

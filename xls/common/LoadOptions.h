@@ -1,5 +1,7 @@
 #pragma once
 
+#include "xls/common/LoadProgress.h"
+
 #include <string>
 
 // What a caller may tell the loader beyond the file itself. Every field has a
@@ -13,4 +15,7 @@ struct LoadOptions {
     // Delimited text: a code page number (see xls/common/CodePage.h), 0 to
     // detect the encoding.
     unsigned csvCodePage = 0;
+    // Told how far the reading has come, a few hundred times per load at
+    // most; returning false ends the load with ReadErrorCode::Cancelled.
+    xls::ProgressCallback progress;
 };

@@ -84,6 +84,8 @@ const char *codeName(ReadErrorCode code) {
         return "EmptyFile";
     case ReadErrorCode::NotSpreadsheetPackage:
         return "NotSpreadsheetPackage";
+    case ReadErrorCode::Cancelled:
+        return "Cancelled";
     }
     return "?";
 }

@@ -54,6 +54,7 @@ enum class ReadErrorCode {
     // Added later; the names tell what was refused.
     EmptyFile,             // a file of 0 bytes
     NotSpreadsheetPackage, // a zip package holding a document other than a spreadsheet
+    Cancelled,             // the caller ended the load through its progress callback
 };
 
 // What a zip package refused as NotSpreadsheetPackage holds instead, when its

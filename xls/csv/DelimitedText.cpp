@@ -1,5 +1,7 @@
 #include "xls/csv/DelimitedText.h"
 
+#include "xls/common/LoadProgress.h"
+
 #include <algorithm>
 #include <map>
 #include <string>
@@ -27,6 +29,7 @@ public:
         : text(text), delimiter(delimiter), line(firstLine) {}
 
     bool atEnd() const { return pos == text.size(); }
+    std::size_t position() const { return pos; }
     std::uint64_t currentLine() const { return line; }
     const ReadError &error() const { return failure; }
 
@@ -282,6 +285,8 @@ ReadError readDelimitedText(ByteSpan bytes, const DelimitedTextOptions &options,
                     std::nullopt, recordLine};
         if (!scanner.readRecord(onField))
             break;
+        if (!sink.advance(scanner.position(), text.size()))
+            return cancelledError();
         if (tooManyFields)
             return {ReadErrorCode::TextBeyondLimits,
                     "more than " + std::to_string(maxFieldsWithText) +

@@ -79,6 +79,16 @@ bool ExcelWorkbook::load(const char *path, const LoadOptions &options) {
 }
 
 bool ExcelWorkbook::loadMemory(std::vector<std::uint8_t> bytes, const LoadOptions &options) {
+    progress = xls::LoadProgress(options.progress);
+    const bool loaded = loadBytes(std::move(bytes), options);
+    // However far down the reader noticed it, a cancelled load is refused as such.
+    if (progress.cancelled() && !loaded)
+        error = xls::cancelledError();
+    progress = {};
+    return loaded;
+}
+
+bool ExcelWorkbook::loadBytes(std::vector<std::uint8_t> bytes, const LoadOptions &options) {
     error = {};
     textFormat.reset();
     file.close();
@@ -124,7 +134,7 @@ const ExcelWorksheet *ExcelWorkbook::sheet(int index) const {
 
 bool ExcelWorkbook::loadZipOrXml(xls::ByteSpan bytes, bool xml) {
     std::vector<ExcelWorksheet> newSheets(1);
-    GridBuilder builder(newSheets.front());
+    GridBuilder builder(newSheets.front(), &progress);
     if (!xls::readZipOrXmlWorkbook(bytes, xml, builder, error))
         return false;
     builder.finish();
@@ -153,7 +163,7 @@ bool ExcelWorkbook::loadOpenedFile(const LoadOptions &options) {
 }
 
 bool ExcelWorkbook::loadLegacyStream(xls::ByteSpan stream, bool decrypted) {
-    GridListBuilder builder;
+    GridListBuilder builder(&progress);
     if (!xls::legacy::readLegacyStream(stream, decrypted, builder, error))
         return false;
     takeSheets(builder.take());
@@ -247,9 +257,11 @@ bool ExcelWorkbook::parseStream(xls::ByteSpan stream, bool decrypted, ZAreda::Wo
                             pos);
         } else if (bof.type == ZAreda::kWorksheetSubstream) {
             ZAreda::Worksheet &sheet = newWorksheets.emplace_back();
-            GridBuilder grid(parsedSheets.emplace_back());
+            GridBuilder grid(parsedSheets.emplace_back(), &progress);
             consumed = ZAreda::readWorksheetCells(from, sheet, newGlobals.sst, grid);
             grid.finish();
+            if (progress.cancelled())
+                return fail(ReadErrorCode::Cancelled, xls::cancelledError().text);
             // A later sheet cut short keeps what it holds; the first one is
             // what gets imported, so it must be whole.
             if (sheet.truncated && newWorksheets.size() == 1)

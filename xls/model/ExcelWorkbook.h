@@ -58,6 +58,7 @@ public:
     std::optional<xls::csv::DelimitedTextFormat> textFormat;
 
 private:
+    bool loadBytes(std::vector<std::uint8_t> bytes, const LoadOptions &options);
     bool loadDelimitedText(xls::ByteSpan bytes, const LoadOptions &options);
     bool loadOpenedFile(const LoadOptions &options);
     bool loadLegacyStream(xls::ByteSpan stream, bool decrypted);
@@ -74,6 +75,8 @@ private:
     bool fail(xls::ReadErrorCode code, std::string text, std::optional<std::uint64_t> offset = {});
 
     xls::ReadError error;
+    // The caller's progress callback for the load under way.
+    xls::LoadProgress progress;
     // The grids of the load under way, built while their records are read
     // and taken over only when the whole load succeeds.
     std::vector<ExcelWorksheet> parsedSheets;

@@ -51,7 +51,7 @@ bool GridBuilder::setSharedText(std::uint32_t row, std::uint32_t column,
 }
 
 xls::CellSink &GridListBuilder::addSheet() {
-    return builders.emplace_back(sheets.emplace_back());
+    return builders.emplace_back(sheets.emplace_back(), progress);
 }
 
 std::vector<ExcelWorksheet> GridListBuilder::take() {

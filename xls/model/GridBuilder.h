@@ -2,6 +2,7 @@
 #pragma once
 
 #include "xls/common/CellSink.h"
+#include "xls/common/LoadProgress.h"
 #include "xls/model/ExcelWorksheet.h"
 
 #include <deque>
@@ -10,7 +11,9 @@
 // Writes the cells a reader reports into a worksheet.
 class GridBuilder : public xls::CellSink {
 public:
-    explicit GridBuilder(ExcelWorksheet &sheet) : sheet(sheet) {}
+    // `progress`, when given, hears how far the reader has come.
+    explicit GridBuilder(ExcelWorksheet &sheet, xls::LoadProgress *progress = nullptr)
+        : sheet(sheet), progress(progress) {}
 
     void setLimits(std::uint32_t rows, std::uint32_t columns) override;
     void announceSize(std::uint32_t rows, std::uint32_t columns) override;
@@ -22,6 +25,9 @@ public:
     bool setSharedText(std::uint32_t row, std::uint32_t column,
                        std::shared_ptr<const std::u16string> text) override;
     std::uint64_t storedCells() const override { return sheet.storedCellCount(); }
+    bool advance(std::uint64_t done, std::uint64_t total) override {
+        return !progress || progress->reach(done, total);
+    }
 
     // Puts the rows written out of column order in order; called once the
     // reader is done.
@@ -29,11 +35,13 @@ public:
 
 private:
     ExcelWorksheet &sheet;
+    xls::LoadProgress *progress;
 };
 
 // The sheets of a workbook as a reader adds them.
 class GridListBuilder : public xls::WorkbookSink {
 public:
+    explicit GridListBuilder(xls::LoadProgress *progress = nullptr) : progress(progress) {}
     xls::CellSink &addSheet() override;
     // The sheets built, settled; the builder is empty afterwards.
     std::vector<ExcelWorksheet> take();
@@ -41,4 +49,5 @@ public:
 private:
     std::deque<ExcelWorksheet> sheets;
     std::deque<GridBuilder> builders;
+    xls::LoadProgress *progress;
 };

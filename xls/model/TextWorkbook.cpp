@@ -4,7 +4,7 @@
 
 bool ExcelWorkbook::loadDelimitedText(xls::ByteSpan bytes, const LoadOptions &options) {
     std::vector<ExcelWorksheet> newSheets(1);
-    GridBuilder builder(newSheets.front());
+    GridBuilder builder(newSheets.front(), &progress);
     xls::csv::DelimitedTextFormat format;
     const xls::csv::DelimitedTextOptions textOptions{std::uint16_t(options.csvCodePage),
                                                      char16_t(std::uint8_t(options.csvDelimiter))};

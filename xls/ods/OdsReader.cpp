@@ -88,7 +88,7 @@ bool readOds(const ZipArchive &zip, CellSink &sheet, ReadError &error) {
     }
     SheetBuilder builder(sheet);
     OdsTableHandler handler(builder);
-    return parseZipEntry(zip, *zip.find(kContentPart), handler, budget, error);
+    return parseZipEntry(zip, *zip.find(kContentPart), handler, budget, error, &sheet);
 }
 
 void OdsTableHandler::startElement(std::string_view name, const XmlAttributes &attributes) {

@@ -332,7 +332,7 @@ bool readXlsx(const ZipArchive &zip, CellSink &sheet, ReadError &error) {
             return false;
     SheetBuilder builder(sheet);
     WorksheetHandler handler(builder, sharedStrings.strings);
-    return parseZipEntry(zip, *zip.find(parts.worksheet), handler, package.budget, error);
+    return parseZipEntry(zip, *zip.find(parts.worksheet), handler, package.budget, error, &sheet);
 }
 
 } // namespace xls

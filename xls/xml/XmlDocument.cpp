@@ -1,12 +1,36 @@
 #include "xls/xml/XmlDocument.h"
 
+#include "xls/common/LoadProgress.h"
+
+#include <algorithm>
+
 namespace xls {
 
+namespace {
+
+// The pieces a document in memory is parsed in, as large as the inflater's.
+constexpr std::size_t kPieceSize = 64 * 1024;
+
+bool goesOn(CellSink *sheet, std::uint64_t done, std::uint64_t total, ReadError &error) {
+    if (!sheet || sheet->advance(done, total))
+        return true;
+    error = cancelledError();
+    return false;
+}
+
+} // namespace
+
 bool parseZipEntry(const ZipArchive &zip, const ZipEntry &entry, XmlHandler &handler,
-                   InflateBudget &budget, ReadError &error) {
+                   InflateBudget &budget, ReadError &error, CellSink *sheet) {
     XmlParser parser(handler);
+    std::uint64_t parsed = 0;
     const bool read = zip.read(
-        entry, [&parser](ByteSpan piece) { return parser.feed(piece, false); }, budget, error);
+        entry,
+        [&](ByteSpan piece) {
+            parsed += piece.size();
+            return parser.feed(piece, false) && goesOn(sheet, parsed, entry.size, error);
+        },
+        budget, error);
     if (read && parser.feed({}, true))
         return true;
     if (!error) {
@@ -17,12 +41,21 @@ bool parseZipEntry(const ZipArchive &zip, const ZipEntry &entry, XmlHandler &han
     return false;
 }
 
-bool parseXmlDocument(ByteSpan document, XmlHandler &handler, ReadError &error) {
+bool parseXmlDocument(ByteSpan document, XmlHandler &handler, ReadError &error, CellSink *sheet) {
     XmlParser parser(handler);
-    if (parser.feed(document, true))
-        return true;
-    error = parser.error();
-    return false;
+    for (std::size_t parsed = 0;;) {
+        const std::size_t n = std::min(document.size() - parsed, kPieceSize);
+        const bool last = n == document.size() - parsed;
+        if (!parser.feed(document.subspan(parsed, n), last)) {
+            error = parser.error();
+            return false;
+        }
+        parsed += n;
+        if (!goesOn(sheet, parsed, document.size(), error))
+            return false;
+        if (last)
+            return true;
+    }
 }
 
 } // namespace xls

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "xls/common/CellSink.h"
 #include "xls/xml/XmlParser.h"
 #include "xls/zip/ZipArchive.h"
 
@@ -7,10 +8,13 @@ namespace xls {
 
 // Parses a zip entry as it is inflated, piece by piece, so a large part is
 // never held whole. False with `error` from the zip, the parser or the handler.
+// `sheet`, when given, hears after each piece how far the parsing has come
+// and may end it (ReadErrorCode::Cancelled).
 bool parseZipEntry(const ZipArchive &zip, const ZipEntry &entry, XmlHandler &handler,
-                   InflateBudget &budget, ReadError &error);
+                   InflateBudget &budget, ReadError &error, CellSink *sheet = nullptr);
 
-// Parses a document held in memory.
-bool parseXmlDocument(ByteSpan document, XmlHandler &handler, ReadError &error);
+// Parses a document held in memory, likewise piece by piece.
+bool parseXmlDocument(ByteSpan document, XmlHandler &handler, ReadError &error,
+                      CellSink *sheet = nullptr);
 
 } // namespace xls

@@ -169,7 +169,7 @@ private:
 bool readXmlSpreadsheet(ByteSpan document, CellSink &sheet, ReadError &error) {
     SheetBuilder builder(sheet);
     RootDispatcher dispatcher(builder);
-    return parseXmlDocument(document, dispatcher, error);
+    return parseXmlDocument(document, dispatcher, error, &sheet);
 }
 
 } // namespace xls

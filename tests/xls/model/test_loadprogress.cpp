@@ -1,0 +1,118 @@
+// A load reports how far it has come and ends when its caller cancels, in
+// every format, on lists generated here.
+#include "support/WorkbookBuilder.h"
+#include "support/writers/ZipWriter.h"
+#include "xls/model/ExcelWorkbook.h"
+
+#include <QTest>
+
+using testwriters::BiffWriter;
+using xls::ReadErrorCode;
+
+Q_DECLARE_METATYPE(std::vector<std::uint8_t>)
+
+namespace {
+
+// Enough rows for the XML and text readers to report more than once.
+constexpr int kRows = 4000;
+
+std::vector<std::uint8_t> bytesOf(const std::string &text) {
+    return {text.begin(), text.end()};
+}
+
+std::string repeated(const char *before, const char *after) {
+    std::string out;
+    for (int row = 0; row < kRows; ++row)
+        out += before + std::to_string(row) + after;
+    return out;
+}
+
+std::vector<std::uint8_t> xlsList() {
+    WorkbookBuilder builder;
+    BiffWriter &cells = builder.addSheet(kRows, 1);
+    for (int row = 0; row < kRows; ++row)
+        cells.number(std::uint16_t(row), 0, row);
+    return builder.file();
+}
+
+std::vector<std::uint8_t> xml2003List() {
+    return bytesOf("<?xml version=\"1.0\"?><Workbook "
+                   "xmlns=\"urn:schemas-microsoft-com:office:spreadsheet\" "
+                   "xmlns:ss=\"urn:schemas-microsoft-com:office:spreadsheet\"><Worksheet "
+                   "ss:Name=\"Liste\"><Table>" +
+                   repeated("<Row><Cell><Data ss:Type=\"String\">Gast ", "</Data></Cell></Row>") +
+                   "</Table></Worksheet></Workbook>");
+}
+
+std::string odsTable() {
+    return repeated("<table:table-row><table:table-cell office:value-type=\"string\"><text:p>Gast ",
+                    "</text:p></table:table-cell></table:table-row>");
+}
+
+} // namespace
+
+class TestLoadProgress : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyFormat_data();
+    void cancelEndsTheLoad_data() { everyFormat_data(); }
+    void cancelEndsTheLoad();
+    void reportsReachTheWhole_data() { everyFormat_data(); }
+    void reportsReachTheWhole();
+};
+
+void TestLoadProgress::everyFormat_data() {
+    QTest::addColumn<std::vector<std::uint8_t>>("file");
+    QTest::newRow(".xls") << xlsList();
+    QTest::newRow(".xlsx") << testwriters::writeZip(
+                                  testwriters::xlsxParts(
+                                      {"<sheetData>" +
+                                       repeated("<row><c t=\"inlineStr\"><is><t>Gast ",
+                                                "</t></is></c></row>") +
+                                       "</sheetData>"}))
+                                  .bytes;
+    QTest::newRow(".ods") << testwriters::writeZip(testwriters::odsParts(odsTable())).bytes;
+    QTest::newRow(".fods") << bytesOf(testwriters::fodsDocument(odsTable()));
+    QTest::newRow("XML 2003") << xml2003List();
+    QTest::newRow("CSV") << bytesOf(repeated("Gast ", ";1\r\n"));
+}
+
+void TestLoadProgress::cancelEndsTheLoad() {
+    QFETCH(std::vector<std::uint8_t>, file);
+    ExcelWorkbook workbook;
+    QVERIFY2(workbook.loadMemory(file), workbook.lastError().describe().c_str());
+    const std::uint64_t cellsBefore = workbook.sheet(0)->storedCellCount();
+    int calls = 0;
+    LoadOptions options;
+    options.progress = [&calls](std::uint64_t, std::uint64_t) {
+        return ++calls > 1;
+    };
+    QVERIFY(!workbook.loadMemory(file, options));
+    QCOMPARE(workbook.lastError().code, ReadErrorCode::Cancelled);
+    QCOMPARE(calls, 1); // nothing asked again after the no
+    // The refused load leaves the workbook as it was.
+    QCOMPARE(workbook.sheetCount(), 1);
+    QCOMPARE(workbook.sheet(0)->storedCellCount(), cellsBefore);
+}
+
+void TestLoadProgress::reportsReachTheWhole() {
+    QFETCH(std::vector<std::uint8_t>, file);
+    std::vector<std::pair<std::uint64_t, std::uint64_t>> reports;
+    LoadOptions options;
+    options.progress = [&reports](std::uint64_t done, std::uint64_t total) {
+        reports.emplace_back(done, total);
+        return true;
+    };
+    ExcelWorkbook workbook;
+    QVERIFY2(workbook.loadMemory(file, options), workbook.lastError().describe().c_str());
+    QCOMPARE(workbook.sheet(0)->rowCount(), std::uint32_t(kRows));
+    QVERIFY(!reports.empty());
+    QVERIFY(reports.size() <= xls::LoadProgress::kSteps + 1);
+    for (std::size_t k = 1; k < reports.size(); ++k)
+        QVERIFY2(reports[k].first > reports[k - 1].first, "progress went back or stood still");
+    QCOMPARE(reports.back().first, reports.back().second);
+}
+
+QTEST_GUILESS_MAIN(TestLoadProgress)
+#include "test_loadprogress.moc"
