@@ -178,7 +178,7 @@ QString importFailureReason(xls::ReadErrorCode code, std::optional<std::uint64_t
     case ReadErrorCode::NotSpreadsheetPackage:
         return notSpreadsheetPackage(xls::PackageContent::Unknown);
     case ReadErrorCode::Cancelled:
-        return text("Der Import wurde abgebrochen.");
+        return ImportFailureTexts::tr("Der Import wurde abgebrochen.");
     case ReadErrorCode::BinaryWorkbook:
         return ImportFailureTexts::tr(
             "Die Arbeitsmappe ist als Excel-Binärarbeitsmappe (.xlsb) gespeichert. "

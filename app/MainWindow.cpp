@@ -398,7 +398,7 @@ bool MainWindow::importFile(const QString &path, LoadOptions options) {
         return false; // cancelled: nothing changes
     if (imported->errorCode() == xls::ReadErrorCode::Cancelled) {
         // Asked for, so no message box: the status line says it was not read.
-        ui.statusLabel->setText(withNote(ui.statusLabel->text(), text("Import abgebrochen.")));
+        ui.statusLabel->setText(withNote(ui.statusLabel->text(), tr("Import abgebrochen.")));
         return false;
     }
     if (imported->errorCode() != xls::ReadErrorCode::None) {

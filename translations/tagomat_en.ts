@@ -926,6 +926,25 @@ Exit status: 0 done, 1 a file, stock or label list that cannot be used,
         <source>Die Datei kann nicht importiert werden.</source>
         <translation>The file cannot be imported.</translation>
     </message>
+    <message>
+        <source>Der Import wurde abgebrochen.</source>
+        <translation>The import was cancelled.</translation>
+    </message>
+</context>
+<context>
+    <name>JobProgress</name>
+    <message>
+        <source>Liste wird gelesen …</source>
+        <translation>Reading the list …</translation>
+    </message>
+    <message>
+        <source>Seite %1 von %2</source>
+        <translation>Page %1 of %2</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
 </context>
 <context>
     <name>LabelArt</name>
@@ -1081,6 +1100,13 @@ Exit status: 0 done, 1 a file, stock or label list that cannot be used,
     <message>
         <source>(noch keine Liste)</source>
         <translation>(no list yet)</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Import abgebrochen.</source>
+        <translation>Import cancelled.</translation>
     </message>
 </context>
 <context>
@@ -1874,6 +1900,17 @@ Exit status: 0 done, 1 a file, stock or label list that cannot be used,
         <source>de_DE</source>
         <comment>the locale the status line writes numbers in</comment>
         <translation>en_US</translation>
+    </message>
+</context>
+<context>
+    <name>TerminalProgress</name>
+    <message>
+        <source>Lesen: %1 %</source>
+        <translation>Reading: %1 %</translation>
+    </message>
+    <message>
+        <source>Seite %1 von %2</source>
+        <translation>Page %1 of %2</translation>
     </message>
 </context>
 <context>
