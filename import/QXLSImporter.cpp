@@ -11,6 +11,7 @@
 #include <QtConcurrent/QtConcurrentMap>
 
 #include <algorithm>
+#include <atomic>
 #include <memory>
 #include <numeric>
 #include <vector>
@@ -64,19 +65,40 @@ std::vector<std::uint32_t> valuesPerColumn(const ExcelWorksheet &sheet) {
     return counts;
 }
 
-// The columns one worker fills: every `stride`-th column from `first`. The
-// worker walks the whole sheet once and takes the cells of its own columns,
-// so no list of cells is made and the cost follows the cells, however wide
-// the sheet is.
-void fillColumns(const ExcelWorksheet &sheet, const std::vector<std::uint32_t> &counts,
-                 std::uint32_t first, std::uint32_t stride, std::vector<ImportedColumn> &columns) {
+// A list fills most of its grid. Its columns are filled one at a time, each
+// cell found in its row, so that a worker's text cache holds one column's
+// recurring values (first names, towns) and one hash is written at a time.
+bool isDense(const ExcelWorksheet &sheet) {
+    return std::uint64_t(sheet.rowCount()) * sheet.columnCount() <= 4 * sheet.storedCellCount();
+}
+
+void fillNextColumns(const ExcelWorksheet &sheet, const std::vector<std::uint32_t> &counts,
+                     std::atomic<std::uint32_t> &next, std::vector<ImportedColumn> &columns) {
+    const auto texts = std::make_unique<CellTextCache>(); // too large for a worker's stack
+    for (std::uint32_t column; (column = next++) < counts.size();) {
+        if (!counts[column])
+            continue;
+        ImportedColumn &cells = columns[column];
+        cells.reserve(qsizetype(counts[column]));
+        sheet.forEachValueInColumn(column, [&](std::uint32_t row, const ExcelCell &cell) {
+            cells.insert(int(row), texts->text(cell));
+        });
+    }
+}
+
+// A sparse sheet (a few cells in a grid announced far larger) is walked whole
+// by each worker, which takes the cells of every `stride`-th column from
+// `first`: the cost follows the cells, however wide or long the grid.
+void fillStridedColumns(const ExcelWorksheet &sheet, const std::vector<std::uint32_t> &counts,
+                        std::uint32_t first, std::uint32_t stride,
+                        std::vector<ImportedColumn> &columns) {
     std::vector<bool> mine(counts.size());
     for (std::uint32_t column = first; column < counts.size(); column += stride) {
         mine[column] = true;
         if (counts[column])
             columns[column].reserve(qsizetype(counts[column]));
     }
-    const auto texts = std::make_unique<CellTextCache>(); // too large for a worker's stack
+    const auto texts = std::make_unique<CellTextCache>();
     sheet.forEachValue([&](std::uint32_t row, std::uint32_t column, const ExcelCell &cell) {
         if (mine[column])
             columns[column].insert(int(row), texts->text(cell));
@@ -87,7 +109,8 @@ void fillColumns(const ExcelWorksheet &sheet, const std::vector<std::uint32_t> &
 
 void QXLSImporter::copyCells(const ExcelWorksheet &sheet) {
     // Columns are independent of each other: each worker fills its share of
-    // them with a text cache of its own, so the workers share nothing.
+    // them with a text cache of its own, so the workers share nothing but the
+    // counter of the next column. No list of the cells is made on the way.
     const std::vector<std::uint32_t> counts = valuesPerColumn(sheet);
     const auto columnCount = std::uint32_t(counts.size());
     std::vector<ImportedColumn> columns(columnCount);
@@ -95,8 +118,13 @@ void QXLSImporter::copyCells(const ExcelWorksheet &sheet) {
         columnCount, std::uint32_t(std::max(1, QThread::idealThreadCount())));
     std::vector<std::uint32_t> workers(workerCount);
     std::iota(workers.begin(), workers.end(), 0u);
+    const bool dense = isDense(sheet);
+    std::atomic<std::uint32_t> nextColumn{0};
     QtConcurrent::blockingMap(workers, [&](std::uint32_t first) {
-        fillColumns(sheet, counts, first, workerCount, columns);
+        if (dense)
+            fillNextColumns(sheet, counts, nextColumn, columns);
+        else
+            fillStridedColumns(sheet, counts, first, workerCount, columns);
     });
     table.reserve(qsizetype(columnCount));
     for (std::uint32_t column = 0; column < columnCount; ++column)
