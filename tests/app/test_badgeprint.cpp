@@ -2,6 +2,7 @@
 #include "pages/LabelSheetCatalogue.h"
 
 #include "PdfLabels.h"
+#include "support/FileContent.h"
 
 #include <QDir>
 #include <QFile>
@@ -57,11 +58,6 @@ QList<Person> longAddress(qsizetype letters) {
 bool writeFile(const QString &path, const QByteArray &bytes) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray contentOf(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // The list as CSV with a caption row, each person once.

@@ -8,6 +8,7 @@
 #include "support/WorkbookBuilder.h"
 
 #include "TagomatVersion.h"
+#include "support/FileContent.h"
 
 #include <QDir>
 #include <QFile>
@@ -83,11 +84,6 @@ void addColumnNames() {
     QTest::newRow("number beyond the columns") << "10" << -1 << absent;
     QTest::newRow("Spalte 0") << "Spalte 0" << -1 << absent;
     QTest::newRow("absent") << "Telefon" << -1 << absent;
-}
-
-QByteArray contentOf(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // Writes a list of the given kind: "teilnehmer" the sixty names of the test

@@ -2,6 +2,7 @@
 // keeping the list shown; a long print run counts its pages, and a cancelled
 // run to PDF leaves no file behind.
 #include "WindowTestSupport.h"
+#include "support/FileContent.h"
 #include "support/WorkbookBuilder.h"
 #include "support/writers/ZipWriter.h"
 
@@ -67,11 +68,6 @@ QPrinter *pdfPrinter(const QString &path) {
     printer->setOutputFormat(QPrinter::PdfFormat);
     printer->setOutputFileName(path);
     return printer;
-}
-
-QByteArray contentOf(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
 }
 
 // What a progress dialog showed when the event loop first ran during a job;
