@@ -82,7 +82,9 @@ bool BlockFile::close() {
         readWrite_.close();
     readOnly_.clear();
     readWrite_.clear();
-    memory_ = {};
+    // Not `= {}`, which would pick the initializer-list assignment and keep
+    // the whole file's capacity allocated.
+    std::vector<std::uint8_t>().swap(memory_);
     inMemory_ = false;
     open_ = false;
     path_.clear();
