@@ -157,6 +157,9 @@ bool ExcelWorkbook::loadOpenedFile(const LoadOptions &options) {
     if (!parseStream(stream, decrypted, newGlobals, newWorksheets))
         return false;
     globals = std::move(newGlobals);
+    // The cells hold copies of their texts: the shared strings are not kept
+    // for as long as the workbook stays open.
+    globals.sst = ZAreda::Workbook::SharedStringTable();
     worksheets = std::move(newWorksheets);
     buildSheets();
     return true;
