@@ -1,5 +1,7 @@
 #include "xls/model/ExcelCell.h"
 
+#include <algorithm>
+
 #include <cstring>
 #include <new>
 
@@ -228,9 +230,17 @@ void ExcelCell::setWString(const std::uint16_t *s, std::size_t size) {
 
 void ExcelCell::setSharedWString(std::shared_ptr<const std::u16string> s) {
     // A short text fits the cell itself: kept there, it costs no count of
-    // users and lets the shared copy go once the reader is done.
-    if (s && !s->empty() && s->size() < inlineSize / 2 && s->find(u'\0') == std::u16string::npos)
-        return setWString(reinterpret_cast<const std::uint16_t *>(s->data()), s->size());
+    // users and lets the shared copy go once the reader is done. Latin-1
+    // takes a byte a character, so twice as many of its characters fit.
+    if (s && !s->empty() && s->size() < inlineSize && s->find(u'\0') == std::u16string::npos) {
+        if (std::all_of(s->begin(), s->end(), [](char16_t unit) { return unit <= 0xFF; })) {
+            char narrowed[inlineSize];
+            std::copy(s->begin(), s->end(), narrowed);
+            return setString(narrowed, s->size());
+        }
+        if (s->size() < inlineSize / 2)
+            return setWString(reinterpret_cast<const std::uint16_t *>(s->data()), s->size());
+    }
     release();
     if (!s)
         return;

@@ -45,7 +45,8 @@ public:
     void setWString(const std::uint16_t *s);
     void setWString(const std::uint16_t *s, std::size_t length);
     // A text held once and read by every cell that uses it (a shared string,
-    // a repeated cell): it reads as WString.
+    // a repeated cell): it reads as WString, or as String when it is short
+    // Latin-1 and kept in the cell itself.
     void setSharedWString(std::shared_ptr<const std::u16string> s);
     void clear() { release(); }
 

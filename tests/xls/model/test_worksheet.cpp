@@ -171,7 +171,12 @@ void TestWorksheet::cellsKeepTheirValueWhenCopiedOrMoved_data() {
     QTest::newRow("8 units") << "wide" << QString::fromUtf16(u"Łukasz12")
                              << QString::fromUtf16(u"W8:Łukasz12");
     QTest::newRow("shared, short")
-        << "shared" << QString::fromUtf16(u"Zoë") << QString::fromUtf16(u"W3:Zoë");
+        << "shared" << QString::fromUtf16(u"Zoë") << QString::fromUtf16(u"S3:Zoë");
+    QTest::newRow("shared, 15 Latin-1") << "shared"
+                                        << "Anna-Lena Meier"
+                                        << "S15:Anna-Lena Meier";
+    QTest::newRow("shared, 7 units")
+        << "shared" << QString::fromUtf16(u"Łukasz1") << QString::fromUtf16(u"W7:Łukasz1");
     QTest::newRow("shared") << "shared" << QString::fromUtf16(u"Zoë Ångström-Weiß")
                             << QString::fromUtf16(u"W17:Zoë Ångström-Weiß");
 }

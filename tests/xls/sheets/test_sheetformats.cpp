@@ -39,13 +39,13 @@ void TestSheetFormats::xlsxCells_data() {
     QTest::newRow("number, shared, inline")
         << "<sheetData><row r=\"1\"><c r=\"A1\"><v>42</v></c><c r=\"B1\" t=\"s\"><v>0</v></c>"
            "<c r=\"C1\" t=\"inlineStr\"><is><t>Köln</t></is></c></row></sheetData>"
-        << sst << QStringList{"0,0,double,42", "0,1,wstring,Anna", "0,2,wstring,Köln"};
+        << sst << QStringList{"0,0,double,42", "0,1,string,Anna", "0,2,string,Köln"};
     QTest::newRow("rich runs joined, phonetic left out")
         << "<sheetData><row><c t=\"s\"><v>1</v></c></row></sheetData>" << sst
-        << QStringList{"0,0,wstring,Bernd"};
+        << QStringList{"0,0,string,Bernd"};
     QTest::newRow("_xHHHH_ escapes, _x005F_ escapes the underscore")
         << "<sheetData><row><c t=\"s\"><v>2</v></c></row></sheetData>" << sst
-        << QStringList{"0,0,wstring,a\nb_x0041_"};
+        << QStringList{"0,0,string,a\nb_x0041_"};
     QTest::newRow("empty shared string, index past the table: no cell")
         << "<sheetData><row><c t=\"s\"><v>3</v></c><c t=\"s\"><v>9</v></c></row></sheetData>" << sst
         << QStringList{};
@@ -68,7 +68,7 @@ void TestSheetFormats::xlsxCells_data() {
            "<c t=\"e\"><v>#DIV/0!</v></c><c><f>A1+1</f></c><c><f>1+1</f><v>2</v></c>"
            "<c t=\"str\"><f>\"x\"</f><v>ab</v></c></row></sheetData>"
         << QString()
-        << QStringList{"0,0,integer,1", "0,1,integer,0", "0,4,double,2", "0,5,wstring,ab"};
+        << QStringList{"0,0,integer,1", "0,1,integer,0", "0,4,double,2", "0,5,string,ab"};
     QTest::newRow("ISO date cells as serial days")
         << "<sheetData><row><c t=\"d\"><v>2024-03-01T12:00:00</v></c></row></sheetData>"
         << QString() << QStringList{"0,0,double,45352.5"};
@@ -169,7 +169,7 @@ void TestSheetFormats::odsCells_data() {
            "</table:table-cell></table:table-row>"
         << QStringList{"0,0,double,2.5",  "0,1,double,0.25", "0,2,double,-3",
                        "0,3,integer,1",   "0,4,double,1",    "0,5,double,45352.25",
-                       "0,6,double,0.75", "0,7,wstring,Jörg"};
+                       "0,6,double,0.75", "0,7,string,Jörg"};
     // A prefix bound to another namespace on one cell names other attributes
     // there only; the cells before and after read it as declared at the root.
     QTest::newRow("attribute prefix rebound on one cell")
@@ -185,7 +185,7 @@ void TestSheetFormats::odsCells_data() {
            "<text:p>a<text:s text:c=\"3\"/>b<text:tab/>c</text:p>"
            "<text:p><text:span>d</text:span><text:line-break/>e<text:s/></text:p>"
            "</table:table-cell></table:table-row>"
-        << QStringList{"0,0,wstring,a   b\tc\nd\ne "};
+        << QStringList{"0,0,string,a   b\tc\nd\ne "};
     QTest::newRow("repeated rows and columns expanded")
         << "<table:table-row table:number-rows-repeated=\"2\"><table:table-cell "
            "table:number-columns-repeated=\"2\" office:value-type=\"float\" office:value=\"7\"/>"
@@ -203,7 +203,7 @@ void TestSheetFormats::odsCells_data() {
            "<table:covered-table-cell office:value-type=\"string\"><text:p>hidden</text:p>"
            "</table:covered-table-cell><table:table-cell office:value-type=\"string\">"
            "<text:p>C</text:p></table:table-cell></table:table-row>"
-        << QStringList{"0,0,wstring,A", "0,2,wstring,C"};
+        << QStringList{"0,0,string,A", "0,2,string,C"};
     QTest::newRow("errors and empty strings: no cell; only the first table")
         << "<table:table-row><table:table-cell office:value-type=\"string\" "
            "calcext:value-type=\"error\"><text:p>#DIV/0!</text:p></table:table-cell>"
@@ -218,7 +218,7 @@ void TestSheetFormats::odsCells_data() {
            "</table:table-row></table:table-header-rows><table:table-row-group><table:table-row>"
            "<table:table-cell office:value-type=\"string\"><text:p>Eva</text:p>"
            "</table:table-cell></table:table-row></table:table-row-group>"
-        << QStringList{"0,0,wstring,Name", "1,0,wstring,Eva"};
+        << QStringList{"0,0,string,Name", "1,0,string,Eva"};
     Q_UNUSED(p);
 }
 
@@ -250,7 +250,7 @@ void TestSheetFormats::xml2003Cells_data() {
            "<Cell><Data ss:Type=\"Boolean\">1</Data></Cell>"
            "<Cell><Data ss:Type=\"DateTime\">2024-03-01T00:00:00.000</Data></Cell>"
            "<Cell><Data ss:Type=\"Error\">#N/A</Data></Cell></Row>"
-        << QStringList{"0,0,wstring,Name", "0,1,double,3", "0,2,integer,1", "0,3,double,45352"};
+        << QStringList{"0,0,string,Name", "0,1,double,3", "0,2,integer,1", "0,3,double,45352"};
     QTest::newRow("ss:Index gaps for rows and cells, MergeAcross skips columns")
         << "<Row ss:Index=\"3\"><Cell ss:Index=\"2\"><Data ss:Type=\"Number\">1</Data></Cell>"
            "<Cell ss:MergeAcross=\"2\"><Data ss:Type=\"Number\">2</Data></Cell>"
@@ -260,14 +260,14 @@ void TestSheetFormats::xml2003Cells_data() {
     QTest::newRow("formatted text runs joined")
         << "<Row><Cell><ss:Data ss:Type=\"String\" xmlns=\"http://www.w3.org/TR/REC-html40\">"
            "<B>fe</B>tt</ss:Data></Cell></Row>"
-        << QStringList{"0,0,wstring,fett"};
+        << QStringList{"0,0,string,fett"};
     QTest::newRow("a comment's ss:Data is no value, before or after the cell's own")
         << "<Row><Cell><Comment ss:Author=\"Eva\"><ss:Data "
            "xmlns=\"http://www.w3.org/TR/REC-html40\">"
            "<B>Chef:</B>&#10;VIP</ss:Data></Comment><Data ss:Type=\"String\">Anna Meier</Data>"
            "</Cell><Cell><Data ss:Type=\"Number\">7</Data><Comment><ss:Data>8</ss:Data></Comment>"
            "</Cell><Cell><Comment><ss:Data>unsicher</ss:Data></Comment></Cell></Row>"
-        << QStringList{"0,0,wstring,Anna Meier", "0,1,double,7"};
+        << QStringList{"0,0,string,Anna Meier", "0,1,double,7"};
 }
 
 void TestSheetFormats::xml2003Cells() {
