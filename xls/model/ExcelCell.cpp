@@ -154,10 +154,13 @@ const std::u16string *ExcelCell::shared() const {
 }
 
 const std::uint16_t *ExcelCell::wstring() const {
-    const char16_t *units = kind == Kind::ShortWString  ? inlineUnits
-                            : kind == Kind::LongWString ? wide
-                            : shared()                  ? shared()->c_str()
-                                                        : nullptr;
+    const char16_t *units = nullptr;
+    if (kind == Kind::ShortWString)
+        units = inlineUnits;
+    else if (kind == Kind::LongWString)
+        units = wide;
+    else if (const std::u16string *text = shared())
+        units = text->c_str();
     return reinterpret_cast<const std::uint16_t *>(units);
 }
 
