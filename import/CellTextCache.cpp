@@ -15,11 +15,18 @@ std::uint64_t mix(std::uint64_t value) {
     return value;
 }
 
-template <typename Unit> std::uint64_t hashText(const Unit *text, int length) {
-    std::uint64_t hash = 0xCBF29CE484222325ull; // FNV-1a
-    for (int i = 0; i < length; ++i)
-        hash = (hash ^ std::uint64_t(text[i])) * 0x100000001B3ull;
-    return hash;
+// A text's bytes, eight at a time.
+std::uint64_t hashBytes(const void *data, std::size_t size) {
+    const auto *bytes = static_cast<const unsigned char *>(data);
+    std::uint64_t hash = mix(size);
+    for (; size >= 8; bytes += 8, size -= 8) {
+        std::uint64_t word;
+        std::memcpy(&word, bytes, 8);
+        hash = mix(hash ^ word);
+    }
+    std::uint64_t tail = 0;
+    std::memcpy(&tail, bytes, size);
+    return mix(hash ^ tail);
 }
 
 std::uint64_t numberBits(const ExcelCell &cell) {
@@ -60,19 +67,20 @@ QString CellTextCache::text(const ExcelCell &cell) {
         hash = mix(number + std::uint64_t(type));
         break;
     case String:
-        hash = hashText(cell.string(), length);
+        hash = hashBytes(cell.string(), std::size_t(length));
         break;
     case WString:
-        hash = hashText(cell.wstring(), length);
+        hash = hashBytes(cell.wstring(), std::size_t(length) * 2);
         break;
     default:
         return {};
     }
     Slot &slot = recent[hash % slotCount];
-    if (slot.type == type && isCached(slot, cell, number))
+    if (slot.type == type && slot.hash == hash && isCached(slot, cell, number))
         return slot.text;
     slot.type = type;
     slot.number = number;
+    slot.hash = hash;
     slot.text = cellText(cell);
     return slot.text;
 }

@@ -21,6 +21,7 @@ private:
     struct Slot {
         int type = 0;             // ExcelCellType of the value held; 0 for an empty slot
         std::uint64_t number = 0; // integer value or double bits
+        std::uint64_t hash = 0;   // of the value: most misses end here, before the texts
         QString text;
     };
     static constexpr std::size_t slotCount = 4096;

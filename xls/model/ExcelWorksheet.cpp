@@ -48,6 +48,9 @@ ExcelCell *ExcelWorksheet::cell(std::uint32_t row, std::uint32_t column) {
 }
 
 const ExcelCell *ExcelWorksheet::find(const Row &row, std::uint32_t column) {
+    // A row of a list holds every column from the first: the cell is at its index.
+    if (column < row.sorted && row.cells[column].column == column)
+        return &row.cells[column];
     const auto sortedEnd = row.cells.begin() + row.sorted;
     const auto at = std::lower_bound(
         row.cells.begin(), sortedEnd, column,
