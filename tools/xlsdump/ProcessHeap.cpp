@@ -6,19 +6,18 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <thread>
 
 namespace {
 
 // A workbook is read in phases (stream, records, grid, imported table), each
 // freeing what the one before needed. Keeping freed memory in the heap lets
-// the next phase reuse it instead of faulting in fresh pages; the importer's
-// workers allocate from the same heap for the same reason.
+// the next phase reuse it instead of faulting in fresh pages.
 void keepFreedMemoryForReuse() {
     constexpr int largestHeapBlock = 32 << 20; // the most glibc allows
     constexpr int keptAtTheTop = 1 << 30;
     mallopt(M_MMAP_THRESHOLD, largestHeapBlock);
     mallopt(M_TRIM_THRESHOLD, keptAtTheTop);
-    mallopt(M_ARENA_MAX, 1);
 }
 
 // A sheet of 65,536 rows takes some 60 MiB of heap, which 4 KiB pages fault
@@ -38,9 +37,30 @@ void growHeapInHugePages() {
     std::free(first);
 }
 
+// The importer fills the table's columns on two cores. Sharing one heap,
+// the two workers queue for its lock at every allocation (half a million
+// texts), which costs them half their time. So there are two heaps: the
+// second is made here, by a thread that ends at once and leaves it free
+// for the next thread to start, the importer's worker. glibc maps such a
+// heap at a boundary of its largest size (64 MiB on 64-bit systems); the
+// kernel is asked to back that span with huge pages too. Were the span
+// guessed wrong, the advice would only go to nothing.
+void prepareSecondHeap() {
+    constexpr std::uintptr_t heapSpan = std::uintptr_t(64) << 20;
+    mallopt(M_ARENA_MAX, 2);
+    std::thread([] {
+        void *first = std::malloc(64);
+        const auto heap = reinterpret_cast<std::uintptr_t>(first) & ~(heapSpan - 1);
+        if (first)
+            madvise(reinterpret_cast<void *>(heap), heapSpan, MADV_HUGEPAGE);
+        std::free(first);
+    }).join();
+}
+
 } // namespace
 
 void tuneHeapForOneImport() {
     keepFreedMemoryForReuse();
     growHeapInHugePages();
+    prepareSecondHeap();
 }
