@@ -10,19 +10,24 @@ constexpr std::size_t kShortText = 256;
 } // namespace
 
 bool putText(CellSink &sink, std::uint32_t row, std::uint32_t column, std::u16string_view text) {
-    // The model keeps texts NUL-terminated: a NUL ends the text, and a text
-    // that a NUL leaves empty is no cell, as an empty field is.
-    text = text.substr(0, std::min(text.size(), text.find(u'\0')));
+    // One pass finds the end, tells Latin-1 and narrows short texts on the
+    // stack. The model keeps texts NUL-terminated: a NUL ends the text, and
+    // a text that a NUL leaves empty is no cell, as an empty field is.
+    char shortText[kShortText];
+    char16_t allUnits = 0; // every unit's bits, to tell Latin-1
+    std::size_t length = 0;
+    for (; length < text.size() && text[length] != u'\0'; ++length) {
+        allUnits |= text[length];
+        if (length < kShortText)
+            shortText[length] = char(text[length]);
+    }
+    text = text.substr(0, length);
     if (text.empty())
         return true;
-    if (!std::all_of(text.begin(), text.end(), [](char16_t unit) { return unit <= kLastLatin1; }))
+    if (allUnits > kLastLatin1)
         return sink.setText(row, column, text);
-    // Most cell texts are short: narrowed on the stack, not in a string of its own.
-    char shortText[kShortText];
-    if (text.size() <= kShortText) {
-        std::copy(text.begin(), text.end(), shortText);
-        return sink.setText(row, column, std::string_view(shortText, text.size()));
-    }
+    if (length <= kShortText)
+        return sink.setText(row, column, std::string_view(shortText, length));
     const std::string narrow(text.begin(), text.end());
     return sink.setText(row, column, std::string_view(narrow));
 }
