@@ -1,5 +1,7 @@
 #include "app/JobProgress.h"
 
+#include "pages/PrintRange.h"
+
 #include <QApplication>
 #include <QProgressDialog>
 
@@ -17,14 +19,13 @@ JobProgress::JobProgress(QWidget *window, const char *objectName, int showAfterM
 JobProgress::~JobProgress() = default;
 
 bool JobProgress::reading(std::uint64_t done, std::uint64_t total) {
-    const int share = total > 0 ? int(std::min(done, total) * percent / total) : 0;
-    return show(share, percent, tr("Liste wird gelesen …"));
+    return show(xls::percentDone(done, total), percent, tr("Liste wird gelesen …"));
 }
 
 bool JobProgress::printing(int page, int pages) {
     if (pages < pagesShownFrom)
         return true;
-    return show(page - 1, pages, tr("Seite %1 von %2").arg(page).arg(pages));
+    return show(page - 1, pages, pageOfPagesText(page, pages));
 }
 
 bool JobProgress::show(int value, int maximum, const QString &label) {

@@ -9,7 +9,8 @@
 #endif
 
 PdfOutput::PdfOutput(const QString &path, const LabelSheet &sheet)
-    : file(path), opened(file.open(QIODevice::WriteOnly)), pdf(&file) {
+    : path(path), part(path), file(part.path()),
+      opened(!part.path().isEmpty() && file.open(QIODevice::WriteOnly)), pdf(&file) {
     pdf.setResolution(pdfDotsPerInch);
     pdf.setPageSize(sheet.pageSize());
     // Coordinates from the paper's corner.
@@ -18,14 +19,14 @@ PdfOutput::PdfOutput(const QString &path, const LabelSheet &sheet)
 }
 
 std::optional<CommandLineFailure> PdfOutput::finish(bool printed) {
-    if (opened && printed && file.commit())
+    file.close();
+    if (opened && printed && file.error() == QFileDevice::NoError && part.keep())
         return std::nullopt;
-    const QString reason = file.errorString();
-    file.cancelWriting();
+    const QString reason = part.errorString().isEmpty() ? file.errorString() : part.errorString();
     return CommandLineFailure{
         exitUnusableInput,
         QCoreApplication::translate("CommandLine", "%1 konnte nicht geschrieben werden (%2)")
-            .arg(file.fileName(), reason)};
+            .arg(path, reason)};
 }
 
 bool sameFile(const QString &first, const QString &second) {

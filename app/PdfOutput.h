@@ -2,9 +2,10 @@
 
 #include "app/CommandLineFailure.h"
 #include "pages/LabelSheet.h"
+#include "pages/PdfRunFile.h"
 
+#include <QFile>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QString>
 
 #include <optional>
@@ -22,7 +23,9 @@ public:
 
 private:
     static constexpr int pdfDotsPerInch = 1200;
-    QSaveFile file;
+    QString path;
+    PdfRunFile part;
+    QFile file;
     bool opened = false;
     QPdfWriter pdf;
 };

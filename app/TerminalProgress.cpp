@@ -1,17 +1,19 @@
 #include "app/TerminalProgress.h"
 
+#include "pages/PrintRange.h"
+
 #include <QTextStream>
 
 xls::ProgressCallback TerminalProgress::reading() {
     return [this](std::uint64_t done, std::uint64_t total) {
-        show(tr("Lesen: %1 %").arg(total > 0 ? std::min(done, total) * 100 / total : 0));
+        show(tr("Lesen: %1 %").arg(xls::percentDone(done, total)));
         return true;
     };
 }
 
 PageProgress TerminalProgress::printing() {
     return [this](int page, int pages) {
-        show(tr("Seite %1 von %2").arg(page).arg(pages));
+        show(pageOfPagesText(page, pages));
         return true;
     };
 }

@@ -16,6 +16,13 @@ PageSpan chosenPrintPages(int fromPage, int toPage, int lastPageIndex) {
     return {first, std::max(first, last)};
 }
 
+QString pageOfPagesText(int page, int pageCount) {
+    // Told apart from the same words within a sentence below.
+    return QCoreApplication::translate("PrintRange", "Seite %1 von %2", "on a line of its own")
+        .arg(page)
+        .arg(pageCount);
+}
+
 QString printRangeText(PageSpan oneBased, int pageCount) {
     if (oneBased.first == oneBased.last)
         return QCoreApplication::translate("PrintRange", "Seite %1 von %2")

@@ -938,10 +938,6 @@ Exit status: 0 done, 1 a file, stock or label list that cannot be used,
         <translation>Reading the list …</translation>
     </message>
     <message>
-        <source>Seite %1 von %2</source>
-        <translation>Page %1 of %2</translation>
-    </message>
-    <message>
         <source>Abbrechen</source>
         <translation>Cancel</translation>
     </message>
@@ -1368,6 +1364,11 @@ Exit status: 0 done, 1 a file, stock or label list that cannot be used,
     <message>
         <source>Seiten %1 bis %2 von %3</source>
         <translation>pages %1 to %2 of %3</translation>
+    </message>
+    <message>
+        <source>Seite %1 von %2</source>
+        <comment>on a line of its own</comment>
+        <translation>Page %1 of %2</translation>
     </message>
 </context>
 <context>
@@ -1907,10 +1908,6 @@ Exit status: 0 done, 1 a file, stock or label list that cannot be used,
     <message>
         <source>Lesen: %1 %</source>
         <translation>Reading: %1 %</translation>
-    </message>
-    <message>
-        <source>Seite %1 von %2</source>
-        <translation>Page %1 of %2</translation>
     </message>
 </context>
 <context>

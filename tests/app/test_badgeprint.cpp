@@ -2,6 +2,7 @@
 #include "pages/LabelSheetCatalogue.h"
 
 #include "PdfLabels.h"
+#include "ProgramRun.h"
 #include "support/FileContent.h"
 
 #include <QDir>
@@ -79,26 +80,6 @@ bool writeLogo(const QString &path, const QString &format) {
     QImage image(200, 100, QImage::Format_RGB32);
     image.fill(Qt::red);
     return image.save(path, format.toLatin1().constData());
-}
-
-struct Run {
-    int status = -1;
-    QString err;
-};
-
-// Runs the program as a child process, without a display.
-Run runTagomat(const QStringList &arguments) {
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove(QStringLiteral("DISPLAY"));
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(TAGOMAT_PATH), arguments);
-    Run run;
-    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
-        return run;
-    run.status = process.exitCode();
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
 }
 
 // What zbarimg reads in a picture, one symbol a line.
@@ -191,8 +172,8 @@ void TestBadgePrint::eachBadgeCarriesItsRowsCodeAndTheLogo() {
     const QString logo = folder.filePath(QStringLiteral("logo.") + logoFormat);
     const QString pdf = folder.filePath(QStringLiteral("badges.pdf"));
     QVERIFY(writeList(input, list) && writeLogo(logo, logoFormat));
-    const Run run =
-        runTagomat({"--print-pdf", pdf, "--stock", stock, "--text", "«Vorname» «Nachname»|«Firma»",
+    const ProgramRun run =
+        runProgram({"--print-pdf", pdf, "--stock", stock, "--text", "«Vorname» «Nachname»|«Firma»",
                     "--logo", logo, "--qr", "«E-Mail»", input});
     QVERIFY2(run.status == 0, qPrintable(run.err));
 
@@ -277,7 +258,7 @@ void TestBadgePrint::refusesWhatCannotBePrinted() {
         command << (argument == QLatin1String("MISSING") ? folder.filePath("fehlt")
                                                          : files.value(argument, argument));
 
-    const Run run = runTagomat(command);
+    const ProgramRun run = runProgram(command);
     QVERIFY2(run.status == status, qPrintable(run.err));
     // The reasons, among what Qt may say on standard error.
     const QStringList reasons =
@@ -322,8 +303,8 @@ void TestBadgePrint::optionsOverrideTheDesign() {
     design.skipCaptions = true;
     QVERIFY(writeList(input, people()) && writeFile(designFile, writeDesign(design)));
 
-    const Run run =
-        runTagomat(QStringList{"--print-pdf", pdf, "--design", designFile} + options << input);
+    const ProgramRun run =
+        runProgram(QStringList{"--print-pdf", pdf, "--design", designFile} + options << input);
     QVERIFY2(run.status == 0, qPrintable(run.err));
     QString error;
     const QList<pdflabels::Page> pages = pdflabels::readPages(pdf, &error);

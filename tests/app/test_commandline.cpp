@@ -4,6 +4,7 @@
 #include "pages/LabelTemplate.h"
 
 #include "PdfLabels.h"
+#include "ProgramRun.h"
 #include "support/TestPaths.h"
 #include "support/WorkbookBuilder.h"
 
@@ -13,7 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QHash>
-#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
@@ -106,14 +107,6 @@ bool writeList(const QString &kind, const QString &path) {
     return builder.writeTo(path);
 }
 
-// The environment of a machine without any display.
-QProcessEnvironment withoutDisplay() {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        environment.remove(QLatin1String(name));
-    return environment;
-}
-
 } // namespace
 
 class TestCommandLine : public QObject {
@@ -131,6 +124,8 @@ private slots:
     void listsTheCatalogue_data();
     void listsTheCatalogue();
     void runsWithoutAnyDisplay();
+    void showsProgressOnlyOnATerminal_data();
+    void showsProgressOnlyOnATerminal();
     void printsUsageAndVersionWithoutAnyDisplay_data();
     void printsUsageAndVersionWithoutAnyDisplay();
     void lookUpNamesTheColumn_data() { addColumnNames(); }
@@ -558,17 +553,58 @@ void TestCommandLine::listsTheCatalogue() {
 }
 
 void TestCommandLine::runsWithoutAnyDisplay() {
-    QProcess process;
-    process.setProcessEnvironment(withoutDisplay());
     const QString pdf = dir.filePath(QStringLiteral("headless.pdf"));
-    process.start(QStringLiteral(TAGOMAT_PATH),
-                  {"--print-pdf", pdf, "--stock", "L7163",
-                   testpaths::dataFile("workbooks/namensliste-xlwt.xls")});
-    QVERIFY(process.waitForFinished(60000));
-    QVERIFY2(process.exitCode() == 0, process.readAllStandardError().constData());
+    const ProgramRun run = runProgram({"--print-pdf", pdf, "--stock", "L7163",
+                                       testpaths::dataFile("workbooks/namensliste-xlwt.xls")});
+    QVERIFY2(run.status == 0, qPrintable(run.err));
     QString error;
     const QList<pdflabels::Page> printed = pdflabels::readPages(pdf, &error);
     QVERIFY2(!printed.isEmpty() && !printed.first().words.isEmpty(), qPrintable(error));
+}
+
+void TestCommandLine::showsProgressOnlyOnATerminal_data() {
+    QTest::addColumn<bool>("terminal");
+    QTest::newRow("on a terminal: reading and pages counted, then the line emptied") << true;
+    QTest::newRow("into a pipe: nothing shown") << false;
+}
+
+void TestCommandLine::showsProgressOnlyOnATerminal() {
+    QFETCH(bool, terminal);
+    const QStringList arguments{"--print-pdf", dir.filePath(QStringLiteral("progress.pdf")),
+                                "--stock", "L7160",
+                                testpaths::dataFile("workbooks/teilnehmer-xlwt.xls")};
+    // As on a desktop, so that Qt has nothing to warn of there.
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(dir.path()));
+    if (!terminal) {
+        const ProgramRun run = runProgram(arguments);
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.err, QString());
+        return;
+    }
+    // The terminal's line as it stood each time the cursor went back to its
+    // start, and at the end.
+    QStringList shown;
+    QString line;
+    qsizetype column = 0;
+    for (const QChar c : QString::fromUtf8(terminalOfProgram(arguments))) {
+        if (c == u'\r' || c == u'\n') {
+            shown << line.trimmed();
+            column = 0;
+            if (c == u'\n')
+                line.clear();
+        } else {
+            line = line.left(column) + c + line.mid(column + 1);
+            ++column;
+        }
+    }
+    shown << line.trimmed();
+    QVERIFY2(!shown.filter(QRegularExpression(QStringLiteral("^Lesen: \\d+ %$"))).isEmpty(),
+             qPrintable(shown.join(u'|')));
+    const int pages = 3; // sixty names, 21 on a sheet
+    for (int page = 1; page <= pages; ++page)
+        QVERIFY2(shown.contains(QStringLiteral("Seite %1 von %2").arg(page).arg(pages)),
+                 qPrintable(shown.join(u'|')));
+    QCOMPARE(shown.last(), QString());
 }
 
 void TestCommandLine::printsUsageAndVersionWithoutAnyDisplay_data() {
@@ -586,13 +622,9 @@ void TestCommandLine::printsUsageAndVersionWithoutAnyDisplay_data() {
 void TestCommandLine::printsUsageAndVersionWithoutAnyDisplay() {
     QFETCH(QString, option);
     QFETCH(QStringList, shown);
-    QProcess process;
-    process.setProcessEnvironment(withoutDisplay());
-    process.start(QStringLiteral(TAGOMAT_PATH), {option});
-    QVERIFY(process.waitForFinished(60000));
-    const QString output = QString::fromLocal8Bit(process.readAllStandardOutput());
-    QVERIFY2(process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0,
-             process.readAllStandardError().constData());
+    const ProgramRun run = runProgram({option});
+    QVERIFY2(run.status == 0, qPrintable(run.err));
+    const QString &output = run.out;
     if (shown.size() == 1)
         QCOMPARE(output, shown.first());
     for (const QString &part : shown)

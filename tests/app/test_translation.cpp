@@ -1,3 +1,4 @@
+#include "ProgramRun.h"
 #include "WindowTestSupport.h"
 
 #include "app/AboutDialog.h"
@@ -20,7 +21,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
-#include <QProcess>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTranslator>
@@ -279,17 +279,14 @@ void TestTranslation::localeChoosesTheLanguage() {
     QCOMPARE(menu, fileMenu);
     QCOMPARE(cancel, qtCancel);
 
-    QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char *name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"})
         environment.remove(QLatin1String(name));
     environment.insert(QStringLiteral("LANG"), locale + QStringLiteral(".UTF-8"));
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(TAGOMAT_PATH), {QStringLiteral("--print-pdf"), dir.filePath("x")});
-    QVERIFY(process.waitForFinished(60000));
-    const QString error = QString::fromUtf8(process.readAllStandardError());
-    QCOMPARE(process.exitCode(), 2);
-    QVERIFY2(error.contains(message), qPrintable(error));
+    const ProgramRun run =
+        runProgram({QStringLiteral("--print-pdf"), dir.filePath("x")}, environment);
+    QCOMPARE(run.status, 2);
+    QVERIFY2(run.err.contains(message), qPrintable(run.err));
 }
 
 QTEST_MAIN(TestTranslation)

@@ -1,10 +1,9 @@
 // Long jobs of the window: an import shows its progress and may be cancelled,
 // keeping the list shown; a long print run counts its pages, and a cancelled
-// run to PDF leaves no file behind.
+// run to PDF leaves no file behind and a file there as it was.
 #include "WindowTestSupport.h"
 #include "support/FileContent.h"
-#include "support/WorkbookBuilder.h"
-#include "support/writers/ZipWriter.h"
+#include "support/GuestList.h"
 
 #include <QFile>
 #include <QMessageBox>
@@ -20,40 +19,6 @@ static PrivateConfigHome privateConfigHome;
 namespace {
 
 constexpr int listRows = 3000;
-
-QByteArray bytesOf(const std::vector<std::uint8_t> &bytes) {
-    return QByteArray(reinterpret_cast<const char *>(bytes.data()), qsizetype(bytes.size()));
-}
-
-// A name list of listRows guests in the given format, long enough to report progress.
-QByteArray guestList(const QString &format) {
-    std::string rows;
-    if (format == "csv") {
-        for (int row = 0; row < listRows; ++row)
-            rows += "Gast " + std::to_string(row) + ";1\n";
-        return QByteArray::fromStdString(rows);
-    }
-    if (format == "xls") {
-        WorkbookBuilder builder;
-        const std::uint32_t name = builder.addString(u"Gast");
-        testwriters::BiffWriter &cells = builder.addSheet(listRows, 1);
-        for (int row = 0; row < listRows; ++row)
-            cells.labelSst(std::uint16_t(row), 0, name);
-        return bytesOf(builder.file());
-    }
-    if (format == "xlsx") {
-        for (int row = 0; row < listRows; ++row)
-            rows += "<row><c t=\"inlineStr\"><is><t>Gast " + std::to_string(row) +
-                    "</t></is></c></row>";
-        return bytesOf(
-            testwriters::writeZip(testwriters::xlsxParts({"<sheetData>" + rows + "</sheetData>"}))
-                .bytes);
-    }
-    for (int row = 0; row < listRows; ++row)
-        rows += "<table:table-row><table:table-cell office:value-type=\"string\"><text:p>Gast " +
-                std::to_string(row) + "</text:p></table:table-cell></table:table-row>";
-    return bytesOf(testwriters::writeZip(testwriters::odsParts(rows)).bytes);
-}
 
 QList<QStringList> namesForPages(int pages) {
     QList<QStringList> rows{{QStringLiteral("Name")}};
@@ -100,10 +65,8 @@ private slots:
 
     void importShowsProgressAndMayBeCancelled_data();
     void importShowsProgressAndMayBeCancelled();
-    void longPrintRunsCountTheirPages_data();
-    void longPrintRunsCountTheirPages();
-    void cancelledPdfLeavesNoFile_data();
-    void cancelledPdfLeavesNoFile();
+    void longPrintRunsCountTheirPagesAndLeaveNoPartialFile_data();
+    void longPrintRunsCountTheirPagesAndLeaveNoPartialFile();
 
 private:
     MainWindow *window = nullptr;
@@ -132,8 +95,10 @@ void TestWindowProgress::importShowsProgressAndMayBeCancelled() {
     QFETCH(bool, cancel);
     QTemporaryDir dir;
     const QString path = dir.filePath("gaeste." + format);
+    const std::vector<std::uint8_t> list = guestList(format.toStdString(), listRows);
     QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(guestList(format)) > 0);
+    QVERIFY(file.open(QIODevice::WriteOnly) &&
+            file.write(reinterpret_cast<const char *>(list.data()), qint64(list.size())) > 0);
     file.close();
     const QString status = window->ui.statusLabel->text();
     const qint64 copies = window->ui.pagePreview->labels.totalCopies();
@@ -158,48 +123,35 @@ void TestWindowProgress::importShowsProgressAndMayBeCancelled() {
     QCOMPARE(window->ui.statusLabel->text(), status + QString::fromUtf8(" Import abgebrochen."));
 }
 
-void TestWindowProgress::longPrintRunsCountTheirPages_data() {
+void TestWindowProgress::longPrintRunsCountTheirPagesAndLeaveNoPartialFile_data() {
     QTest::addColumn<int>("pages");
-    QTest::addColumn<bool>("cancel");
+    QTest::addColumn<bool>("fileBefore");
+    QTest::addColumn<bool>("pressCancel"); // in the dialog
+    QTest::addColumn<int>("cancelAtPage"); // by the run's callback; 0 never
     QTest::addColumn<QString>("dialogShows");
-    QTest::newRow("20 pages: no dialog") << 20 << false << QString();
-    QTest::newRow("21 pages: the dialog counts them") << 21 << false << "Seite 1 von 21";
-    QTest::newRow("21 pages, cancelled on the first") << 21 << true << "Seite 1 von 21";
+    QTest::newRow("20 pages: no dialog") << 20 << false << false << 0 << QString();
+    QTest::newRow("21 pages: the dialog counts them")
+        << 21 << false << false << 0 << "Seite 1 von 21";
+    QTest::newRow("21 pages, cancelled in the dialog on the first")
+        << 21 << false << true << 0 << "Seite 1 von 21";
+    QTest::newRow("new file, cancelled at page 5") << 30 << false << false << 5 << "Seite 1 von 30";
+    QTest::newRow("file there, cancelled at page 5")
+        << 30 << true << false << 5 << "Seite 1 von 30";
+    QTest::newRow("file there, cancelled at the first page")
+        << 30 << true << false << 1 << "Seite 1 von 30";
+    QTest::newRow("file there, run to the end: replaced")
+        << 30 << true << false << 0 << "Seite 1 von 30";
 }
 
-void TestWindowProgress::longPrintRunsCountTheirPages() {
+void TestWindowProgress::longPrintRunsCountTheirPagesAndLeaveNoPartialFile() {
     QFETCH(int, pages);
-    QFETCH(bool, cancel);
+    QFETCH(bool, fileBefore);
+    QFETCH(bool, pressCancel);
+    QFETCH(int, cancelAtPage);
     QFETCH(QString, dialogShows);
     window->adoptImporter(new TableImporter(QStringLiteral("liste.xls"), namesForPages(pages)));
     QPagePreview *preview = window->ui.pagePreview;
     QCOMPARE(preview->pageCount(), pages);
-    QTemporaryDir dir;
-    const QString path = dir.filePath("etiketten.pdf");
-    std::unique_ptr<QPrinter> printer(pdfPrinter(path));
-    DialogSeen dialog;
-    watchProgress(window, "printProgress", cancel, &dialog);
-    const std::int64_t printed = preview->printPageRange(*printer, 0, pages - 1);
-    QCOMPARE(dialog.seen ? dialog.label : QString(), dialogShows);
-    QVERIFY(!window->findChild<QProgressDialog *>("printProgress"));
-    QCOMPARE(printed, cancel ? 0 : preview->labels.totalCopies());
-    QCOMPARE(QFile::exists(path), !cancel);
-}
-
-void TestWindowProgress::cancelledPdfLeavesNoFile_data() {
-    QTest::addColumn<bool>("fileBefore");
-    QTest::addColumn<int>("cancelAtPage");
-    QTest::newRow("new file, cancelled at page 5") << false << 5;
-    QTest::newRow("file there, cancelled at page 5") << true << 5;
-    QTest::newRow("file there, cancelled at the first page") << true << 1;
-    QTest::newRow("file there, run to the end: replaced") << true << 0;
-}
-
-void TestWindowProgress::cancelledPdfLeavesNoFile() {
-    QFETCH(bool, fileBefore);
-    QFETCH(int, cancelAtPage);
-    window->adoptImporter(new TableImporter(QStringLiteral("liste.xls"), namesForPages(30)));
-    QPagePreview *preview = window->ui.pagePreview;
     QTemporaryDir dir;
     const QString path = dir.filePath("etiketten.pdf");
     const QByteArray before("ein älteres Dokument");
@@ -207,24 +159,31 @@ void TestWindowProgress::cancelledPdfLeavesNoFile() {
         QFile old(path);
         QVERIFY(old.open(QIODevice::WriteOnly) && old.write(before) == before.size());
     }
+    // The window's own progress, told to stop at cancelAtPage.
     QList<int> pagesPainted;
-    preview->printProgress = [&] {
-        return [&](int page, int) {
+    preview->printProgress = [&, shownBy = preview->printProgress] {
+        return [&, shown = shownBy()](int page, int of) {
             pagesPainted << page;
-            return page != cancelAtPage;
+            return shown(page, of) && page != cancelAtPage;
         };
     };
+    DialogSeen dialog;
+    watchProgress(window, "printProgress", pressCancel, &dialog);
     std::unique_ptr<QPrinter> printer(pdfPrinter(path));
-    preview->printPageRange(*printer, 0, 29);
-    QCOMPARE(pagesPainted.size(), cancelAtPage > 0 ? cancelAtPage : 30);
+    const std::int64_t printed = preview->printPageRange(*printer, 0, pages - 1);
+    const bool cancelled = pressCancel || cancelAtPage > 0;
+    QCOMPARE(dialog.seen ? dialog.label : QString(), dialogShows);
+    QVERIFY(!window->findChild<QProgressDialog *>("printProgress"));
+    QCOMPARE(printed, cancelled ? 0 : preview->labels.totalCopies());
+    QCOMPARE(pagesPainted.size(), cancelAtPage > 0 ? cancelAtPage : pressCancel ? 1 : pages);
     QCOMPARE(printer->outputFileName(), path);
     // Nothing beside the target is left over.
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
-             fileBefore || cancelAtPage == 0 ? QStringList{"etiketten.pdf"} : QStringList{});
-    if (cancelAtPage > 0 && fileBefore)
+             fileBefore || !cancelled ? QStringList{"etiketten.pdf"} : QStringList{});
+    if (cancelled && fileBefore)
         QCOMPARE(contentOf(path), before);
-    if (cancelAtPage == 0)
-        QVERIFY(contentOf(path).startsWith("%PDF"));
+    else
+        QCOMPARE(contentOf(path).startsWith("%PDF"), !cancelled);
 }
 
 QTEST_MAIN(TestWindowProgress)

@@ -42,6 +42,12 @@ private:
     bool cancelled_ = false;
 };
 
+// The share of the whole that is done, in whole per cent from 0 to 100, as a
+// caller shows it.
+inline int percentDone(std::uint64_t done, std::uint64_t total) {
+    return total > 0 ? int(std::min(done, total) * 100 / total) : 0;
+}
+
 // The error a load ends with when its caller cancelled it.
 inline ReadError cancelledError() {
     return {ReadErrorCode::Cancelled, "the load was cancelled", std::nullopt};

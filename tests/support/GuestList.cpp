@@ -1,0 +1,53 @@
+#include "support/GuestList.h"
+
+#include "support/WorkbookBuilder.h"
+#include "support/writers/ZipWriter.h"
+
+namespace {
+
+std::string repeated(int rows, const char *before, const char *after) {
+    std::string out;
+    for (int row = 0; row < rows; ++row)
+        out += before + std::to_string(row) + after;
+    return out;
+}
+
+std::vector<std::uint8_t> bytesOf(const std::string &text) {
+    return {text.begin(), text.end()};
+}
+
+} // namespace
+
+std::vector<std::uint8_t> guestList(const std::string &format, int rows) {
+    if (format == "xls") {
+        WorkbookBuilder builder;
+        const std::uint32_t name = builder.addString(u"Gast");
+        testwriters::BiffWriter &cells = builder.addSheet(std::uint32_t(rows), 1);
+        for (int row = 0; row < rows; ++row)
+            cells.labelSst(std::uint16_t(row), 0, name);
+        return builder.file();
+    }
+    if (format == "xlsx")
+        return testwriters::writeZip(
+                   testwriters::xlsxParts({"<sheetData>" +
+                                           repeated(rows, "<row><c t=\"inlineStr\"><is><t>Gast ",
+                                                    "</t></is></c></row>") +
+                                           "</sheetData>"}))
+            .bytes;
+    if (format == "xml")
+        return bytesOf(
+            "<?xml version=\"1.0\"?><Workbook "
+            "xmlns=\"urn:schemas-microsoft-com:office:spreadsheet\" "
+            "xmlns:ss=\"urn:schemas-microsoft-com:office:spreadsheet\"><Worksheet "
+            "ss:Name=\"Liste\"><Table>" +
+            repeated(rows, "<Row><Cell><Data ss:Type=\"String\">Gast ", "</Data></Cell></Row>") +
+            "</Table></Worksheet></Workbook>");
+    if (format == "csv")
+        return bytesOf(repeated(rows, "Gast ", ";1\r\n"));
+    const std::string table = repeated(
+        rows, "<table:table-row><table:table-cell office:value-type=\"string\"><text:p>Gast ",
+        "</text:p></table:table-cell></table:table-row>");
+    if (format == "fods")
+        return bytesOf(testwriters::fodsDocument(table));
+    return testwriters::writeZip(testwriters::odsParts(table)).bytes;
+}
