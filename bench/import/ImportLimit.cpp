@@ -17,6 +17,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QtConcurrent/QtConcurrentMap>
 
 #include <expat.h>
 
@@ -27,7 +28,6 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -131,9 +131,9 @@ Made readAndFill(const char *path, const Texts &texts) {
                                                qsizetype(text.size())));
         }
     };
-    std::thread helper(work);
-    work();
-    helper.join();
+    // On the pool's threads, as the importer's workers, so on their heaps.
+    std::vector<int> workers(2);
+    QtConcurrent::blockingMap(workers, [&](int) { work(); });
     auto table = std::make_shared<ImportedTable>();
     table->reserve(qsizetype(columns.size()));
     for (std::size_t c = 0; c < columns.size(); ++c)
