@@ -1,7 +1,5 @@
 #include "xls/common/CellSink.h"
 
-#include <algorithm>
-
 namespace xls {
 
 namespace {
