@@ -394,7 +394,7 @@ bool MainWindow::importFile(const QString &path, LoadOptions options) {
     auto imported = std::make_unique<QXLSImporter>(nullptr);
     imported->setLoadOptions(options);
     imported->importFile(path);
-    if (!askPasswordUntilImported(path, *imported))
+    if (!askPasswordUntilImported(path, options, *imported))
         return false; // cancelled: nothing changes
     if (imported->errorCode() == xls::ReadErrorCode::Cancelled) {
         // Asked for, so no message box: the status line says it was not read.
@@ -411,7 +411,8 @@ bool MainWindow::importFile(const QString &path, LoadOptions options) {
     return true;
 }
 
-bool MainWindow::askPasswordUntilImported(const QString &path, QXLSImporter &imported) {
+bool MainWindow::askPasswordUntilImported(const QString &path, LoadOptions options,
+                                          QXLSImporter &imported) {
     using xls::ReadErrorCode;
     while (imported.errorCode() == ReadErrorCode::EncryptedWorkbook ||
            imported.errorCode() == ReadErrorCode::WrongPassword) {
@@ -419,7 +420,7 @@ bool MainWindow::askPasswordUntilImported(const QString &path, QXLSImporter &imp
             this, QFileInfo(path).fileName(), imported.errorCode() == ReadErrorCode::WrongPassword);
         if (!password)
             return false;
-        LoadOptions options;
+        // The same import again, its progress shown, with the password.
         options.password = password->toStdString();
         password->fill(QLatin1Char('\0'));
         imported.setLoadOptions(options);

@@ -125,7 +125,7 @@ private:
     void tellImportFailed(const QString &path, const QXLSImporter &failed);
     // Asks for the password of an encrypted workbook and imports again until
     // it opens or fails for another reason; false when the user cancels.
-    bool askPasswordUntilImported(const QString &path, QXLSImporter &imported);
+    bool askPasswordUntilImported(const QString &path, LoadOptions options, QXLSImporter &imported);
 
     QXLSImporter *importer = nullptr;
     bool importing = false;

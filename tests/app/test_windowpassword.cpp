@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProgressDialog>
+#include <QTimer>
 
 using namespace windowtest;
 
@@ -99,12 +101,24 @@ void TestWindowPassword::askedAsOftenAsTheUserWants() {
     PromptAnswers prompts;
     prompts.answers = answers;
     prompts.arm();
+    // The import read again with the password shows its progress like any
+    // other: seen whenever events are served while it runs.
+    window->progressDelayMs = 0;
+    bool progressSeen = false;
+    QTimer watch;
+    connect(&watch, &QTimer::timeout, [&] {
+        const auto *dialog = window->findChild<QProgressDialog *>("importProgress");
+        progressSeen = progressSeen || (dialog && dialog->isVisible());
+    });
+    watch.start(0);
     const bool result =
         window->importXLSFile(testpaths::corpusDir() + QStringLiteral("/poi/password.xls"));
+    watch.stop();
 
     QCOMPARE(prompts.saidWrong, saidWrong);
     QVERIFY2(prompts.allMasked, "the password was shown in clear");
     QCOMPARE(result, imported);
+    QCOMPARE(progressSeen, imported);
     QCOMPARE(treeValue(window, "Datei"), imported ? QStringLiteral("password.xls") : before);
     // Cancel is the user's choice: no failure message follows it.
     QVERIFY(!window->findChild<QMessageBox *>("importFailedMessage"));
