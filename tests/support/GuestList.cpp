@@ -19,6 +19,25 @@ std::vector<std::uint8_t> bytesOf(const std::string &text) {
 } // namespace
 
 std::vector<std::uint8_t> guestList(const std::string &format, int rows) {
+    if (format == "xls95") { // Excel 5.0/95: a "Book" stream of BIFF5 records
+        using testwriters::Bytes;
+        const auto bof = [](std::uint16_t type) {
+            return Bytes().u16(0x0500).u16(type).u16(0).u16(0);
+        };
+        testwriters::BiffWriter stream;
+        stream.record(0x0809, bof(0x0005)).eof().record(0x0809, bof(0x0010));
+        for (int row = 0; row < rows; ++row) {
+            const std::string number = std::to_string(row);
+            const std::u16string text = u"Gast " + std::u16string(number.begin(), number.end());
+            stream.record(0x0204, Bytes()
+                                      .u16(std::uint16_t(row))
+                                      .u16(0)
+                                      .u16(15)
+                                      .u16(std::uint16_t(text.size()))
+                                      .narrow(text));
+        }
+        return compoundFileWith(u"Book", stream.eof().bytes());
+    }
     if (format == "xls") {
         WorkbookBuilder builder;
         const std::uint32_t name = builder.addString(u"Gast");

@@ -7,5 +7,6 @@
 #include <string>
 #include <vector>
 
-// format is "xls", "xlsx", "ods", "fods", "xml" (XML 2003) or "csv".
+// format is "xls", "xls95" (Excel 5.0/95), "xlsx", "ods", "fods", "xml" (XML
+// 2003) or "csv".
 std::vector<std::uint8_t> guestList(const std::string &format, int rows);

@@ -4,6 +4,7 @@
 #include "xls/biff/RKValue.h"
 #include "xls/biff/RecordFrame.h"
 #include "xls/common/CodePage.h"
+#include "xls/common/LoadProgress.h"
 #include "xls/legacy/LegacyRecords.h"
 
 #include <algorithm>
@@ -52,6 +53,9 @@ class SheetReader {
 public:
     SheetReader(Version version, std::unique_ptr<CodePageDecoder> &decoder, CellSink &sheet)
         : version(version), decoder(decoder), sheet(sheet) {}
+
+    // How far the stream has been read; false when the load is to end.
+    bool advance(std::uint64_t done, std::uint64_t total) { return sheet.advance(done, total); }
 
     // One record of the sheet; the payload is joined with its CONTINUE records.
     void read(std::uint16_t code, ByteSpan data) {
@@ -237,6 +241,11 @@ public:
         }
         if (sheetCount == 0)
             return fail(ReadErrorCode::NoWorksheet, "the workbook holds no worksheet", pos);
+        // Read to its end, past whatever follows the last sheet.
+        if (!lastSheet->advance(stream.size(), stream.size())) {
+            error = cancelledError();
+            return false;
+        }
         return true;
     }
 
@@ -256,6 +265,7 @@ private:
             return skipSubstream(pos);
         ++sheetCount;
         CellSink &sheet = sheets.addSheet();
+        lastSheet = &sheet;
         sheet.setLimits(kMaxRows, kMaxColumns);
         SheetReader reader(version, decoder, sheet);
         return walk(begin, &reader, nullptr);
@@ -289,6 +299,10 @@ private:
             if (sheet)
                 sheet->read(code, payload.data());
             pos += payload.recordSize();
+            if (sheet && !sheet->advance(pos, stream.size())) {
+                error = cancelledError();
+                return stream.size();
+            }
         }
         return stream.size();
     }
@@ -338,6 +352,7 @@ private:
     bool decrypted;
     ReadError &error;
     std::size_t sheetCount = 0;
+    CellSink *lastSheet = nullptr; // the one whose sink reports the end
     std::unique_ptr<CodePageDecoder> decoder = std::make_unique<CodePageDecoder>(kDefaultCodePage);
 };
 

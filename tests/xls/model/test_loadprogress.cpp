@@ -25,7 +25,7 @@ private slots:
 
 void TestLoadProgress::everyFormat_data() {
     QTest::addColumn<std::vector<std::uint8_t>>("file");
-    for (const char *format : {"xls", "xlsx", "ods", "fods", "xml", "csv"})
+    for (const char *format : {"xls", "xls95", "xlsx", "ods", "fods", "xml", "csv"})
         QTest::newRow(format) << guestList(format, kRows);
 }
 
