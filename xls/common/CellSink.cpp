@@ -1,5 +1,7 @@
 #include "xls/common/CellSink.h"
 
+#include "xls/common/LoadProgress.h"
+
 namespace xls {
 
 namespace {
@@ -28,6 +30,13 @@ bool putText(CellSink &sink, std::uint32_t row, std::uint32_t column, std::u16st
         return sink.setText(row, column, std::string_view(shortText, length));
     const std::string narrow(text.begin(), text.end());
     return sink.setText(row, column, std::string_view(narrow));
+}
+
+bool keepReading(CellSink &sink, std::uint64_t done, std::uint64_t total, ReadError &error) {
+    if (sink.advance(done, total))
+        return true;
+    error = cancelledError();
+    return false;
 }
 
 } // namespace xls

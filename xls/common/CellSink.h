@@ -2,6 +2,8 @@
 // through this one seam and never sees the model that holds the cells.
 #pragma once
 
+#include "xls/common/ReadError.h"
+
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -54,6 +56,10 @@ public:
     // A new, empty sheet after the ones added before.
     virtual CellSink &addSheet() = 0;
 };
+
+// Tells the sink how far the reader has come; false, with `error` set to
+// Cancelled, when the load is to end.
+bool keepReading(CellSink &sink, std::uint64_t done, std::uint64_t total, ReadError &error);
 
 // A decoded text: as single bytes when every unit is Latin-1, as UTF-16
 // otherwise. It ends at its first NUL, as the cells' readers stop there.

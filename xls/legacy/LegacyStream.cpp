@@ -4,7 +4,6 @@
 #include "xls/biff/RKValue.h"
 #include "xls/biff/RecordFrame.h"
 #include "xls/common/CodePage.h"
-#include "xls/common/LoadProgress.h"
 #include "xls/legacy/LegacyRecords.h"
 
 #include <algorithm>
@@ -54,8 +53,7 @@ public:
     SheetReader(Version version, std::unique_ptr<CodePageDecoder> &decoder, CellSink &sheet)
         : version(version), decoder(decoder), sheet(sheet) {}
 
-    // How far the stream has been read; false when the load is to end.
-    bool advance(std::uint64_t done, std::uint64_t total) { return sheet.advance(done, total); }
+    CellSink &sink() { return sheet; }
 
     // One record of the sheet; the payload is joined with its CONTINUE records.
     void read(std::uint16_t code, ByteSpan data) {
@@ -242,11 +240,7 @@ public:
         if (sheetCount == 0)
             return fail(ReadErrorCode::NoWorksheet, "the workbook holds no worksheet", pos);
         // Read to its end, past whatever follows the last sheet.
-        if (!lastSheet->advance(stream.size(), stream.size())) {
-            error = cancelledError();
-            return false;
-        }
-        return true;
+        return keepReading(*lastSheet, stream.size(), stream.size(), error);
     }
 
 private:
@@ -299,10 +293,8 @@ private:
             if (sheet)
                 sheet->read(code, payload.data());
             pos += payload.recordSize();
-            if (sheet && !sheet->advance(pos, stream.size())) {
-                error = cancelledError();
+            if (sheet && !keepReading(sheet->sink(), pos, stream.size(), error))
                 return stream.size();
-            }
         }
         return stream.size();
     }

@@ -1,7 +1,5 @@
 #include "xls/xml/XmlDocument.h"
 
-#include "xls/common/LoadProgress.h"
-
 #include <algorithm>
 
 namespace xls {
@@ -12,10 +10,7 @@ namespace {
 constexpr std::size_t kPieceSize = 64 * 1024;
 
 bool goesOn(CellSink *sheet, std::uint64_t done, std::uint64_t total, ReadError &error) {
-    if (!sheet || sheet->advance(done, total))
-        return true;
-    error = cancelledError();
-    return false;
+    return !sheet || keepReading(*sheet, done, total, error);
 }
 
 } // namespace
