@@ -56,11 +56,6 @@ QList<Person> longAddress(qsizetype letters) {
     return list;
 }
 
-bool writeFile(const QString &path, const QByteArray &bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
 // The list as CSV with a caption row, each person once.
 bool writeList(const QString &path, const QList<Person> &list) {
     QByteArray csv = "Vorname,Nachname,Firma,E-Mail,Anzahl\n";

@@ -1,5 +1,6 @@
 #include "ProgramRun.h"
 #include "WindowTestSupport.h"
+#include "support/FileContent.h"
 
 #include "app/AboutDialog.h"
 #include "app/DesignDialog.h"
@@ -15,7 +16,6 @@
 #include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
-#include <QFile>
 #include <QFontComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -140,9 +140,7 @@ bool needsTranslation(const QString &text) {
 
 QString writeCsv(const QTemporaryDir &dir) {
     const QString path = dir.filePath(QStringLiteral("namen.csv"));
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write("Name;Anzahl\nAnna;2\n");
+    writeFile(path, "Name;Anzahl\nAnna;2\n");
     return path;
 }
 
@@ -246,23 +244,15 @@ void TestTranslation::localeChoosesTheLanguage_data() {
     QTest::addColumn<QString>("fileMenu");
     QTest::addColumn<QString>("qtCancel");
     QTest::addColumn<QString>("message");
-    const QString germanMessage = "--print-pdf braucht genau eine Eingabedatei";
-    QTest::newRow("German") << "de_DE"
-                            << "&Datei"
-                            << "Abbrechen" << germanMessage;
-    QTest::newRow("C") << "C"
-                       << "&Datei"
-                       << "Abbrechen" << germanMessage;
-    QTest::newRow("French, no translation") << "fr_FR"
-                                            << "&Datei"
-                                            << "Abbrechen" << germanMessage;
-    const QString englishMessage = "--print-pdf needs exactly one input file";
-    QTest::newRow("American English") << "en_US"
-                                      << "&File"
-                                      << "Cancel" << englishMessage;
-    QTest::newRow("British English") << "en_GB"
-                                     << "&File"
-                                     << "Cancel" << englishMessage;
+    // French has no translation: German, as everywhere but in English.
+    for (const char *locale : {"de_DE", "C", "fr_FR"})
+        QTest::newRow(locale) << locale << "&Datei"
+                              << "Abbrechen"
+                              << "--print-pdf braucht genau eine Eingabedatei";
+    for (const char *locale : {"en_US", "en_GB"})
+        QTest::newRow(locale) << locale << "&File"
+                              << "Cancel"
+                              << "--print-pdf needs exactly one input file";
 }
 
 void TestTranslation::localeChoosesTheLanguage() {

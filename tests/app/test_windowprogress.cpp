@@ -5,7 +5,6 @@
 #include "support/FileContent.h"
 #include "support/GuestList.h"
 
-#include <QFile>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QProgressDialog>
@@ -96,10 +95,8 @@ void TestWindowProgress::importShowsProgressAndMayBeCancelled() {
     QTemporaryDir dir;
     const QString path = dir.filePath("gaeste." + format);
     const std::vector<std::uint8_t> list = guestList(format.toStdString(), listRows);
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) &&
-            file.write(reinterpret_cast<const char *>(list.data()), qint64(list.size())) > 0);
-    file.close();
+    QVERIFY(writeFile(
+        path, QByteArray(reinterpret_cast<const char *>(list.data()), qsizetype(list.size()))));
     const QString status = window->ui.statusLabel->text();
     const qint64 copies = window->ui.pagePreview->labels.totalCopies();
 
@@ -155,10 +152,8 @@ void TestWindowProgress::longPrintRunsCountTheirPagesAndLeaveNoPartialFile() {
     QTemporaryDir dir;
     const QString path = dir.filePath("etiketten.pdf");
     const QByteArray before("ein älteres Dokument");
-    if (fileBefore) {
-        QFile old(path);
-        QVERIFY(old.open(QIODevice::WriteOnly) && old.write(before) == before.size());
-    }
+    if (fileBefore)
+        QVERIFY(writeFile(path, before));
     // The window's own progress, told to stop at cancelAtPage.
     QList<int> pagesPainted;
     preview->printProgress = [&, shownBy = preview->printProgress] {
