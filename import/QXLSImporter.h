@@ -69,7 +69,6 @@ public:
     const xls::ReadError &readError() const { return error; }
 
 private:
-    void copyCells(const ExcelWorksheet &sheet);
     void forgetPassword();
 
     std::unique_ptr<ExcelWorkbook> workbook;
