@@ -18,12 +18,13 @@ namespace xls {
 
 namespace {
 
-// A few buffers of 128 KiB keep the worker ahead of the parser without
-// holding more than half a MiB; 1 MiB compressed takes zlib some 10 ms to
-// inflate, 50 times what starting and joining a thread costs.
+// Four buffers of 128 KiB keep the worker ahead of the parser: smaller ones
+// gave back a third of the gain, larger ones little more for twice the
+// memory. An entry of 128 KiB compressed inflates to a MiB or more, some
+// milliseconds of zlib's time; starting and joining the thread costs 0.2 ms.
 constexpr std::size_t kSlotCount = 4;
 constexpr std::size_t kSlotSize = 128 * 1024;
-constexpr std::uint64_t kWorkerFrom = 1024 * 1024;
+constexpr std::uint64_t kWorkerFrom = 128 * 1024;
 
 // The inflated bytes go from the worker to the caller through a ring of a
 // few fixed buffers: the worker waits while all are full, the caller while
