@@ -77,6 +77,7 @@ void inflateAndParse(const char *path, bool namespaces) {
     xls::InflateBudget budget;
     if (!zip.open(bytes, error))
         return;
+    zip.setInflateOnWorker(false); // the limit inflates and parses on one thread
     for (const xls::ZipEntry &entry : zip.entries()) {
         if (!isSheetPart(entry.name))
             continue;

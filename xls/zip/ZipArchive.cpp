@@ -1,5 +1,6 @@
 #include "xls/zip/ZipArchive.h"
 
+#include "xls/zip/InflateWorker.h"
 #include "xls/zip/Inflater.h"
 #include "xls/zip/ZipConstants.h"
 
@@ -327,6 +328,9 @@ bool ZipArchive::read(const ZipEntry &entry, const Sink &sink, InflateBudget &bu
             return false;
         budget.produced += data.size();
         if (!checkedSink(data))
+            return false;
+    } else if (inflateOnWorker_ && inflatesOnWorker(entry)) {
+        if (!inflateOnWorker(entry, data, sink, budget, error, crc))
             return false;
     } else if (!inflateEntry(entry, data, checkedSink, budget, error)) {
         return false;

@@ -47,6 +47,9 @@ public:
     // False with `error` set, or with `error` empty when the sink stopped.
     bool read(const ZipEntry &entry, const Sink &sink, InflateBudget &budget,
               ReadError &error) const;
+    // Large deflated entries are inflated on a second thread while the sink
+    // takes their pieces here; off, every entry is inflated on this thread.
+    void setInflateOnWorker(bool on) { inflateOnWorker_ = on; }
     // The whole entry in one string, for the small parts (relationships).
     bool readAll(const ZipEntry &entry, std::string &out, InflateBudget &budget,
                  ReadError &error) const;
@@ -62,6 +65,7 @@ private:
     std::uint64_t directorySize_ = 0;
     std::uint64_t entryCount_ = 0;
     std::vector<ZipEntry> entries_;
+    bool inflateOnWorker_ = true;
 };
 
 } // namespace xls

@@ -3,6 +3,7 @@
 // inflation caps.
 #include "SheetDump.h"
 #include "support/writers/ZipWriter.h"
+#include "xls/zip/InflateWorker.h"
 #include "xls/zip/Inflater.h"
 #include "xls/zip/ZipConstants.h"
 
@@ -11,11 +12,19 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <zlib.h>
+
+#include <stdexcept>
+#include <tuple>
+
 using namespace testwriters;
 using xls::ReadErrorCode;
 
 Q_DECLARE_METATYPE(ReadErrorCode)
 Q_DECLARE_METATYPE(xls::PackageContent)
+
+enum class SinkStops { Never, AfterFirstPiece, ByThrowing };
+Q_DECLARE_METATYPE(SinkStops)
 
 class TestSheetLimits : public QObject {
     Q_OBJECT
@@ -26,6 +35,8 @@ private slots:
     void inflateCaps_data();
     void inflateCaps();
     void zip64Read();
+    void largeEntry_data();
+    void largeEntry();
     void foreignFilesAtTheFrontDoor_data();
     void foreignFilesAtTheFrontDoor();
 };
@@ -437,6 +448,142 @@ void TestSheetLimits::inflateCaps() {
 void TestSheetLimits::zip64Read() {
     const ZipImage image = writeZip(xlsxParts({oneCell}), true);
     QCOMPARE(loadAndDump(image.bytes), QStringList{"0,0,double,1"});
+}
+
+namespace {
+
+// Letters no deflater packs much below 60%: megabytes of them stay
+// megabytes compressed, as a large sheet part does.
+std::string scrambledLetters(std::size_t length) {
+    std::string out(length, ' ');
+    std::uint32_t state = 12345;
+    for (char &c : out) {
+        state = state * 1664525u + 1013904223u;
+        c = char('a' + (state >> 24) % 26);
+    }
+    return out;
+}
+
+// `data` in deflate blocks stored as they are; block `damaged` carries a
+// length its complement contradicts.
+std::string storedBlocks(const std::string &data, std::size_t damaged) {
+    constexpr std::size_t kBlock = 65535;
+    std::string out;
+    for (std::size_t at = 0; at < data.size(); at += kBlock) {
+        const std::size_t n = std::min(kBlock, data.size() - at);
+        const std::size_t complement = ~n ^ (at / kBlock == damaged ? 1 : 0);
+        out += char(at + n == data.size() ? 1 : 0);
+        for (std::size_t value : {n, n >> 8, complement, complement >> 8})
+            out += char(value & 0xFF);
+        out.append(data, at, n);
+    }
+    return out;
+}
+
+// A package of one deflated entry holding `deflated`, which its headers say
+// inflates to `inflated`.
+ZipImage deflatedEntry(const std::string &inflated, const std::string &deflated) {
+    ZipImage image = writeZip({{"content.xml", deflated, false}});
+    const auto crc = std::uint32_t(
+        crc32_z(0, reinterpret_cast<const Bytef *>(inflated.data()), inflated.size()));
+    for (const auto &[header, method, crcAt, sizeAt] :
+         {std::tuple(image.centralHeaders[0], 10, 16, 24),
+          std::tuple(image.localHeaders[0], 8, 14, 22)}) {
+        image.putU16(header + method, xls::zip::kMethodDeflated);
+        image.putU32(header + crcAt, crc);
+        image.putU32(header + sizeAt, std::uint32_t(inflated.size()));
+    }
+    return image;
+}
+
+struct EntryRead {
+    bool read = false;
+    xls::ReadError error;
+    std::string bytes;
+    int pieces = 0;
+    std::uint64_t produced = 0;
+};
+
+EntryRead readEntry(const std::vector<std::uint8_t> &bytes, bool onWorker, SinkStops stops,
+                    std::uint64_t earlier) {
+    xls::ZipArchive zip;
+    EntryRead out;
+    if (!zip.open(bytes, out.error) || !xls::inflatesOnWorker(zip.entries().front()))
+        return out;
+    zip.setInflateOnWorker(onWorker);
+    xls::InflateBudget budget{earlier};
+    try {
+        out.read = zip.read(
+            zip.entries().front(),
+            [&](xls::ByteSpan piece) {
+                out.bytes.append(reinterpret_cast<const char *>(piece.data()), piece.size());
+                if (++out.pieces == 1 && stops == SinkStops::ByThrowing)
+                    throw std::runtime_error("the sink gave up");
+                return stops == SinkStops::Never;
+            },
+            budget, out.error);
+    } catch (const std::runtime_error &) {
+        out.error.text = "thrown";
+    }
+    out.produced = budget.produced;
+    return out;
+}
+
+} // namespace
+
+void TestSheetLimits::largeEntry_data() {
+    QTest::addColumn<std::vector<std::uint8_t>>("bytes");
+    QTest::addColumn<SinkStops>("stops");
+    QTest::addColumn<quint64>("earlier");
+    QTest::addColumn<ReadErrorCode>("code");
+    QTest::addColumn<QString>("reason");
+    const std::string letters = scrambledLetters(3 << 20);
+    const ZipImage whole = deflatedEntry(letters, deflateRaw(letters));
+    ZipImage wrongCrc = whole;
+    wrongCrc.putU32(wrongCrc.centralHeaders[0] + 16, 0);
+    wrongCrc.putU32(wrongCrc.localHeaders[0] + 14, 0);
+    const quint64 roomForOneMiB = xls::zip::kMaxTotalInflated - xls::zip::kMiB;
+
+    QTest::newRow("3 MiB read back")
+        << whole.bytes << SinkStops::Never << quint64(0) << ReadErrorCode::None << "";
+    QTest::newRow("damaged in the middle")
+        << deflatedEntry(letters, storedBlocks(letters, 24)).bytes << SinkStops::Never << quint64(0)
+        << ReadErrorCode::CorruptZip << "is damaged";
+    QTest::newRow("a CRC that does not match")
+        << wrongCrc.bytes << SinkStops::Never << quint64(0) << ReadErrorCode::CorruptZip
+        << "CRC of \"content.xml\" does not match";
+    QTest::newRow("past the package's cap after 1 MiB")
+        << whole.bytes << SinkStops::Never << roomForOneMiB << ReadErrorCode::InflateLimit
+        << "a package total of more than";
+    QTest::newRow("a sink that stops at the first piece")
+        << whole.bytes << SinkStops::AfterFirstPiece << quint64(0) << ReadErrorCode::None << "";
+    QTest::newRow("a sink that throws at the first piece")
+        << whole.bytes << SinkStops::ByThrowing << quint64(0) << ReadErrorCode::None << "thrown";
+}
+
+// A large entry reads the same inflated on a worker as on the calling
+// thread: bytes, error, budget; a stopping sink ends the read at once.
+void TestSheetLimits::largeEntry() {
+    QFETCH(std::vector<std::uint8_t>, bytes);
+    QFETCH(SinkStops, stops);
+    QFETCH(quint64, earlier);
+    QFETCH(ReadErrorCode, code);
+    QFETCH(QString, reason);
+    const EntryRead alone = readEntry(bytes, false, stops, earlier);
+    const EntryRead beside = readEntry(bytes, true, stops, earlier);
+    QCOMPARE(beside.error.code, code);
+    QVERIFY2(QString::fromStdString(beside.error.text).contains(reason), beside.error.text.c_str());
+    QCOMPARE(beside.read, code == ReadErrorCode::None && stops == SinkStops::Never);
+    QCOMPARE(beside.error.text, alone.error.text);
+    QCOMPARE(beside.error.offset, alone.error.offset);
+    QCOMPARE(beside.read, alone.read);
+    QCOMPARE(beside.produced, alone.produced);
+    if (stops == SinkStops::Never) {
+        QVERIFY(beside.bytes == alone.bytes);
+    } else {
+        QCOMPARE(beside.pieces, 1);
+        QVERIFY(alone.bytes.starts_with(beside.bytes.substr(0, alone.bytes.size())));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestSheetLimits)
