@@ -11,8 +11,7 @@ constexpr std::size_t kShortText = 256;
 
 bool putText(CellSink &sink, std::uint32_t row, std::uint32_t column, std::u16string_view text) {
     // One pass finds the end, tells Latin-1 and narrows short texts on the
-    // stack. The model keeps texts NUL-terminated: a NUL ends the text, and
-    // a text that a NUL leaves empty is no cell, as an empty field is.
+    // stack. The model keeps texts NUL-terminated: a NUL ends the text.
     char shortText[kShortText];
     char16_t allUnits = 0; // every unit's bits, to tell Latin-1
     std::size_t length = 0;
@@ -22,14 +21,20 @@ bool putText(CellSink &sink, std::uint32_t row, std::uint32_t column, std::u16st
             shortText[length] = char(text[length]);
     }
     text = text.substr(0, length);
-    if (text.empty())
-        return true;
     if (allUnits > kLastLatin1)
         return sink.setText(row, column, text);
     if (length <= kShortText)
-        return sink.setText(row, column, std::string_view(shortText, length));
+        return putText(sink, row, column, std::string_view(shortText, length));
     const std::string narrow(text.begin(), text.end());
-    return sink.setText(row, column, std::string_view(narrow));
+    return putText(sink, row, column, std::string_view(narrow));
+}
+
+bool putText(CellSink &sink, std::uint32_t row, std::uint32_t column, std::string_view latin1) {
+    latin1 = latin1.substr(0, latin1.find('\0'));
+    // An empty text is no cell, as an empty field is.
+    if (latin1.empty())
+        return true;
+    return sink.setText(row, column, latin1);
 }
 
 bool keepReading(CellSink &sink, std::uint64_t done, std::uint64_t total, ReadError &error) {
