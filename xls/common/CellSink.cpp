@@ -1,5 +1,6 @@
 #include "xls/common/CellSink.h"
 
+#include "xls/common/ByteWords.h"
 #include "xls/common/LoadProgress.h"
 
 namespace xls {
@@ -30,7 +31,7 @@ bool putText(CellSink &sink, std::uint32_t row, std::uint32_t column, std::u16st
 }
 
 bool putText(CellSink &sink, std::uint32_t row, std::uint32_t column, std::string_view latin1) {
-    latin1 = latin1.substr(0, latin1.find('\0'));
+    latin1 = latin1.substr(0, lengthBeforeNul(latin1));
     // An empty text is no cell, as an empty field is.
     if (latin1.empty())
         return true;

@@ -1,10 +1,11 @@
 #include "xls/csv/DelimitedText.h"
 
+#include "xls/common/ByteWords.h"
 #include "xls/common/LoadProgress.h"
-#include "xls/csv/ByteWords.h"
 #include "xls/csv/RecordScanner.h"
 
 #include <algorithm>
+#include <cstring>
 #include <map>
 #include <string>
 #include <type_traits>
@@ -151,28 +152,20 @@ public:
         return putText(sink, row, column, text);
     }
     bool put(CellSink &sink, std::uint32_t row, std::uint32_t column, std::string_view validUtf8) {
-        if (isAscii(validUtf8))
+        const std::size_t ascii = asciiPrefix(validUtf8);
+        if (ascii == validUtf8.size())
             return putText(sink, row, column, validUtf8);
         // Neither form has more characters than the text has bytes.
-        if (const std::size_t length = narrowUtf8(validUtf8, room(narrow, validUtf8.size()));
-            length != notLatin1)
-            return putText(sink, row, column, std::string_view(narrow.data(), length));
+        char *latin1 = room(narrow, validUtf8.size());
+        std::memcpy(latin1, validUtf8.data(), ascii);
+        if (const std::size_t rest = narrowUtf8(validUtf8.substr(ascii), latin1 + ascii);
+            rest != notLatin1)
+            return putText(sink, row, column, std::string_view(latin1, ascii + rest));
         const std::size_t length = decodeUtf8(validUtf8, room(wide, validUtf8.size()));
         return putText(sink, row, column, std::u16string_view(wide.data(), length));
     }
 
 private:
-    static bool isAscii(std::string_view text) {
-        std::size_t i = 0;
-        for (; 8 <= text.size() - i; i += 8)
-            if (loadWord(text.data() + i) & highBits)
-                return false;
-        for (; i < text.size(); ++i)
-            if (std::uint8_t(text[i]) >= 0x80)
-                return false;
-        return true;
-    }
-
     // Scratch space of at least `size` units, grown only for longer fields.
     template <typename Unit> static Unit *room(std::basic_string<Unit> &scratch, std::size_t size) {
         if (scratch.size() < size)

@@ -4,8 +4,8 @@
 // equals one of them, so both split a text into the same fields.
 #pragma once
 
+#include "xls/common/ByteWords.h"
 #include "xls/common/ReadError.h"
-#include "xls/csv/ByteWords.h"
 #include "xls/csv/DelimitedText.h"
 
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "xls/csv/TextDecoding.h"
 
+#include "xls/common/ByteWords.h"
 #include "xls/common/CodePage.h"
-#include "xls/csv/ByteWords.h"
 
 #include <algorithm>
 #include <array>

@@ -6,8 +6,9 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#include <string_view>
 
-namespace xls::csv {
+namespace xls {
 
 inline constexpr std::uint64_t everyByte = 0x0101010101010101u;
 inline constexpr std::uint64_t highBits = 0x8080808080808080u;
@@ -45,4 +46,26 @@ inline std::size_t firstMarkedByte(std::uint64_t marks) {
         return std::size_t(std::countl_zero(marks)) / 8;
 }
 
-} // namespace xls::csv
+// How many bytes of `text` are ASCII before the first that is not.
+inline std::size_t asciiPrefix(std::string_view text) {
+    std::size_t i = 0;
+    for (; 8 <= text.size() - i; i += 8)
+        if (const std::uint64_t high = loadWord(text.data() + i) & highBits)
+            return i + firstMarkedByte(high);
+    while (i < text.size() && std::uint8_t(text[i]) < 0x80)
+        ++i;
+    return i;
+}
+
+// How many bytes of `text` come before its first NUL.
+inline std::size_t lengthBeforeNul(std::string_view text) {
+    std::size_t i = 0;
+    for (; 8 <= text.size() - i; i += 8)
+        if (const std::uint64_t zero = zeroBytes(loadWord(text.data() + i)))
+            return i + firstMarkedByte(zero);
+    while (i < text.size() && text[i] != '\0')
+        ++i;
+    return i;
+}
+
+} // namespace xls
