@@ -62,7 +62,10 @@ public:
 bool keepReading(CellSink &sink, std::uint64_t done, std::uint64_t total, ReadError &error);
 
 // A decoded text: as single bytes when every unit is Latin-1, as UTF-16
-// otherwise. It ends at its first NUL, as the cells' readers stop there.
+// otherwise. It ends at its first NUL, as the cells' readers stop there; a
+// text that is empty then is no cell.
 bool putText(CellSink &sink, std::uint32_t row, std::uint32_t column, std::u16string_view text);
+// The same for a text of Latin-1 bytes.
+bool putText(CellSink &sink, std::uint32_t row, std::uint32_t column, std::string_view latin1);
 
 } // namespace xls

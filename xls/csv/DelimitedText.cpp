@@ -1,135 +1,20 @@
 #include "xls/csv/DelimitedText.h"
 
+#include "xls/common/ByteWords.h"
 #include "xls/common/LoadProgress.h"
+#include "xls/csv/RecordScanner.h"
 
 #include <algorithm>
+#include <cstring>
 #include <map>
 #include <string>
+#include <type_traits>
 
 namespace xls::csv {
 namespace {
 
-constexpr char16_t quote = u'"';
 // Excel's first line naming the delimiter: "sep=;".
-constexpr std::u16string_view sepLinePrefix = u"sep=";
-
-bool isLineBreak(char16_t c) {
-    return c == u'\n' || c == u'\r';
-}
-
-std::string lineText(std::uint64_t line) {
-    return "line " + std::to_string(line);
-}
-
-// Walks the records of a text one at a time. Every loop advances through the
-// text, so a walk ends after at most text.size() steps.
-class RecordScanner {
-public:
-    RecordScanner(std::u16string_view text, char16_t delimiter, std::uint64_t firstLine = 1)
-        : text(text), delimiter(delimiter), line(firstLine) {}
-
-    bool atEnd() const { return pos == text.size(); }
-    std::size_t position() const { return pos; }
-    std::uint64_t currentLine() const { return line; }
-    const ReadError &error() const { return failure; }
-
-    // Reads one record, calling onField(column, text) for each field, empty
-    // ones included. False at the end of the text or on an error.
-    template <typename OnField> bool readRecord(OnField &&onField) {
-        if (atEnd() || failure)
-            return false;
-        recordLine = line;
-        for (std::uint32_t column = 0;; ++column) {
-            if (column == maxFieldsPerRecord)
-                return fail(ReadErrorCode::TextBeyondLimits,
-                            "the record on " + lineText(recordLine) + " has more than " +
-                                std::to_string(maxFieldsPerRecord) + " fields",
-                            recordLine);
-            std::u16string_view value;
-            if (!readField(value))
-                return false;
-            if (value.size() > maxFieldLength)
-                return fail(ReadErrorCode::TextBeyondLimits,
-                            "field " + std::to_string(column + 1) + " of the record on " +
-                                lineText(recordLine) + " has " + std::to_string(value.size()) +
-                                " characters, more than " + std::to_string(maxFieldLength),
-                            recordLine);
-            onField(column, value);
-            if (pos < text.size() && text[pos] == delimiter) {
-                ++pos;
-                continue;
-            }
-            skipLineBreak();
-            return true;
-        }
-    }
-
-private:
-    bool readField(std::u16string_view &value) {
-        if (pos < text.size() && text[pos] == quote)
-            return readQuotedField(value);
-        const std::size_t start = pos;
-        while (pos < text.size() && text[pos] != delimiter && !isLineBreak(text[pos]))
-            ++pos;
-        value = text.substr(start, pos - start);
-        return true;
-    }
-
-    bool readQuotedField(std::u16string_view &value) {
-        const std::uint64_t openingLine = line;
-        ++pos;
-        scratch.clear();
-        for (;;) {
-            if (pos == text.size())
-                return fail(ReadErrorCode::UnclosedQuote,
-                            "the quoted field that begins on " + lineText(openingLine) +
-                                " has no closing quote",
-                            openingLine);
-            const char16_t c = text[pos++];
-            if (c == quote) {
-                if (pos < text.size() && text[pos] == quote) {
-                    scratch += quote;
-                    ++pos;
-                    continue;
-                }
-                break;
-            }
-            if (c == u'\n' || (c == u'\r' && (pos == text.size() || text[pos] != u'\n')))
-                ++line;
-            scratch += c;
-        }
-        // Text after the closing quote belongs to the field, as Excel reads it.
-        while (pos < text.size() && text[pos] != delimiter && !isLineBreak(text[pos]))
-            scratch += text[pos++];
-        value = scratch;
-        return true;
-    }
-
-    void skipLineBreak() {
-        if (pos < text.size() && text[pos] == u'\r')
-            ++pos;
-        else if (pos < text.size() && text[pos] == u'\n')
-            ++pos;
-        else
-            return;
-        if (pos < text.size() && text[pos - 1] == u'\r' && text[pos] == u'\n')
-            ++pos;
-        ++line;
-    }
-
-    bool fail(ReadErrorCode code, std::string what, std::uint64_t where) {
-        failure = {code, std::move(what), std::nullopt, where};
-        return false;
-    }
-
-    std::u16string_view text;
-    char16_t delimiter;
-    std::size_t pos = 0;
-    std::uint64_t line;
-    std::uint64_t recordLine = 0;
-    std::u16string scratch;
-    ReadError failure;
-};
+constexpr std::string_view sepLinePrefix = "sep=";
 
 // How well one delimiter splits the first records.
 struct Split {
@@ -144,8 +29,14 @@ bool holdsCaptionWord(std::u16string_view field) {
     });
 }
 
-Split measureSplit(std::u16string_view text, char16_t delimiter) {
-    RecordScanner scanner(text, delimiter);
+bool holdsCaptionWord(std::string_view validUtf8) {
+    std::u16string field(validUtf8.size(), u'\0');
+    field.resize(decodeUtf8(validUtf8, field.data()));
+    return holdsCaptionWord(std::u16string_view(field));
+}
+
+template <typename Char> Split measureSplit(std::basic_string_view<Char> text, char16_t delimiter) {
+    RecordScanner<Char> scanner(text, Char(delimiter));
     std::map<std::uint32_t, std::uint32_t> recordsWithFieldCount;
     Split split;
     std::uint32_t fields = 0;
@@ -158,7 +49,7 @@ Split measureSplit(std::u16string_view text, char16_t delimiter) {
         ++split.records;
         ++recordsWithFieldCount[fieldCount];
     };
-    const auto onField = [&](std::uint32_t column, std::u16string_view value) {
+    const auto onField = [&](std::uint32_t column, std::basic_string_view<Char> value) {
         fields = column + 1;
         blank = blank && value.empty();
         if (header && holdsCaptionWord(value))
@@ -202,31 +93,37 @@ bool betterSplit(const Split &a, const Split &b) {
     return a.consistent > 0 && a.captions > b.captions;
 }
 
+template <typename Char> bool startsWithSepPrefix(std::basic_string_view<Char> text) {
+    if (text.size() < sepLinePrefix.size())
+        return false;
+    for (std::size_t i = 0; i < sepLinePrefix.size(); ++i) {
+        const Char c =
+            text[i] >= Char('A') && text[i] <= Char('Z') ? Char(text[i] + 0x20) : text[i];
+        if (c != Char(sepLinePrefix[i]))
+            return false;
+    }
+    return true;
+}
+
 // The delimiter of an Excel "sep=X" first line and the length of that line
 // with its line break; 0 when the text has no such line.
-std::size_t sepLineLength(std::u16string_view text, char16_t &delimiter) {
-    if (text.size() <= sepLinePrefix.size())
+template <typename Char>
+std::size_t sepLineLength(std::basic_string_view<Char> text, char16_t &delimiter) {
+    if (text.size() <= sepLinePrefix.size() || !startsWithSepPrefix(text))
         return 0;
-    for (std::size_t i = 0; i < sepLinePrefix.size(); ++i) {
-        const char16_t c = text[i] >= u'A' && text[i] <= u'Z' ? char16_t(text[i] + 0x20) : text[i];
-        if (c != sepLinePrefix[i])
-            return 0;
-    }
-    const char16_t named = text[sepLinePrefix.size()];
+    const Char named = text[sepLinePrefix.size()];
     std::size_t end = sepLinePrefix.size() + 1;
-    if (isLineBreak(named) || named == quote || (end < text.size() && !isLineBreak(text[end])))
+    if (isLineBreak(named) || named == Char('"') || (end < text.size() && !isLineBreak(text[end])))
         return 0;
-    if (end < text.size() && text[end] == u'\r')
+    if (end < text.size() && text[end] == Char('\r'))
         ++end;
-    if (end < text.size() && text[end] == u'\n')
+    if (end < text.size() && text[end] == Char('\n'))
         ++end;
-    delimiter = named;
+    delimiter = char16_t(std::make_unsigned_t<Char>(named));
     return end;
 }
 
-} // namespace
-
-char16_t detectDelimiter(std::u16string_view text) {
+template <typename Char> char16_t detectDelimiterIn(std::basic_string_view<Char> text) {
     char16_t best = delimiterCandidates.front();
     Split bestSplit;
     for (char16_t candidate : delimiterCandidates) {
@@ -239,34 +136,66 @@ char16_t detectDelimiter(std::u16string_view text) {
     return best;
 }
 
-ReadError readDelimitedText(ByteSpan bytes, const DelimitedTextOptions &options,
-                            DelimitedTextFormat &format, CellSink &sink) {
-    format = {};
-    if (bytes.size() > maxTextBytes)
-        return {ReadErrorCode::TextBeyondLimits,
-                "a text file of " + std::to_string(bytes.size()) + " bytes, more than " +
-                    std::to_string(maxTextBytes),
-                std::nullopt};
-    format.encoding = chooseEncoding(bytes, options.codePage);
-    std::u16string decoded;
-    if (ReadError error = decodeText(bytes, format.encoding, decoded))
-        return error;
+// UTF-8 is read as bytes when every character the record rules look for is
+// one byte: the delimiter is ASCII, and so is the one a "sep=" line names.
+bool readableAsBytes(std::string_view text, char16_t delimiter) {
+    return delimiter < 0x80 && (!startsWithSepPrefix(text) || text.size() == sepLinePrefix.size() ||
+                                std::uint8_t(text[sepLinePrefix.size()]) < 0x80);
+}
 
-    std::u16string_view text = decoded;
+// Fields go to the sink by putText's rules. UTF-8 that is all ASCII is
+// Latin-1 as it stands, UTF-8 of Latin-1 letters is narrowed to their bytes,
+// and only other text is decoded to UTF-16.
+class FieldWriter {
+public:
+    bool put(CellSink &sink, std::uint32_t row, std::uint32_t column, std::u16string_view text) {
+        return putText(sink, row, column, text);
+    }
+    bool put(CellSink &sink, std::uint32_t row, std::uint32_t column, std::string_view validUtf8) {
+        const std::size_t ascii = asciiPrefix(validUtf8);
+        if (ascii == validUtf8.size())
+            return putText(sink, row, column, validUtf8);
+        // Neither form has more characters than the text has bytes.
+        char *latin1 = room(narrow, validUtf8.size());
+        std::memcpy(latin1, validUtf8.data(), ascii);
+        if (const std::size_t rest = narrowUtf8(validUtf8.substr(ascii), latin1 + ascii);
+            rest != notLatin1)
+            return putText(sink, row, column, std::string_view(latin1, ascii + rest));
+        const std::size_t length = decodeUtf8(validUtf8, room(wide, validUtf8.size()));
+        return putText(sink, row, column, std::u16string_view(wide.data(), length));
+    }
+
+private:
+    // Scratch space of at least `size` units, grown only for longer fields.
+    template <typename Unit> static Unit *room(std::basic_string<Unit> &scratch, std::size_t size) {
+        if (scratch.size() < size)
+            scratch.resize(std::max(size, scratch.size() * 2));
+        return scratch.data();
+    }
+
+    std::string narrow;
+    std::u16string wide;
+};
+
+// The records of a decoded text, or of valid UTF-8 as bytes.
+template <typename Char>
+ReadError readRecords(std::basic_string_view<Char> text, const DelimitedTextOptions &options,
+                      DelimitedTextFormat &format, CellSink &sink) {
     char16_t named = 0;
     const std::size_t sepLine = sepLineLength(text, named);
     text.remove_prefix(sepLine);
     format.delimiterFromSepLine = sepLine > 0 && options.delimiter == 0;
     format.delimiter = options.delimiter ? options.delimiter
                        : sepLine         ? named
-                                         : detectDelimiter(text);
+                                         : detectDelimiterIn(text);
 
     sink.setLimits(maxRecords, maxFieldsPerRecord);
-    RecordScanner scanner(text, format.delimiter, sepLine > 0 ? 2 : 1);
+    RecordScanner<Char> scanner(text, Char(format.delimiter), sepLine > 0 ? 2 : 1);
+    FieldWriter writer;
     std::uint32_t record = 0;
     std::uint32_t fieldsWithText = 0;
     bool tooManyFields = false;
-    const auto onField = [&](std::uint32_t column, std::u16string_view value) {
+    const auto onField = [&](std::uint32_t column, std::basic_string_view<Char> value) {
         if (value.empty() || tooManyFields)
             return;
         if (fieldsWithText == maxFieldsWithText) {
@@ -274,7 +203,7 @@ ReadError readDelimitedText(ByteSpan bytes, const DelimitedTextOptions &options,
             return;
         }
         ++fieldsWithText;
-        putText(sink, record, column, value);
+        writer.put(sink, record, column, value);
     };
     for (; !scanner.atEnd(); ++record) {
         const std::uint64_t recordLine = scanner.currentLine();
@@ -294,6 +223,36 @@ ReadError readDelimitedText(ByteSpan bytes, const DelimitedTextOptions &options,
                     std::nullopt, recordLine};
     }
     return scanner.error();
+}
+
+} // namespace
+
+char16_t detectDelimiter(std::u16string_view text) {
+    return detectDelimiterIn(text);
+}
+
+ReadError readDelimitedText(ByteSpan bytes, const DelimitedTextOptions &options,
+                            DelimitedTextFormat &format, CellSink &sink) {
+    format = {};
+    if (bytes.size() > maxTextBytes)
+        return {ReadErrorCode::TextBeyondLimits,
+                "a text file of " + std::to_string(bytes.size()) + " bytes, more than " +
+                    std::to_string(maxTextBytes),
+                std::nullopt};
+    format.encoding = chooseEncoding(bytes, options.codePage);
+    if (format.encoding.codePage == codePageUtf8) {
+        // Detection has already walked the whole of a text without a mark.
+        const bool checked = options.codePage == 0 && !format.encoding.byteOrderMark;
+        std::string_view text;
+        if (ReadError error = utf8Text(bytes, format.encoding, checked, text))
+            return error;
+        if (readableAsBytes(text, options.delimiter))
+            return readRecords(text, options, format, sink);
+    }
+    std::u16string decoded;
+    if (ReadError error = decodeText(bytes, format.encoding, decoded))
+        return error;
+    return readRecords(std::u16string_view(decoded), options, format, sink);
 }
 
 } // namespace xls::csv

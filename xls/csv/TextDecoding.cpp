@@ -1,5 +1,6 @@
 #include "xls/csv/TextDecoding.h"
 
+#include "xls/common/ByteWords.h"
 #include "xls/common/CodePage.h"
 
 #include <algorithm>
@@ -81,6 +82,11 @@ ReadError decodeWindows1252(ByteSpan bytes, std::u16string &out) {
 
 namespace {
 
+// How many of the eight bytes at `at` are ASCII before the first that is not.
+std::size_t leadingAscii8(const std::uint8_t *at) {
+    return firstMarkedByte(loadWord(at) & highBits);
+}
+
 // Walks UTF-8 as RFC 3629 defines it, handing each code point to `put`: the
 // lead byte says how many continuation bytes follow and narrows the second
 // byte so that no overlong form, surrogate or value past U+10FFFF passes.
@@ -89,15 +95,15 @@ namespace {
 template <typename Put> std::size_t walkUtf8(ByteSpan bytes, Put &&put) {
     ByteCursor cursor(bytes);
     while (!cursor.atEnd()) {
-        // Runs of ASCII, the bulk of a name list, are taken eight bytes at a time.
+        // Runs of ASCII, the bulk of a name list, are taken eight bytes at a
+        // time, up to the first byte that is not ASCII.
         for (ByteSpan ahead = cursor.rest(); ahead.size() >= 8; ahead = cursor.rest()) {
-            std::uint64_t eight;
-            std::memcpy(&eight, ahead.data(), sizeof eight);
-            if (eight & 0x8080808080808080u)
-                break;
-            for (std::size_t i = 0; i < 8; ++i)
+            const std::size_t ascii = leadingAscii8(ahead.data());
+            for (std::size_t i = 0; i < ascii; ++i)
                 put(char32_t(ahead[i]));
-            cursor.skip(8);
+            cursor.skip(ascii);
+            if (ascii < 8)
+                break;
         }
         if (cursor.atEnd())
             break;
@@ -138,6 +144,22 @@ template <typename Put> std::size_t walkUtf8(ByteSpan bytes, Put &&put) {
 
 constexpr char32_t kFirstSupplementary = 0x10000;
 
+// Writes one code point as UTF-16 at `at`, which has room for two units.
+std::size_t writeUtf16(char32_t c, char16_t *at) {
+    if (c < kFirstSupplementary) {
+        *at = char16_t(c);
+        return 1;
+    }
+    c -= kFirstSupplementary;
+    at[0] = char16_t(0xD800 + (c >> 10));
+    at[1] = char16_t(0xDC00 + (c & 0x3FF));
+    return 2;
+}
+
+ReadError notValidUtf8(std::size_t offset) {
+    return notDecodable("the text is not valid UTF-8", offset);
+}
+
 // UTF-8 to UTF-16 in two walks: the first checks the text and counts its
 // units, so the second writes into a string sized once.
 ReadError decodeUtf8(ByteSpan text, std::size_t bomLength, std::u16string &out) {
@@ -145,25 +167,54 @@ ReadError decodeUtf8(ByteSpan text, std::size_t bomLength, std::u16string &out) 
     const std::size_t invalid =
         walkUtf8(text, [&units](char32_t c) { units += c < kFirstSupplementary ? 1 : 2; });
     if (invalid != text.size())
-        return notDecodable("the text is not valid UTF-8", bomLength + invalid);
+        return notValidUtf8(bomLength + invalid);
     out.resize(units);
     std::size_t at = 0;
-    walkUtf8(text, [&](char32_t c) {
-        if (c < kFirstSupplementary) {
-            out[at++] = char16_t(c);
-            return;
-        }
-        c -= kFirstSupplementary;
-        out[at++] = char16_t(0xD800 + (c >> 10));
-        out[at++] = char16_t(0xDC00 + (c & 0x3FF));
-    });
+    walkUtf8(text, [&](char32_t c) { at += writeUtf16(c, out.data() + at); });
     return {};
+}
+
+ByteSpan bytesOf(std::string_view text) {
+    return {reinterpret_cast<const std::uint8_t *>(text.data()), text.size()};
 }
 
 } // namespace
 
 std::size_t firstInvalidUtf8(ByteSpan bytes) {
     return walkUtf8(bytes, [](char32_t) {});
+}
+
+ReadError utf8Text(ByteSpan bytes, TextEncoding encoding, bool checked, std::string_view &text) {
+    const std::size_t bomLength =
+        encoding.byteOrderMark ? byteOrderMarkLength(bytes, codePageUtf8) : 0;
+    const ByteSpan rest = bytes.subspan(bomLength);
+    if (!checked)
+        if (const std::size_t invalid = firstInvalidUtf8(rest); invalid != rest.size())
+            return notValidUtf8(bomLength + invalid);
+    text = {reinterpret_cast<const char *>(rest.data()), rest.size()};
+    return {};
+}
+
+std::size_t decodeUtf8(std::string_view validUtf8, char16_t *out) {
+    std::size_t length = 0;
+    walkUtf8(bytesOf(validUtf8), [&](char32_t c) { length += writeUtf16(c, out + length); });
+    return length;
+}
+
+std::size_t narrowUtf8(std::string_view validUtf8, char *out) {
+    std::size_t length = 0;
+    for (std::size_t i = 0; i < validUtf8.size(); ++i) {
+        const auto byte = std::uint8_t(validUtf8[i]);
+        if (byte < 0x80) {
+            out[length++] = char(byte);
+            continue;
+        }
+        // Lead bytes C2 and C3 hold U+0080 to U+00FF; any other is past Latin-1.
+        if ((byte & 0xFE) != 0xC2 || i + 1 == validUtf8.size())
+            return notLatin1;
+        out[length++] = char((byte & 0x03) << 6 | (std::uint8_t(validUtf8[++i]) & 0x3F));
+    }
+    return length;
 }
 
 TextEncoding detectEncoding(ByteSpan bytes) {

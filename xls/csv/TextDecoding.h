@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace xls::csv {
 
@@ -34,6 +35,21 @@ TextEncoding chooseEncoding(ByteSpan bytes, std::uint16_t codePage);
 // offset of the first bad byte where it is known, when the bytes are not
 // valid in the encoding.
 ReadError decodeText(ByteSpan bytes, TextEncoding encoding, std::u16string &out);
+
+// The text of a file read as UTF-8, after its byte order mark, as bytes;
+// checked to be valid UTF-8 unless `checked` says detectEncoding found it so.
+// TextNotDecodable, with the offset of the first bad byte, as decodeText.
+ReadError utf8Text(ByteSpan bytes, TextEncoding encoding, bool checked, std::string_view &text);
+
+// Decodes text already found valid UTF-8 to UTF-16 at `out`, which has room
+// for as many units as the text has bytes; returns the units written.
+std::size_t decodeUtf8(std::string_view validUtf8, char16_t *out);
+
+// Text already found valid UTF-8 as Latin-1 bytes at `out`, which has room
+// for the text's size; returns their number, or notLatin1 when a character
+// lies past U+00FF.
+inline constexpr std::size_t notLatin1 = std::size_t(-1);
+std::size_t narrowUtf8(std::string_view validUtf8, char *out);
 
 // The offset of the first byte that does not belong to valid UTF-8, or the
 // size when all of it is valid.

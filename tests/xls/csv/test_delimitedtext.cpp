@@ -26,9 +26,11 @@ public:
     bool setInteger(std::uint32_t, std::uint32_t, std::int32_t) override { return false; }
     bool setDouble(std::uint32_t, std::uint32_t, double) override { return false; }
     bool setText(std::uint32_t record, std::uint32_t column, std::string_view text) override {
+        widths += '1';
         return field(record, column, QString::fromLatin1(text.data(), qsizetype(text.size())));
     }
     bool setText(std::uint32_t record, std::uint32_t column, std::u16string_view text) override {
+        widths += '2';
         return field(record, column, QString::fromUtf16(text.data(), qsizetype(text.size())));
     }
     bool setSharedText(std::uint32_t, std::uint32_t,
@@ -38,6 +40,7 @@ public:
     std::uint64_t storedCells() const override { return std::uint64_t(fields.size()); }
 
     QStringList fields;
+    QByteArray widths; // a field's text as single bytes (1) or as UTF-16 (2)
 
 private:
     bool field(std::uint32_t record, std::uint32_t column, const QString &text) {
@@ -50,6 +53,7 @@ struct Outcome {
     xls::ReadError error;
     xls::csv::DelimitedTextFormat format;
     QStringList fields;
+    QByteArray widths;
 };
 
 Outcome read(const QByteArray &bytes, xls::csv::DelimitedTextOptions options = {}) {
@@ -57,6 +61,7 @@ Outcome read(const QByteArray &bytes, xls::csv::DelimitedTextOptions options = {
     CollectingSink sink;
     outcome.error = xls::csv::readDelimitedText(spanOf(bytes), options, outcome.format, sink);
     outcome.fields = sink.fields;
+    outcome.widths = sink.widths;
     return outcome;
 }
 
@@ -84,6 +89,10 @@ private slots:
     void refusals();
     void optionsOverrideDetection_data();
     void optionsOverrideDetection();
+    void utf8ReadsAsItsUtf16_data();
+    void utf8ReadsAsItsUtf16();
+    void invalidUtf8NamesItsOffset_data();
+    void invalidUtf8NamesItsOffset();
     void agreesWithPythonsCsvModule();
     void workbookLoadsTextAsTextCells();
     void refusedTextKeepsThePreviousSheet();
@@ -321,6 +330,84 @@ void TestDelimitedText::optionsOverrideDetection() {
     QCOMPARE(outcome.error.code, ReadErrorCode::None);
     QCOMPARE(outcome.fields, fields);
     QCOMPARE(outcome.format.delimiter, delimiter.at(0).unicode());
+}
+
+// UTF-8 is read as bytes, UTF-16 as decoded units: the same text in either
+// must give the same fields, each as single bytes or as UTF-16 alike, and the
+// same refusal.
+void TestDelimitedText::utf8ReadsAsItsUtf16_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QChar>("delimiter"); // 0: detected
+
+    const QChar detect(0);
+    QTest::newRow("doubled quotes and quoted cr, lf and crlf")
+        << "\"a \"\"b\"\"\";\"c\r\nd\";\"e\rf\ng\"\r\nh;\"\"\"\"\n"
+        << detect;
+    QTest::newRow("text after the closing quote") << "\"ä\"b\"c;\"\"x;y\ne;f" << QChar(';');
+    QTest::newRow("greek, an emoji, latin-1 and the euro")
+        << QStringLiteral("Ελένη;😀 Zoë;Jürgen ÿ;€;Åse\r\n;a\r") << detect;
+    QTest::newRow("a NUL ends the text, before or after a wide letter")
+        << QStringLiteral("a\0b;\0c;ü\0Ω;Ω\0ü\n") << QChar(';');
+    QTest::newRow("unclosed quote after quoted line breaks") << "ö;\"b\r\nc\";d\n\"ü\nx" << detect;
+    QTest::newRow("sep line, then latin-1") << "sep=|\r\nName|Ort\nÖ|ä\n" << detect;
+    QTest::newRow("caption words over latin-1 letters") << "Vorname,Nachname;Anzahl\nÄ,ß;1\n"
+                                                        << detect;
+    QTest::newRow("latin-1 longer than a short text") << QString(300, u'ä') + ";x" << detect;
+    QTest::newRow("32,767 two-byte letters are read") << "a;" + QString(32767, u'é') << detect;
+    QTest::newRow("32,768 two-byte letters are refused") << "a;" + QString(32768, u'é') << detect;
+    QTest::newRow("16,384 emoji are 32,768 characters, refused")
+        << "a;" + QStringLiteral("😀").repeated(16384) << detect;
+}
+
+void TestDelimitedText::utf8ReadsAsItsUtf16() {
+    QFETCH(QString, text);
+    QFETCH(QChar, delimiter);
+    const Outcome decoded =
+        read(QByteArray("\xFF\xFE") + utf16(text, false), {0, delimiter.unicode()});
+    QVERIFY(!decoded.fields.isEmpty() || decoded.error);
+    const QByteArray utf8 = text.toUtf8();
+    for (const QByteArray &bytes : {utf8, QByteArray("\xEF\xBB\xBF") + utf8})
+        for (std::uint16_t codePage : {0, 65001}) {
+            const Outcome outcome = read(bytes, {codePage, delimiter.unicode()});
+            QCOMPARE(outcome.format.encoding.codePage, std::uint16_t(65001));
+            QCOMPARE(outcome.error.code, decoded.error.code);
+            QCOMPARE(QString::fromStdString(outcome.error.text),
+                     QString::fromStdString(decoded.error.text));
+            QCOMPARE(outcome.error.line.value_or(0), decoded.error.line.value_or(0));
+            QCOMPARE(outcome.format.delimiter, decoded.format.delimiter);
+            QCOMPARE(outcome.format.delimiterFromSepLine, decoded.format.delimiterFromSepLine);
+            QCOMPARE(outcome.fields, decoded.fields);
+            QCOMPARE(outcome.widths, decoded.widths);
+        }
+}
+
+// UTF-8 that is named or marked but invalid is refused before any field,
+// at the offset of its first bad byte in the file.
+void TestDelimitedText::invalidUtf8NamesItsOffset_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("codePage");
+    QTest::addColumn<int>("offset");
+
+    QTest::newRow("after the byte order mark") << QByteArray("\xEF\xBB\xBF"
+                                                             "ab;c\n\xC3(")
+                                               << 0 << 8;
+    QTest::newRow("named, in a long run of ASCII")
+        << QByteArray("Teilnehmerliste;Vorname\nJ\xC3\xBCrgen;\xFFx\n") << 65001 << 32;
+    QTest::newRow("marked and named, cut short at the end")
+        << QByteArray("\xEF\xBB\xBF\xC3\xBC;\xF0\x9F\x98") << 65001 << 6;
+    QTest::newRow("a surrogate in the middle")
+        << QByteArray("\xEF\xBB\xBF\"a\";b\n\xED\xA0\x80;c\n") << 0 << 9;
+}
+
+void TestDelimitedText::invalidUtf8NamesItsOffset() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, codePage);
+    QFETCH(int, offset);
+    const Outcome outcome = read(bytes, {std::uint16_t(codePage), 0});
+    QCOMPARE(outcome.error.code, ReadErrorCode::TextNotDecodable);
+    QCOMPARE(outcome.error.offset.value_or(0), std::uint64_t(offset));
+    QCOMPARE(outcome.format.delimiter, u'\0');
+    QVERIFY(outcome.fields.isEmpty());
 }
 
 // Python's csv module as an independent reader of the same quoting rules:
