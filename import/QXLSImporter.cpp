@@ -1,15 +1,19 @@
 #include "import/QXLSImporter.h"
 
 #include "import/CellText.h"
-#include "import/TableFiller.h"
+#include "import/CellTextCache.h"
 #include "xls/model/ExcelWorkbook.h"
 #include "xls/model/FileFormat.h"
 
 #include <QFile>
 #include <QIODevice>
+#include <QThread>
+#include <QtConcurrent/QtConcurrentMap>
 
 #include <algorithm>
+#include <atomic>
 #include <memory>
+#include <numeric>
 #include <vector>
 
 QXLSImporter::QXLSImporter(QObject *parent) : QBaseImporter(parent) {}
@@ -31,8 +35,6 @@ void QXLSImporter::importSheet(const QString &fileName, int sheetIndex) {
     error = {};
     // The system's file-name encoding, so that any path the dialog returns is found.
     ExcelWorksheet *sheet = nullptr;
-    TableFiller filler; // fills the table from the rows read while the reading goes on
-    workbook->handRowsTo(sheetIndex, &filler);
     const bool loaded = workbook->load(QFile::encodeName(fileName).constData(), loadOptions);
     forgetPassword();
     loadOptions.progress = {}; // the caller's progress belongs to this load alone
@@ -46,10 +48,87 @@ void QXLSImporter::importSheet(const QString &fileName, int sheetIndex) {
     const std::uint32_t rows = sheet ? sheet->rowCount() : 0;
     const std::uint32_t columns = sheet ? sheet->columnCount() : 0;
     if (sheet)
-        table = filler.finish(*sheet); // every column from 0 to columns - 1, empty ones too
+        copyCells(*sheet); // every column from 0 to columns - 1, empty ones too
     info.insert(QStringLiteral("ROWS"), QString::number(rows, 10));
     info.insert(QStringLiteral("COLUMNS"), QString::number(columns, 10));
     info.insert(QStringLiteral("NAME"), fileName.split(QLatin1Char('/')).last());
+}
+
+namespace {
+
+// How many cells with a value each column holds, so that every column's hash
+// is sized once.
+std::vector<std::uint32_t> valuesPerColumn(const ExcelWorksheet &sheet) {
+    std::vector<std::uint32_t> counts(sheet.columnCount());
+    sheet.forEachValue(
+        [&](std::uint32_t, std::uint32_t column, const ExcelCell &) { ++counts[column]; });
+    return counts;
+}
+
+// A list fills most of its grid. Its columns are filled one at a time, each
+// cell found in its row, so that a worker's text cache holds one column's
+// recurring values (first names, towns) and one hash is written at a time.
+bool isDense(const ExcelWorksheet &sheet) {
+    return std::uint64_t(sheet.rowCount()) * sheet.columnCount() <= 4 * sheet.storedCellCount();
+}
+
+void fillNextColumns(const ExcelWorksheet &sheet, const std::vector<std::uint32_t> &counts,
+                     std::atomic<std::uint32_t> &next, std::vector<ImportedColumn> &columns) {
+    const auto texts = std::make_unique<CellTextCache>(); // too large for a worker's stack
+    for (std::uint32_t column; (column = next++) < counts.size();) {
+        if (!counts[column])
+            continue;
+        ImportedColumn &cells = columns[column];
+        cells.reserve(qsizetype(counts[column]));
+        sheet.forEachValueInColumn(column, [&](std::uint32_t row, const ExcelCell &cell) {
+            cells.insert(int(row), texts->text(cell));
+        });
+    }
+}
+
+// A sparse sheet (a few cells in a grid announced far larger) is walked whole
+// by each worker, which takes the cells of every `stride`-th column from
+// `first`: the cost follows the cells, however wide or long the grid.
+void fillStridedColumns(const ExcelWorksheet &sheet, const std::vector<std::uint32_t> &counts,
+                        std::uint32_t first, std::uint32_t stride,
+                        std::vector<ImportedColumn> &columns) {
+    std::vector<bool> mine(counts.size());
+    for (std::uint32_t column = first; column < counts.size(); column += stride) {
+        mine[column] = true;
+        if (counts[column])
+            columns[column].reserve(qsizetype(counts[column]));
+    }
+    const auto texts = std::make_unique<CellTextCache>();
+    sheet.forEachValue([&](std::uint32_t row, std::uint32_t column, const ExcelCell &cell) {
+        if (mine[column])
+            columns[column].insert(int(row), texts->text(cell));
+    });
+}
+
+} // namespace
+
+void QXLSImporter::copyCells(const ExcelWorksheet &sheet) {
+    // Columns are independent of each other: each worker fills its share of
+    // them with a text cache of its own, so the workers share nothing but the
+    // counter of the next column. No list of the cells is made on the way.
+    const std::vector<std::uint32_t> counts = valuesPerColumn(sheet);
+    const auto columnCount = std::uint32_t(counts.size());
+    std::vector<ImportedColumn> columns(columnCount);
+    const std::uint32_t workerCount = std::min<std::uint32_t>(
+        columnCount, std::uint32_t(std::max(1, QThread::idealThreadCount())));
+    std::vector<std::uint32_t> workers(workerCount);
+    std::iota(workers.begin(), workers.end(), 0u);
+    const bool dense = isDense(sheet);
+    std::atomic<std::uint32_t> nextColumn{0};
+    QtConcurrent::blockingMap(workers, [&](std::uint32_t first) {
+        if (dense)
+            fillNextColumns(sheet, counts, nextColumn, columns);
+        else
+            fillStridedColumns(sheet, counts, first, workerCount, columns);
+    });
+    table.reserve(qsizetype(columnCount));
+    for (std::uint32_t column = 0; column < columnCount; ++column)
+        table.insert(int(column), std::move(columns[column]));
 }
 
 bool QXLSImporter::isDelimitedText(const QString &fileName) {

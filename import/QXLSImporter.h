@@ -69,6 +69,7 @@ public:
     const xls::ReadError &readError() const { return error; }
 
 private:
+    void copyCells(const ExcelWorksheet &sheet);
     void forgetPassword();
 
     std::unique_ptr<ExcelWorkbook> workbook;

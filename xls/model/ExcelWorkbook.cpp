@@ -63,12 +63,6 @@ ExcelWorkbook::ExcelWorkbook() = default;
 ExcelWorkbook::~ExcelWorkbook() = default;
 
 bool ExcelWorkbook::load(const char *path, const LoadOptions &options) {
-    const bool loaded = loadFile(path, options);
-    handRowsTo(-1, nullptr);
-    return loaded;
-}
-
-bool ExcelWorkbook::loadFile(const char *path, const LoadOptions &options) {
     error = {};
     textFormat.reset();
     file.close();
@@ -91,17 +85,7 @@ bool ExcelWorkbook::loadMemory(std::vector<std::uint8_t> bytes, const LoadOption
     if (progress.cancelled() && !loaded)
         error = xls::cancelledError();
     progress = {};
-    handRowsTo(-1, nullptr);
     return loaded;
-}
-
-void ExcelWorkbook::handRowsTo(int index, FinishedRowsListener *listener) {
-    listenedSheet = index;
-    rowsListener = listener;
-}
-
-FinishedRowsListener *ExcelWorkbook::listenerOf(int index) const {
-    return index == listenedSheet ? rowsListener : nullptr;
 }
 
 bool ExcelWorkbook::loadBytes(std::vector<std::uint8_t> bytes, const LoadOptions &options) {
@@ -151,7 +135,6 @@ const ExcelWorksheet *ExcelWorkbook::sheet(int index) const {
 bool ExcelWorkbook::loadZipOrXml(xls::ByteSpan bytes, bool xml) {
     std::vector<ExcelWorksheet> newSheets(1);
     GridBuilder builder(newSheets.front(), &progress);
-    builder.handRowsTo(listenerOf(0));
     if (!xls::readZipOrXmlWorkbook(bytes, xml, builder, error))
         return false;
     builder.finish();
@@ -184,7 +167,6 @@ bool ExcelWorkbook::loadOpenedFile(const LoadOptions &options) {
 
 bool ExcelWorkbook::loadLegacyStream(xls::ByteSpan stream, bool decrypted) {
     GridListBuilder builder(&progress);
-    builder.handRowsTo(listenedSheet, rowsListener);
     if (!xls::legacy::readLegacyStream(stream, decrypted, builder, error))
         return false;
     takeSheets(builder.take());
@@ -279,7 +261,6 @@ bool ExcelWorkbook::parseStream(xls::ByteSpan stream, bool decrypted, ZAreda::Wo
         } else if (bof.type == ZAreda::kWorksheetSubstream) {
             ZAreda::Worksheet &sheet = newWorksheets.emplace_back();
             GridBuilder grid(parsedSheets.emplace_back(), &progress);
-            grid.handRowsTo(listenerOf(int(newWorksheets.size()) - 1));
             consumed = ZAreda::readWorksheetCells(from, sheet, newGlobals.sst, grid);
             grid.finish();
             if (progress.cancelled())

@@ -21,8 +21,6 @@
 // is decrypted in memory first. .xlsx/.xlsm, .ods/.fods and XML Spreadsheet
 // 2003 give their first worksheet, delimited text (CSV) one sheet of texts;
 // for those the record-level members stay empty.
-class FinishedRowsListener;
-
 class ExcelWorkbook {
 public:
     ExcelWorkbook();
@@ -39,9 +37,6 @@ public:
     bool load(const char *path, const LoadOptions &options = {});
     // The same for a file already in memory.
     bool loadMemory(std::vector<std::uint8_t> bytes, const LoadOptions &options = {});
-    // For the next load only: `listener` hears of the rows of sheet `index`
-    // as the reader finishes them.
-    void handRowsTo(int index, FinishedRowsListener *listener);
 
     // Null for an index that is not a sheet.
     ExcelWorksheet *sheet(int index);
@@ -63,7 +58,6 @@ public:
     std::optional<xls::csv::DelimitedTextFormat> textFormat;
 
 private:
-    bool loadFile(const char *path, const LoadOptions &options);
     bool loadBytes(std::vector<std::uint8_t> bytes, const LoadOptions &options);
     bool loadDelimitedText(xls::ByteSpan bytes, const LoadOptions &options);
     bool loadOpenedFile(const LoadOptions &options);
@@ -79,8 +73,6 @@ private:
     bool checkFirstBof(xls::ByteSpan stream);
     void buildSheets();
     bool fail(xls::ReadErrorCode code, std::string text, std::optional<std::uint64_t> offset = {});
-    // The listener of sheet `index` in the load under way; null for other sheets.
-    FinishedRowsListener *listenerOf(int index) const;
 
     xls::ReadError error;
     // The caller's progress callback for the load under way.
@@ -88,6 +80,4 @@ private:
     // The grids of the load under way, built while their records are read
     // and taken over only when the whole load succeeds.
     std::vector<ExcelWorksheet> parsedSheets;
-    int listenedSheet = -1;
-    FinishedRowsListener *rowsListener = nullptr;
 };

@@ -84,15 +84,6 @@ void ExcelWorksheet::merge(Row &row) {
     row.sorted = std::uint32_t(row.cells.size());
 }
 
-std::span<const ExcelWorksheet::Entry> ExcelWorksheet::settledRow(std::uint32_t row) {
-    if (row >= cellRows.size())
-        return {};
-    Row &cellRow = cellRows[row];
-    if (cellRow.sorted != cellRow.cells.size())
-        merge(cellRow);
-    return cellRow.cells;
-}
-
 void ExcelWorksheet::settle() {
     for (Row &row : cellRows)
         if (row.sorted != row.cells.size())

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <span>
 #include <utility>
 #include <vector>
 
@@ -51,9 +50,8 @@ public:
 
     // Calls f(row, column, cell) for every cell that holds a value, in
     // row-major order. Its cost follows the cells present, not the grid size.
-    // Rows before `fromRow` are skipped.
-    template <typename F> void forEachValue(F &&f, std::uint32_t fromRow = 0) const {
-        for (std::uint32_t r = fromRow; r < cellRows.size(); ++r) {
+    template <typename F> void forEachValue(F &&f) const {
+        for (std::uint32_t r = 0; r < cellRows.size(); ++r) {
             const Row &row = cellRows[r];
             if (row.sorted == row.cells.size()) {
                 for (const Entry &entry : row.cells)
@@ -68,10 +66,9 @@ public:
     }
 
     // Calls f(row, cell) for every cell of one column that holds a value, in
-    // row order, from `fromRow` on. Its cost follows the rows present.
-    template <typename F>
-    void forEachValueInColumn(std::uint32_t column, F &&f, std::uint32_t fromRow = 0) const {
-        for (std::uint32_t r = fromRow; r < cellRows.size(); ++r)
+    // row order. Its cost follows the rows present.
+    template <typename F> void forEachValueInColumn(std::uint32_t column, F &&f) const {
+        for (std::uint32_t r = 0; r < cellRows.size(); ++r)
             if (const ExcelCell *found = find(cellRows[r], column);
                 found && found->type() != Undefined)
                 f(r, *found);
@@ -85,19 +82,13 @@ public:
     // no sorting. Everything reads correctly without it, only slower.
     void settle();
 
+private:
     // A cell with its column, which takes the cell's spare bytes: 24 bytes in all.
     struct Entry : ExcelCell {
         explicit Entry(std::uint32_t column) : column(std::uint16_t(column)) {}
         std::uint16_t column;
     };
     static_assert(sizeof(Entry) == sizeof(ExcelCell), "the column takes the cell's spare bytes");
-
-    // The cells one row stores, in column order (a row written out of order
-    // is settled first); empty for a row never written. They stay where they
-    // are until a cell of that row is written again.
-    std::span<const Entry> settledRow(std::uint32_t row);
-
-private:
     // A row's cells: the first `sorted` in column order, the rest (a few
     // written out of order) in the order written, merged in by batches so
     // that writing a row backwards costs no more than sorting it.

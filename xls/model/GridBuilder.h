@@ -4,7 +4,6 @@
 #include "xls/common/CellSink.h"
 #include "xls/common/LoadProgress.h"
 #include "xls/model/ExcelWorksheet.h"
-#include "xls/model/FinishedRows.h"
 
 #include <deque>
 #include <vector>
@@ -15,12 +14,6 @@ public:
     // `progress`, when given, hears how far the reader has come.
     explicit GridBuilder(ExcelWorksheet &sheet, xls::LoadProgress *progress = nullptr)
         : sheet(sheet), progress(progress) {}
-    GridBuilder(const GridBuilder &) = delete;
-    GridBuilder &operator=(const GridBuilder &) = delete;
-    ~GridBuilder() override;
-
-    // Tells `listener` (when not null) of the rows done as the reader goes on.
-    void handRowsTo(FinishedRowsListener *listener);
 
     void setLimits(std::uint32_t rows, std::uint32_t columns) override;
     void announceSize(std::uint32_t rows, std::uint32_t columns) override;
@@ -33,39 +26,22 @@ public:
                        std::shared_ptr<const std::u16string> text) override;
     std::uint64_t storedCells() const override { return sheet.storedCellCount(); }
     bool advance(std::uint64_t done, std::uint64_t total) override {
-        readDone = done;
-        readTotal = total;
         return !progress || progress->reach(done, total);
     }
 
-    // Puts the rows written out of column order in order and hands the
-    // last rows on; called once the reader is done.
-    void finish();
+    // Puts the rows written out of column order in order; called once the
+    // reader is done.
+    void finish() { sheet.settle(); }
 
 private:
-    // Rows are handed on this many at a time, which keeps the handing cheap
-    // and lets the last rows written still be written again.
-    static constexpr std::uint32_t rowsPerHanding = 512;
-
-    ExcelCell *cellAt(std::uint32_t row, std::uint32_t column);
-    void handOverBefore(std::uint32_t end);
-    void stopHanding(bool changed);
-    std::uint32_t expectedRows(std::uint32_t rowsDone) const;
-
     ExcelWorksheet &sheet;
     xls::LoadProgress *progress;
-    FinishedRowsListener *listener = nullptr;
-    std::uint32_t handedOver = 0; // rows before it are the listener's to read
-    std::vector<FinishedRowsListener::Row> handing;
-    std::uint64_t readDone = 0, readTotal = 0; // as the reader last told
 };
 
 // The sheets of a workbook as a reader adds them.
 class GridListBuilder : public xls::WorkbookSink {
 public:
     explicit GridListBuilder(xls::LoadProgress *progress = nullptr) : progress(progress) {}
-    // Tells `listener` of the rows of sheet `index` (counted from 0) as they are done.
-    void handRowsTo(int index, FinishedRowsListener *listener);
     xls::CellSink &addSheet() override;
     // The sheets built, settled; the builder is empty afterwards.
     std::vector<ExcelWorksheet> take();
@@ -74,6 +50,4 @@ private:
     std::deque<ExcelWorksheet> sheets;
     std::deque<GridBuilder> builders;
     xls::LoadProgress *progress;
-    int listenedSheet = -1;
-    FinishedRowsListener *listener = nullptr;
 };

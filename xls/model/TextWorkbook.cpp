@@ -5,7 +5,6 @@
 bool ExcelWorkbook::loadDelimitedText(xls::ByteSpan bytes, const LoadOptions &options) {
     std::vector<ExcelWorksheet> newSheets(1);
     GridBuilder builder(newSheets.front(), &progress);
-    builder.handRowsTo(listenerOf(0));
     xls::csv::DelimitedTextFormat format;
     const xls::csv::DelimitedTextOptions textOptions{std::uint16_t(options.csvCodePage),
                                                      char16_t(std::uint8_t(options.csvDelimiter))};

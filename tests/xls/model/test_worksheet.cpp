@@ -1,5 +1,4 @@
 #include "xls/model/ExcelWorksheet.h"
-#include "xls/model/GridBuilder.h"
 
 #include <QTest>
 
@@ -23,8 +22,6 @@ private slots:
     void hugeAnnouncedGridCostsOnlyItsCells();
     void cellsReadInOrderWhateverOrderWritten_data();
     void cellsReadInOrderWhateverOrderWritten();
-    void finishedRowsAreHandedOnOnce_data();
-    void finishedRowsAreHandedOnOnce();
 };
 
 namespace {
@@ -339,78 +336,6 @@ void TestWorksheet::cellsReadInOrderWhateverOrderWritten() {
     QCOMPARE(inColumn, int(std::count_if(expected.begin(), expected.end(), [](const auto &entry) {
                  return entry.first.second == 0;
              })));
-}
-
-namespace {
-
-// What a listener was told, as "row:column,column" per row told and "stop"
-// or "stop changed" for each time it was asked to stop reading.
-class RowsHeard : public FinishedRowsListener {
-public:
-    QStringList heard;
-    std::uint32_t lastEnd = 0;
-
-    void rowsFinished(std::uint32_t end, std::uint32_t, std::span<const Row> rows) override {
-        QVERIFY(end > lastEnd);
-        for (const Row &row : rows) {
-            QVERIFY(row.index >= lastEnd && row.index < end);
-            QStringList columns;
-            for (const ExcelWorksheet::Entry &cell : row.cells)
-                columns << QString::number(cell.column);
-            heard << QString::number(row.index) + ':' + columns.join(',');
-        }
-        lastEnd = end;
-    }
-    void stopReading(bool changed) override { heard << (changed ? "stop changed" : "stop"); }
-};
-
-// Row r from `first` to `last` written in columns 0 and 1, as "r:0,1".
-QStringList rowsTold(int first, int last) {
-    QStringList told;
-    for (int row = first; row <= last; ++row)
-        told << QString::number(row) + ":0,1";
-    return told;
-}
-
-} // namespace
-
-void TestWorksheet::finishedRowsAreHandedOnOnce_data() {
-    QTest::addColumn<QList<QPoint>>("writes"); // (column, row), after rows 0 to 1199 in order
-    QTest::addColumn<QStringList>("heard");
-
-    const QStringList whole = rowsTold(0, 1199) << "stop";
-    QTest::newRow("rows in order") << QList<QPoint>{} << whole;
-    QTest::newRow("the last rows written again") << QList<QPoint>{{0, 1199}, {5, 1100}} << [&] {
-        QStringList told = rowsTold(0, 1199) << "stop";
-        told[1100] = "1100:0,1,5";
-        return told;
-    }();
-    QTest::newRow("rows far below, the rows between empty")
-        << QList<QPoint>{{1, 5000}, {0, 5000}} << (rowsTold(0, 1199) << "5000:0,1" << "stop");
-    QTest::newRow("a row handed on written again")
-        << QList<QPoint>{{3, 10}, {0, 1300}} << (rowsTold(0, 1023) << "stop changed");
-}
-
-// A reader's rows are handed on as it leaves them behind, each once, its
-// cells in column order; a row written again after that voids what was told.
-void TestWorksheet::finishedRowsAreHandedOnOnce() {
-    QFETCH(QList<QPoint>, writes);
-    QFETCH(QStringList, heard);
-
-    ExcelWorksheet sheet;
-    RowsHeard listener;
-    {
-        GridBuilder builder(sheet);
-        builder.handRowsTo(&listener);
-        for (std::uint32_t row = 0; row < 1200; ++row) {
-            builder.setInteger(row, 1, 1); // out of column order: told in order
-            builder.setText(row, 0, std::string_view("Anna"));
-        }
-        for (const QPoint &write : writes)
-            builder.setInteger(std::uint32_t(write.y()), std::uint32_t(write.x()), 2);
-        builder.finish();
-    }
-    QCOMPARE(listener.heard, heard);
 }
 
 QTEST_APPLESS_MAIN(TestWorksheet)
