@@ -56,7 +56,7 @@ PackageContent contentOfMime(std::string_view type) {
 }
 
 bool is(std::string_view name, std::string_view ns, std::string_view local) {
-    return localName(name) == local && namespaceOf(name) == ns;
+    return hasName(name, ns, local);
 }
 
 } // namespace

@@ -18,6 +18,13 @@ std::string_view namespaceOf(std::string_view name) {
     return bar == std::string_view::npos ? std::string_view() : name.substr(0, bar);
 }
 
+bool hasName(std::string_view name, std::string_view ns, std::string_view local) {
+    if (ns.empty())
+        return name == local;
+    return name.size() == ns.size() + 1 + local.size() && name.ends_with(local) &&
+           name[ns.size()] == kXmlNamespaceSeparator && name.starts_with(ns);
+}
+
 namespace {
 
 constexpr std::string_view kXmlnsPrefix = "xmlns";
@@ -63,6 +70,8 @@ const std::string *XmlNamespaces::lookUp(std::string_view prefix) const {
 
 bool XmlNamespaces::declare(const char **attributes, int depth, ReadError &why) {
     for (const char **p = attributes; *p; p += 2) {
+        if (**p != kXmlnsPrefix.front()) // most attributes, measured before their length
+            continue;
         const std::string_view name(*p);
         if (!isDeclaration(name))
             continue;

@@ -16,6 +16,10 @@ namespace xls {
 constexpr char kXmlNamespaceSeparator = '|';
 std::string_view localName(std::string_view name);
 std::string_view namespaceOf(std::string_view name);
+// Whether `name` is `local` in the namespace `ns` ("" for none): the same as
+// comparing localName() and namespaceOf(), at the cost of a length check for
+// most names that differ.
+bool hasName(std::string_view name, std::string_view ns, std::string_view local);
 
 // The namespace prefixes in scope, bound by the xmlns attributes of the
 // elements open (Namespaces in XML 1.0, section 3). Resolving them here

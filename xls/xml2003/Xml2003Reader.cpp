@@ -17,7 +17,7 @@ constexpr std::string_view kSpreadsheetNs = "urn:schemas-microsoft-com:office:sp
 constexpr std::string_view kOfficeNs = "urn:oasis:names:tc:opendocument:xmlns:office:1.0";
 
 bool is(std::string_view name, std::string_view local) {
-    return localName(name) == local && namespaceOf(name) == kSpreadsheetNs;
+    return hasName(name, kSpreadsheetNs, local);
 }
 
 // ss:Index and ss:MergeAcross: a 1-based position or a count; 0 when absent or bad.
@@ -136,7 +136,7 @@ public:
         if (!delegate) {
             if (is(name, "Workbook"))
                 delegate = std::make_unique<Xml2003Handler>(builder);
-            else if (localName(name) == "document" && namespaceOf(name) == kOfficeNs)
+            else if (hasName(name, kOfficeNs, "document"))
                 delegate = std::make_unique<OdsTableHandler>(builder);
             else {
                 parser->stop({ReadErrorCode::NoSpreadsheetPart,
