@@ -31,7 +31,7 @@ bool holdsCaptionWord(std::u16string_view field) {
 
 bool holdsCaptionWord(std::string_view validUtf8) {
     std::u16string field(validUtf8.size(), u'\0');
-    field.resize(decodeUtf8(validUtf8, field.data()));
+    field.resize(decodeUtf8(validUtf8, field));
     return holdsCaptionWord(std::u16string_view(field));
 }
 
@@ -156,21 +156,22 @@ public:
         if (ascii == validUtf8.size())
             return putText(sink, row, column, validUtf8);
         // Neither form has more characters than the text has bytes.
-        char *latin1 = room(narrow, validUtf8.size());
-        std::memcpy(latin1, validUtf8.data(), ascii);
-        if (const std::size_t rest = narrowUtf8(validUtf8.substr(ascii), latin1 + ascii);
+        const std::span<char> latin1 = room(narrow, validUtf8.size());
+        std::memcpy(latin1.data(), validUtf8.data(), ascii);
+        if (const std::size_t rest = narrowUtf8(validUtf8.substr(ascii), latin1.subspan(ascii));
             rest != notLatin1)
-            return putText(sink, row, column, std::string_view(latin1, ascii + rest));
+            return putText(sink, row, column, std::string_view(latin1.data(), ascii + rest));
         const std::size_t length = decodeUtf8(validUtf8, room(wide, validUtf8.size()));
         return putText(sink, row, column, std::u16string_view(wide.data(), length));
     }
 
 private:
     // Scratch space of at least `size` units, grown only for longer fields.
-    template <typename Unit> static Unit *room(std::basic_string<Unit> &scratch, std::size_t size) {
+    template <typename Unit>
+    static std::span<Unit> room(std::basic_string<Unit> &scratch, std::size_t size) {
         if (scratch.size() < size)
             scratch.resize(std::max(size, scratch.size() * 2));
-        return scratch.data();
+        return scratch;
     }
 
     std::string narrow;

@@ -195,13 +195,17 @@ ReadError utf8Text(ByteSpan bytes, TextEncoding encoding, bool checked, std::str
     return {};
 }
 
-std::size_t decodeUtf8(std::string_view validUtf8, char16_t *out) {
+std::size_t decodeUtf8(std::string_view validUtf8, std::span<char16_t> out) {
+    if (out.size() < validUtf8.size())
+        return noRoom;
     std::size_t length = 0;
-    walkUtf8(bytesOf(validUtf8), [&](char32_t c) { length += writeUtf16(c, out + length); });
+    walkUtf8(bytesOf(validUtf8), [&](char32_t c) { length += writeUtf16(c, &out[length]); });
     return length;
 }
 
-std::size_t narrowUtf8(std::string_view validUtf8, char *out) {
+std::size_t narrowUtf8(std::string_view validUtf8, std::span<char> out) {
+    if (out.size() < validUtf8.size())
+        return noRoom;
     std::size_t length = 0;
     for (std::size_t i = 0; i < validUtf8.size(); ++i) {
         const auto byte = std::uint8_t(validUtf8[i]);

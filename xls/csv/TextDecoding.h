@@ -5,6 +5,7 @@
 #include "xls/common/ReadError.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -41,15 +42,18 @@ ReadError decodeText(ByteSpan bytes, TextEncoding encoding, std::u16string &out)
 // TextNotDecodable, with the offset of the first bad byte, as decodeText.
 ReadError utf8Text(ByteSpan bytes, TextEncoding encoding, bool checked, std::string_view &text);
 
-// Decodes text already found valid UTF-8 to UTF-16 at `out`, which has room
-// for as many units as the text has bytes; returns the units written.
-std::size_t decodeUtf8(std::string_view validUtf8, char16_t *out);
+// Neither form below has more units than the text has bytes: `out` needs
+// room for the text's size, or nothing is written and noRoom returned.
+inline constexpr std::size_t noRoom = std::size_t(-2);
 
-// Text already found valid UTF-8 as Latin-1 bytes at `out`, which has room
-// for the text's size; returns their number, or notLatin1 when a character
-// lies past U+00FF.
+// Decodes text already found valid UTF-8 to UTF-16 at `out`; returns the
+// units written.
+std::size_t decodeUtf8(std::string_view validUtf8, std::span<char16_t> out);
+
+// Text already found valid UTF-8 as Latin-1 bytes at `out`; returns their
+// number, or notLatin1 when a character lies past U+00FF.
 inline constexpr std::size_t notLatin1 = std::size_t(-1);
-std::size_t narrowUtf8(std::string_view validUtf8, char *out);
+std::size_t narrowUtf8(std::string_view validUtf8, std::span<char> out);
 
 // The offset of the first byte that does not belong to valid UTF-8, or the
 // size when all of it is valid.

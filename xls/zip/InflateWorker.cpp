@@ -157,22 +157,16 @@ bool inflatesOnWorker(const ZipEntry &entry) {
     return entry.compressedSize >= kWorkerFrom;
 }
 
-bool inflateOnWorker(const ZipEntry &entry, ByteSpan data, const ZipArchive::Sink &sink,
-                     InflateBudget &budget, ReadError &error, std::uint32_t &crc) {
+std::optional<bool> inflateOnWorker(const ZipEntry &entry, ByteSpan data,
+                                    const ZipArchive::Sink &sink, InflateBudget &budget,
+                                    ReadError &error, std::uint32_t &crc) {
     Pipe pipe;
     Outcome outcome{false, budget, {}, crc, nullptr};
     std::optional<Worker> worker;
     try {
         worker.emplace(pipe, [&] { inflateInto(pipe, entry, data, outcome); });
     } catch (const std::system_error &) {
-        // No thread to be had: inflate here, as a small entry is.
-        return inflateEntry(
-            entry, data,
-            [&](ByteSpan piece) {
-                crc = std::uint32_t(crc32_z(crc, piece.data(), piece.size()));
-                return sink(piece);
-            },
-            budget, error);
+        return std::nullopt;
     }
     for (ByteSpan piece; !(piece = pipe.take()).empty(); pipe.release())
         if (!sink(piece))

@@ -329,11 +329,14 @@ bool ZipArchive::read(const ZipEntry &entry, const Sink &sink, InflateBudget &bu
         budget.produced += data.size();
         if (!checkedSink(data))
             return false;
-    } else if (inflateOnWorker_ && inflatesOnWorker(entry)) {
-        if (!inflateOnWorker(entry, data, sink, budget, error, crc))
+    } else {
+        std::optional<bool> inflated;
+        if (inflateOnWorker_ && inflatesOnWorker(entry))
+            inflated = inflateOnWorker(entry, data, sink, budget, error, crc);
+        if (!inflated) // a small entry, or no thread to be had
+            inflated = inflateEntry(entry, data, checkedSink, budget, error);
+        if (!*inflated)
             return false;
-    } else if (!inflateEntry(entry, data, checkedSink, budget, error)) {
-        return false;
     }
     if (crc != entry.crc) {
         error =
