@@ -63,6 +63,14 @@ std::vector<std::uint8_t> guestList(const std::string &format, int rows) {
             "</Table></Worksheet></Workbook>");
     if (format == "csv")
         return bytesOf(repeated(rows, "Gast ", ";1\r\n"));
+    if (format == "csv-1252") // not UTF-8: decoded before it is split
+        return bytesOf(repeated(rows, "G\xE4st ", ";1\r\n"));
+    if (format == "csv-utf16") { // little-endian with its byte order mark
+        std::vector<std::uint8_t> bytes{0xFF, 0xFE};
+        for (const char c : repeated(rows, "Gast ", ";1\r\n"))
+            bytes.insert(bytes.end(), {std::uint8_t(c), 0});
+        return bytes;
+    }
     const std::string table = repeated(
         rows, "<table:table-row><table:table-cell office:value-type=\"string\"><text:p>Gast ",
         "</text:p></table:table-cell></table:table-row>");
