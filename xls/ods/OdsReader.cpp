@@ -55,10 +55,6 @@ PackageContent contentOfMime(std::string_view type) {
     return PackageContent::OtherOpenDocument;
 }
 
-bool is(std::string_view name, std::string_view ns, std::string_view local) {
-    return hasName(name, ns, local);
-}
-
 } // namespace
 
 bool isOpenDocumentSpreadsheet(const ZipArchive &zip) {
@@ -91,10 +87,10 @@ bool readOds(const ZipArchive &zip, CellSink &sheet, ReadError &error) {
     return parseZipEntry(zip, *zip.find(kContentPart), handler, budget, error, &sheet);
 }
 
-void OdsTableHandler::startElement(std::string_view name, const XmlAttributes &attributes) {
+void OdsTableHandler::startElement(const XmlName &name, const XmlAttributes &attributes) {
     if (tableDone)
         return;
-    if (is(name, kTableNs, "table")) {
+    if (name.is(kTableNs, "table")) {
         if (tables++ > 0)
             ++tableDepth;
         return;
@@ -104,14 +100,14 @@ void OdsTableHandler::startElement(std::string_view name, const XmlAttributes &a
     if (inCell) {
         if (!coveredCell)
             startTextElement(name, attributes);
-    } else if (is(name, kTableNs, "table-row")) {
+    } else if (name.is(kTableNs, "table-row")) {
         inRow = true;
         rowRepeat = countAttribute(attributes.find(kTableNs, "number-rows-repeated"), kMaxRepeat);
         column = 0;
         rowCells.clear();
     } else if (inRow &&
-               (is(name, kTableNs, "table-cell") || is(name, kTableNs, "covered-table-cell"))) {
-        startCell(attributes, localName(name) == "covered-table-cell");
+               (name.is(kTableNs, "table-cell") || name.is(kTableNs, "covered-table-cell"))) {
+        startCell(attributes, name.local == "covered-table-cell");
     }
 }
 
@@ -156,15 +152,15 @@ void OdsTableHandler::startCell(const XmlAttributes &attributes, bool covered) {
     }
 }
 
-void OdsTableHandler::startTextElement(std::string_view name, const XmlAttributes &attributes) {
-    if (annotationDepth > 0 || is(name, kOfficeNs, "annotation")) {
+void OdsTableHandler::startTextElement(const XmlName &name, const XmlAttributes &attributes) {
+    if (annotationDepth > 0 || name.is(kOfficeNs, "annotation")) {
         ++annotationDepth;
         return;
     }
     if (cellValue.kind != Value::Text)
         return;
     if (paragraphDepth == 0) {
-        if (is(name, kTextNs, "p") || is(name, kTextNs, "h")) {
+        if (name.is(kTextNs, "p") || name.is(kTextNs, "h")) {
             if (paragraphs++ > 0)
                 appendText("\n");
             ++paragraphDepth;
@@ -172,12 +168,12 @@ void OdsTableHandler::startTextElement(std::string_view name, const XmlAttribute
         return;
     }
     ++paragraphDepth;
-    if (is(name, kTextNs, "s")) {
+    if (name.is(kTextNs, "s")) {
         const std::uint64_t spaces = countAttribute(attributes.find(kTextNs, "c"), kMaxSpaces);
         appendText(std::string(spaces, ' '));
-    } else if (is(name, kTextNs, "tab")) {
+    } else if (name.is(kTextNs, "tab")) {
         appendText("\t");
-    } else if (is(name, kTextNs, "line-break")) {
+    } else if (name.is(kTextNs, "line-break")) {
         appendText("\n");
     }
 }
@@ -193,10 +189,10 @@ void OdsTableHandler::characters(std::string_view piece) {
         appendText(piece);
 }
 
-void OdsTableHandler::endElement(std::string_view name) {
+void OdsTableHandler::endElement(const XmlName &name) {
     if (tableDone || tables == 0)
         return;
-    if (is(name, kTableNs, "table")) {
+    if (name.is(kTableNs, "table")) {
         if (tableDepth > 0)
             --tableDepth;
         else
@@ -206,14 +202,14 @@ void OdsTableHandler::endElement(std::string_view name) {
     if (tableDepth > 0)
         return;
     if (inCell) {
-        if (is(name, kTableNs, "table-cell") || is(name, kTableNs, "covered-table-cell")) {
+        if (name.is(kTableNs, "table-cell") || name.is(kTableNs, "covered-table-cell")) {
             endCell();
         } else if (annotationDepth > 0) {
             --annotationDepth;
         } else if (paragraphDepth > 0) {
             --paragraphDepth;
         }
-    } else if (is(name, kTableNs, "table-row")) {
+    } else if (name.is(kTableNs, "table-row")) {
         endRow();
     }
 }

@@ -25,8 +25,8 @@ class OdsTableHandler : public XmlHandler {
 public:
     explicit OdsTableHandler(SheetBuilder &builder) : builder(builder) {}
 
-    void startElement(std::string_view name, const XmlAttributes &attributes) override;
-    void endElement(std::string_view name) override;
+    void startElement(const XmlName &name, const XmlAttributes &attributes) override;
+    void endElement(const XmlName &name) override;
     void characters(std::string_view text) override;
 
 private:
@@ -44,7 +44,7 @@ private:
     void startCell(const XmlAttributes &attributes, bool covered);
     void endCell();
     void endRow();
-    void startTextElement(std::string_view local, const XmlAttributes &attributes);
+    void startTextElement(const XmlName &name, const XmlAttributes &attributes);
     void appendText(std::string_view text);
 
     SheetBuilder &builder;

@@ -18,8 +18,8 @@ class RelationshipsHandler : public XmlHandler {
 public:
     std::vector<Relationship> found;
 
-    void startElement(std::string_view name, const XmlAttributes &attributes) override {
-        if (localName(name) != "Relationship")
+    void startElement(const XmlName &name, const XmlAttributes &attributes) override {
+        if (name.local != "Relationship")
             return;
         const char *id = attributes.find("Id");
         const char *type = attributes.find("Type");
@@ -28,7 +28,7 @@ public:
         if (id && type && target && !(mode && std::string_view(mode) == "External"))
             found.push_back({id, type, target});
     }
-    void endElement(std::string_view) override {}
+    void endElement(const XmlName &) override {}
     void characters(std::string_view) override {}
 };
 
@@ -37,8 +37,8 @@ class WorkbookHandler : public XmlHandler {
 public:
     std::vector<std::string> sheetIds;
 
-    void startElement(std::string_view name, const XmlAttributes &attributes) override {
-        if (localName(name) != "sheet" || !isMain(namespaceOf(name)))
+    void startElement(const XmlName &name, const XmlAttributes &attributes) override {
+        if (name.local != "sheet" || !isMain(name.ns))
             return;
         // r:id, in the transitional or strict relationships namespace.
         for (std::string_view uri :
@@ -50,7 +50,7 @@ public:
             }
         }
     }
-    void endElement(std::string_view) override {}
+    void endElement(const XmlName &) override {}
     void characters(std::string_view) override {}
 };
 
@@ -62,8 +62,8 @@ public:
         : part(part), extension(extension) {}
     std::string overrideType, defaultType;
 
-    void startElement(std::string_view name, const XmlAttributes &attributes) override {
-        const std::string_view local = localName(name);
+    void startElement(const XmlName &name, const XmlAttributes &attributes) override {
+        const std::string_view local = name.local;
         const char *type = attributes.find("ContentType");
         if (!type)
             return;
@@ -77,7 +77,7 @@ public:
                 defaultType = type;
         }
     }
-    void endElement(std::string_view) override {}
+    void endElement(const XmlName &) override {}
     void characters(std::string_view) override {}
 
 private:

@@ -102,10 +102,10 @@ class SharedStringsHandler : public XmlHandler {
 public:
     std::vector<SharedText> strings;
 
-    void startElement(std::string_view name, const XmlAttributes &) override {
-        if (!xlsx::isMain(namespaceOf(name)))
+    void startElement(const XmlName &name, const XmlAttributes &) override {
+        if (!xlsx::isMain(name.ns))
             return;
-        const std::string_view local = localName(name);
+        const std::string_view local = name.local;
         if (local == "si") {
             inItem = true;
             run.clear();
@@ -113,10 +113,10 @@ public:
             run.start(local);
         }
     }
-    void endElement(std::string_view name) override {
-        if (!xlsx::isMain(namespaceOf(name)))
+    void endElement(const XmlName &name) override {
+        if (!xlsx::isMain(name.ns))
             return;
-        const std::string_view local = localName(name);
+        const std::string_view local = name.local;
         if (local != "si") {
             run.end(local);
             return;
@@ -172,10 +172,10 @@ public:
     WorksheetHandler(SheetBuilder &builder, const std::vector<SharedText> &strings)
         : builder(builder), strings(strings) {}
 
-    void startElement(std::string_view name, const XmlAttributes &attributes) override {
-        if (!xlsx::isMain(namespaceOf(name)))
+    void startElement(const XmlName &name, const XmlAttributes &attributes) override {
+        if (!xlsx::isMain(name.ns))
             return;
-        const std::string_view local = localName(name);
+        const std::string_view local = name.local;
         if (inCell) {
             if (local == "v") {
                 inValue = true;
@@ -194,10 +194,10 @@ public:
         }
     }
 
-    void endElement(std::string_view name) override {
-        if (!xlsx::isMain(namespaceOf(name)))
+    void endElement(const XmlName &name) override {
+        if (!xlsx::isMain(name.ns))
             return;
-        const std::string_view local = localName(name);
+        const std::string_view local = name.local;
         if (local == "c" && inCell) {
             builder.setOffset(parser->offset());
             endCell();

@@ -8,21 +8,8 @@
 
 namespace xls {
 
-std::string_view localName(std::string_view name) {
-    const auto bar = name.rfind(kXmlNamespaceSeparator);
-    return bar == std::string_view::npos ? name : name.substr(bar + 1);
-}
-
-std::string_view namespaceOf(std::string_view name) {
-    const auto bar = name.rfind(kXmlNamespaceSeparator);
-    return bar == std::string_view::npos ? std::string_view() : name.substr(0, bar);
-}
-
-bool hasName(std::string_view name, std::string_view ns, std::string_view local) {
-    if (ns.empty())
-        return name == local;
-    return name.size() == ns.size() + 1 + local.size() && name.ends_with(local) &&
-           name[ns.size()] == kXmlNamespaceSeparator && name.starts_with(ns);
+std::string XmlName::qualified() const {
+    return ns.empty() ? std::string(local) : std::string(ns) + '|' + std::string(local);
 }
 
 namespace {
@@ -126,13 +113,13 @@ struct XmlParser::Callbacks {
             p.stop(std::move(why));
             return;
         }
-        if (p.qualify(name))
-            p.handler.startElement(p.qualified, XmlAttributes(attributes, p.namespaces));
+        if (p.resolve(name))
+            p.handler.startElement(p.name, XmlAttributes(attributes, p.namespaces));
     }
     static void end(void *data, const XML_Char *name) {
         XmlParser &p = self(data);
-        if (p.qualify(name))
-            p.handler.endElement(p.qualified);
+        if (p.resolve(name))
+            p.handler.endElement(p.name);
         p.namespaces.close(p.depth);
         --p.depth;
     }
@@ -177,26 +164,20 @@ std::uint64_t XmlParser::offset() const {
     return std::uint64_t(XML_GetCurrentByteIndex(static_cast<XML_Parser>(parser)));
 }
 
-bool XmlParser::qualify(std::string_view tag) {
-    const PrefixedName name = splitName(tag);
-    // Tags mostly repeat the prefix of the one before: its namespace, already
-    // at the head of `qualified`, stays while no binding has changed since.
-    if (stemGeneration != namespaces.generation() || name.prefix != stemPrefix) {
-        const std::string *uri = namespaces.find(name.prefix);
-        if (!uri && !name.prefix.empty()) {
+bool XmlParser::resolve(std::string_view tag) {
+    const PrefixedName parts = splitName(tag);
+    if (lastGeneration != namespaces.generation() || parts.prefix != lastPrefix) {
+        const std::string *uri = namespaces.find(parts.prefix);
+        if (!uri && !parts.prefix.empty()) {
             stop({ReadErrorCode::CorruptXml,
-                  "the prefix \"" + std::string(name.prefix) + "\" is not declared", offset()});
+                  "the prefix \"" + std::string(parts.prefix) + "\" is not declared", offset()});
             return false;
         }
-        qualified.clear();
-        if (uri && !uri->empty())
-            qualified.append(*uri).push_back(kXmlNamespaceSeparator);
-        stem = qualified.size();
-        stemPrefix.assign(name.prefix);
-        stemGeneration = namespaces.generation();
+        name.ns = uri ? std::string_view(*uri) : std::string_view();
+        lastPrefix.assign(parts.prefix);
+        lastGeneration = namespaces.generation();
     }
-    qualified.resize(stem);
-    qualified.append(name.local);
+    name.local = parts.local;
     return true;
 }
 

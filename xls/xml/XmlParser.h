@@ -11,15 +11,18 @@
 
 namespace xls {
 
-// Element names arrive as "namespace-uri|local-name" (just the local name
-// outside any namespace); see localName() and namespaceOf().
-constexpr char kXmlNamespaceSeparator = '|';
-std::string_view localName(std::string_view name);
-std::string_view namespaceOf(std::string_view name);
-// Whether `name` is `local` in the namespace `ns` ("" for none): the same as
-// comparing localName() and namespaceOf(), at the cost of a length check for
-// most names that differ.
-bool hasName(std::string_view name, std::string_view ns, std::string_view local);
+// An element's name: its namespace URI ("" outside any namespace) and its
+// local name, valid while the handler that gets it runs.
+struct XmlName {
+    std::string_view ns, local;
+
+    // The local name is compared first: it tells most names apart.
+    bool is(std::string_view wantedNs, std::string_view wantedLocal) const {
+        return local == wantedLocal && ns == wantedNs;
+    }
+    // "namespace-uri|local-name", or the local name alone, for messages.
+    std::string qualified() const;
+};
 
 // The namespace prefixes in scope, bound by the xmlns attributes of the
 // elements open (Namespaces in XML 1.0, section 3). Resolving them here
@@ -89,8 +92,8 @@ public:
     virtual ~XmlHandler() = default;
     // The parser feeding this handler, set by it.
     XmlParser *parser = nullptr;
-    virtual void startElement(std::string_view name, const XmlAttributes &attributes) = 0;
-    virtual void endElement(std::string_view name) = 0;
+    virtual void startElement(const XmlName &name, const XmlAttributes &attributes) = 0;
+    virtual void endElement(const XmlName &name) = 0;
     virtual void characters(std::string_view text) = 0;
 };
 
@@ -116,21 +119,20 @@ public:
 
 private:
     struct Callbacks;
-    // The tag's name as the handlers see it ("namespace-uri|local-name"),
-    // built in `qualified`; false after stop() when its prefix is unbound.
-    bool qualify(std::string_view tag);
+    // The tag's namespace and local name in `name`; false after stop() when
+    // its prefix is unbound.
+    bool resolve(std::string_view tag);
 
     void *parser = nullptr; // XML_Parser
     XmlHandler &handler;
     ReadError error_;
     int depth = 0;
     XmlNamespaces namespaces;
-    std::string qualified;
-    // `qualified` up to `stem` is the namespace of `stemPrefix` as bound at
-    // namespaces' generation `stemGeneration`.
-    std::size_t stem = 0;
-    std::string stemPrefix;
-    std::uint64_t stemGeneration = ~std::uint64_t(0);
+    XmlName name;
+    // `name.ns` is the namespace of `lastPrefix` as bound at namespaces'
+    // generation `lastGeneration`: tags mostly repeat the prefix before.
+    std::string lastPrefix;
+    std::uint64_t lastGeneration = ~std::uint64_t(0);
 };
 
 } // namespace xls

@@ -16,8 +16,8 @@ namespace {
 constexpr std::string_view kSpreadsheetNs = "urn:schemas-microsoft-com:office:spreadsheet";
 constexpr std::string_view kOfficeNs = "urn:oasis:names:tc:opendocument:xmlns:office:1.0";
 
-bool is(std::string_view name, std::string_view local) {
-    return hasName(name, kSpreadsheetNs, local);
+bool is(const XmlName &name, std::string_view local) {
+    return name.is(kSpreadsheetNs, local);
 }
 
 // ss:Index and ss:MergeAcross: a 1-based position or a count; 0 when absent or bad.
@@ -33,7 +33,7 @@ class Xml2003Handler : public XmlHandler {
 public:
     explicit Xml2003Handler(SheetBuilder &builder) : builder(builder) {}
 
-    void startElement(std::string_view name, const XmlAttributes &attributes) override {
+    void startElement(const XmlName &name, const XmlAttributes &attributes) override {
         if (done)
             return;
         if (inData) {
@@ -69,7 +69,7 @@ public:
         }
     }
 
-    void endElement(std::string_view name) override {
+    void endElement(const XmlName &name) override {
         if (done)
             return;
         if (inData) {
@@ -132,15 +132,15 @@ class RootDispatcher : public XmlHandler {
 public:
     explicit RootDispatcher(SheetBuilder &builder) : builder(builder) {}
 
-    void startElement(std::string_view name, const XmlAttributes &attributes) override {
+    void startElement(const XmlName &name, const XmlAttributes &attributes) override {
         if (!delegate) {
             if (is(name, "Workbook"))
                 delegate = std::make_unique<Xml2003Handler>(builder);
-            else if (hasName(name, kOfficeNs, "document"))
+            else if (name.is(kOfficeNs, "document"))
                 delegate = std::make_unique<OdsTableHandler>(builder);
             else {
                 parser->stop({ReadErrorCode::NoSpreadsheetPart,
-                              "an XML document whose root element <" + std::string(name) +
+                              "an XML document whose root element <" + name.qualified() +
                                   "> is neither an XML Spreadsheet 2003 nor an OpenDocument "
                                   "spreadsheet",
                               parser->offset()});
@@ -150,7 +150,7 @@ public:
         }
         delegate->startElement(name, attributes);
     }
-    void endElement(std::string_view name) override {
+    void endElement(const XmlName &name) override {
         if (delegate)
             delegate->endElement(name);
     }
