@@ -7,7 +7,6 @@
 #include "xls/zip/Inflater.h"
 #include "xls/zip/ZipConstants.h"
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -102,27 +101,28 @@ std::vector<std::uint8_t> damaged(std::vector<ZipPart> parts, int which,
     return image.bytes;
 }
 
+// Marks the last entry of `image` deflated, inflating to `inflated` bytes
+// with this CRC-32, in both its headers.
+void declareDeflated(ZipImage &image, std::size_t inflated, std::uint32_t crc) {
+    for (const auto &[header, method, crcAt, sizeAt] :
+         {std::tuple(image.centralHeaders.back(), 10, 16, 24),
+          std::tuple(image.localHeaders.back(), 8, 14, 22)}) {
+        image.putU16(header + method, xls::zip::kMethodDeflated);
+        image.putU32(header + crcAt, crc);
+        image.putU32(header + sizeAt, std::uint32_t(inflated));
+    }
+}
+
+// A package whose sheet is a deflated run of spaces, its size as declared.
 std::vector<std::uint8_t> bomb(std::size_t inflated) {
-    auto parts = xlsxParts({oneCell});
-    ZipImage image = writeZip(parts);
-    // Replace the sheet with a deflated run of zeros, sizes and CRC as declared.
-    std::vector<std::uint8_t> out;
-    ZipImage zeros = writeZip({{"xl/worksheets/sheet1.xml", "", false}});
-    Q_UNUSED(zeros);
-    const std::string data = deflateSpaces(inflated);
-    std::vector<ZipPart> withBomb;
-    for (ZipPart &part : parts)
+    std::vector<ZipPart> parts;
+    for (ZipPart &part : xlsxParts({oneCell}))
         if (part.name != "xl/worksheets/sheet1.xml")
-            withBomb.push_back(part);
-    withBomb.push_back({"xl/worksheets/sheet1.xml", data, false});
-    ZipImage built = writeZip(withBomb);
-    const std::size_t central = built.centralHeaders.back();
-    const std::size_t local = built.localHeaders.back();
-    built.putU16(central + 10, 8);
-    built.putU16(local + 8, 8);
-    built.putU32(central + 24, std::uint32_t(inflated));
-    built.putU32(local + 22, std::uint32_t(inflated));
-    return built.bytes;
+            parts.push_back(part);
+    parts.push_back({"xl/worksheets/sheet1.xml", deflateSpaces(inflated), false});
+    ZipImage image = writeZip(parts);
+    declareDeflated(image, inflated, 0); // the cap is met before the CRC is
+    return image.bytes;
 }
 
 std::string text(std::size_t length) {
@@ -484,15 +484,9 @@ std::string storedBlocks(const std::string &data, std::size_t damaged) {
 // inflates to `inflated`.
 ZipImage deflatedEntry(const std::string &inflated, const std::string &deflated) {
     ZipImage image = writeZip({{"content.xml", deflated, false}});
-    const auto crc = std::uint32_t(
-        crc32_z(0, reinterpret_cast<const Bytef *>(inflated.data()), inflated.size()));
-    for (const auto &[header, method, crcAt, sizeAt] :
-         {std::tuple(image.centralHeaders[0], 10, 16, 24),
-          std::tuple(image.localHeaders[0], 8, 14, 22)}) {
-        image.putU16(header + method, xls::zip::kMethodDeflated);
-        image.putU32(header + crcAt, crc);
-        image.putU32(header + sizeAt, std::uint32_t(inflated.size()));
-    }
+    declareDeflated(image, inflated.size(),
+                    std::uint32_t(crc32_z(0, reinterpret_cast<const Bytef *>(inflated.data()),
+                                          inflated.size())));
     return image;
 }
 
