@@ -45,14 +45,26 @@ void growHeapInHugePages() {
 // heap at a boundary of its largest size (64 MiB on 64-bit systems); the
 // kernel is asked to back that span with huge pages too. Were the span
 // guessed wrong, the advice would only go to nothing.
+//
+// The heap's own header already lies in small pages at its start, so its
+// first 2 MiB could never become a huge page: 500 faults where the worker
+// begins. What is left of them is set aside, never touched, and the
+// worker's allocations begin on the first huge page.
+void *setAside = nullptr; // kept, so that no leak checker counts it
+
 void prepareSecondHeap() {
     constexpr std::uintptr_t heapSpan = std::uintptr_t(64) << 20;
+    constexpr std::uintptr_t hugePage = 2 << 20;
     mallopt(M_ARENA_MAX, 2);
     std::thread([] {
         void *first = std::malloc(64);
-        const auto heap = reinterpret_cast<std::uintptr_t>(first) & ~(heapSpan - 1);
-        if (first)
+        const auto at = reinterpret_cast<std::uintptr_t>(first);
+        const auto heap = at & ~(heapSpan - 1);
+        if (first) {
             madvise(reinterpret_cast<void *>(heap), heapSpan, MADV_HUGEPAGE);
+            if (at - heap < hugePage)
+                setAside = std::malloc(heap + hugePage - at);
+        }
         std::free(first);
     }).join();
 }

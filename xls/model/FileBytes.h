@@ -12,10 +12,10 @@ namespace xls {
 // How many bytes a file that begins with `head` may hold.
 using FileCap = std::uint64_t (*)(ByteSpan head);
 
-// Reads the file at `path`, opened for reading only, as its bytes arrive
-// (never sized from what the file or the file system states). The cap is
-// asked for once the first bytes are in; a file longer than it ends after
-// cap + 1 bytes, so that the caller refuses it. False with `error` set when
+// Reads the file at `path`, opened for reading only, as its bytes arrive:
+// the file system's size only decides how much room is taken at once, within
+// the cap. The cap is asked for once the first bytes are in; a file longer
+// than it ends after cap + 1 bytes, so that the caller refuses it. False with `error` set when
 // the file cannot be opened or read.
 bool readFileBytes(const char *path, FileCap capFor, std::vector<std::uint8_t> &bytes,
                    ReadError &error);

@@ -1,7 +1,12 @@
-// Telling what a file is when it is not a compound file.
+// Telling what a file is when it is not a compound file, and reading it in
+// within the cap its kind allows.
+#include "xls/model/FileBytes.h"
 #include "xls/model/FileFormat.h"
 
+#include <QTemporaryDir>
 #include <QtTest>
+
+#include <cstring>
 
 using xls::FileKind;
 using xls::ReadErrorCode;
@@ -23,6 +28,8 @@ class TestFileSniffer : public QObject {
 private slots:
     void namesWhatTheBytesAre_data();
     void namesWhatTheBytesAre();
+    void readsUpToTheCap_data();
+    void readsUpToTheCap();
 };
 
 void TestFileSniffer::namesWhatTheBytesAre_data() {
@@ -91,6 +98,47 @@ void TestFileSniffer::namesWhatTheBytesAre() {
     QCOMPARE(error.code, code);
     QVERIFY2(QString::fromStdString(error.text).contains(named, Qt::CaseInsensitive),
              error.text.c_str());
+}
+
+// A file reads whole, or to one byte past the cap its head calls for (here
+// 100,000 bytes for a head beginning with 'c', else 8 MiB); sizes across the
+// head and the chunks the reader takes.
+std::uint64_t capOfHead(xls::ByteSpan head) {
+    return !head.empty() && head[0] == 'c' ? 100000 : 8 << 20;
+}
+
+void TestFileSniffer::readsUpToTheCap_data() {
+    QTest::addColumn<char>("first");
+    QTest::addColumn<int>("size");
+    QTest::addColumn<int>("read");
+    QTest::newRow("empty") << 'a' << 0 << 0;
+    QTest::newRow("one byte") << 'a' << 1 << 1;
+    QTest::newRow("just the head") << 'a' << (64 << 10) << (64 << 10);
+    QTest::newRow("a byte past the head") << 'a' << (64 << 10) + 1 << (64 << 10) + 1;
+    QTest::newRow("a few chunks and a bit") << 'a' << (5 << 20) / 2 + 7 << (5 << 20) / 2 + 7;
+    QTest::newRow("at the cap") << 'c' << 100000 << 100000;
+    QTest::newRow("past the cap ends a byte after it") << 'c' << (3 << 20) << 100001;
+}
+
+void TestFileSniffer::readsUpToTheCap() {
+    QFETCH(char, first);
+    QFETCH(int, size);
+    QFETCH(int, read);
+    QByteArray content(size, '\0');
+    for (int i = 0; i < size; ++i)
+        content[i] = char(i % 251);
+    if (size > 0)
+        content[0] = first;
+    QTemporaryDir dir;
+    QFile file(dir.filePath("list"));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == size);
+    file.close();
+    std::vector<std::uint8_t> bytes{1, 2, 3}; // replaced, not added to
+    xls::ReadError error;
+    QVERIFY(xls::readFileBytes(QFile::encodeName(file.fileName()).constData(), capOfHead, bytes,
+                               error));
+    QCOMPARE(qsizetype(bytes.size()), qsizetype(read));
+    QVERIFY(std::memcmp(bytes.data(), content.constData(), bytes.size()) == 0);
 }
 
 QTEST_GUILESS_MAIN(TestFileSniffer)
