@@ -56,6 +56,9 @@ bool CellTextCache::isCached(const Slot &slot, const ExcelCell &cell, std::uint6
 }
 
 QString CellTextCache::text(const ExcelCell &cell) {
+    if (!isUsed())
+        return cellText(cell);
+    ++looked;
     const int type = cell.type();
     const int length = cell.stringLength();
     std::uint64_t hash = 0;
@@ -76,8 +79,10 @@ QString CellTextCache::text(const ExcelCell &cell) {
         return {};
     }
     Slot &slot = recent[hash % slotCount];
-    if (slot.type == type && slot.hash == hash && isCached(slot, cell, number))
+    if (slot.type == type && slot.hash == hash && isCached(slot, cell, number)) {
+        ++found;
         return slot.text;
+    }
     slot.type = type;
     slot.number = number;
     slot.hash = hash;

@@ -16,6 +16,11 @@ class CellTextCache {
 public:
     // The same text as cellText(cell).
     QString text(const ExcelCell &cell);
+    // The cells that follow are another column's: whether its values repeat
+    // is measured anew.
+    void startColumn() { looked = found = 0; }
+    // Whether the cache is still looked in for this column.
+    bool isUsed() const { return looked < probeLength || found >= probeLength / 16; }
 
 private:
     struct Slot {
@@ -27,6 +32,12 @@ private:
     static constexpr std::size_t slotCount = 4096;
 
     static bool isCached(const Slot &slot, const ExcelCell &cell, std::uint64_t number);
+
+    // A column whose first values hardly repeat (numbers, unique names) is
+    // converted without the cache, where each lookup would only cost a
+    // hash and evict a slot.
+    static constexpr std::uint32_t probeLength = 1024;
+    std::uint32_t looked = 0, found = 0;
 
     std::array<Slot, slotCount> recent;
 };

@@ -80,6 +80,7 @@ void fillNextColumns(const ExcelWorksheet &sheet, const std::vector<std::uint32_
             continue;
         ImportedColumn &cells = columns[column];
         cells.reserve(qsizetype(counts[column]));
+        texts->startColumn();
         sheet.forEachValueInColumn(column, [&](std::uint32_t row, const ExcelCell &cell) {
             cells.insert(int(row), texts->text(cell));
         });

@@ -29,6 +29,7 @@ private slots:
     void numbersAsWritten();
     void randomNumbersAsPrintfWritesThem();
     void textsAndEmptyCells();
+    void cacheGivesTheSameTexts_data();
     void cacheGivesTheSameTexts();
 };
 
@@ -112,34 +113,53 @@ void TestCellText::textsAndEmptyCells() {
     QCOMPARE(cellText(cell), QString::fromUtf8("€😀"));
 }
 
+// Columns one after another, each of values drawn from `spread` different
+// ones: values that repeat, values that collide in the cache's slots, and
+// equal texts of different types (a spread of 0: numbers and texts of
+// numbers, seldom repeating). The cache must never hand out another text,
+// and is left out for a column whose values hardly repeat.
+void TestCellText::cacheGivesTheSameTexts_data() {
+    QTest::addColumn<QList<int>>("spreads");
+    QTest::addColumn<QList<bool>>("used");
+    QTest::newRow("a column of few values") << QList<int>{50} << QList<bool>{true};
+    QTest::newRow("a column of values that seldom repeat") << QList<int>{0} << QList<bool>{false};
+    QTest::newRow("few, seldom repeating, then few again")
+        << QList<int>{60, 0, 40} << QList<bool>{true, false, true};
+}
+
 void TestCellText::cacheGivesTheSameTexts() {
-    // Values that repeat, values that collide in the cache's slots, and equal
-    // texts of different types: the cache must never hand out another text.
+    QFETCH(QList<int>, spreads);
+    QFETCH(QList<bool>, used);
     QRandomGenerator random(7);
     CellTextCache cache;
     const std::uint16_t wide[] = {'1', 0};
-    for (int i = 0; i < 100000; ++i) {
-        ExcelCell cell;
-        const int value = int(random.bounded(20000)) - 100;
-        switch (random.bounded(5)) {
-        case 0:
-            cell.setInteger(value);
-            break;
-        case 1:
-            cell.setDouble(value / 4.0);
-            break;
-        case 2:
-            cell.setString(QByteArray::number(value).constData());
-            break;
-        case 3:
-            cell.setWString(wide);
-            break;
-        default:
-            cell.setString(
-                QByteArray("Name-\xe4-").append(QByteArray::number(value % 50)).constData());
+    for (qsizetype column = 0; column < spreads.size(); ++column) {
+        cache.startColumn();
+        for (int i = 0; i < 20000; ++i) {
+            ExcelCell cell;
+            const bool unique = spreads[column] == 0;
+            const int value = int(random.bounded(unique ? 1 << 30 : spreads[column])) - 100;
+            switch (random.bounded(unique ? 3 : 5)) {
+            case 0:
+                cell.setInteger(value);
+                break;
+            case 1:
+                cell.setDouble(value / 4.0);
+                break;
+            case 2:
+                cell.setString(QByteArray::number(value).constData());
+                break;
+            case 3:
+                cell.setWString(wide);
+                break;
+            default:
+                cell.setString(
+                    QByteArray("Name-\xe4-").append(QByteArray::number(value % 50)).constData());
+            }
+            const QString cached = cache.text(cell);
+            QCOMPARE(cached, cellText(cell));
         }
-        const QString cached = cache.text(cell);
-        QCOMPARE(cached, cellText(cell));
+        QCOMPARE(cache.isUsed(), used[column]);
     }
     QVERIFY(cache.text(ExcelCell()).isNull());
 }
