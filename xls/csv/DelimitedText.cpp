@@ -159,7 +159,7 @@ public:
         const std::span<char> latin1 = room(narrow, validUtf8.size());
         std::memcpy(latin1.data(), validUtf8.data(), ascii);
         if (const std::size_t rest = narrowUtf8(validUtf8.substr(ascii), latin1.subspan(ascii));
-            rest != notLatin1)
+            rest <= validUtf8.size() - ascii) // neither notLatin1 nor noRoom
             return putText(sink, row, column, std::string_view(latin1.data(), ascii + rest));
         const std::size_t length = decodeUtf8(validUtf8, room(wide, validUtf8.size()));
         return putText(sink, row, column, std::u16string_view(wide.data(), length));

@@ -15,8 +15,8 @@ using FileCap = std::uint64_t (*)(ByteSpan head);
 // Reads the file at `path`, opened for reading only, as its bytes arrive:
 // the file system's size only decides how much room is taken at once, within
 // the cap. The cap is asked for once the first bytes are in; a file longer
-// than it ends after cap + 1 bytes, so that the caller refuses it. False with `error` set when
-// the file cannot be opened or read.
+// than it ends after cap + 1 bytes, so that the caller refuses it. False
+// with `error` set when the file cannot be opened or read.
 bool readFileBytes(const char *path, FileCap capFor, std::vector<std::uint8_t> &bytes,
                    ReadError &error);
 
