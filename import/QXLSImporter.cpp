@@ -82,7 +82,7 @@ void fillNextColumns(const ExcelWorksheet &sheet, const std::vector<std::uint32_
         cells.reserve(qsizetype(counts[column]));
         texts->startColumn();
         sheet.forEachValueInColumn(column, [&](std::uint32_t row, const ExcelCell &cell) {
-            cells.insert(int(row), texts->text(cell));
+            cells.emplace(int(row), texts->text(cell)); // moved in, not copied
         });
     }
 }
@@ -102,7 +102,7 @@ void fillStridedColumns(const ExcelWorksheet &sheet, const std::vector<std::uint
     const auto texts = std::make_unique<CellTextCache>();
     sheet.forEachValue([&](std::uint32_t row, std::uint32_t column, const ExcelCell &cell) {
         if (mine[column])
-            columns[column].insert(int(row), texts->text(cell));
+            columns[column].emplace(int(row), texts->text(cell));
     });
 }
 
