@@ -53,6 +53,15 @@ std::vector<std::uint8_t> guestList(const std::string &format, int rows) {
                                                     "</t></is></c></row>") +
                                            "</sheetData>"}))
             .bytes;
+    if (format == "xlsx-shared") { // each name a shared string
+        std::string cells = "<sheetData>";
+        for (int row = 0; row < rows; ++row)
+            cells += "<row><c t=\"s\"><v>" + std::to_string(row) + "</v></c></row>";
+        return testwriters::writeZip(
+                   testwriters::xlsxParts({cells + "</sheetData>"},
+                                          repeated(rows, "<si><t>Gast ", "</t></si>")))
+            .bytes;
+    }
     if (format == "xml")
         return bytesOf(
             "<?xml version=\"1.0\"?><Workbook "

@@ -1,19 +1,20 @@
 // The cells of an Office Open XML worksheet (ECMA-376 Part 1, 18.3 and 18.4).
 #include "xls/xlsx/XlsxReader.h"
 
+#include "xls/xlsx/SharedStrings.h"
 #include "xls/xlsx/XlsxNames.h"
 #include "xls/xlsx/XlsxPackage.h"
 #include "xls/xml/SheetBuilder.h"
 #include "xls/xml/XmlDocument.h"
+#include "xls/zip/ZipConstants.h"
 
+#include <atomic>
 #include <cctype>
 #include <charconv>
 
 namespace xls {
 
 namespace {
-
-using SharedText = std::shared_ptr<const std::u16string>;
 
 int hexDigit(char16_t c) {
     if (c >= u'0' && c <= u'9')
@@ -100,9 +101,15 @@ private:
 
 class SharedStringsHandler : public XmlHandler {
 public:
-    std::vector<SharedText> strings;
+    SharedStringsHandler(xlsx::SharedStringStore &strings, const std::atomic<bool> &stop)
+        : strings(strings), stop(stop) {}
 
     void startElement(const XmlName &name, const XmlAttributes &) override {
+        if (stop.load(std::memory_order_relaxed)) {
+            parser->stop(
+                {ReadErrorCode::Cancelled, "the sheet has ended the reading", parser->offset()});
+            return;
+        }
         if (!xlsx::isMain(name.ns))
             return;
         const std::string_view local = name.local;
@@ -122,22 +129,19 @@ public:
             return;
         }
         inItem = false;
-        if (strings.size() >= kXmlMaxCells) {
+        xlsx::SharedText text;
+        if (!run.text.empty()) {
+            auto wide = finishText(run.text);
+            if (!wide) {
+                parser->stop(textTooLong(parser->offset()));
+                return;
+            }
+            text = std::make_shared<const std::u16string>(std::move(*wide));
+        }
+        if (!strings.add(std::move(text)))
             parser->stop({ReadErrorCode::XmlLimit,
                           "more than " + std::to_string(kXmlMaxCells) + " shared strings",
                           parser->offset()});
-            return;
-        }
-        if (run.text.empty()) {
-            strings.push_back(nullptr);
-            return;
-        }
-        auto text = finishText(run.text);
-        if (!text) {
-            parser->stop(textTooLong(parser->offset()));
-            return;
-        }
-        strings.push_back(std::make_shared<const std::u16string>(std::move(*text)));
     }
     void characters(std::string_view piece) override {
         if (inItem && !run.characters(piece))
@@ -145,6 +149,8 @@ public:
     }
 
 private:
+    xlsx::SharedStringStore &strings;
+    const std::atomic<bool> &stop;
     bool inItem = false;
     RunText run;
 };
@@ -169,7 +175,7 @@ bool parseReference(std::string_view ref, std::uint64_t &row, std::uint64_t &col
 
 class WorksheetHandler : public XmlHandler {
 public:
-    WorksheetHandler(SheetBuilder &builder, const std::vector<SharedText> &strings)
+    WorksheetHandler(SheetBuilder &builder, const xlsx::SharedStringsBeside &strings)
         : builder(builder), strings(strings) {}
 
     void startElement(const XmlName &name, const XmlAttributes &attributes) override {
@@ -258,9 +264,11 @@ private:
         } else if (type == "s") {
             std::size_t index = 0;
             const std::string &v = value.bytes();
-            if (std::from_chars(v.data(), v.data() + v.size(), index).ec == std::errc() &&
-                index < strings.size())
-                put(builder.setText(std::uint32_t(row), std::uint32_t(column), strings[index]));
+            const xlsx::SharedText *text = nullptr;
+            if (std::from_chars(v.data(), v.data() + v.size(), index).ec == std::errc())
+                text = strings.wait(index);
+            if (text)
+                put(builder.setText(std::uint32_t(row), std::uint32_t(column), *text));
             else
                 put(builder.checkPosition(row, column));
         } else if (type == "str") {
@@ -303,7 +311,7 @@ private:
     }
 
     SheetBuilder &builder;
-    const std::vector<SharedText> &strings;
+    const xlsx::SharedStringsBeside &strings;
     bool inSheetData = false, inCell = false, inValue = false, inInline = false;
     std::string type;
     std::uint64_t row = 0, nextRow = 0, column = 0, nextColumn = 0;
@@ -325,14 +333,44 @@ bool readXlsx(const ZipArchive &zip, CellSink &sheet, ReadError &error) {
         !xlsx::checkWorkbookContentType(package, workbookPart, error) ||
         !xlsx::findFirstWorksheet(package, workbookPart, parts, error))
         return false;
-    SharedStringsHandler sharedStrings;
-    if (const ZipEntry *entry =
-            parts.sharedStrings.empty() ? nullptr : zip.find(parts.sharedStrings))
-        if (!parseZipEntry(zip, *entry, sharedStrings, package.budget, error))
-            return false;
+    // The shared strings are read beside the sheet, each counting what it
+    // inflates from the package's count so far; the two counts are added up
+    // after.
+    const ZipEntry *stringsEntry =
+        parts.sharedStrings.empty() ? nullptr : zip.find(parts.sharedStrings);
+    const std::uint64_t producedBefore = package.budget.produced;
+    InflateBudget stringsBudget = package.budget;
+    xlsx::SharedStringsBeside sharedStrings(
+        kXmlMaxCells,
+        [&](xlsx::SharedStringStore &store, const std::atomic<bool> &stop, ReadError &why) {
+            if (!stringsEntry)
+                return true;
+            SharedStringsHandler handler(store, stop);
+            return parseZipEntry(zip, *stringsEntry, handler, stringsBudget, why);
+        });
     SheetBuilder builder(sheet);
-    WorksheetHandler handler(builder, sharedStrings.strings);
-    return parseZipEntry(zip, *zip.find(parts.worksheet), handler, package.budget, error, &sheet);
+    WorksheetHandler handler(builder, sharedStrings);
+    const bool sheetRead =
+        parseZipEntry(zip, *zip.find(parts.worksheet), handler, package.budget, error, &sheet);
+    if (!sheetRead)
+        sharedStrings.stopReading();
+    // Strings that fail on their own fail the sheet, whose cells name them.
+    ReadError stringsError;
+    if (!sharedStrings.finish(stringsError) && stringsError.code != ReadErrorCode::Cancelled) {
+        error = stringsError;
+        return false;
+    }
+    if (!sheetRead)
+        return false;
+    package.budget.produced += stringsBudget.produced - producedBefore;
+    if (package.budget.produced > zip::kMaxTotalInflated) {
+        error = {ReadErrorCode::InflateLimit,
+                 "the package inflates to a total of more than " +
+                     std::to_string(zip::kMaxTotalInflated) + " bytes",
+                 std::nullopt};
+        return false;
+    }
+    return true;
 }
 
 } // namespace xls

@@ -25,8 +25,8 @@ private slots:
 
 void TestLoadProgress::everyFormat_data() {
     QTest::addColumn<std::vector<std::uint8_t>>("file");
-    for (const char *format :
-         {"xls", "xls95", "xlsx", "ods", "fods", "xml", "csv", "csv-1252", "csv-utf16"})
+    for (const char *format : {"xls", "xls95", "xlsx", "xlsx-shared", "ods", "fods", "xml", "csv",
+                               "csv-1252", "csv-utf16"})
         QTest::newRow(format) << guestList(format, kRows);
 }
 

@@ -17,6 +17,8 @@ private slots:
     void xlsxFirstWorksheetInWorkbookOrder_data();
     void xlsxFirstWorksheetInWorkbookOrder();
     void sharedStringStoredOnce();
+    void sharedStringsReadBesideTheSheet_data();
+    void sharedStringsReadBesideTheSheet();
     void odsCells_data();
     void odsCells();
     void xml2003Cells_data();
@@ -150,6 +152,45 @@ void TestSheetFormats::sharedStringStoredOnce() {
     const ExcelWorksheet &sheet = *workbook.sheet(0);
     QCOMPARE(sheet.findCell(0, 0)->type(), WString);
     QCOMPARE(sheet.findCell(2, 0)->wstring(), sheet.findCell(0, 0)->wstring());
+}
+
+// The shared strings are read on a thread of their own while the sheet is
+// read: a cell waits for the string it names, however far in the part it
+// lies, and whichever of the two parts fails, the load fails for its reason.
+void TestSheetFormats::sharedStringsReadBesideTheSheet_data() {
+    QTest::addColumn<QString>("body");
+    QTest::addColumn<QString>("sharedStrings");
+    QTest::addColumn<QStringList>("expected"); // cells, or the start of the error
+    constexpr int count = 30000; // several chunks, and more than one piece of the part
+    QString sst;
+    for (int i = 0; i < count; ++i)
+        sst += QStringLiteral("<si><t>Gast %1</t></si>").arg(i);
+    const QString cells = "<sheetData><row><c t=\"s\"><v>29999</v></c><c t=\"s\"><v>0</v></c>"
+                          "<c t=\"s\"><v>30000</v></c><c t=\"s\"><v>15000</v></c></row>"
+                          "</sheetData>";
+    QTest::newRow("the last string first, then the first, one past the end, one between")
+        << cells << sst
+        << QStringList{"0,0,string,Gast 29999", "0,1,string,Gast 0", "0,3,string,Gast 15000"};
+    const QString corrupt = QStringLiteral("error %1: not well-formed XML: mismatched tag in ")
+                                .arg(int(xls::ReadErrorCode::CorruptXml));
+    QTest::newRow("strings damaged far on fail the load with their reason")
+        << cells << sst + "<si><t>broken</si>" << QStringList{corrupt + "\"xl/sharedStrings.xml\""};
+    QTest::newRow("a sheet damaged at once fails with its reason, the strings stopped")
+        << "<sheetData><row><c></row>" << sst
+        << QStringList{corrupt + "\"xl/worksheets/sheet1.xml\""};
+}
+
+void TestSheetFormats::sharedStringsReadBesideTheSheet() {
+    QFETCH(QString, body);
+    QFETCH(QString, sharedStrings);
+    QFETCH(QStringList, expected);
+    const QStringList got = loadAndDump(xlsx(body.toStdString(), sharedStrings.toStdString()));
+    if (expected.first().startsWith("error")) {
+        QCOMPARE(got.size(), 1);
+        QVERIFY2(got.first().startsWith(expected.first()), qPrintable(got.first()));
+    } else {
+        QCOMPARE(got, expected);
+    }
 }
 
 void TestSheetFormats::odsCells_data() {
