@@ -2,11 +2,13 @@
 #include "app/MainWindow.h"
 #include "app/Settings.h"
 #include "app/Translations.h"
+#include "import/ProcessHeap.h"
 
 #include <QApplication>
 #include <QLocale>
 
 int main(int argc, char **argv) {
+    tuneHeapForOneImport(); // before any thread starts
     QStringList arguments;
     for (int index = 1; index < argc; ++index)
         arguments.append(QString::fromLocal8Bit(argv[index]));

@@ -9,11 +9,10 @@
 // median of the runs.
 // Usage: import_limit FILE [RUNS]   (default 5 runs)
 #include "import/ImportedTable.h"
+#include "import/ProcessHeap.h"
 #include "import/QXLSImporter.h"
 #include "xls/model/FileBytes.h"
 #include "xls/zip/ZipArchive.h"
-
-#include "ProcessHeap.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -8,6 +8,7 @@
 // Usage: bench_opentofirstpage [--runs N] FILE...
 
 #include "app/MainWindow.h"
+#include "import/ProcessHeap.h"
 #include "pages/QPagePreview.h"
 
 #include <QApplication>
@@ -40,12 +41,19 @@ std::optional<Waits> openToFirstPage(const QString &path) {
     auto *preview = window.findChild<QPagePreview *>(QStringLiteral("pagePreview"));
     QElapsedTimer timer;
     qint64 dialogShownAt = 0;
-    QTimer::singleShot(0, [&] {
-        if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+    // Only the import dialog is accepted: a long load shows its progress
+    // dialog, which is no wait of the person's before the import.
+    QTimer watch;
+    watch.setInterval(1);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (dialog && dialog->objectName() == QLatin1String("textImportDialog")) {
             dialogShownAt = timer.nsecsElapsed();
+            watch.stop();
             dialog->accept();
         }
     });
+    watch.start();
     timer.start();
     if (!window.openFile(path))
         return std::nullopt;
@@ -61,6 +69,7 @@ double median(QList<double> values) {
 } // namespace
 
 int main(int argc, char **argv) {
+    tuneHeapForOneImport(); // as the program's own main() does
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

@@ -1,8 +1,8 @@
 // xlsdump: prints what Tagomat would import from .xls files (see --help).
 #include "DumpOptions.h"
-#include "ProcessHeap.h"
 
 #include "import/CellText.h"
+#include "import/ProcessHeap.h"
 #include "import/QXLSImporter.h"
 #include "xls/model/ExcelWorkbook.h"
 

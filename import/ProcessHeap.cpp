@@ -1,4 +1,4 @@
-#include "ProcessHeap.h"
+#include "import/ProcessHeap.h"
 
 #include <malloc.h>
 #include <sys/mman.h>
