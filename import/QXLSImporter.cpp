@@ -14,6 +14,7 @@
 #include <atomic>
 #include <memory>
 #include <numeric>
+#include <span>
 #include <vector>
 
 QXLSImporter::QXLSImporter(QObject *parent) : QBaseImporter(parent) {}
@@ -56,12 +57,12 @@ void QXLSImporter::importSheet(const QString &fileName, int sheetIndex) {
 
 namespace {
 
-// How many cells with a value each column holds, so that every column's hash
-// is sized once.
-std::vector<std::uint32_t> valuesPerColumn(const ExcelWorksheet &sheet) {
+// How many cells each column holds at most, as the sheet counted them when
+// they were written, so that every column's hash is sized once.
+std::vector<std::uint32_t> cellsPerColumn(const ExcelWorksheet &sheet) {
     std::vector<std::uint32_t> counts(sheet.columnCount());
-    sheet.forEachValue(
-        [&](std::uint32_t, std::uint32_t column, const ExcelCell &) { ++counts[column]; });
+    const std::span<const std::uint32_t> stored = sheet.storedPerColumn();
+    std::copy_n(stored.begin(), std::min(stored.size(), counts.size()), counts.begin());
     return counts;
 }
 
@@ -112,7 +113,7 @@ void QXLSImporter::copyCells(const ExcelWorksheet &sheet) {
     // Columns are independent of each other: each worker fills its share of
     // them with a text cache of its own, so the workers share nothing but the
     // counter of the next column. No list of the cells is made on the way.
-    const std::vector<std::uint32_t> counts = valuesPerColumn(sheet);
+    const std::vector<std::uint32_t> counts = cellsPerColumn(sheet);
     const auto columnCount = std::uint32_t(counts.size());
     std::vector<ImportedColumn> columns(columnCount);
     const std::uint32_t workerCount = std::min<std::uint32_t>(

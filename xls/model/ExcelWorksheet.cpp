@@ -35,6 +35,9 @@ ExcelCell *ExcelWorksheet::cell(std::uint32_t row, std::uint32_t column) {
         if (const ExcelCell *found = find(cellRow, column))
             return const_cast<ExcelCell *>(found);
     ++stored;
+    if (column >= perColumn.size())
+        perColumn.resize(std::size_t(column) + 1);
+    ++perColumn[column];
     cellRow.cells.emplace_back(column);
     lastRowWidth = cellRow.cells.size();
     if (inOrder) {

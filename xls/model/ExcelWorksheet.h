@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -38,6 +39,9 @@ public:
     std::uint32_t columnCount() const { return columns; }
     // How many cells are stored (a written cell whose value was cleared among them).
     std::uint64_t storedCellCount() const { return stored; }
+    // The same by column, up to the last column that stores a cell: room
+    // enough for each column's values, counted as they were written.
+    std::span<const std::uint32_t> storedPerColumn() const { return perColumn; }
 
     // The cell at (row, column), created Undefined when absent and enlarging
     // the grid when needed; null beyond the limits. A later call may move the
@@ -106,6 +110,7 @@ private:
     std::uint32_t rows = 0;
     std::uint32_t columns = 0;
     std::uint64_t stored = 0;
+    std::vector<std::uint32_t> perColumn;
     std::vector<Row> cellRows;    // up to the last row written
     std::size_t lastRowWidth = 0; // cells in the row written last
 };

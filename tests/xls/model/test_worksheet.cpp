@@ -325,6 +325,12 @@ void TestWorksheet::cellsReadInOrderWhateverOrderWritten() {
         wanted << QStringLiteral("%1:%2=%3").arg(at.first).arg(at.second).arg(value);
     QCOMPARE(valuesOf(sheet), wanted);
     QCOMPARE(sheet.storedCellCount(), std::uint64_t(expected.size()));
+    std::vector<std::uint32_t> perColumn;
+    for (const auto &[at, value] : expected) {
+        perColumn.resize(std::max(perColumn.size(), std::size_t(at.second) + 1));
+        ++perColumn[std::size_t(at.second)];
+    }
+    QVERIFY(std::ranges::equal(sheet.storedPerColumn(), perColumn));
     for (const auto &[at, value] : expected)
         QCOMPARE(sheet.findCell(std::uint32_t(at.first), std::uint32_t(at.second))->integerValue(),
                  value);
