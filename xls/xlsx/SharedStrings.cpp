@@ -9,17 +9,18 @@ SharedStringStore::SharedStringStore(std::size_t capacity)
     : chunks((capacity + kChunk - 1) / kChunk) {}
 
 bool SharedStringStore::add(SharedText text) {
-    const std::size_t chunk = added / kChunk;
+    // Only this thread writes the count: its own reading of it needs no order.
+    const std::size_t index = published.load(std::memory_order_relaxed);
+    const std::size_t chunk = index / kChunk;
     if (chunk == chunks.size())
         return false;
     if (!chunks[chunk])
         chunks[chunk] = std::make_unique<std::array<SharedText, kChunk>>();
-    (*chunks[chunk])[added % kChunk] = std::move(text);
-    ++added;
+    (*chunks[chunk])[index % kChunk] = std::move(text);
     {
         // Under the lock, so that a reader about to wait cannot miss the news.
         const std::lock_guard lock(mutex);
-        published.store(added, std::memory_order_release);
+        published.store(index + 1, std::memory_order_release);
     }
     grown.notify_all();
     return true;

@@ -36,7 +36,6 @@ public:
 private:
     static constexpr std::size_t kChunk = 4096;
     std::vector<std::unique_ptr<std::array<SharedText, kChunk>>> chunks; // sized once
-    std::size_t added = 0;                 // the adding thread's own count
     std::atomic<std::size_t> published{0}; // strings below it may be read
     mutable std::mutex mutex;
     mutable std::condition_variable grown;

@@ -6,7 +6,7 @@
 #include "xls/xlsx/XlsxPackage.h"
 #include "xls/xml/SheetBuilder.h"
 #include "xls/xml/XmlDocument.h"
-#include "xls/zip/ZipConstants.h"
+#include "xls/zip/Inflater.h"
 
 #include <atomic>
 #include <cctype>
@@ -363,14 +363,7 @@ bool readXlsx(const ZipArchive &zip, CellSink &sheet, ReadError &error) {
     if (!sheetRead)
         return false;
     package.budget.produced += stringsBudget.produced - producedBefore;
-    if (package.budget.produced > zip::kMaxTotalInflated) {
-        error = {ReadErrorCode::InflateLimit,
-                 "the package inflates to a total of more than " +
-                     std::to_string(zip::kMaxTotalInflated) + " bytes",
-                 std::nullopt};
-        return false;
-    }
-    return true;
+    return !stringsEntry || totalAllows(*stringsEntry, package.budget.produced, error);
 }
 
 } // namespace xls

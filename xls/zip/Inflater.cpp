@@ -38,17 +38,21 @@ public:
 
 } // namespace
 
+bool totalAllows(const ZipEntry &entry, std::uint64_t total, ReadError &error) {
+    if (total <= kMaxTotalInflated)
+        return true;
+    error = limit(entry, "a package total of more than", total, kMaxTotalInflated);
+    return false;
+}
+
 bool budgetAllows(const ZipEntry &entry, std::uint64_t produced, std::uint64_t consumed,
                   const InflateBudget &budget, ReadError &error) {
     if (produced > kMaxPartInflated) {
         error = limit(entry, "more than", produced, kMaxPartInflated);
         return false;
     }
-    if (budget.produced + produced > kMaxTotalInflated) {
-        error = limit(entry, "a package total of more than", budget.produced + produced,
-                      kMaxTotalInflated);
+    if (!totalAllows(entry, budget.produced + produced, error))
         return false;
-    }
     if (produced > kRatioCheckedFrom && produced / kMaxRatio > consumed) {
         error = {ReadErrorCode::InflateLimit,
                  "\"" + entry.name + "\" inflates to " + std::to_string(produced) + " bytes from " +

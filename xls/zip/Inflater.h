@@ -4,6 +4,10 @@
 
 namespace xls {
 
+// Whether a package that has inflated `total` bytes in all stays within its
+// cap; the error names `entry`, the part that reached the total.
+bool totalAllows(const ZipEntry &entry, std::uint64_t total, ReadError &error);
+
 // Whether `produced` bytes out of `consumed` compressed ones stay within the
 // part, total and ratio caps (budget.produced counts earlier parts only).
 bool budgetAllows(const ZipEntry &entry, std::uint64_t produced, std::uint64_t consumed,

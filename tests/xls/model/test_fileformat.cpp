@@ -1,5 +1,6 @@
 // Telling what a file is when it is not a compound file, and reading it in
 // within the cap its kind allows.
+#include "support/FileContent.h"
 #include "xls/model/FileBytes.h"
 #include "xls/model/FileFormat.h"
 
@@ -130,13 +131,11 @@ void TestFileSniffer::readsUpToTheCap() {
     if (size > 0)
         content[0] = first;
     QTemporaryDir dir;
-    QFile file(dir.filePath("list"));
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == size);
-    file.close();
+    const QString path = dir.filePath("list");
+    QVERIFY(writeFile(path, content));
     std::vector<std::uint8_t> bytes{1, 2, 3}; // replaced, not added to
     xls::ReadError error;
-    QVERIFY(xls::readFileBytes(QFile::encodeName(file.fileName()).constData(), capOfHead, bytes,
-                               error));
+    QVERIFY(xls::readFileBytes(QFile::encodeName(path).constData(), capOfHead, bytes, error));
     QCOMPARE(qsizetype(bytes.size()), qsizetype(read));
     QVERIFY(std::memcmp(bytes.data(), content.constData(), bytes.size()) == 0);
 }
