@@ -173,6 +173,29 @@ bool parseReference(std::string_view ref, std::uint64_t &row, std::uint64_t &col
     return true;
 }
 
+// A cell's t attribute (ECMA-376 Part 1, 18.18.11 ST_CellType), told once
+// when the cell starts. A type not listed reads as a number, as "n" does.
+enum class CellType { Number, SharedString, InlineString, FormulaString, Boolean, Error, Date };
+
+CellType typeOf(const char *t) {
+    if (!t)
+        return CellType::Number;
+    const std::string_view name(t);
+    if (name == "s")
+        return CellType::SharedString;
+    if (name == "inlineStr")
+        return CellType::InlineString;
+    if (name == "str")
+        return CellType::FormulaString;
+    if (name == "b")
+        return CellType::Boolean;
+    if (name == "e")
+        return CellType::Error;
+    if (name == "d")
+        return CellType::Date;
+    return CellType::Number;
+}
+
 class WorksheetHandler : public XmlHandler {
 public:
     WorksheetHandler(SheetBuilder &builder, const xlsx::SharedStringsBeside &strings)
@@ -242,8 +265,7 @@ private:
         inCell = true;
         value.clear();
         run.clear();
-        const char *t = attributes.find("t");
-        type = t ? t : "n";
+        type = typeOf(attributes.find("t"));
         std::uint64_t refRow = 0;
         const char *r = attributes.find("r");
         if (r && parseReference(r, refRow, column)) {
@@ -257,11 +279,11 @@ private:
 
     void endCell() {
         inCell = inValue = inInline = false;
-        if (type == "inlineStr") {
+        if (type == CellType::InlineString) {
             setText(run.text);
-        } else if (value.empty() || type == "e") {
+        } else if (value.empty() || type == CellType::Error) {
             // no cached value, or an error: no cell
-        } else if (type == "s") {
+        } else if (type == CellType::SharedString) {
             std::size_t index = 0;
             const std::string &v = value.bytes();
             const xlsx::SharedText *text = nullptr;
@@ -271,13 +293,13 @@ private:
                 put(builder.setText(std::uint32_t(row), std::uint32_t(column), *text));
             else
                 put(builder.checkPosition(row, column));
-        } else if (type == "str") {
+        } else if (type == CellType::FormulaString) {
             setText(value);
-        } else if (type == "b") {
+        } else if (type == CellType::Boolean) {
             if (inGrid())
                 put(builder.setBoolean(std::uint32_t(row), std::uint32_t(column),
                                        value.bytes() == "1" || value.bytes() == "true"));
-        } else if (type == "d") {
+        } else if (type == CellType::Date) {
             setNumber(parseIsoDate(value.bytes()));
         } else {
             setNumber(parseXmlNumber(value.bytes()));
@@ -313,7 +335,7 @@ private:
     SheetBuilder &builder;
     const xlsx::SharedStringsBeside &strings;
     bool inSheetData = false, inCell = false, inValue = false, inInline = false;
-    std::string type;
+    CellType type = CellType::Number;
     std::uint64_t row = 0, nextRow = 0, column = 0, nextColumn = 0;
     TextCollector value{kMaxEscapedTextBytes};
     RunText run;

@@ -23,11 +23,22 @@ struct PrefixedName {
     std::string_view prefix, local;
 };
 
-PrefixedName splitName(std::string_view name) {
-    const auto colon = name.find(':');
-    if (colon == std::string_view::npos)
-        return {{}, name};
-    return {name.substr(0, colon), name.substr(colon + 1)};
+// The names expat hands over are NUL-terminated and mostly a few bytes
+// long: one pass finds the colon and the end, where measuring the name and
+// then searching it would walk it twice, per element and per attribute.
+PrefixedName splitName(const char *name) {
+    const char *at = name;
+    while (*at != '\0' && *at != ':')
+        ++at;
+    if (*at == '\0')
+        return {{}, {name, std::size_t(at - name)}};
+    return {{name, std::size_t(at - name)}, std::string_view(at + 1)};
+}
+
+// Whether the NUL-terminated `name` is `local` exactly, read no further
+// than the first byte that differs.
+bool isName(const char *name, std::string_view local) {
+    return std::strncmp(name, local.data(), local.size()) == 0 && name[local.size()] == '\0';
 }
 
 bool isDeclaration(std::string_view attribute) {
@@ -82,18 +93,33 @@ bool XmlNamespaces::declare(const char **attributes, int depth, ReadError &why) 
 }
 
 const char *XmlAttributes::find(std::string_view uri, std::string_view local) const {
-    for (const char **p = pairs; *p; p += 2) {
-        const PrefixedName name = splitName(*p);
-        if (name.local != local)
+    // An attribute in no namespace is one without prefix: its whole name is
+    // the local name, and no prefixed name can equal it.
+    if (uri.empty()) {
+        for (const char **p = pairs; *p; p += 2)
+            if (isName(*p, local))
+                return p[1];
+        return nullptr;
+    }
+    // A name in a namespace has a prefix: an attribute without one is in no
+    // namespace, whatever the default.
+    for (std::size_t i = 0; pairs[2 * i]; ++i) {
+        const SplitName name = nameAt(i);
+        if (name.local != local || name.prefix.empty() || name.prefix == kXmlnsPrefix)
             continue;
-        // An attribute without prefix is in no namespace, whatever the default.
-        if (name.prefix.empty() ? uri.empty() : name.prefix != kXmlnsPrefix && [&] {
-                const std::string *bound = namespaces.find(name.prefix);
-                return bound && *bound == uri;
-            }())
-            return p[1];
+        if (const std::string *bound = namespaces.find(name.prefix); bound && *bound == uri)
+            return pairs[2 * i + 1];
     }
     return nullptr;
+}
+
+XmlAttributes::SplitName XmlAttributes::nameAt(std::size_t index) const {
+    if (index < splitCount)
+        return split[index];
+    const PrefixedName name = splitName(pairs[2 * index]);
+    if (index == splitCount && index < kSplitKept)
+        split[splitCount++] = {name.prefix, name.local};
+    return {name.prefix, name.local};
 }
 
 struct XmlParser::Callbacks {
@@ -164,7 +190,7 @@ std::uint64_t XmlParser::offset() const {
     return std::uint64_t(XML_GetCurrentByteIndex(static_cast<XML_Parser>(parser)));
 }
 
-bool XmlParser::resolve(std::string_view tag) {
+bool XmlParser::resolve(const char *tag) {
     const PrefixedName parts = splitName(tag);
     if (lastGeneration != namespaces.generation() || parts.prefix != lastPrefix) {
         const std::string *uri = namespaces.find(parts.prefix);

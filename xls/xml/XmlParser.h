@@ -80,8 +80,19 @@ public:
     const char *find(std::string_view local) const { return find({}, local); }
 
 private:
+    // An element's attributes are looked up one name after another: each
+    // name is split at its colon once, on the first lookup that reaches it.
+    struct SplitName {
+        std::string_view prefix, local;
+    };
+    static constexpr std::size_t kSplitKept = 16;
+
+    SplitName nameAt(std::size_t index) const;
+
     const char **pairs;
     const XmlNamespaces &namespaces;
+    mutable std::array<SplitName, kSplitKept> split;
+    mutable std::size_t splitCount = 0; // the first names, split in order
 };
 
 // What a sheet reader does with the document. A handler that finds a reason
@@ -121,7 +132,7 @@ private:
     struct Callbacks;
     // The tag's namespace and local name in `name`; false after stop() when
     // its prefix is unbound.
-    bool resolve(std::string_view tag);
+    bool resolve(const char *tag);
 
     void *parser = nullptr; // XML_Parser
     XmlHandler &handler;

@@ -220,6 +220,15 @@ void TestSheetFormats::odsCells_data() {
            "<table:table-cell office:value-type=\"float\" office:value=\"3\"/>"
            "</table:table-row>"
         << QStringList{"0,0,double,1", "0,2,double,3"};
+    // Names are split once per element for the first 16 attributes; later
+    // ones are split as they are looked at, and found the same.
+    QString manyAttributes;
+    for (int i = 0; i < 18; ++i)
+        manyAttributes += QString(" table:a%1=\"%1\"").arg(i);
+    QTest::newRow("the value after eighteen other attributes")
+        << "<table:table-row><table:table-cell" + manyAttributes +
+               " office:value-type=\"float\" office:value=\"4\"/></table:table-row>"
+        << QStringList{"0,0,double,4"};
     QTest::newRow("paragraphs, text:s, tab, line break, spans; annotation left out")
         << "<table:table-row><table:table-cell office:value-type=\"string\">"
            "<office:annotation><text:p>note</text:p></office:annotation>"
