@@ -19,10 +19,6 @@ constexpr std::string_view kXmlnsPrefix = "xmlns";
 constexpr std::string_view kXmlPrefix = "xml";
 const std::string kXmlNamespace = "http://www.w3.org/XML/1998/namespace";
 
-struct PrefixedName {
-    std::string_view prefix, local;
-};
-
 // The names expat hands over are NUL-terminated and mostly a few bytes
 // long: one pass finds the colon and the end, where measuring the name and
 // then searching it would walk it twice, per element and per attribute.
@@ -104,7 +100,7 @@ const char *XmlAttributes::find(std::string_view uri, std::string_view local) co
     // A name in a namespace has a prefix: an attribute without one is in no
     // namespace, whatever the default.
     for (std::size_t i = 0; pairs[2 * i]; ++i) {
-        const SplitName name = nameAt(i);
+        const PrefixedName name = nameAt(i);
         if (name.local != local || name.prefix.empty() || name.prefix == kXmlnsPrefix)
             continue;
         if (const std::string *bound = namespaces.find(name.prefix); bound && *bound == uri)
@@ -113,13 +109,13 @@ const char *XmlAttributes::find(std::string_view uri, std::string_view local) co
     return nullptr;
 }
 
-XmlAttributes::SplitName XmlAttributes::nameAt(std::size_t index) const {
+PrefixedName XmlAttributes::nameAt(std::size_t index) const {
     if (index < splitCount)
         return split[index];
     const PrefixedName name = splitName(pairs[2 * index]);
     if (index == splitCount && index < kSplitKept)
-        split[splitCount++] = {name.prefix, name.local};
-    return {name.prefix, name.local};
+        split[splitCount++] = name;
+    return name;
 }
 
 struct XmlParser::Callbacks {

@@ -68,6 +68,12 @@ private:
     mutable std::size_t nextAnswer = 0;
 };
 
+// A name as written in the document: its prefix (empty when it has none)
+// and its local part.
+struct PrefixedName {
+    std::string_view prefix, local;
+};
+
 // The attributes of a start tag, as expat hands them: name, value, ..., null.
 // Names keep their prefix; find() resolves it.
 class XmlAttributes {
@@ -82,16 +88,13 @@ public:
 private:
     // An element's attributes are looked up one name after another: each
     // name is split at its colon once, on the first lookup that reaches it.
-    struct SplitName {
-        std::string_view prefix, local;
-    };
     static constexpr std::size_t kSplitKept = 16;
 
-    SplitName nameAt(std::size_t index) const;
+    PrefixedName nameAt(std::size_t index) const;
 
     const char **pairs;
     const XmlNamespaces &namespaces;
-    mutable std::array<SplitName, kSplitKept> split;
+    mutable std::array<PrefixedName, kSplitKept> split;
     mutable std::size_t splitCount = 0; // the first names, split in order
 };
 
