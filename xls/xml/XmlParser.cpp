@@ -111,10 +111,10 @@ const char *XmlAttributes::find(std::string_view uri, std::string_view local) co
 
 PrefixedName XmlAttributes::nameAt(std::size_t index) const {
     if (index < splitCount)
-        return split[index];
+        return split.names[index];
     const PrefixedName name = splitName(pairs[2 * index]);
     if (index == splitCount && index < kSplitKept)
-        split[splitCount++] = name;
+        split.names[splitCount++] = name;
     return name;
 }
 

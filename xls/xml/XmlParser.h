@@ -94,7 +94,13 @@ private:
 
     const char **pairs;
     const XmlNamespaces &namespaces;
-    mutable std::array<PrefixedName, kSplitKept> split;
+    // Left unset until written: every start tag makes one, and most look up
+    // a name or two.
+    union SplitNames {
+        SplitNames() {}
+        PrefixedName names[kSplitKept];
+    };
+    mutable SplitNames split;
     mutable std::size_t splitCount = 0; // the first names, split in order
 };
 
