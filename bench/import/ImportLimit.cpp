@@ -5,8 +5,10 @@
 // once without. For CSV and .xls it is the file read plus the imported table
 // filled with the same texts straight from memory, columns side by side on
 // the cores as the importer fills them. The import is QXLSImporter's whole
-// importFile() in the same process, on the heap xlsdump sets up. Each is the
-// median of the runs.
+// importFile() in the same process, on the heap xlsdump sets up, after one
+// untimed import. Each is the median of the runs, in wall time and in
+// processor time over all threads: half the import's processor time is the
+// least wall time it can take on two cores, however well its work overlaps.
 // Usage: import_limit FILE [RUNS]   (default 5 runs)
 #include "import/ImportedTable.h"
 #include "import/ProcessHeap.h"
@@ -24,6 +26,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdio>
+#include <ctime>
 #include <functional>
 #include <memory>
 #include <string>
@@ -37,15 +40,34 @@ using Clock = std::chrono::steady_clock;
 // million texts is no part of reading them.
 using Made = std::shared_ptr<void>;
 
-double medianMs(int runs, const std::function<Made()> &run) {
-    std::vector<double> times;
+// The median wall time of the runs, and the median processor time they took
+// on all threads: half the latter is the least wall time two cores allow.
+struct Timing {
+    double wallMs;
+    double cpuMs;
+};
+
+double processCpuMs() {
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
+}
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+Timing medianTiming(int runs, const std::function<Made()> &run) {
+    std::vector<double> walls, cpus;
     for (int i = 0; i < runs; ++i) {
         const auto start = Clock::now();
+        const double cpuStart = processCpuMs();
         Made made = run();
-        times.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+        cpus.push_back(processCpuMs() - cpuStart);
+        walls.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
     }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    return {median(walls), median(cpus)};
 }
 
 std::vector<std::uint8_t> readFile(const char *path) {
@@ -153,36 +175,46 @@ int main(int argc, char **argv) {
     const char *path = argv[1];
     const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
     const QString name = QString::fromLocal8Bit(path);
-    // The first run's table is kept for the limit's texts; each importer
-    // with its table is freed after its time is taken, as the limit's are.
+    // A first import, untimed, warms the heap as the limit's runs find it
+    // warm, and leaves its table for the limit's texts. Each importer with
+    // its table is freed after its time is taken, as the limit's are.
     ImportedTable imported;
-    const double import = medianMs(runs, [&] {
+    {
+        QXLSImporter first(nullptr);
+        first.importFile(name);
+        imported = first.importedTable();
+    }
+    const Timing import = medianTiming(runs, [&] {
         auto importer = std::make_shared<QXLSImporter>(nullptr);
         importer->importFile(name);
-        if (imported.isEmpty())
-            imported = importer->importedTable();
         return importer;
     });
     const bool zip = name.endsWith(QLatin1String(".xlsx")) || name.endsWith(QLatin1String(".ods"));
     if (zip) {
-        const double withNs = medianMs(runs, [&] {
+        imported = {};
+        const Timing withNs = medianTiming(runs, [&] {
             inflateAndParse(path, true);
             return Made();
         });
-        const double withoutNs = medianMs(runs, [&] {
+        const Timing withoutNs = medianTiming(runs, [&] {
             inflateAndParse(path, false);
             return Made();
         });
-        std::printf("import %.1f ms; limit (inflate + expat, empty handlers) %.1f ms with "
-                    "namespace processing, %.1f ms without; import / limit %.2f\n",
-                    import, withNs, withoutNs, import / std::min(withNs, withoutNs));
+        const double limit = std::min(withNs.wallMs, withoutNs.wallMs);
+        std::printf("import %.1f ms (processor %.1f ms); limit (inflate + expat, empty handlers) "
+                    "%.1f ms with namespace processing, %.1f ms without; import / limit %.2f; "
+                    "half the import's processor time / limit %.2f\n",
+                    import.wallMs, import.cpuMs, withNs.wallMs, withoutNs.wallMs,
+                    import.wallMs / limit, import.cpuMs / 2 / limit);
         return 0;
     }
     const Texts texts = textsOf(imported);
     imported = {};
-    const double limit = medianMs(runs, [&] { return readAndFill(path, texts); });
-    std::printf("import %.1f ms; limit (file read + table filled from memory) %.1f ms; "
-                "import / limit %.2f\n",
-                import, limit, import / limit);
+    const Timing limit = medianTiming(runs, [&] { return readAndFill(path, texts); });
+    std::printf("import %.1f ms (processor %.1f ms); limit (file read + table filled from memory) "
+                "%.1f ms (processor %.1f ms); import / limit %.2f; half the import's processor "
+                "time / limit %.2f\n",
+                import.wallMs, import.cpuMs, limit.wallMs, limit.cpuMs,
+                import.wallMs / limit.wallMs, import.cpuMs / 2 / limit.wallMs);
     return 0;
 }
