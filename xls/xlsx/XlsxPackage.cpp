@@ -196,7 +196,11 @@ bool checkWorkbookContentType(Package &package, std::string_view workbookPart, R
     const auto dot = workbookPart.rfind('.');
     const std::string_view extension =
         dot == std::string_view::npos ? std::string_view() : workbookPart.substr(dot + 1);
-    ContentTypesHandler handler("/" + std::string(workbookPart), extension);
+    // Appended, not "/" + std::string(...): gcc 12 warns wrongly of an
+    // overlapping copy in that operator+ (-Wrestrict).
+    std::string partName = "/";
+    partName += workbookPart;
+    ContentTypesHandler handler(partName, extension);
     if (!parseZipEntry(package.zip, *entry, handler, package.budget, error))
         return false;
     const std::string &type =
