@@ -65,6 +65,12 @@ void TestSheetFormats::xlsxCells_data() {
         << "<sheetData><row r=\"5\"><c r=\"AA5\"><v>1.5</v></c></row>"
            "<row r=\"1048576\"><c r=\"XFD1048576\"><v>-2E3</v></c></row></sheetData>"
         << QString() << QStringList{"4,26,double,1.5", "1048575,16383,double,-2000"};
+    // The type is the attribute t without prefix; one in another namespace,
+    // or a type the standard does not list, leaves the cell a number.
+    QTest::newRow("a type unknown or in another namespace: a number")
+        << "<sheetData><row><c r=\"A1\" t=\"n\"><v>3</v></c><c t=\"x\"><v>4</v></c>"
+           "<c xmlns:o=\"urn:other\" o:t=\"s\" r=\"C1\"><v>5</v></c></row></sheetData>"
+        << QString() << QStringList{"0,0,double,3", "0,1,double,4", "0,2,double,5"};
     QTest::newRow("booleans 1/0, errors and formulas without value: no cell")
         << "<sheetData><row><c t=\"b\"><v>1</v></c><c t=\"b\"><v>0</v></c>"
            "<c t=\"e\"><v>#DIV/0!</v></c><c><f>A1+1</f></c><c><f>1+1</f><v>2</v></c>"
