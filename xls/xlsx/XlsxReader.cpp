@@ -11,6 +11,7 @@
 #include <atomic>
 #include <cctype>
 #include <charconv>
+#include <utility>
 
 namespace xls {
 
@@ -177,22 +178,15 @@ bool parseReference(std::string_view ref, std::uint64_t &row, std::uint64_t &col
 // when the cell starts. A type not listed reads as a number, as "n" does.
 enum class CellType { Number, SharedString, InlineString, FormulaString, Boolean, Error, Date };
 
+constexpr std::pair<std::string_view, CellType> kCellTypes[] = {
+    {"s", CellType::SharedString},    {"inlineStr", CellType::InlineString},
+    {"str", CellType::FormulaString}, {"b", CellType::Boolean},
+    {"e", CellType::Error},           {"d", CellType::Date}};
+
 CellType typeOf(const char *t) {
-    if (!t)
-        return CellType::Number;
-    const std::string_view name(t);
-    if (name == "s")
-        return CellType::SharedString;
-    if (name == "inlineStr")
-        return CellType::InlineString;
-    if (name == "str")
-        return CellType::FormulaString;
-    if (name == "b")
-        return CellType::Boolean;
-    if (name == "e")
-        return CellType::Error;
-    if (name == "d")
-        return CellType::Date;
+    for (const auto &[name, type] : kCellTypes)
+        if (t && name == t)
+            return type;
     return CellType::Number;
 }
 
