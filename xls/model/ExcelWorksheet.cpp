@@ -93,6 +93,38 @@ void ExcelWorksheet::settle() {
             merge(row);
 }
 
+void ExcelWorksheet::append(ExcelWorksheet &&later) {
+    rows = std::max(rows, later.rows);
+    columns = std::max(columns, later.columns);
+    if (cellRows.size() < later.cellRows.size())
+        cellRows.resize(later.cellRows.size());
+    for (std::uint32_t r = 0; r < later.cellRows.size(); ++r) {
+        Row &row = later.cellRows[r];
+        if (cellRows[r].cells.empty()) {
+            takeRow(r, std::move(row));
+            continue;
+        }
+        for (Entry &entry : row.cells) {
+            ExcelCell *cell = this->cell(r, entry.column); // within the same limits
+            if (cell && entry.type() != Undefined)
+                *cell = std::move(static_cast<ExcelCell &>(entry));
+        }
+    }
+    if (!later.cellRows.empty())
+        lastRowWidth = later.lastRowWidth;
+    later = ExcelWorksheet();
+}
+
+void ExcelWorksheet::takeRow(std::uint32_t index, Row &&row) {
+    stored += row.cells.size();
+    for (const Entry &entry : row.cells) {
+        if (entry.column >= perColumn.size())
+            perColumn.resize(std::size_t(entry.column) + 1);
+        ++perColumn[entry.column];
+    }
+    cellRows[index] = std::move(row);
+}
+
 const ExcelCell *ExcelWorksheet::findCell(std::uint32_t row, std::uint32_t column) const {
     if (row >= cellRows.size())
         return nullptr;

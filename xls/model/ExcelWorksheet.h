@@ -81,6 +81,11 @@ public:
     // Sets the announced size, clamped to the limits.
     void resize(std::uint32_t rowCount, std::uint32_t columnCount);
 
+    // Adds the cells of a sheet written after this one (the later part of a
+    // sheet read in two parts at once) as though written here after its own:
+    // a later cell replaces one at the same place. A row only the later sheet
+    // wrote moves over whole. `later` is left empty.
+    void append(ExcelWorksheet &&later);
     // Merges the cells written out of column order into their rows; a writer
     // that may write in any order calls it when done, so that reading needs
     // no sorting. Everything reads correctly without it, only slower.
@@ -104,6 +109,7 @@ private:
     static const ExcelCell *find(const Row &row, std::uint32_t column);
     static std::vector<const Entry *> inOrder(const Row &row);
     static void merge(Row &row);
+    void takeRow(std::uint32_t index, Row &&row);
 
     std::uint32_t rowsAllowed = maxRows;
     std::uint32_t columnsAllowed = maxColumns;

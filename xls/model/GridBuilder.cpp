@@ -50,6 +50,33 @@ bool GridBuilder::setSharedText(std::uint32_t row, std::uint32_t column,
     return cell;
 }
 
+namespace {
+
+// The sheet a later part's cells are written into, until joined.
+struct OwnSheet {
+    ExcelWorksheet sheet;
+};
+
+// A later part's sink: its own sheet, made before the builder that writes it.
+class LaterPart : private OwnSheet, public GridBuilder {
+public:
+    explicit LaterPart(const ExcelWorksheet &like) : GridBuilder(OwnSheet::sheet) {
+        OwnSheet::sheet.setLimits(like.rowLimit(), like.columnLimit());
+    }
+    ExcelWorksheet &cells() { return OwnSheet::sheet; }
+};
+
+} // namespace
+
+std::unique_ptr<xls::CellSink> GridBuilder::laterPart() {
+    return std::make_unique<LaterPart>(sheet);
+}
+
+void GridBuilder::joinLaterPart(std::unique_ptr<xls::CellSink> part) {
+    if (auto *later = dynamic_cast<LaterPart *>(part.get()))
+        sheet.append(std::move(later->cells()));
+}
+
 xls::CellSink &GridListBuilder::addSheet() {
     return builders.emplace_back(sheets.emplace_back(), progress);
 }

@@ -6,6 +6,7 @@
 #include "xls/model/ExcelWorksheet.h"
 
 #include <deque>
+#include <memory>
 #include <vector>
 
 // Writes the cells a reader reports into a worksheet.
@@ -25,6 +26,8 @@ public:
     bool setSharedText(std::uint32_t row, std::uint32_t column,
                        std::shared_ptr<const std::u16string> text) override;
     std::uint64_t storedCells() const override { return sheet.storedCellCount(); }
+    std::unique_ptr<xls::CellSink> laterPart() override;
+    void joinLaterPart(std::unique_ptr<xls::CellSink> part) override;
     bool advance(std::uint64_t done, std::uint64_t total) override {
         return !progress || progress->reach(done, total);
     }
