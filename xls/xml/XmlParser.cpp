@@ -186,6 +186,10 @@ std::uint64_t XmlParser::offset() const {
     return std::uint64_t(XML_GetCurrentByteIndex(static_cast<XML_Parser>(parser)));
 }
 
+std::uint64_t XmlParser::eventLength() const {
+    return std::uint64_t(std::max(0, XML_GetCurrentByteCount(static_cast<XML_Parser>(parser))));
+}
+
 bool XmlParser::resolve(const char *tag) {
     const PrefixedName parts = splitName(tag);
     if (lastGeneration != namespaces.generation() || parts.prefix != lastPrefix) {

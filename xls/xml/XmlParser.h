@@ -136,6 +136,8 @@ public:
     const ReadError &error() const { return error_; }
     // The byte offset in the document of the event being handled.
     std::uint64_t offset() const;
+    // How many bytes that event takes (a start tag's, whole).
+    std::uint64_t eventLength() const;
 
 private:
     struct Callbacks;

@@ -316,7 +316,7 @@ const ZipEntry *ZipArchive::find(std::string_view name) const {
 }
 
 bool ZipArchive::read(const ZipEntry &entry, const Sink &sink, InflateBudget &budget,
-                      ReadError &error) const {
+                      ReadError &error, Inflating where) const {
     const ByteSpan data = bytes_.subspan(entry.dataOffset, entry.compressedSize);
     std::uint32_t crc = std::uint32_t(crc32(0L, Z_NULL, 0));
     const auto checkedSink = [&](ByteSpan piece) {
@@ -331,7 +331,7 @@ bool ZipArchive::read(const ZipEntry &entry, const Sink &sink, InflateBudget &bu
             return false;
     } else {
         std::optional<bool> inflated;
-        if (inflateOnWorker_ && inflatesOnWorker(entry))
+        if (where == Inflating::AsSet && inflateOnWorker_ && inflatesOnWorker(entry))
             inflated = inflateOnWorker(entry, data, sink, budget, error, crc);
         if (!inflated) // a small entry, or no thread to be had
             inflated = inflateEntry(entry, data, checkedSink, budget, error);

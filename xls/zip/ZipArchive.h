@@ -44,9 +44,12 @@ public:
     // The entry of that name, compared ignoring ASCII case; null when absent.
     const ZipEntry *find(std::string_view name) const;
 
+    // Where a large deflated entry is inflated: as setInflateOnWorker() says,
+    // or on the calling thread, for a caller that is itself a second thread.
+    enum class Inflating { AsSet, Here };
     // False with `error` set, or with `error` empty when the sink stopped.
-    bool read(const ZipEntry &entry, const Sink &sink, InflateBudget &budget,
-              ReadError &error) const;
+    bool read(const ZipEntry &entry, const Sink &sink, InflateBudget &budget, ReadError &error,
+              Inflating where = Inflating::AsSet) const;
     // Large deflated entries are inflated on a second thread while the sink
     // takes their pieces here; off, every entry is inflated on this thread.
     void setInflateOnWorker(bool on) { inflateOnWorker_ = on; }
