@@ -6,11 +6,13 @@
 #include "xls/xlsx/XlsxPackage.h"
 #include "xls/xml/SheetBuilder.h"
 #include "xls/xml/XmlDocument.h"
+#include "xls/xml/XmlInParts.h"
 #include "xls/zip/Inflater.h"
 
 #include <atomic>
 #include <cctype>
 #include <charconv>
+#include <memory>
 #include <utility>
 
 namespace xls {
@@ -190,10 +192,16 @@ CellType typeOf(const char *t) {
     return CellType::Number;
 }
 
+// A sheet part of 4 MiB and more (some 100,000 cells) is read on two cores,
+// cut before rows.
+constexpr XmlCut kSheetCut{xlsx::isMain, "sheetData", "row", kXmlMaxCells, std::uint64_t(4) << 20};
+
 class WorksheetHandler : public XmlHandler {
 public:
-    WorksheetHandler(SheetBuilder &builder, const xlsx::SharedStringsBeside &strings)
-        : builder(builder), strings(strings) {}
+    // `fromCut`: the handler takes the sheet up at a row in its middle,
+    // which must then say its number.
+    WorksheetHandler(CellSink &sheet, const xlsx::SharedStringsBeside &strings, bool fromCut)
+        : builder(sheet), strings(strings), firstRowNumbered(fromCut) {}
 
     void startElement(const XmlName &name, const XmlAttributes &attributes) override {
         if (!xlsx::isMain(name.ns))
@@ -245,7 +253,15 @@ private:
     void startRow(const XmlAttributes &attributes) {
         std::uint64_t number = 0;
         const char *r = attributes.find("r");
-        if (r && std::from_chars(r, r + std::strlen(r), number).ec == std::errc() && number > 0)
+        const bool numbered =
+            r && std::from_chars(r, r + std::strlen(r), number).ec == std::errc() && number > 0;
+        if (firstRowNumbered && !numbered) {
+            parser->stop({ReadErrorCode::CorruptXml, "a row without its number, where a cut begins",
+                          parser->offset()});
+            return;
+        }
+        firstRowNumbered = false;
+        if (numbered)
             row = number - 1;
         else
             row = nextRow;
@@ -326,8 +342,9 @@ private:
                             std::make_shared<const std::u16string>(std::move(*wide))));
     }
 
-    SheetBuilder &builder;
+    SheetBuilder builder;
     const xlsx::SharedStringsBeside &strings;
+    bool firstRowNumbered; // the next row must say its number
     bool inSheetData = false, inCell = false, inValue = false, inInline = false;
     CellType type = CellType::Number;
     std::uint64_t row = 0, nextRow = 0, column = 0, nextColumn = 0;
@@ -364,10 +381,12 @@ bool readXlsx(const ZipArchive &zip, CellSink &sheet, ReadError &error) {
             SharedStringsHandler handler(store, stop);
             return parseZipEntry(zip, *stringsEntry, handler, stringsBudget, why);
         });
-    SheetBuilder builder(sheet);
-    WorksheetHandler handler(builder, sharedStrings);
-    const bool sheetRead =
-        parseZipEntry(zip, *zip.find(parts.worksheet), handler, package.budget, error, &sheet);
+    const SheetHandlerMaker makeHandler = [&](CellSink &sink, bool fromCut) {
+        return std::unique_ptr<XmlHandler>(
+            std::make_unique<WorksheetHandler>(sink, sharedStrings, fromCut));
+    };
+    const bool sheetRead = parseZipEntryInParts(zip, *zip.find(parts.worksheet), makeHandler,
+                                                kSheetCut, package.budget, error, sheet);
     if (!sheetRead)
         sharedStrings.stopReading();
     // Strings that fail on their own fail the sheet, whose cells name them.

@@ -1,0 +1,564 @@
+#include "xls/xml/XmlInParts.h"
+
+#include "xls/xml/XmlDocument.h"
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <system_error>
+#include <thread>
+
+namespace xls {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// The later pieces are given what precedes the holder's start tag, up to
+// this many bytes; a part with more is parsed in one.
+constexpr std::uint64_t kMaxHead = 64 * 1024;
+// How far past where a cut is wanted a record's start tag is looked for.
+constexpr std::uint64_t kMaxSearch = std::uint64_t(1) << 20;
+// A prefix longer than this is not looked back over.
+constexpr std::size_t kMaxPrefix = 32;
+// Inflating alone runs about this many times as fast as inflating and
+// parsing (measured on sheets of 15 to 30 MB).
+constexpr double kSkimSpeedup = 6;
+// The second cut lies at least this far ahead of what the thread it takes
+// from has been fed (which goes on meanwhile; past the cut, it is not made).
+constexpr std::uint64_t kStealAhead = 256 * 1024;
+// A second cut that would leave this thread less than this is not made.
+constexpr std::uint64_t kLeastStolen = std::uint64_t(1) << 20;
+
+double msBetween(Clock::time_point from, Clock::time_point to) {
+    return std::chrono::duration<double, std::milli>(to - from).count();
+}
+
+ByteSpan bytesOf(std::string_view text) {
+    return {reinterpret_cast<const std::uint8_t *>(text.data()), text.size()};
+}
+
+bool isNameByte(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||
+           c == '-' || c == '.';
+}
+
+bool endsName(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '>' || c == '/';
+}
+
+// Where in `text` the first thing lies that looks like a record's start tag
+// ("<row " or "<x:row>"); only a parser that reaches it can tell whether it
+// is one. A tag across the end of the text is passed over.
+std::size_t findRecordTag(std::string_view text, std::string_view local) {
+    for (std::size_t i = text.find(local); i != std::string_view::npos;
+         i = text.find(local, i + 1)) {
+        const std::size_t after = i + local.size();
+        if (i == 0 || after >= text.size() || !endsName(text[after]))
+            continue;
+        std::size_t open = i - 1;
+        if (text[open] == ':') {
+            std::size_t prefix = open;
+            while (prefix > 0 && isNameByte(text[prefix - 1]) && open - prefix < kMaxPrefix)
+                --prefix;
+            if (prefix == open || prefix == 0)
+                continue;
+            open = prefix - 1;
+        }
+        if (text[open] == '<')
+            return open;
+    }
+    return std::string_view::npos;
+}
+
+// The part's offset of the first record tag in `piece` (which begins at
+// `at`) from `from` on.
+std::optional<std::uint64_t> recordTagIn(ByteSpan piece, std::uint64_t at, std::uint64_t from,
+                                         std::string_view record) {
+    if (from >= at + piece.size())
+        return std::nullopt;
+    const std::size_t skip = std::size_t(from > at ? from - at : 0);
+    const std::string_view text(reinterpret_cast<const char *>(piece.data()), piece.size());
+    const std::size_t found = findRecordTag(text.substr(skip), record);
+    if (found == std::string_view::npos)
+        return std::nullopt;
+    return at + skip + found;
+}
+
+bool isSheetName(const XmlCut &cut, const XmlName &name, std::string_view local) {
+    return name.local == local && cut.isSheetNamespace(name.ns);
+}
+
+// A cut two threads agree on. One claims it, the other parses up to it; a
+// cut may only be claimed where that parser has not been fed yet, and the
+// parser learns of it before it is fed the bytes where it lies.
+class Meeting {
+public:
+    struct State {
+        std::uint64_t fedUpTo = 0;
+        std::optional<std::uint64_t> cut;
+        Clock::time_point claimedAt;
+    };
+    // The parsing side, before it is fed up to `end`: the cut, once claimed.
+    std::optional<std::uint64_t> feeding(std::uint64_t end) {
+        const std::lock_guard lock(mutex);
+        now.fedUpTo = std::max(now.fedUpTo, end);
+        return now.cut;
+    }
+    // False when the parsing side has been fed past `at`.
+    bool claim(std::uint64_t at) {
+        const std::lock_guard lock(mutex);
+        if (at < now.fedUpTo || now.cut)
+            return false;
+        now.cut = at;
+        now.claimedAt = Clock::now();
+        return true;
+    }
+    State state() const {
+        const std::lock_guard lock(mutex);
+        return now;
+    }
+
+private:
+    mutable std::mutex mutex;
+    State now;
+};
+
+// A yes or no, given once by one thread and awaited by another.
+class Verdict {
+public:
+    void give(bool yes) {
+        {
+            const std::lock_guard lock(mutex);
+            if (given)
+                return;
+            given = true;
+            value = yes;
+        }
+        changed.notify_all();
+    }
+    bool wait() {
+        std::unique_lock lock(mutex);
+        changed.wait(lock, [this] { return given; });
+        return value;
+    }
+
+private:
+    std::mutex mutex;
+    std::condition_variable changed;
+    bool given = false, value = false;
+};
+
+// Gives no, unless given before, when it goes out of scope (also when an
+// exception passes): the awaiting thread is never left waiting.
+struct NoUnlessGiven {
+    Verdict &verdict;
+    ~NoUnlessGiven() { verdict.give(false); }
+};
+
+// Hands a parser's events on to its handler. At the first event at or past
+// the cut it asks `decide` whether the next piece takes over there, which it
+// can only where that event is a record's start tag in the first holder; if
+// so, the parser ends before that tag.
+class CutWatch : public XmlHandler {
+public:
+    CutWatch(XmlHandler &inner, const XmlCut &cut) : inner(inner), cut(cut) {}
+
+    std::function<bool(bool onRecord)> decide;
+    std::optional<std::uint64_t> cutAt;
+    // A parser that begins at a cut reads the head's tags first: its offsets
+    // lie this far behind the part's.
+    std::uint64_t shift = 0;
+    bool handedOver = false;
+
+    void startElement(const XmlName &name, const XmlAttributes &attributes) override {
+        ++depth;
+        const std::uint64_t at = parser->offset() + shift;
+        if (reachesCut(at) && settle(at == *cutAt && depth == 3 && holderOpen && holders == 1 &&
+                                     isSheetName(cut, name, cut.record)))
+            return;
+        if (depth == 2 && isSheetName(cut, name, cut.holder)) {
+            holderOpen = true;
+            ++holders;
+        }
+        inner.startElement(name, attributes);
+    }
+    void endElement(const XmlName &name) override {
+        if (reachesCut(parser->offset() + shift))
+            settle(false);
+        if (depth-- == 2)
+            holderOpen = false;
+        inner.endElement(name);
+    }
+    void characters(std::string_view text) override {
+        if (reachesCut(parser->offset() + shift))
+            settle(false);
+        inner.characters(text);
+    }
+
+private:
+    bool reachesCut(std::uint64_t at) const { return cutAt && !decided && at >= *cutAt; }
+    bool settle(bool onRecord) {
+        decided = true;
+        handedOver = decide(onRecord);
+        if (handedOver)
+            parser->stop(
+                {ReadErrorCode::Cancelled, "the next piece is read from here", parser->offset()});
+        return handedOver;
+    }
+
+    XmlHandler &inner;
+    const XmlCut &cut;
+    int depth = 0;
+    int holders = 0;
+    bool holderOpen = false;
+    bool decided = false;
+};
+
+// Finds where the root's and the first holder's start tags lie, and stops
+// there.
+class HeadWatch : public XmlHandler {
+public:
+    explicit HeadWatch(const XmlCut &cut) : cut(cut) {}
+
+    std::uint64_t rootEnd = 0, holderStart = 0, holderEnd = 0; // holderEnd 0 until found
+
+    void startElement(const XmlName &name, const XmlAttributes &) override {
+        const std::uint64_t at = parser->offset();
+        if (++depth == 1) {
+            rootEnd = at + parser->eventLength();
+        } else if (depth == 2 && isSheetName(cut, name, cut.holder)) {
+            holderStart = at;
+            holderEnd = at + parser->eventLength();
+            parser->stop({ReadErrorCode::Cancelled, "the holder has been found", at});
+        }
+    }
+    void endElement(const XmlName &) override { --depth; }
+    void characters(std::string_view) override {}
+
+private:
+    const XmlCut &cut;
+    int depth = 0;
+};
+
+// The root's and the holder's start tags, from the first pieces of a part:
+// a parser that begins at a cut is given them first, so that it knows the
+// namespaces in scope and the depth there.
+class Head {
+public:
+    explicit Head(const XmlCut &cut) : watch(cut), parser(watch) {}
+    // False when the holder is not found: the XML fails first, or its tag
+    // ends past kMaxHead.
+    bool take(ByteSpan piece) {
+        if (found())
+            return true;
+        bytes.append(reinterpret_cast<const char *>(piece.data()), piece.size());
+        parser.feed(piece, false); // stops at the holder
+        if (!found())
+            return bytes.size() <= kMaxHead && !parser.error();
+        tags_ = bytes.substr(0, watch.rootEnd) +
+                bytes.substr(watch.holderStart, watch.holderEnd - watch.holderStart);
+        bytes = {};
+        return true;
+    }
+    bool found() const { return watch.holderEnd != 0; }
+    std::uint64_t holderEnd() const { return watch.holderEnd; }
+    const std::string &tags() const { return tags_; }
+
+private:
+    HeadWatch watch;
+    XmlParser parser;
+    std::string bytes;
+    std::string tags_;
+};
+
+// A parser for the piece from a cut on: the head's tags, then the bytes
+// from the cut. False when it fails at once.
+bool startAtCut(std::optional<XmlParser> &parser, XmlHandler &handler, XmlHandler &inner,
+                const Head &head, ByteSpan piece, std::uint64_t pieceAt, std::uint64_t cutAt) {
+    parser.emplace(handler);
+    inner.parser = &*parser;
+    return parser->feed(bytesOf(head.tags()), false) &&
+           parser->feed(piece.subspan(std::size_t(cutAt - pieceAt)), false);
+}
+
+// The second thread: inflates the part from its start, finds the head,
+// skims to the middle, claims the first record's start tag there as the cut
+// and parses on from it, to the end or to a second cut the first thread
+// claims, if that thread has parsed the rest by then. Stopped and waited for
+// when it goes out of scope.
+class LaterSide {
+public:
+    LaterSide(const ZipArchive &zip, const ZipEntry &entry, const XmlCut &cut, XmlHandler &handler,
+              Meeting &first, Meeting &second, Verdict &restTaken, InflateBudget budget)
+        : zip(zip), entry(entry), cut(cut), handler(handler), first(first), second(second),
+          budget(budget), watch(handler, cut) {
+        watch.decide = [&restTaken](bool onRecord) {
+            return onRecord && restTaken.wait();
+        };
+    }
+    ~LaterSide() { stop(); }
+    bool start() {
+        try {
+            thread = std::thread([this] { run(); });
+            return true;
+        } catch (const std::system_error &) {
+            return false; // no thread to be had: the first thread reads it all
+        }
+    }
+    void stop() {
+        stopping = true;
+        if (thread.joinable())
+            thread.join();
+    }
+    // Waits for it; true when its piece was read without fault.
+    bool finish() {
+        if (thread.joinable())
+            thread.join();
+        return readWhole;
+    }
+    // It has failed already (its first row had no number, say).
+    bool failed() const { return failedEarly; }
+    // After finish(): it ended at the second cut.
+    bool handedOver() const { return watch.handedOver; }
+
+private:
+    void run() {
+        try {
+            Head head(cut);
+            ReadError error;
+            const bool read = zip.read(
+                entry, [&](ByteSpan piece) { return take(piece, head); }, budget, error,
+                ZipArchive::Inflating::Here);
+            readWhole = watch.handedOver || (read && parser && parser->feed({}, true));
+        } catch (...) {
+            readWhole = false; // the piece is read again with the rest, and meets it there
+        }
+        failedEarly = !readWhole;
+    }
+
+    // One inflated piece; false to stop reading.
+    bool take(ByteSpan piece, Head &head) {
+        const std::uint64_t at = taken;
+        taken += piece.size();
+        if (stopping)
+            return false;
+        if (parser) {
+            watch.cutAt = second.feeding(taken);
+            if (parser->feed(piece, false))
+                return true;
+            failedEarly = !watch.handedOver;
+            return false;
+        }
+        if (!head.take(piece))
+            return false;
+        const std::uint64_t from = std::max(entry.size / 2, head.holderEnd());
+        if (!head.found() || taken <= from)
+            return true;
+        const std::optional<std::uint64_t> found = recordTagIn(piece, at, from, cut.record);
+        if (!found)
+            return at <= from + kMaxSearch;
+        if (!first.claim(*found))
+            return false; // the first thread is past it
+        watch.cutAt = second.feeding(taken);
+        watch.shift = *found - head.tags().size(); // the tags end before the cut
+        if (startAtCut(parser, watch, handler, head, piece, at, *found))
+            return true;
+        failedEarly = true;
+        return false;
+    }
+
+    const ZipArchive &zip;
+    const ZipEntry &entry;
+    const XmlCut &cut;
+    XmlHandler &handler;
+    Meeting &first;
+    Meeting &second;
+    InflateBudget budget; // its own count: the first thread counts the part
+    CutWatch watch;
+    std::optional<XmlParser> parser;
+    std::uint64_t taken = 0; // bytes inflated so far
+    std::atomic<bool> stopping{false};
+    std::atomic<bool> failedEarly{false};
+    bool readWhole = false; // read after the join
+    std::thread thread;
+};
+
+// This thread: inflates the whole part, parses it up to the cut the second
+// thread claimed, then skims ahead and, where that thread would take longer
+// than it, claims a second cut and parses from there to the end.
+class EarlierSide {
+public:
+    EarlierSide(const ZipArchive &zip, const ZipEntry &entry, const XmlCut &cut,
+                const SheetHandlerMaker &makeHandler, CellSink &sheet, LaterSide *later,
+                Meeting &first, Meeting &second)
+        : zip(zip), entry(entry), cut(cut), makeHandler(makeHandler), sheet(sheet), later(later),
+          first(first), second(second), handler(makeHandler(sheet, false)), watch(*handler, cut),
+          parser(watch), head(cut) {
+        handler->parser = &parser;
+        watch.decide = [this](bool onRecord) {
+            if (onRecord && !this->later->failed())
+                return true;
+            this->later->stop();
+            return false;
+        };
+    }
+
+    // As parseZipEntry(), when the part was not cut; else true when it was
+    // inflated to its end without fault.
+    bool read(InflateBudget &budget, ReadError &error) {
+        const bool read = zip.read(
+            entry, [&](ByteSpan piece) { return take(piece, error); }, budget, error,
+            ZipArchive::Inflating::Here);
+        if (watch.handedOver) {
+            restRead = read && stolenParser && !stolenFailed && stolenParser->feed({}, true);
+            return read;
+        }
+        if (read && parser.feed({}, true))
+            return true;
+        if (!error) {
+            error = parser.error();
+            if (error.offset)
+                error.text += " in \"" + entry.name + "\"";
+        }
+        return false;
+    }
+    bool handedOver() const { return watch.handedOver; }
+    // After read(): it parsed the rest from a second cut.
+    bool readTheRest() const { return restRead; }
+    std::unique_ptr<CellSink> takeRest() { return std::move(stolenSink); }
+
+private:
+    bool take(ByteSpan piece, ReadError &error) {
+        const std::uint64_t at = taken;
+        taken += piece.size();
+        if (!head.found() && !headFailed)
+            headFailed = !head.take(piece);
+        if (!watch.handedOver) {
+            if (later && !watch.cutAt)
+                watch.cutAt = first.feeding(taken);
+            if (!parser.feed(piece, false) && !watch.handedOver)
+                return false;
+            if (watch.handedOver)
+                planSecondCut();
+        }
+        if (watch.handedOver)
+            takeTheRest(piece, at);
+        return keepReading(sheet, taken, entry.size, error);
+    }
+
+    // Where this thread, skimming there first, and the second thread would
+    // finish together, each at the speed it has shown so far.
+    void planSecondCut() {
+        const Meeting::State one = first.state(), two = second.state();
+        if (!head.found() || !one.cut)
+            return;
+        const Clock::time_point now = Clock::now();
+        const double cutAt = double(*one.cut), laterFed = double(two.fedUpTo);
+        const double perByte = msBetween(startedAt, now) / std::max(cutAt, 1.0);
+        const double laterParsed = laterFed - cutAt;
+        const double laterPerByte =
+            laterParsed > 0 ? msBetween(one.claimedAt, now) / laterParsed : perByte;
+        const double skimPerByte = perByte / kSkimSpeedup;
+        const double end = double(entry.size);
+        const double at = std::max((end * perByte + laterFed * laterPerByte - cutAt * skimPerByte) /
+                                       (perByte + laterPerByte - skimPerByte),
+                                   laterFed + double(kStealAhead));
+        if (at + double(kLeastStolen) <= end)
+            secondCutFrom = std::uint64_t(at);
+    }
+
+    void takeTheRest(ByteSpan piece, std::uint64_t at) {
+        if (stolenParser) {
+            stolenFailed = stolenFailed || !stolenParser->feed(piece, false);
+            return;
+        }
+        if (!secondCutFrom)
+            return;
+        if (at > *secondCutFrom + kMaxSearch) {
+            secondCutFrom.reset();
+            return;
+        }
+        const std::optional<std::uint64_t> found =
+            recordTagIn(piece, at, *secondCutFrom, cut.record);
+        if (!found)
+            return;
+        secondCutFrom.reset();
+        if (!second.claim(*found))
+            return; // the second thread is past it
+        stolenSink = sheet.laterPart();
+        stolenHandler = makeHandler(*stolenSink, true);
+        stolenFailed =
+            !startAtCut(stolenParser, *stolenHandler, *stolenHandler, head, piece, at, *found);
+    }
+
+    const ZipArchive &zip;
+    const ZipEntry &entry;
+    const XmlCut &cut;
+    const SheetHandlerMaker &makeHandler;
+    CellSink &sheet;
+    LaterSide *later;
+    Meeting &first;
+    Meeting &second;
+    const Clock::time_point startedAt = Clock::now();
+    std::unique_ptr<XmlHandler> handler;
+    CutWatch watch;
+    XmlParser parser;
+    Head head;
+    bool headFailed = false;
+    std::uint64_t taken = 0;
+    std::optional<std::uint64_t> secondCutFrom;
+    std::unique_ptr<CellSink> stolenSink;
+    std::unique_ptr<XmlHandler> stolenHandler;
+    std::optional<XmlParser> stolenParser;
+    bool stolenFailed = false;
+    bool restRead = false;
+};
+
+std::uint64_t cellsIn(const CellSink *sink) {
+    return sink ? sink->storedCells() : 0;
+}
+
+} // namespace
+
+bool parseZipEntryInParts(const ZipArchive &zip, const ZipEntry &entry,
+                          const SheetHandlerMaker &makeHandler, const XmlCut &cut,
+                          InflateBudget &budget, ReadError &error, CellSink &sheet) {
+    std::unique_ptr<CellSink> laterSink;
+    if (entry.size >= cut.splitFrom && (laterSink = sheet.laterPart())) {
+        const InflateBudget before = budget;
+        Meeting first, second;
+        Verdict restTaken;
+        const std::unique_ptr<XmlHandler> laterHandler = makeHandler(*laterSink, true);
+        LaterSide later(zip, entry, cut, *laterHandler, first, second, restTaken, budget);
+        const NoUnlessGiven noRest{restTaken}; // before `later` is waited for
+        const bool started = later.start();
+        EarlierSide earlier(zip, entry, cut, makeHandler, sheet, started ? &later : nullptr, first,
+                            second);
+        const bool read = earlier.read(budget, error);
+        restTaken.give(earlier.readTheRest());
+        if (!earlier.handedOver() || error.code == ReadErrorCode::Cancelled)
+            return read;
+        const bool laterRead = later.finish();
+        std::unique_ptr<CellSink> rest = later.handedOver() ? earlier.takeRest() : nullptr;
+        if (read && laterRead &&
+            sheet.storedCells() + cellsIn(laterSink.get()) + cellsIn(rest.get()) <= cut.maxCells) {
+            sheet.joinLaterPart(std::move(laterSink));
+            if (rest)
+                sheet.joinLaterPart(std::move(rest));
+            return true;
+        }
+        // A piece after a cut failed: the part is parsed again in one, so
+        // that the cells and the error are those of a single parse.
+        budget = before;
+        error = {};
+    }
+    const std::unique_ptr<XmlHandler> handler = makeHandler(sheet, false);
+    return parseZipEntry(zip, entry, *handler, budget, error, &sheet);
+}
+
+} // namespace xls
