@@ -1,14 +1,12 @@
 #include "xls/xml/XmlInParts.h"
 
+#include "xls/xml/XmlCuts.h"
 #include "xls/xml/XmlDocument.h"
 
 #include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
-#include <mutex>
-#include <optional>
-#include <string>
 #include <system_error>
 #include <thread>
 
@@ -16,15 +14,14 @@ namespace xls {
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using cuts::Clock;
+using cuts::CutWatch;
+using cuts::Head;
+using cuts::kMaxSearch;
+using cuts::Meeting;
+using cuts::recordTagIn;
+using cuts::startAtCut;
 
-// The later pieces are given what precedes the holder's start tag, up to
-// this many bytes; a part with more is parsed in one.
-constexpr std::uint64_t kMaxHead = 64 * 1024;
-// How far past where a cut is wanted a record's start tag is looked for.
-constexpr std::uint64_t kMaxSearch = std::uint64_t(1) << 20;
-// A prefix longer than this is not looked back over.
-constexpr std::size_t kMaxPrefix = 32;
 // Inflating alone runs about this many times as fast as inflating and
 // parsing (measured on sheets of 15 to 30 MB).
 constexpr double kSkimSpeedup = 6;
@@ -37,96 +34,6 @@ constexpr std::uint64_t kLeastStolen = std::uint64_t(1) << 20;
 double msBetween(Clock::time_point from, Clock::time_point to) {
     return std::chrono::duration<double, std::milli>(to - from).count();
 }
-
-ByteSpan bytesOf(std::string_view text) {
-    return {reinterpret_cast<const std::uint8_t *>(text.data()), text.size()};
-}
-
-bool isNameByte(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||
-           c == '-' || c == '.';
-}
-
-bool endsName(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '>' || c == '/';
-}
-
-// Where in `text` the first thing lies that looks like a record's start tag
-// ("<row " or "<x:row>"); only a parser that reaches it can tell whether it
-// is one. A tag across the end of the text is passed over.
-std::size_t findRecordTag(std::string_view text, std::string_view local) {
-    for (std::size_t i = text.find(local); i != std::string_view::npos;
-         i = text.find(local, i + 1)) {
-        const std::size_t after = i + local.size();
-        if (i == 0 || after >= text.size() || !endsName(text[after]))
-            continue;
-        std::size_t open = i - 1;
-        if (text[open] == ':') {
-            std::size_t prefix = open;
-            while (prefix > 0 && isNameByte(text[prefix - 1]) && open - prefix < kMaxPrefix)
-                --prefix;
-            if (prefix == open || prefix == 0)
-                continue;
-            open = prefix - 1;
-        }
-        if (text[open] == '<')
-            return open;
-    }
-    return std::string_view::npos;
-}
-
-// The part's offset of the first record tag in `piece` (which begins at
-// `at`) from `from` on.
-std::optional<std::uint64_t> recordTagIn(ByteSpan piece, std::uint64_t at, std::uint64_t from,
-                                         std::string_view record) {
-    if (from >= at + piece.size())
-        return std::nullopt;
-    const std::size_t skip = std::size_t(from > at ? from - at : 0);
-    const std::string_view text(reinterpret_cast<const char *>(piece.data()), piece.size());
-    const std::size_t found = findRecordTag(text.substr(skip), record);
-    if (found == std::string_view::npos)
-        return std::nullopt;
-    return at + skip + found;
-}
-
-bool isSheetName(const XmlCut &cut, const XmlName &name, std::string_view local) {
-    return name.local == local && cut.isSheetNamespace(name.ns);
-}
-
-// A cut two threads agree on. One claims it, the other parses up to it; a
-// cut may only be claimed where that parser has not been fed yet, and the
-// parser learns of it before it is fed the bytes where it lies.
-class Meeting {
-public:
-    struct State {
-        std::uint64_t fedUpTo = 0;
-        std::optional<std::uint64_t> cut;
-        Clock::time_point claimedAt;
-    };
-    // The parsing side, before it is fed up to `end`: the cut, once claimed.
-    std::optional<std::uint64_t> feeding(std::uint64_t end) {
-        const std::lock_guard lock(mutex);
-        now.fedUpTo = std::max(now.fedUpTo, end);
-        return now.cut;
-    }
-    // False when the parsing side has been fed past `at`.
-    bool claim(std::uint64_t at) {
-        const std::lock_guard lock(mutex);
-        if (at < now.fedUpTo || now.cut)
-            return false;
-        now.cut = at;
-        now.claimedAt = Clock::now();
-        return true;
-    }
-    State state() const {
-        const std::lock_guard lock(mutex);
-        return now;
-    }
-
-private:
-    mutable std::mutex mutex;
-    State now;
-};
 
 // A yes or no, given once by one thread and awaited by another.
 class Verdict {
@@ -159,132 +66,6 @@ struct NoUnlessGiven {
     Verdict &verdict;
     ~NoUnlessGiven() { verdict.give(false); }
 };
-
-// Hands a parser's events on to its handler. At the first event at or past
-// the cut it asks `decide` whether the next piece takes over there, which it
-// can only where that event is a record's start tag in the first holder; if
-// so, the parser ends before that tag.
-class CutWatch : public XmlHandler {
-public:
-    CutWatch(XmlHandler &inner, const XmlCut &cut) : inner(inner), cut(cut) {}
-
-    std::function<bool(bool onRecord)> decide;
-    std::optional<std::uint64_t> cutAt;
-    // A parser that begins at a cut reads the head's tags first: its offsets
-    // lie this far behind the part's.
-    std::uint64_t shift = 0;
-    bool handedOver = false;
-
-    void startElement(const XmlName &name, const XmlAttributes &attributes) override {
-        ++depth;
-        const std::uint64_t at = parser->offset() + shift;
-        if (reachesCut(at) && settle(at == *cutAt && depth == 3 && holderOpen && holders == 1 &&
-                                     isSheetName(cut, name, cut.record)))
-            return;
-        if (depth == 2 && isSheetName(cut, name, cut.holder)) {
-            holderOpen = true;
-            ++holders;
-        }
-        inner.startElement(name, attributes);
-    }
-    void endElement(const XmlName &name) override {
-        if (reachesCut(parser->offset() + shift))
-            settle(false);
-        if (depth-- == 2)
-            holderOpen = false;
-        inner.endElement(name);
-    }
-    void characters(std::string_view text) override {
-        if (reachesCut(parser->offset() + shift))
-            settle(false);
-        inner.characters(text);
-    }
-
-private:
-    bool reachesCut(std::uint64_t at) const { return cutAt && !decided && at >= *cutAt; }
-    bool settle(bool onRecord) {
-        decided = true;
-        handedOver = decide(onRecord);
-        if (handedOver)
-            parser->stop(
-                {ReadErrorCode::Cancelled, "the next piece is read from here", parser->offset()});
-        return handedOver;
-    }
-
-    XmlHandler &inner;
-    const XmlCut &cut;
-    int depth = 0;
-    int holders = 0;
-    bool holderOpen = false;
-    bool decided = false;
-};
-
-// Finds where the root's and the first holder's start tags lie, and stops
-// there.
-class HeadWatch : public XmlHandler {
-public:
-    explicit HeadWatch(const XmlCut &cut) : cut(cut) {}
-
-    std::uint64_t rootEnd = 0, holderStart = 0, holderEnd = 0; // holderEnd 0 until found
-
-    void startElement(const XmlName &name, const XmlAttributes &) override {
-        const std::uint64_t at = parser->offset();
-        if (++depth == 1) {
-            rootEnd = at + parser->eventLength();
-        } else if (depth == 2 && isSheetName(cut, name, cut.holder)) {
-            holderStart = at;
-            holderEnd = at + parser->eventLength();
-            parser->stop({ReadErrorCode::Cancelled, "the holder has been found", at});
-        }
-    }
-    void endElement(const XmlName &) override { --depth; }
-    void characters(std::string_view) override {}
-
-private:
-    const XmlCut &cut;
-    int depth = 0;
-};
-
-// The root's and the holder's start tags, from the first pieces of a part:
-// a parser that begins at a cut is given them first, so that it knows the
-// namespaces in scope and the depth there.
-class Head {
-public:
-    explicit Head(const XmlCut &cut) : watch(cut), parser(watch) {}
-    // False when the holder is not found: the XML fails first, or its tag
-    // ends past kMaxHead.
-    bool take(ByteSpan piece) {
-        if (found())
-            return true;
-        bytes.append(reinterpret_cast<const char *>(piece.data()), piece.size());
-        parser.feed(piece, false); // stops at the holder
-        if (!found())
-            return bytes.size() <= kMaxHead && !parser.error();
-        tags_ = bytes.substr(0, watch.rootEnd) +
-                bytes.substr(watch.holderStart, watch.holderEnd - watch.holderStart);
-        bytes = {};
-        return true;
-    }
-    bool found() const { return watch.holderEnd != 0; }
-    std::uint64_t holderEnd() const { return watch.holderEnd; }
-    const std::string &tags() const { return tags_; }
-
-private:
-    HeadWatch watch;
-    XmlParser parser;
-    std::string bytes;
-    std::string tags_;
-};
-
-// A parser for the piece from a cut on: the head's tags, then the bytes
-// from the cut. False when it fails at once.
-bool startAtCut(std::optional<XmlParser> &parser, XmlHandler &handler, XmlHandler &inner,
-                const Head &head, ByteSpan piece, std::uint64_t pieceAt, std::uint64_t cutAt) {
-    parser.emplace(handler);
-    inner.parser = &*parser;
-    return parser->feed(bytesOf(head.tags()), false) &&
-           parser->feed(piece.subspan(std::size_t(cutAt - pieceAt)), false);
-}
 
 // The second thread: inflates the part from its start, finds the head,
 // skims to the middle, claims the first record's start tag there as the cut
