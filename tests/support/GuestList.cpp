@@ -53,6 +53,15 @@ std::vector<std::uint8_t> guestList(const std::string &format, int rows) {
                                                     "</t></is></c></row>") +
                                            "</sheetData>"}))
             .bytes;
+    if (format == "xlsx-numbered") { // rows and cells that say where they lie
+        std::string cells = "<sheetData>";
+        for (int row = 1; row <= rows; ++row) {
+            const std::string n = std::to_string(row);
+            cells += "<row r=\"" + n + "\"><c r=\"A" + n + "\" t=\"inlineStr\"><is><t>Gast " +
+                     std::to_string(row - 1) + "</t></is></c></row>";
+        }
+        return testwriters::writeZip(testwriters::xlsxParts({cells + "</sheetData>"})).bytes;
+    }
     if (format == "xlsx-shared") { // each name a shared string
         std::string cells = "<sheetData>";
         for (int row = 0; row < rows; ++row)

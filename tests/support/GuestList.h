@@ -8,6 +8,7 @@
 #include <vector>
 
 // format is "xls", "xls95" (Excel 5.0/95), "xlsx" (inline strings),
-// "xlsx-shared" (shared strings), "ods", "fods", "xml" (XML 2003), "csv"
-// (UTF-8), "csv-1252" (Windows-1252) or "csv-utf16".
+// "xlsx-numbered" (the same, rows and cells numbered), "xlsx-shared" (shared
+// strings), "ods", "fods", "xml" (XML 2003), "csv" (UTF-8), "csv-1252"
+// (Windows-1252) or "csv-utf16".
 std::vector<std::uint8_t> guestList(const std::string &format, int rows);

@@ -25,9 +25,12 @@ private slots:
 
 void TestLoadProgress::everyFormat_data() {
     QTest::addColumn<std::vector<std::uint8_t>>("file");
+    QTest::addColumn<int>("rows");
     for (const char *format : {"xls", "xls95", "xlsx", "xlsx-shared", "ods", "fods", "xml", "csv",
                                "csv-1252", "csv-utf16"})
-        QTest::newRow(format) << guestList(format, kRows);
+        QTest::newRow(format) << guestList(format, kRows) << kRows;
+    // A sheet part past 4 MiB, read on two cores.
+    QTest::newRow("xlsx on two cores") << guestList("xlsx-numbered", 80000) << 80000;
 }
 
 void TestLoadProgress::cancelEndsTheLoad() {
@@ -50,6 +53,7 @@ void TestLoadProgress::cancelEndsTheLoad() {
 
 void TestLoadProgress::reportsReachTheWhole() {
     QFETCH(std::vector<std::uint8_t>, file);
+    QFETCH(int, rows);
     std::vector<std::pair<std::uint64_t, std::uint64_t>> reports;
     LoadOptions options;
     options.progress = [&reports](std::uint64_t done, std::uint64_t total) {
@@ -58,7 +62,7 @@ void TestLoadProgress::reportsReachTheWhole() {
     };
     ExcelWorkbook workbook;
     QVERIFY2(workbook.loadMemory(file, options), workbook.lastError().describe().c_str());
-    QCOMPARE(workbook.sheet(0)->rowCount(), std::uint32_t(kRows));
+    QCOMPARE(workbook.sheet(0)->rowCount(), std::uint32_t(rows));
     QVERIFY(!reports.empty());
     QVERIFY(reports.size() <= xls::LoadProgress::kSteps + 1);
     for (std::size_t k = 1; k < reports.size(); ++k)
