@@ -26,6 +26,10 @@ bool parseZipEntry(const ZipArchive &zip, const ZipEntry &entry, XmlHandler &han
             return parser.feed(piece, false) && goesOn(sheet, parsed, entry.size, error);
         },
         budget, error);
+    return endZipEntryParse(read, parser, entry, error);
+}
+
+bool endZipEntryParse(bool read, XmlParser &parser, const ZipEntry &entry, ReadError &error) {
     if (read && parser.feed({}, true))
         return true;
     if (!error) {

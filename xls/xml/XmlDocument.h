@@ -13,6 +13,10 @@ namespace xls {
 bool parseZipEntry(const ZipArchive &zip, const ZipEntry &entry, XmlHandler &handler,
                    InflateBudget &budget, ReadError &error, CellSink *sheet = nullptr);
 
+// The end of parsing a zip entry: the last feed once the entry was read
+// whole; else the parser's error, naming the entry where it has an offset,
+// unless reading the entry failed first.
+bool endZipEntryParse(bool read, XmlParser &parser, const ZipEntry &entry, ReadError &error);
 // Parses a document held in memory, likewise piece by piece.
 bool parseXmlDocument(ByteSpan document, XmlHandler &handler, ReadError &error,
                       CellSink *sheet = nullptr);

@@ -199,14 +199,7 @@ public:
             restRead = read && stolenParser && !stolenFailed && stolenParser->feed({}, true);
             return read;
         }
-        if (read && parser.feed({}, true))
-            return true;
-        if (!error) {
-            error = parser.error();
-            if (error.offset)
-                error.text += " in \"" + entry.name + "\"";
-        }
-        return false;
+        return endZipEntryParse(read, parser, entry, error);
     }
     bool handedOver() const { return watch.handedOver; }
     // After read(): it parsed the rest from a second cut.
