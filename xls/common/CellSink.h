@@ -40,14 +40,16 @@ public:
     // The cells kept so far, for the caps a reader counts against.
     virtual std::uint64_t storedCells() const = 0;
 
-    // A large sheet may be read in two parts at once, the later one on a
-    // second thread: a sink of its own for the later part's cells, with this
-    // sink's limits, or null where this sink takes no such part (the reader
-    // then reads the sheet in one).
+    // A large sheet may be read in parts at once, each on a thread of its
+    // own: a sink for a later part's cells, with this sink's limits, or null
+    // where this sink takes no such part (the reader then reads the sheet in
+    // one).
     virtual std::unique_ptr<CellSink> laterPart() { return nullptr; }
     // Adds the cells of a part laterPart() made, as though written after this
-    // sink's own: a later cell replaces one at the same place.
+    // sink's own: a later cell replaces one at the same place. Parts are
+    // joined in the order they lie in the sheet.
     virtual void joinLaterPart(std::unique_ptr<CellSink> part) { (void)part; }
+
     // How far the reader has come through what it reads the sheet from
     // (bytes, or rows of a known count); false when the load is to end, which
     // the reader then does as soon as it can. Cheap enough to call per record.

@@ -81,8 +81,8 @@ public:
     // Sets the announced size, clamped to the limits.
     void resize(std::uint32_t rowCount, std::uint32_t columnCount);
 
-    // Adds the cells of a sheet written after this one (the later part of a
-    // sheet read in two parts at once) as though written here after its own:
+    // Adds the cells of a sheet written after this one (a later part of a
+    // sheet read in parts at once) as though written here after its own:
     // a later cell replaces one at the same place. A row only the later sheet
     // wrote moves over whole. `later` is left empty.
     void append(ExcelWorksheet &&later);
