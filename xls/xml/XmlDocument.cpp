@@ -6,9 +6,6 @@ namespace xls {
 
 namespace {
 
-// The pieces a document in memory is parsed in, as large as the inflater's.
-constexpr std::size_t kPieceSize = 64 * 1024;
-
 bool goesOn(CellSink *sheet, std::uint64_t done, std::uint64_t total, ReadError &error) {
     return !sheet || keepReading(*sheet, done, total, error);
 }
@@ -22,8 +19,15 @@ bool parseZipEntry(const ZipArchive &zip, const ZipEntry &entry, XmlHandler &han
     const bool read = zip.read(
         entry,
         [&](ByteSpan piece) {
+            // A stored part comes whole: it is fed as a deflated one is.
+            for (std::size_t done = 0; done < piece.size();) {
+                const std::size_t n = std::min(piece.size() - done, kXmlPieceSize);
+                if (!parser.feed(piece.subspan(done, n), false))
+                    return false;
+                done += n;
+            }
             parsed += piece.size();
-            return parser.feed(piece, false) && goesOn(sheet, parsed, entry.size, error);
+            return goesOn(sheet, parsed, entry.size, error);
         },
         budget, error);
     return endZipEntryParse(read, parser, entry, error);
@@ -43,7 +47,7 @@ bool endZipEntryParse(bool read, XmlParser &parser, const ZipEntry &entry, ReadE
 bool parseXmlDocument(ByteSpan document, XmlHandler &handler, ReadError &error, CellSink *sheet) {
     XmlParser parser(handler);
     for (std::size_t parsed = 0;;) {
-        const std::size_t n = std::min(document.size() - parsed, kPieceSize);
+        const std::size_t n = std::min(document.size() - parsed, kXmlPieceSize);
         const bool last = n == document.size() - parsed;
         if (!parser.feed(document.subspan(parsed, n), last)) {
             error = parser.error();

@@ -6,6 +6,11 @@
 
 namespace xls {
 
+// The most bytes expat is fed at once, as many as the inflater hands over.
+// Where a document's pieces end can change which error expat finds first in
+// malformed XML, so every part is fed in pieces of this size.
+constexpr std::size_t kXmlPieceSize = 64 * 1024;
+
 // Parses a zip entry as it is inflated, piece by piece, so a large part is
 // never held whole. False with `error` from the zip, the parser or the handler.
 // `sheet`, when given, hears after each piece how far the parsing has come
