@@ -194,7 +194,8 @@ CellType typeOf(const char *t) {
 
 // A sheet part of 4 MiB and more (some 100,000 cells) is read on two cores,
 // cut before rows.
-constexpr XmlCut kSheetCut{xlsx::isMain, "sheetData", "row", kXmlMaxCells, std::uint64_t(4) << 20};
+constexpr XmlCut kSheetCut{xlsx::isMain,           "sheetData",  "row", kXmlMaxCells,
+                           std::uint64_t(4) << 20, kXmlPieceSize};
 
 class WorksheetHandler : public XmlHandler {
 public:

@@ -115,15 +115,27 @@ private:
             const bool read = zip.read(
                 entry, [&](ByteSpan piece) { return take(piece, head); }, budget, error,
                 ZipArchive::Inflating::Here);
-            readWhole = watch.handedOver || (read && parser && parser->feed({}, true));
+            // The last feed, too, can reach the second cut.
+            const bool ended = read && parser && !watch.handedOver && parser->feed({}, true);
+            readWhole = watch.handedOver || ended;
         } catch (...) {
             readWhole = false; // the piece is read again with the rest, and meets it there
         }
         failedEarly = !readWhole;
     }
 
-    // One inflated piece; false to stop reading.
+    // One inflated piece, in slices; false to stop reading.
     bool take(ByteSpan piece, Head &head) {
+        for (std::size_t done = 0; done < piece.size();) {
+            const ByteSpan slice = piece.subspan(done, std::min(piece.size() - done, cut.slice));
+            if (!takeSlice(slice, head))
+                return false;
+            done += slice.size();
+        }
+        return true;
+    }
+
+    bool takeSlice(ByteSpan piece, Head &head) {
         const std::uint64_t at = taken;
         taken += piece.size();
         if (stopping)
@@ -195,11 +207,14 @@ public:
         const bool read = zip.read(
             entry, [&](ByteSpan piece) { return take(piece, error); }, budget, error,
             ZipArchive::Inflating::Here);
+        // expat may hold the last events back until the last feed: it too
+        // can reach the cut.
+        const bool ended = read && !watch.handedOver && parser.feed({}, true);
         if (watch.handedOver) {
             restRead = read && stolenParser && !stolenFailed && stolenParser->feed({}, true);
             return read;
         }
-        return endZipEntryParse(read, parser, entry, error);
+        return ended || endZipEntryParse(false, parser, entry, error);
     }
     bool handedOver() const { return watch.handedOver; }
     // After read(): it parsed the rest from a second cut.
@@ -207,7 +222,19 @@ public:
     std::unique_ptr<CellSink> takeRest() { return std::move(stolenSink); }
 
 private:
+    // One inflated piece, in slices: the second thread may claim a cut
+    // between any two.
     bool take(ByteSpan piece, ReadError &error) {
+        for (std::size_t done = 0; done < piece.size();) {
+            const ByteSpan slice = piece.subspan(done, std::min(piece.size() - done, cut.slice));
+            if (!takeSlice(slice))
+                return false;
+            done += slice.size();
+        }
+        return keepReading(sheet, taken, entry.size, error);
+    }
+
+    bool takeSlice(ByteSpan piece) {
         const std::uint64_t at = taken;
         taken += piece.size();
         if (!head.found() && !headFailed)
@@ -222,7 +249,7 @@ private:
         }
         if (watch.handedOver)
             takeTheRest(piece, at);
-        return keepReading(sheet, taken, entry.size, error);
+        return true;
     }
 
     // Where this thread, skimming there first, and the second thread would

@@ -5,6 +5,7 @@
 #include "xls/xml/XmlParser.h"
 #include "xls/zip/ZipArchive.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -22,6 +23,9 @@ struct XmlCut {
     std::uint64_t maxCells;
     // Parts smaller than this are parsed in one.
     std::uint64_t splitFrom;
+    // The most bytes a parser is fed at once: a cut can be agreed on
+    // between any two slices, also of a part stored whole.
+    std::size_t slice;
 };
 
 // Makes the handler that writes one piece of the sheet into `sink`;
