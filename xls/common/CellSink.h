@@ -46,7 +46,7 @@ public:
     // one).
     virtual std::unique_ptr<CellSink> laterPart() { return nullptr; }
     // Adds the cells of a part laterPart() made, as though written after this
-    // sink's own: a later cell replaces one at the same place. Parts are
+    // sink's own: a later cell replaces one at the same place. They are
     // joined in the order they lie in the sheet.
     virtual void joinLaterPart(std::unique_ptr<CellSink> part) { (void)part; }
 

@@ -21,7 +21,7 @@ struct XmlCut {
     std::string_view record;
     // The cells all parts may keep together, as one sheet may.
     std::uint64_t maxCells;
-    // Parts smaller than this are parsed in one.
+    // A part smaller than this is parsed in one.
     std::uint64_t splitFrom;
     // The most bytes a parser is fed at once: a cut can be agreed on
     // between any two slices, also of a part stored whole.
