@@ -19,7 +19,7 @@ struct XmlCut {
     bool (*isSheetNamespace)(std::string_view ns);
     std::string_view holder;
     std::string_view record;
-    // The cells all parts may keep together, as one sheet may.
+    // The cells all pieces may keep together, as one sheet may.
     std::uint64_t maxCells;
     // A part smaller than this is parsed in one.
     std::uint64_t splitFrom;
