@@ -4,10 +4,16 @@
 #include <cstdint>
 #include <cstring>
 #include <span>
+#include <string_view>
 
 namespace xls {
 
 using ByteSpan = std::span<const std::uint8_t>;
+
+// The bytes of a text, as the readers take them.
+inline ByteSpan bytesOf(std::string_view text) {
+    return {reinterpret_cast<const std::uint8_t *>(text.data()), text.size()};
+}
 
 // Little-endian decoding of a value whose bytes are known to be present.
 inline std::uint16_t loadU16(const std::uint8_t *p) {

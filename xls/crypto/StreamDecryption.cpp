@@ -163,8 +163,7 @@ void decryptRc4(std::vector<std::uint8_t> &stream, std::size_t filePassOffset,
 
 std::u16string utf16(const std::string &utf8) {
     std::u16string text;
-    decodeCodePage(
-        65001, ByteSpan(reinterpret_cast<const std::uint8_t *>(utf8.data()), utf8.size()), text);
+    decodeCodePage(65001, bytesOf(utf8), text);
     return text;
 }
 

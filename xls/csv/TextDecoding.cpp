@@ -174,10 +174,6 @@ ReadError decodeUtf8(ByteSpan text, std::size_t bomLength, std::u16string &out) 
     return {};
 }
 
-ByteSpan bytesOf(std::string_view text) {
-    return {reinterpret_cast<const std::uint8_t *>(text.data()), text.size()};
-}
-
 } // namespace
 
 std::size_t firstInvalidUtf8(ByteSpan bytes) {

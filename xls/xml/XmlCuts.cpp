@@ -7,10 +7,6 @@ namespace {
 // A prefix longer than this is not looked back over.
 constexpr std::size_t kMaxPrefix = 32;
 
-ByteSpan bytesOf(std::string_view text) {
-    return {reinterpret_cast<const std::uint8_t *>(text.data()), text.size()};
-}
-
 bool isNameByte(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||
            c == '-' || c == '.';
@@ -63,10 +59,10 @@ bool isSheetName(const XmlCut &cut, const XmlName &name, std::string_view local)
 }
 
 bool startAtCut(std::optional<XmlParser> &parser, XmlHandler &handler, XmlHandler &inner,
-                const Head &head, ByteSpan piece, std::uint64_t pieceAt, std::uint64_t cutAt) {
+                std::string_view head, ByteSpan piece, std::uint64_t pieceAt, std::uint64_t cutAt) {
     parser.emplace(handler);
     inner.parser = &*parser;
-    return parser->feed(bytesOf(head.tags()), false) &&
+    return parser->feed(bytesOf(head), false) &&
            parser->feed(piece.subspan(std::size_t(cutAt - pieceAt)), false);
 }
 

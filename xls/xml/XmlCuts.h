@@ -42,6 +42,9 @@ public:
         std::uint64_t fedUpTo = 0;
         std::optional<std::uint64_t> cut;
         Clock::time_point claimedAt;
+        // The root's and the holder's start tags, which a parser that
+        // begins at a cut is given first.
+        std::string head;
     };
     // The parsing side, before it is fed up to `end`: the cut, once claimed.
     std::optional<std::uint64_t> feeding(std::uint64_t end) {
@@ -50,12 +53,13 @@ public:
         return now.cut;
     }
     // False when the parsing side has been fed past `at`.
-    bool claim(std::uint64_t at) {
+    bool claim(std::uint64_t at, std::string_view head) {
         const std::lock_guard lock(mutex);
         if (at < now.fedUpTo || now.cut)
             return false;
         now.cut = at;
         now.claimedAt = Clock::now();
+        now.head = head;
         return true;
     }
     State state() const {
@@ -67,6 +71,7 @@ private:
     mutable std::mutex mutex;
     State now;
 };
+
 // Hands a parser's events on to its handler. At the first event at or past
 // the cut it asks `decide` whether the next piece takes over there, which it
 // can only where that event is a record's start tag in the first holder; if
@@ -151,6 +156,7 @@ private:
     const XmlCut &cut;
     int depth = 0;
 };
+
 // The root's and the holder's start tags, from the first pieces of a part:
 // a parser that begins at a cut is given them first, so that it knows the
 // namespaces in scope and the depth there.
@@ -181,9 +187,10 @@ private:
     std::string bytes;
     std::string tags_;
 };
+
 // A parser for the piece from a cut on: the head's tags, then the bytes
 // from the cut. False when it fails at once.
 bool startAtCut(std::optional<XmlParser> &parser, XmlHandler &handler, XmlHandler &inner,
-                const Head &head, ByteSpan piece, std::uint64_t pieceAt, std::uint64_t cutAt);
+                std::string_view head, ByteSpan piece, std::uint64_t pieceAt, std::uint64_t cutAt);
 
 } // namespace xls::cuts

@@ -7,6 +7,7 @@
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <string>
 #include <system_error>
 #include <thread>
 
@@ -155,11 +156,11 @@ private:
         const std::optional<std::uint64_t> found = recordTagIn(piece, at, from, cut.record);
         if (!found)
             return at <= from + kMaxSearch;
-        if (!first.claim(*found))
+        if (!first.claim(*found, head.tags()))
             return false; // the first thread is past it
         watch.cutAt = second.feeding(taken);
         watch.shift = *found - head.tags().size(); // the tags end before the cut
-        if (startAtCut(parser, watch, handler, head, piece, at, *found))
+        if (startAtCut(parser, watch, handler, head.tags(), piece, at, *found))
             return true;
         failedEarly = true;
         return false;
@@ -183,7 +184,8 @@ private:
 
 // This thread: inflates the whole part, parses it up to the cut the second
 // thread claimed, then skims ahead and, where that thread would take longer
-// than it, claims a second cut and parses from there to the end.
+// than it, claims a second cut and parses from there to the end, behind the
+// head the second thread found.
 class EarlierSide {
 public:
     EarlierSide(const ZipArchive &zip, const ZipEntry &entry, const XmlCut &cut,
@@ -191,7 +193,7 @@ public:
                 Meeting &first, Meeting &second)
         : zip(zip), entry(entry), cut(cut), makeHandler(makeHandler), sheet(sheet), later(later),
           first(first), second(second), handler(makeHandler(sheet, false)), watch(*handler, cut),
-          parser(watch), head(cut) {
+          parser(watch) {
         handler->parser = &parser;
         watch.decide = [this](bool onRecord) {
             if (onRecord && !this->later->failed())
@@ -237,8 +239,6 @@ private:
     bool takeSlice(ByteSpan piece) {
         const std::uint64_t at = taken;
         taken += piece.size();
-        if (!head.found() && !headFailed)
-            headFailed = !head.take(piece);
         if (!watch.handedOver) {
             if (later && !watch.cutAt)
                 watch.cutAt = first.feeding(taken);
@@ -256,8 +256,9 @@ private:
     // finish together, each at the speed it has shown so far.
     void planSecondCut() {
         const Meeting::State one = first.state(), two = second.state();
-        if (!head.found() || !one.cut)
+        if (!one.cut)
             return;
+        head = one.head;
         const Clock::time_point now = Clock::now();
         const double cutAt = double(*one.cut), laterFed = double(two.fedUpTo);
         const double perByte = msBetween(startedAt, now) / std::max(cutAt, 1.0);
@@ -289,7 +290,7 @@ private:
         if (!found)
             return;
         secondCutFrom.reset();
-        if (!second.claim(*found))
+        if (!second.claim(*found, head))
             return; // the second thread is past it
         stolenSink = sheet.laterPart();
         stolenHandler = makeHandler(*stolenSink, true);
@@ -309,8 +310,7 @@ private:
     std::unique_ptr<XmlHandler> handler;
     CutWatch watch;
     XmlParser parser;
-    Head head;
-    bool headFailed = false;
+    std::string head; // the tags the second thread began with
     std::uint64_t taken = 0;
     std::optional<std::uint64_t> secondCutFrom;
     std::unique_ptr<CellSink> stolenSink;
